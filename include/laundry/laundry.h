@@ -1,0 +1,38 @@
+// The exported interface of the laundry library. A host loads the library and
+// calls these plain functions; each sets up the library's module state on
+// entry, shows its own messages and returns a small status.
+#pragma once
+
+#include "laundry/laundry_setup.h"
+#include "laundry/setup_cards.h"
+
+#include <cstdint>
+
+class BaseCardImage;
+
+#define LAUNDRY_EXPORT __attribute__((visibility("default")))
+
+extern "C" {
+
+// How the library shows message boxes and progress windows.
+enum LaundryUiMode {
+    LAUNDRY_UI_AUTO = -1,     // Qt when the host runs a QApplication, else console
+    LAUNDRY_UI_QT = 0,        // message boxes and progress dialogs
+    LAUNDRY_UI_CONSOLE = 1,   // stderr; questions answered by the host's choice
+    LAUNDRY_UI_SCRIPTED = 2,  // the prompt and progress services the host installed
+};
+LAUNDRY_EXPORT void set_laundry_ui_mode(int mode);
+
+// Stores the cleared values into a setup record before a profile is loaded.
+LAUNDRY_EXPORT void clear_laundry_setup_struct(STRUCT_laundry_setup* record);
+
+// Writes `record` as a reader setup card onto `image` (a setup file when the
+// image is a file image). 1 when written, 0 otherwise. The last argument is
+// accepted and not used.
+LAUNDRY_EXPORT uint8_t create_laundry_setup_card(BaseCardImage* image, uint16_t custId,
+                                                 STRUCT_laundry_setup* record, uint32_t unused);
+
+// Family encoders: 0 on success, else the card's or the encoder's status.
+LAUNDRY_EXPORT uint8_t CardSetRetrofitSetup(BaseCardImage& image, RETRO_FIT_SETUP_CARD* record);
+
+}  // extern "C"
