@@ -1,0 +1,34 @@
+// Exported setup-card entry points.
+#include "exports/module_state.h"
+#include "laundry/laundry.h"
+#include "setup/retrofit_layout.h"
+#include "setup/setup_card_writer.h"
+#include "setup/setup_record.h"
+
+extern "C" {
+
+void set_laundry_ui_mode(int mode) { exports::setHostUiMode(mode); }
+
+void clear_laundry_setup_struct(STRUCT_laundry_setup* record)
+{
+    exports::ModuleState state;
+    if (record)
+        setup::clearSetupRecord(*record);
+}
+
+uint8_t create_laundry_setup_card(BaseCardImage* image, uint16_t custId,
+                                  STRUCT_laundry_setup* record, uint32_t /*unused*/)
+{
+    exports::ModuleState state;
+    if (!image || !record)
+        return 0;
+    return setup::createSetupCard(*image, custId, *record);
+}
+
+uint8_t CardSetRetrofitSetup(BaseCardImage& image, RETRO_FIT_SETUP_CARD* record)
+{
+    exports::ModuleState state;
+    return setup::CardSetRetrofitSetup(image, record);
+}
+
+}  // extern "C"
