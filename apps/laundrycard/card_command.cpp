@@ -1,0 +1,98 @@
+// laundrycard card new | dump
+#include "card/card_dump.h"
+#include "card/card_image_file.h"
+#include "cli.h"
+#include "commands.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace cli {
+namespace {
+
+int cardNew(const QStringList& args)
+{
+    CommandParser cmd(QStringLiteral("card new PATH [--chip N] [--type T] [--cust ID] [--pom] "
+                                     "[--images N]"),
+                      QStringLiteral("Makes a new card image file. Without --type or --cust "
+                                     "each image is a factory-fresh card (type 0xFF, customer "
+                                     "id 0xFFFF); with either it is an initialised card."));
+    auto& p = cmd.parser();
+    p.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("Card image file to write."));
+    p.addOption({QStringLiteral("chip"), QStringLiteral("Chip kind: 0 management-capable, 1 and "
+                                                        "3 not (default 0)."),
+                 QStringLiteral("N")});
+    p.addOption({QStringLiteral("type"), QStringLiteral("Card type, 0-255."), QStringLiteral("T")});
+    p.addOption({QStringLiteral("cust"), QStringLiteral("Customer id, 0-65535."),
+                 QStringLiteral("ID")});
+    p.addOption({QStringLiteral("pom"), QStringLiteral("Mark the card as one that cannot be a "
+                                                       "management card.")});
+    p.addOption({QStringLiteral("images"),
+                 QStringLiteral("Number of card images in the file (default 1)."),
+                 QStringLiteral("N")});
+    if (auto status = cmd.parse(args, 1, 1))
+        return *status;
+
+    bool bad = false;
+    card::NewCardFileOptions options;
+    options.chip = uint8_t(cmd.number(QStringLiteral("chip"), 255, 0, &bad).value_or(0));
+    options.images =
+        int(cmd.number(QStringLiteral("images"), card::kMaxNewImages, 1, &bad).value_or(1));
+    options.pom = p.isSet(QStringLiteral("pom"));
+    if (p.isSet(QStringLiteral("type")))
+        if (auto t = cmd.number(QStringLiteral("type"), 255, 0, &bad))
+            options.type = uint8_t(*t);
+    if (p.isSet(QStringLiteral("cust")))
+        if (auto c = cmd.number(QStringLiteral("cust"), 0xFFFF, 0, &bad))
+            options.custId = uint16_t(*c);
+    if (bad)
+        return kExitUsage;
+    if (options.images < 1)
+        return cmd.usageError(QStringLiteral("--images must be at least 1"));
+
+    const QString error = card::createCardImageFile(cmd.positional()[0], options);
+    if (!error.isEmpty()) {
+        printError(error);
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
+int cardDump(const QStringList& args)
+{
+    CommandParser cmd(QStringLiteral("card dump PATH [--json]"),
+                      QStringLiteral("Shows every card image of a card image file."));
+    auto& p = cmd.parser();
+    p.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("Card image file to read."));
+    p.addOption({QStringLiteral("json"),
+                 QStringLiteral("One JSON object: {\"images\":[{chip, pom, type, cust_id, "
+                                "version, header, files}]}.")});
+    if (auto status = cmd.parse(args, 1, 1))
+        return *status;
+
+    std::vector<card::CardState> images;
+    if (const QString error = card::loadCardImageFile(cmd.positional()[0], &images);
+        !error.isEmpty()) {
+        printError(error);
+        return kExitFailed;
+    }
+    if (p.isSet(QStringLiteral("json"))) {
+        const QJsonObject root{{QStringLiteral("images"), card::cardImagesToJson(images)}};
+        printOut(QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Compact)) + '\n');
+    } else {
+        printOut(card::cardImagesToText(images));
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+int runCardCommand(const QStringList& args)
+{
+    return runGroup(QStringLiteral("card"),
+                    {{"new", "make a new card image file", &cardNew},
+                     {"dump", "show the card images of a file (--json for scripts)", &cardDump}},
+                    args);
+}
+
+}  // namespace cli

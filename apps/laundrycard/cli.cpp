@@ -1,0 +1,104 @@
+#include "cli.h"
+
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace cli {
+
+std::optional<uint32_t> parseNumber(const QString& text, uint32_t max)
+{
+    bool ok = false;
+    const QString t = text.trimmed();
+    const qulonglong value = t.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)
+                                 ? t.mid(2).toULongLong(&ok, 16)
+                                 : t.toULongLong(&ok, 10);
+    if (!ok || value > max)
+        return std::nullopt;
+    return static_cast<uint32_t>(value);
+}
+
+void printError(const QString& message)
+{
+    QTextStream err(stderr);
+    err << "laundrycard: " << message << Qt::endl;
+}
+
+void printOut(const QString& text)
+{
+    QTextStream out(stdout);
+    out << text;
+    out.flush();
+}
+
+CommandParser::CommandParser(const QString& usage, const QString& description) : usage_(usage)
+{
+    parser_.setApplicationDescription(description);
+    parser_.addHelpOption();
+    parser_.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+}
+
+std::optional<int> CommandParser::parse(const QStringList& args, int minPositional,
+                                        int maxPositional)
+{
+    // args[0] is the command's name, as QCommandLineParser expects.
+    if (!parser_.parse(args))
+        return usageError(parser_.errorText());
+    if (parser_.isSet(QStringLiteral("help"))) {
+        printOut(QStringLiteral("Usage: laundrycard %1\n\n").arg(usage_) + parser_.helpText()
+                                                                                .section('\n', 1));
+        return kExitOk;
+    }
+    const int count = int(parser_.positionalArguments().size());
+    if (count < minPositional)
+        return usageError(QStringLiteral("missing argument"));
+    if (count > maxPositional)
+        return usageError(QStringLiteral("unexpected argument \"%1\"")
+                              .arg(parser_.positionalArguments().value(maxPositional)));
+    return std::nullopt;
+}
+
+int CommandParser::usageError(const QString& message) const
+{
+    printError(message);
+    printError(QStringLiteral("usage: laundrycard %1 (see --help)").arg(usage_));
+    return kExitUsage;
+}
+
+std::optional<uint32_t> CommandParser::number(const QString& option, uint32_t max,
+                                              uint32_t fallback, bool* bad) const
+{
+    if (!parser_.isSet(option))
+        return fallback;
+    const auto value = parseNumber(parser_.value(option), max);
+    if (!value) {
+        usageError(QStringLiteral("--%1: \"%2\" is not a number from 0 to %3")
+                       .arg(option, parser_.value(option))
+                       .arg(max));
+        *bad = true;
+    }
+    return value;
+}
+
+int runGroup(const QString& group, std::initializer_list<Verb> verbs, const QStringList& args)
+{
+    const QString verb = args.value(0);
+    for (const Verb& v : verbs)
+        if (verb == QLatin1String(v.name))
+            return v.run(args);
+    if (verb.isEmpty() || verb == QLatin1String("--help") || verb == QLatin1String("-h")) {
+        QString help = QStringLiteral("Usage: laundrycard %1 COMMAND [--help]\n\nCommands:\n")
+                           .arg(group);
+        for (const Verb& v : verbs)
+            help += QStringLiteral("  %1  %2\n")
+                        .arg(QLatin1String(v.name), -8)
+                        .arg(QLatin1String(v.summary));
+        printOut(help);
+        return verb.isEmpty() ? kExitUsage : kExitOk;
+    }
+    printError(QStringLiteral("unknown command \"%1 %2\" (see laundrycard %1 --help)")
+                   .arg(group, verb));
+    return kExitUsage;
+}
+
+}  // namespace cli

@@ -1,0 +1,53 @@
+// Shared pieces of the laundrycard commands: exit statuses, number parsing,
+// option parsing with --help, and error output.
+#pragma once
+
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <initializer_list>
+#include <optional>
+
+namespace cli {
+
+enum ExitStatus { kExitOk = 0, kExitFailed = 1, kExitUsage = 2 };
+
+// Decimal or 0x-prefixed hexadecimal, within [0, max].
+std::optional<uint32_t> parseNumber(const QString& text, uint32_t max);
+
+void printError(const QString& message);
+void printOut(const QString& text);
+
+// One subcommand's parser. parse() handles --help and usage errors; when it
+// returns a status the command ends with it.
+class CommandParser {
+public:
+    CommandParser(const QString& usage, const QString& description);
+    QCommandLineParser& parser() { return parser_; }
+    // kExitOk with --help printed, kExitUsage after a usage error, or nothing
+    // when the command should run.
+    std::optional<int> parse(const QStringList& args, int minPositional, int maxPositional);
+    int usageError(const QString& message) const;
+    QStringList positional() const { return parser_.positionalArguments(); }
+
+    // A numeric option's value, or a usage error printed and nullopt.
+    std::optional<uint32_t> number(const QString& option, uint32_t max, uint32_t fallback,
+                                   bool* bad) const;
+
+private:
+    QCommandLineParser parser_;
+    QString usage_;
+};
+
+// A command group ("card", "setup", "db"): runs the verb named by args[0],
+// or prints the group's help.
+struct Verb {
+    const char* name;
+    const char* summary;
+    int (*run)(const QStringList& args);
+};
+int runGroup(const QString& group, std::initializer_list<Verb> verbs, const QStringList& args);
+
+}  // namespace cli

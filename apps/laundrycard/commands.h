@@ -1,0 +1,13 @@
+// The laundrycard command groups; each takes its arguments after the group
+// word ("card new PATH ...") and returns the exit status.
+#pragma once
+
+#include <QStringList>
+
+namespace cli {
+
+int runCardCommand(const QStringList& args);
+int runSetupCommand(const QStringList& args);
+int runDbCommand(const QStringList& args);
+
+}  // namespace cli
