@@ -3,8 +3,8 @@
 #include "card/card_image_file.h"
 #include "cli.h"
 #include "commands.h"
+#include "ordered_json.h"
 
-#include <QJsonDocument>
 #include <QJsonObject>
 
 namespace cli {
@@ -77,8 +77,10 @@ int cardDump(const QStringList& args)
         return kExitFailed;
     }
     if (p.isSet(QStringLiteral("json"))) {
+        static const QStringList kKeyOrder = {"images", "chip",    "pom",    "type",
+                                              "cust_id", "version", "header", "files"};
         const QJsonObject root{{QStringLiteral("images"), card::cardImagesToJson(images)}};
-        printOut(QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Compact)) + '\n');
+        printOut(toOrderedJson(root, kKeyOrder) + '\n');
     } else {
         printOut(card::cardImagesToText(images));
     }
