@@ -1,0 +1,3 @@
+#include "services/card_image.h"
+
+BaseCardImage::~BaseCardImage() = default;

@@ -1,0 +1,123 @@
+// The card image kinds of this card stack: CardImage is the card in the
+// virtual reader, FileImage a card image file of one or more images.
+#pragma once
+
+#include "card/card_state.h"
+#include "services/card_image.h"
+
+#include <QString>
+#include <vector>
+
+namespace card {
+
+// The images of this stack whose key area CardSetKeys can write.
+class KeyAreaTarget {
+public:
+    virtual uint8_t writeKeyArea(const KeyArea& keys) = 0;
+
+protected:
+    ~KeyAreaTarget() = default;
+};
+
+// The card in the reader slot. Every operation needs the card powered; Init
+// powers it on and Close powers it off.
+class CardImage : public BaseCardImage, public KeyAreaTarget {
+public:
+    // Powers the card on; initialises a card that is not initialised and then
+    // reports IsNewCard. False when the slot is empty.
+    bool Init() override;
+    void Close() override;
+    bool GetNextCardImage() override;
+    uint8_t SelectFile(uint16_t fileId) override;
+    uint8_t GetCardType(uint8_t* type) override;
+    uint8_t GetCustId(uint16_t* custId) override;
+    uint8_t GetCardVersion(uint8_t* version) override;
+    uint8_t ReadData(uint32_t length, uint32_t offset, uint8_t* buffer) override;
+    uint8_t SetCardType(uint8_t type) override;
+    uint8_t SetCustId(uint16_t custId) override;
+    uint8_t SetCardVersion(uint8_t version) override;
+    uint8_t WriteData(uint32_t length, uint32_t offset, const uint8_t* buffer) override;
+    uint32_t GetMaxDataSize() override { return kCardFileMaxBytes; }
+    bool CheckPrevState() override { return true; }
+    bool IsCreatingSetupFile() override { return false; }
+
+    uint8_t writeKeyArea(const KeyArea& keys) override;
+    // Why the last Init failed.
+    QString lastError() const { return lastError_; }
+    FileSelection selectedFile() const { return selected_; }
+
+protected:
+    CardImage() = default;
+
+private:
+    FileSelection selected_;
+    QString lastError_;
+};
+
+class RexaCard : public CardImage {};
+class NimboCard : public CardImage {};
+
+// A card image file. Init loads every image; the operations act on the
+// current image in memory, and Close saves the file atomically when
+// something changed. GetMaxDataSize reports no limit, but a file on an
+// image stops at kImageFileMaxBytes (1 MiB): writes past it fail with
+// kStatusOutOfRange.
+class FileImage : public BaseCardImage, public KeyAreaTarget {
+public:
+    bool Init() override;
+    void Close() override;
+    bool GetNextCardImage() override;
+    uint8_t SelectFile(uint16_t fileId) override;
+    uint8_t GetCardType(uint8_t* type) override;
+    uint8_t GetCustId(uint16_t* custId) override;
+    uint8_t GetCardVersion(uint8_t* version) override;
+    uint8_t ReadData(uint32_t length, uint32_t offset, uint8_t* buffer) override;
+    uint8_t SetCardType(uint8_t type) override;
+    uint8_t SetCustId(uint16_t custId) override;
+    uint8_t SetCardVersion(uint8_t version) override;
+    uint8_t WriteData(uint32_t length, uint32_t offset, const uint8_t* buffer) override;
+    uint32_t GetMaxDataSize() override { return 0xFFFFFFFF; }
+    bool CheckPrevState() override { return false; }
+    bool IsCreatingSetupFile() override { return true; }
+    // Creates the file with one initialised blank image when it is missing
+    // and makes the image writable output: Init then initialises a blank
+    // first image (reporting IsNewCard) instead of refusing writes to it.
+    bool InitForWrite(const QString& path);
+
+    uint8_t writeKeyArea(const KeyArea& keys) override;
+    const QString& path() const { return path_; }
+    // Why the last Init, InitForWrite or Close failed.
+    QString lastError() const { return lastError_; }
+    bool isOpen() const { return open_; }
+    std::size_t currentImageIndex() const { return current_; }
+
+protected:
+    FileImage() = default;
+    explicit FileImage(const QString& path) : path_(path) {}
+
+private:
+    uint8_t currentImage(CardState** image);
+    uint8_t markChanged(uint8_t status);
+
+    QString path_;
+    QString lastError_;
+    std::vector<CardState> images_;
+    std::size_t current_ = 0;
+    FileSelection selected_;
+    bool open_ = false;
+    bool dirty_ = false;
+    bool forWrite_ = false;
+};
+
+class RexaFile : public FileImage {
+public:
+    RexaFile() = default;
+    explicit RexaFile(const QString& path) : FileImage(path) {}
+};
+class NimboFile : public FileImage {
+public:
+    NimboFile() = default;
+    explicit NimboFile(const QString& path) : FileImage(path) {}
+};
+
+} // namespace card

@@ -1,0 +1,98 @@
+#include "services/cardfx.h"
+
+#include "card/card_status.h"
+#include "card/fault_injection.h"
+#include "card/reader_slot.h"
+#include "services/keyring.h"
+
+namespace cardfx {
+
+using card::FaultKind;
+using card::ReaderSlot;
+
+uint8_t ValidateCard()
+{
+    if (const auto fault = card::faults::onCall(FaultKind::ValidateCard))
+        return *fault;
+    const card::CardState* inserted = nullptr;
+    if (const uint8_t status = ReaderSlot::instance().poweredCard(&inserted); status)
+        return status;
+    keyring::ChipID = inserted->chip;
+    keyring::pomCard = inserted->pom ? 1 : 0;
+    return inserted->initialised ? card::kStatusOk : card::kStatusCardNotValid;
+}
+
+namespace {
+
+// The entries of one chip refuse a card with another chip, which catches a
+// caller that indexes the tables without validating the card first.
+uint8_t checkChip(uint8_t chip, const card::CardState* inserted)
+{
+    return inserted->chip == chip ? card::kStatusOk : card::kStatusWrongChip;
+}
+
+template <uint8_t Chip> uint8_t getCardType(uint8_t* type)
+{
+    if (const auto fault = card::faults::onCall(FaultKind::FxGetCardType))
+        return *fault;
+    if (type == nullptr)
+        return card::kStatusBadArgument;
+    const card::CardState* inserted = nullptr;
+    if (const uint8_t status = ReaderSlot::instance().poweredCard(&inserted); status)
+        return status;
+    if (const uint8_t status = checkChip(Chip, inserted); status)
+        return status;
+    *type = inserted->cardType();
+    return card::kStatusOk;
+}
+
+template <uint8_t Chip> uint8_t getCustId(uint16_t* custId)
+{
+    if (const auto fault = card::faults::onCall(FaultKind::FxGetCustId))
+        return *fault;
+    if (custId == nullptr)
+        return card::kStatusBadArgument;
+    const card::CardState* inserted = nullptr;
+    if (const uint8_t status = ReaderSlot::instance().poweredCard(&inserted); status)
+        return status;
+    if (const uint8_t status = checkChip(Chip, inserted); status)
+        return status;
+    *custId = inserted->custId();
+    return card::kStatusOk;
+}
+
+template <uint8_t Chip> uint8_t setCustId(uint16_t* custId)
+{
+    if (const auto fault = card::faults::onCall(FaultKind::FxSetCustId))
+        return *fault;
+    if (custId == nullptr)
+        return card::kStatusBadArgument;
+    const uint16_t value = *custId;
+    return ReaderSlot::instance().change([value](card::CardState& c) {
+        if (const uint8_t status = checkChip(Chip, &c); status)
+            return status;
+        return c.setCustId(value);
+    });
+}
+
+template <uint8_t Chip> uint8_t setCardVersion(uint8_t version)
+{
+    if (const auto fault = card::faults::onCall(FaultKind::FxSetCardVersion))
+        return *fault;
+    return ReaderSlot::instance().change([version](card::CardState& c) {
+        if (const uint8_t status = checkChip(Chip, &c); status)
+            return status;
+        return c.setVersion(version);
+    });
+}
+
+} // namespace
+
+const GetCardTypeFn GetCardType[kChipCount] = {getCardType<0>, getCardType<1>, getCardType<2>,
+                                               getCardType<3>};
+const GetCustIdFn GetCustId[kChipCount] = {getCustId<0>, getCustId<1>, getCustId<2>, getCustId<3>};
+const SetCustIdFn SetCustId[kChipCount] = {setCustId<0>, setCustId<1>, setCustId<2>, setCustId<3>};
+const SetCardVersionFn SetCardVersion[kChipCount] = {setCardVersion<0>, setCardVersion<1>,
+                                                     setCardVersion<2>, setCardVersion<3>};
+
+} // namespace cardfx

@@ -1,0 +1,42 @@
+// The state behind the virtual reader, shared by the card services.
+#pragma once
+
+#include "card/card_state.h"
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+namespace card {
+
+class ReaderSlot {
+public:
+    static ReaderSlot& instance();
+
+    QString insert(const QString& path, int imageIndex);
+    void eject();
+    bool hasCard() const { return !images_.empty(); }
+    const QString& path() const { return path_; }
+    int imageIndex() const { return index_; }
+    bool powered() const { return powered_; }
+    bool powerOn();
+    void powerOff() { powered_ = false; }
+    const CardState* card() const { return hasCard() ? &images_[index_] : nullptr; }
+    const QString& lastSaveError() const { return saveError_; }
+
+    // kStatusOk and the card, or why there is no usable card: it must be in
+    // the slot and powered.
+    uint8_t poweredCard(const CardState** card) const;
+    // Runs change on a copy of the powered card and keeps the copy only when
+    // change returns kStatusOk and the file was saved.
+    uint8_t change(const std::function<uint8_t(CardState&)>& change);
+
+private:
+    std::vector<CardState> images_; // every image of the file, for saving
+    int index_ = 0;
+    QString path_;
+    bool powered_ = false;
+    QString saveError_;
+};
+
+} // namespace card

@@ -1,0 +1,86 @@
+#include "card_test_support.h"
+
+#include <QJsonDocument>
+
+using card::CardState;
+
+namespace {
+
+CardState setupCard()
+{
+    CardState card = CardState::factoryFresh(0);
+    card.initialise();
+    card.header = {0xB9, 0x12, 0x34, 0x01, 0, 0, 0, 0};
+    card.files[0x2001] = {0x00, 0x0A, 0xFF};
+    card.files[0x0010] = {0x41};
+    return card;
+}
+
+QByteArray compact(const QJsonObject& object)
+{
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+} // namespace
+
+TEST(CardDump, JsonOfAnImage)
+{
+    EXPECT_EQ(compact(card::cardToJson(setupCard())),
+              R"({"chip":0,"cust_id":4660,"files":{"0010":"41","2001":"000aff"},)"
+              R"("header":"b912340100000000","pom":false,"type":185,"version":1})");
+    EXPECT_EQ(compact(card::cardToJson(CardState::factoryFresh(3, true))),
+              R"({"chip":3,"cust_id":65535,"files":{},"header":"ffffffffffffffff",)"
+              R"("pom":true,"type":255,"version":255})");
+}
+
+TEST(CardDump, TextShowsFieldsAndAHexAsciiDump)
+{
+    CardState card = setupCard();
+    card.files[0x2001] = std::vector<uint8_t>(18, 0x41);
+    card.files[0x2001][17] = 0x00;
+    const QString text = card::cardToText(card);
+    EXPECT_TRUE(text.startsWith("Type:        185 (0xb9)\n"
+                                "Customer id: 4660 (0x1234)\n"
+                                "Version:     1\n"
+                                "Chip:        0\n"
+                                "POM:         no\n"
+                                "Initialised: yes\n"
+                                "Keys:        factory (ZQ)\n"
+                                "Header:      b912340100000000\n"))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains("File 0x2001, 18 bytes:\n"
+                              "  0000  41 41 41 41 41 41 41 41  41 41 41 41 41 41 41 41  "
+                              "|AAAAAAAAAAAAAAAA|\n"
+                              "  0010  41 00                                             |A.|\n"))
+        << text.toStdString();
+    EXPECT_TRUE(card::cardToText(CardState::factoryFresh())
+                    .contains("Keys:        blank\nHeader:      ffffffffffffffff\nNo files\n"));
+}
+
+TEST_F(CardStackTest, NewCardFilesFollowTheOptions)
+{
+    const QString fresh = path("fresh.lcif");
+    ASSERT_EQ(card::createCardImageFile(fresh, {}), QString());
+    EXPECT_EQ(cardOnDisk(fresh), CardState::factoryFresh());
+
+    card::NewCardFileOptions options;
+    options.images = 3;
+    options.chip = 1;
+    options.pom = true;
+    options.custId = 0x0200;
+    const QString dc = path("dc.lcif");
+    ASSERT_EQ(card::createCardImageFile(dc, options), QString());
+    std::vector<CardState> images;
+    ASSERT_EQ(card::loadCardImageFile(dc, &images), QString());
+    ASSERT_EQ(images.size(), 3u);
+    EXPECT_EQ(compact(card::cardToJson(images[2])),
+              R"({"chip":1,"cust_id":512,"files":{},"header":"0002000000000000",)"
+              R"("pom":true,"type":0,"version":0})");
+    EXPECT_TRUE(images[2].initialised);
+    EXPECT_EQ(images[2].keys, card::kFactoryKeySet);
+    EXPECT_TRUE(card::cardImagesToText(images).contains("Image 3 of 3 (index 2)\n"));
+
+    options.images = 0;
+    EXPECT_EQ(card::createCardImageFile(path("none.lcif"), options),
+              "the image count must be between 1 and 1000");
+}

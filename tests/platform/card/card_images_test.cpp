@@ -1,0 +1,269 @@
+#include "card_test_support.h"
+
+#include "card/card_images.h"
+#include "card/card_status.h"
+#include "card/fault_injection.h"
+
+#include <QFileInfo>
+
+#include <cstring>
+
+using card::CardState;
+
+using CardImageTest = CardStackTest;
+
+TEST_F(CardImageTest, InitWithoutACardFails)
+{
+    card::RexaCard image;
+    EXPECT_FALSE(image.Init());
+    EXPECT_EQ(image.lastError(), "no card in the reader");
+    EXPECT_FALSE(card::isPowered());
+}
+
+TEST_F(CardImageTest, InitPowersOnAndInitialisesAFreshCardAsNew)
+{
+    const QString file = insertCard(false);
+    card::NimboCard image;
+    ASSERT_TRUE(image.Init());
+    EXPECT_TRUE(card::isPowered());
+    EXPECT_TRUE(image.IsNewCard());
+    EXPECT_EQ(image.GetNumCardImages(), 1u);
+    CardState expected = CardState::factoryFresh();
+    expected.initialise();
+    EXPECT_EQ(cardOnDisk(file), expected);
+
+    uint8_t type = 0xAA;
+    uint16_t custId = 0xAAAA;
+    EXPECT_EQ(image.GetCardType(&type), 0);
+    EXPECT_EQ(image.GetCustId(&custId), 0);
+    EXPECT_EQ(type, 0);
+    EXPECT_EQ(custId, 0);
+
+    image.Close();
+    EXPECT_FALSE(card::isPowered());
+    EXPECT_EQ(image.GetCardType(&type), card::kStatusNotPowered);
+
+    card::RexaCard again;
+    ASSERT_TRUE(again.Init());
+    EXPECT_FALSE(again.IsNewCard());
+}
+
+TEST_F(CardImageTest, WritesBeforeSelectFileReachTheHeader)
+{
+    const QString file = insertCard(true);
+    card::RexaCard image;
+    ASSERT_TRUE(image.Init());
+    const uint8_t header[3] = {0xB9, 0x12, 0x34};
+    ASSERT_EQ(image.SetCardVersion(1), 0);
+    ASSERT_EQ(image.WriteData(3, 0, header), 0);
+    EXPECT_EQ(image.WriteData(1, 8, header), card::kStatusOutOfRange);
+    EXPECT_EQ(image.WriteData(6, 3, header), card::kStatusOutOfRange);
+
+    const uint8_t block[4] = {1, 2, 3, 4};
+    ASSERT_EQ(image.SelectFile(kSetupDataFileId), 0);
+    ASSERT_EQ(image.WriteData(4, 400, block), 0);
+    EXPECT_EQ(image.WriteData(1, card::kCardFileMaxBytes, block), card::kStatusOutOfRange);
+    EXPECT_EQ(image.WriteData(2, 0xFFFFFFFF, block), card::kStatusOutOfRange);
+
+    const CardState onDisk = cardOnDisk(file);
+    const card::CardHeader expectedHeader = {0xB9, 0x12, 0x34, 0x01, 0, 0, 0, 0};
+    EXPECT_EQ(onDisk.header, expectedHeader);
+    EXPECT_EQ(onDisk.extent(kSetupDataFileId), 404u);
+
+    uint8_t back[6];
+    ASSERT_EQ(image.ReadData(6, 399, back), 0);
+    const uint8_t expected[6] = {0, 1, 2, 3, 4, 0};
+    EXPECT_EQ(std::memcmp(back, expected, 6), 0);
+
+    uint8_t version = 0;
+    EXPECT_EQ(image.GetCardVersion(&version), 0);
+    EXPECT_EQ(version, 1);
+    EXPECT_EQ(image.GetMaxDataSize(), 7872u);
+    EXPECT_TRUE(image.CheckPrevState());
+    EXPECT_FALSE(image.IsCreatingSetupFile());
+    EXPECT_FALSE(image.GetNextCardImage());
+
+    card::RexaCard reopened; // a new Init goes back to the header
+    ASSERT_TRUE(reopened.Init());
+    uint8_t headerBack[3];
+    ASSERT_EQ(reopened.ReadData(3, 0, headerBack), 0);
+    EXPECT_EQ(std::memcmp(headerBack, header, 3), 0);
+}
+
+TEST_F(CardImageTest, OperationsNeedThePoweredCard)
+{
+    insertCard(true);
+    card::RexaCard image;
+    uint8_t byte = 0;
+    EXPECT_EQ(image.SelectFile(kSetupDataFileId), card::kStatusNotPowered);
+    EXPECT_EQ(image.ReadData(1, 0, &byte), card::kStatusNotPowered);
+    EXPECT_EQ(image.WriteData(1, 0, &byte), card::kStatusNotPowered);
+    EXPECT_EQ(image.SetCustId(1), card::kStatusNotPowered);
+    EXPECT_EQ(image.GetCardType(nullptr), card::kStatusBadArgument);
+}
+
+TEST_F(CardImageTest, AFailedSaveMakesTheWriteFail)
+{
+    const QString file = insertCard(true);
+    card::RexaCard image;
+    ASSERT_TRUE(image.Init());
+    card::faults::inject(card::FaultKind::CardFileSave, 1, 1);
+    EXPECT_EQ(image.SetCustId(0x1234), card::kStatusSaveFailed);
+    uint16_t custId = 0xFFFF;
+    ASSERT_EQ(image.GetCustId(&custId), 0);
+    EXPECT_EQ(custId, 0);
+    EXPECT_EQ(cardOnDisk(file).custId(), 0);
+}
+
+TEST_F(CardImageTest, InitFailsWhenTheNewCardCannotBeSaved)
+{
+    insertCard(false);
+    card::faults::inject(card::FaultKind::CardFileSave, 1, 1);
+    card::RexaCard image;
+    EXPECT_FALSE(image.Init());
+    EXPECT_TRUE(image.lastError().contains("injected fault"));
+    EXPECT_FALSE(image.IsNewCard());
+    EXPECT_FALSE(card::insertedCard()->initialised);
+}
+
+TEST_F(CardImageTest, InsertingChoosesAnImageAndChecksCardSizes)
+{
+    CardState first = CardState::factoryFresh();
+    CardState second = CardState::factoryFresh(3);
+    second.initialise();
+    CardState tooBig = CardState::factoryFresh();
+    tooBig.initialise();
+    tooBig.files[kSetupDataFileId].resize(card::kCardFileMaxBytes + 1);
+    const QString file = writeImages("three.lcif", {first, second, tooBig});
+
+    QString error;
+    ASSERT_TRUE(card::insertCardFile(file, &error, 1));
+    EXPECT_EQ(card::cardImageIndex(), 1);
+    EXPECT_EQ(card::cardFilePath(), file);
+    EXPECT_EQ(card::insertedCard()->chip, 3);
+
+    EXPECT_FALSE(card::insertCardFile(file, &error, 3));
+    EXPECT_EQ(error, "card image file " + file + " holds 3 images; there is no image 3");
+    EXPECT_FALSE(card::insertCardFile(file, &error, 2));
+    EXPECT_TRUE(error.contains("more than a card's 7872")) << error.toStdString();
+    EXPECT_EQ(card::cardImageIndex(), 1); // the slot keeps its card
+
+    // Writing one image saves the others unchanged.
+    card::RexaCard image;
+    ASSERT_TRUE(image.Init());
+    ASSERT_EQ(image.SetCardType(0xC0), 0);
+    std::vector<CardState> images;
+    ASSERT_EQ(card::loadCardImageFile(file, &images), QString());
+    second.setCardType(0xC0);
+    EXPECT_EQ(images, (std::vector<CardState>{first, second, tooBig}));
+}
+
+TEST_F(CardImageTest, FileImageWalksItsImagesAndSavesOnClose)
+{
+    CardState a = CardState::factoryFresh();
+    a.initialise();
+    a.setCardType(0xD2);
+    CardState b = a;
+    b.setCustId(0x0102);
+    const QString file = writeImages("dc.lcif", {a, b});
+
+    card::RexaFile image(file);
+    uint8_t type = 0;
+    EXPECT_EQ(image.GetCardType(&type), card::kStatusNotOpen);
+    ASSERT_TRUE(image.Init());
+    EXPECT_EQ(image.GetNumCardImages(), 2u);
+    EXPECT_FALSE(image.CheckPrevState());
+    EXPECT_TRUE(image.IsCreatingSetupFile());
+    EXPECT_EQ(image.GetMaxDataSize(), 0xFFFFFFFFu);
+
+    ASSERT_EQ(image.GetCardType(&type), 0);
+    EXPECT_EQ(type, 0xD2);
+    ASSERT_TRUE(image.GetNextCardImage());
+    uint16_t custId = 0;
+    ASSERT_EQ(image.GetCustId(&custId), 0);
+    EXPECT_EQ(custId, 0x0102);
+    const uint8_t bytes[2] = {0x55, 0x66};
+    ASSERT_EQ(image.SelectFile(0x0100), 0);
+    ASSERT_EQ(image.WriteData(2, card::kImageFileMaxBytes - 2, bytes), 0);
+    EXPECT_EQ(image.WriteData(1, card::kImageFileMaxBytes, bytes), card::kStatusOutOfRange);
+    EXPECT_FALSE(image.GetNextCardImage());
+
+    EXPECT_EQ(cardOnDisk(file, 1), b); // nothing saved before Close
+    image.Close();
+    EXPECT_EQ(image.lastError(), QString());
+    EXPECT_EQ(cardOnDisk(file, 1).extent(0x0100), card::kImageFileMaxBytes);
+    EXPECT_EQ(cardOnDisk(file, 0), a);
+    EXPECT_EQ(image.GetCardType(&type), card::kStatusNotOpen);
+}
+
+TEST_F(CardImageTest, FileImageWithoutChangesDoesNotRewriteTheFile)
+{
+    const QString file = writeImages("ro.lcif", {CardState::factoryFresh()});
+    const int savesBefore = card::faults::callCount(card::FaultKind::CardFileSave);
+    card::NimboFile image(file);
+    ASSERT_TRUE(image.Init());
+    uint8_t byte = 0;
+    EXPECT_EQ(image.WriteData(1, 0, &byte), card::kStatusNotInitialised);
+    image.Close();
+    EXPECT_EQ(image.lastError(), QString());
+    EXPECT_EQ(card::faults::callCount(card::FaultKind::CardFileSave), savesBefore);
+}
+
+TEST_F(CardImageTest, FileImageRefusesDamagedOrMissingFiles)
+{
+    card::RexaFile missing(path("nothere.lcif"));
+    EXPECT_FALSE(missing.Init());
+    EXPECT_TRUE(missing.lastError().startsWith("cannot open card image file"));
+
+    const QString damaged = path("damaged.lcif");
+    writeFile(damaged, QByteArray("LCIF\x01\x00", 6));
+    card::RexaFile image(damaged);
+    EXPECT_FALSE(image.Init());
+    EXPECT_EQ(image.lastError(),
+              "card image file " + damaged + " is damaged: file is truncated (6 bytes)");
+    EXPECT_FALSE(image.isOpen());
+}
+
+TEST_F(CardImageTest, InitForWriteCreatesAnInitialisedImage)
+{
+    const QString file = path("setup.lcif");
+    card::RexaFile image;
+    ASSERT_TRUE(image.InitForWrite(file));
+    ASSERT_TRUE(QFileInfo::exists(file));
+    ASSERT_TRUE(image.Init());
+    EXPECT_FALSE(image.IsNewCard());
+    const uint8_t header[3] = {0xBB, 0x00, 0x07};
+    ASSERT_EQ(image.WriteData(3, 0, header), 0);
+    image.Close();
+    EXPECT_EQ(cardOnDisk(file).custId(), 7);
+    EXPECT_EQ(cardOnDisk(file).cardType(), 0xBB);
+}
+
+TEST_F(CardImageTest, InitForWriteOnAFreshImageInitialisesItAsNew)
+{
+    const QString file = writeImages("fresh.lcif", {CardState::factoryFresh()});
+    card::RexaFile image;
+    ASSERT_TRUE(image.InitForWrite(file));
+    ASSERT_TRUE(image.Init());
+    EXPECT_TRUE(image.IsNewCard());
+    image.Close();
+    EXPECT_TRUE(cardOnDisk(file).initialised);
+
+    card::RexaFile nowhere;
+    EXPECT_FALSE(nowhere.InitForWrite(path("no/such/folder/x.lcif")));
+    EXPECT_FALSE(nowhere.lastError().isEmpty());
+}
+
+TEST_F(CardImageTest, FileImageKeepsTheOldFileWhenCloseCannotSave)
+{
+    const QString file = path("keep.lcif");
+    card::RexaFile image;
+    ASSERT_TRUE(image.InitForWrite(file));
+    const QByteArray before = readFile(file);
+    ASSERT_TRUE(image.Init());
+    ASSERT_EQ(image.SetCardType(0xC8), 0);
+    card::faults::inject(card::FaultKind::CardFileSave, 1, 1);
+    image.Close();
+    EXPECT_TRUE(image.lastError().contains("injected fault"));
+    EXPECT_EQ(readFile(file), before);
+}
