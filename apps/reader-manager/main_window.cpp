@@ -1,0 +1,222 @@
+#include "main_window.h"
+
+#include "card/card_dump.h"
+#include "card/card_images.h"
+#include "card/virtual_reader.h"
+#include "card_summary.h"
+#include "host_messages.h"
+#include "laundry/laundry.h"
+#include "reader_panel.h"
+#include "services/cardcore.h"
+#include "setup_record_file.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace readermanager {
+
+MainWindow::MainWindow(const QString& dataFolder, std::unique_ptr<QSettings> settings,
+                       QWidget* parent)
+    : QMainWindow(parent), settings_(std::move(settings))
+{
+    setWindowTitle(tr("Reader Manager"));
+    createActions();
+    createCentralWidget();
+    data_ = prepareDataFolder(dataFolder);
+    startUp();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::createCentralWidget()
+{
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    auto* top = new QHBoxLayout;
+    layout->addLayout(top);
+
+    readerPanel_ = new ReaderPanel(central);
+    for (const char* name : {"insertCardAction", "newBlankCardAction", "ejectCardAction"})
+        readerPanel_->addButton(action(QString::fromLatin1(name)));
+    top->addWidget(readerPanel_, 3);
+
+    auto* host = new QGroupBox(tr("Host"), central);
+    auto* hostForm = new QFormLayout(host);
+    customerId_ = new QSpinBox(host);
+    customerId_->setObjectName(QStringLiteral("customerIdSpinBox"));
+    customerId_->setRange(0, 0xFFFF);
+    customerId_->setToolTip(tr("The customer id written onto the cards this host makes"));
+    hostForm->addRow(tr("Customer id:"), customerId_);
+    top->addWidget(host, 1, Qt::AlignTop);
+
+    auto* contents = new QGroupBox(tr("Card Contents"), central);
+    auto* contentsLayout = new QVBoxLayout(contents);
+    cardView_ = new QPlainTextEdit(contents);
+    cardView_->setObjectName(QStringLiteral("cardView"));
+    cardView_->setReadOnly(true);
+    cardView_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    cardView_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    contentsLayout->addWidget(cardView_);
+    layout->addWidget(contents, 1);
+    setCentralWidget(central);
+
+    databaseLabel_ = new QLabel(this);
+    databaseLabel_->setObjectName(QStringLiteral("databaseLabel"));
+    statusBar()->addWidget(databaseLabel_, 1);
+    resize(900, 640);
+}
+
+void MainWindow::startUp()
+{
+    for (const QString& error : data_.errors)
+        showError(error);
+    databaseLabel_->setText(
+        data_.databasePath.isEmpty()
+            ? tr("No database")
+            : tr("Database: %1").arg(QDir::toNativeSeparators(data_.databasePath)));
+
+    customerId_->setValue(settings_.customerId());
+    connect(customerId_, &QSpinBox::valueChanged, this,
+            [this](int value) { settings_.setCustomerId(uint16_t(value)); });
+    setTokensEnabled(settings_.tokensEnabled());
+
+    if (!data_.cardPath.isEmpty())
+        insertCard(data_.cardPath);
+    else
+        refreshCard();
+}
+
+uint16_t MainWindow::customerId() const
+{
+    return uint16_t(customerId_->value());
+}
+
+void MainWindow::setCustomerId(uint16_t id)
+{
+    customerId_->setValue(id);
+}
+
+void MainWindow::refreshCard()
+{
+    const CardSummary summary = summarizeCard(card::cardFilePath(), card::insertedCard());
+    readerPanel_->showCard(summary);
+    cardView_->setPlainText(summary.contents);
+}
+
+bool MainWindow::insertCard(const QString& path)
+{
+    QString error;
+    const bool inserted = card::insertCardFile(path, &error);
+    if (!inserted)
+        showError(tr("Could not insert the card file %1:\n%2")
+                      .arg(QDir::toNativeSeparators(path), error));
+    refreshCard();
+    return inserted;
+}
+
+bool MainWindow::newBlankCard(const QString& path)
+{
+    if (const QString error = card::createCardImageFile(path, card::NewCardFileOptions{});
+        !error.isEmpty()) {
+        showError(tr("Could not create the card file %1:\n%2")
+                      .arg(QDir::toNativeSeparators(path), error));
+        refreshCard();
+        return false;
+    }
+    return insertCard(path);
+}
+
+void MainWindow::ejectCard()
+{
+    card::eject();
+    refreshCard();
+}
+
+bool MainWindow::requireCard()
+{
+    if (card::hasCard())
+        return true;
+    showError(tr("There is no card in the reader.\nInsert a card file or make a new blank card "
+                 "first."));
+    return false;
+}
+
+std::optional<STRUCT_laundry_setup> MainWindow::loadRecord(const QString& recordPath)
+{
+    QString error;
+    std::optional<STRUCT_laundry_setup> record = readSetupRecordFile(recordPath, &error);
+    if (!record) {
+        showError(error);
+        return std::nullopt;
+    }
+    // The card header carries the customer id of the host that wrote it.
+    record->word_02 = customerId();
+    return record;
+}
+
+bool MainWindow::writeSetupCardFromRecord(const QString& recordPath)
+{
+    bool written = false;
+    if (requireCard()) {
+        if (std::optional<STRUCT_laundry_setup> record = loadRecord(recordPath)) {
+            card::RexaCard image;
+            written = create_laundry_setup_card(&image, customerId(), &*record, 0) == 1;
+        }
+    }
+    refreshCard();
+    return written;
+}
+
+bool MainWindow::writeSetupFileFromRecord(const QString& recordPath, const QString& outPath)
+{
+    std::optional<STRUCT_laundry_setup> record = loadRecord(recordPath);
+    if (!record)
+        return false;
+    card::RexaFile image;
+    if (!image.InitForWrite(outPath)) {
+        showError(tr("Could not write the setup file %1:\n%2")
+                      .arg(QDir::toNativeSeparators(outPath), image.lastError()));
+        return false;
+    }
+    bool written = create_laundry_setup_card(&image, customerId(), &*record, 0) == 1;
+    // The library reports its own failures, not those of loading or saving the
+    // file, and it cannot tell a save that failed when it closed the file.
+    if (!image.lastError().isEmpty()) {
+        showError(tr("Could not write the setup file %1:\n%2")
+                      .arg(QDir::toNativeSeparators(outPath), image.lastError()));
+        written = false;
+    }
+    // The reader holds its card in memory: it must see what was written into
+    // its own file, and must not save an older copy over it later.
+    const QString inReader = card::cardFilePath();
+    if (written && !inReader.isEmpty() &&
+        QFileInfo(inReader).absoluteFilePath() == QFileInfo(outPath).absoluteFilePath()) {
+        QString error;
+        if (!card::insertCardFile(inReader, &error, card::cardImageIndex()))
+            showError(error);
+    }
+    refreshCard();
+    return written;
+}
+
+void MainWindow::setTokensEnabled(bool enabled)
+{
+    if (QAction* tokens = action(QStringLiteral("tokensEnabledAction"))) {
+        const QSignalBlocker block(tokens);
+        tokens->setChecked(enabled);
+    }
+    settings_.setTokensEnabled(enabled);
+    cardcore::SetTokensEnabled(enabled);
+}
+
+} // namespace readermanager

@@ -1,0 +1,85 @@
+// The main window of Reader Manager: the virtual reader with its card, the
+// customer id the host works with, and one action for each thing the host
+// does with the library.
+#pragma once
+
+#include "data_folder.h"
+#include "host_settings.h"
+#include "laundry/laundry_setup.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+class QAction;
+class QLabel;
+class QPlainTextEdit;
+class QSettings;
+class QSpinBox;
+
+namespace readermanager {
+
+class ReaderPanel;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // Prepares dataFolder (first run: a new database and a blank card), puts
+    // its card into the reader and applies the settings kept in `settings`.
+    // Problems are shown to the operator and the window goes on without what
+    // failed.
+    MainWindow(const QString& dataFolder, std::unique_ptr<QSettings> settings,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The work behind the actions. Each shows its own messages, refreshes the
+    // card panel and returns whether it succeeded.
+    bool insertCard(const QString& path);
+    bool newBlankCard(const QString& path);
+    void ejectCard();
+    bool writeSetupCardFromRecord(const QString& recordPath);
+    bool writeSetupFileFromRecord(const QString& recordPath, const QString& outPath);
+    void setTokensEnabled(bool enabled);
+
+    uint16_t customerId() const;
+    void setCustomerId(uint16_t id);
+    // Empty when the host runs without a database.
+    QString databasePath() const { return data_.databasePath; }
+    const DataFolder& dataFolder() const { return data_; }
+    // The action with that object name, or null.
+    QAction* action(const QString& objectName) const { return actions_.value(objectName); }
+
+public slots:
+    void refreshCard();
+
+private:
+    // Thin slots: ask for a file, then do the work above.
+    void chooseCardFile();
+    void chooseNewBlankCard();
+    void chooseRecordForSetupCard();
+    void chooseRecordForSetupFile();
+    void applyTokensAction();
+    void showAbout();
+    void quit();
+
+    void createActions();
+    void createCentralWidget();
+    void startUp();
+    std::optional<STRUCT_laundry_setup> loadRecord(const QString& recordPath);
+    bool requireCard();
+    QString askOpenFile(const QString& title, const QString& filter);
+    QString askSaveFile(const QString& title, const QString& fileName, const QString& filter);
+
+    HostSettings settings_;
+    DataFolder data_;
+    QHash<QString, QAction*> actions_;
+    ReaderPanel* readerPanel_ = nullptr;
+    QSpinBox* customerId_ = nullptr;
+    QPlainTextEdit* cardView_ = nullptr;
+    QLabel* databaseLabel_ = nullptr;
+};
+
+} // namespace readermanager

@@ -1,0 +1,148 @@
+// The window's actions in one table, and the thin slots behind them that ask
+// for files before handing over to the work methods.
+#include "card/virtual_reader.h"
+#include "host_messages.h"
+#include "main_window.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace readermanager {
+namespace {
+
+const QString kCardFileFilter = QStringLiteral("Card image files (*.lcard);;All files (*)");
+const QString kRecordFileFilter = QStringLiteral("Setup record files (*.rec *.bin);;All files (*)");
+
+struct ActionEntry {
+    const char* menu;
+    const char* text; // null: a separator
+    const char* objectName;
+    void (MainWindow::*trigger)();
+    QKeySequence::StandardKey shortcut = QKeySequence::UnknownKey;
+    bool checkable = false;
+};
+
+} // namespace
+
+void MainWindow::createActions()
+{
+    // Every action of the host, in menu order. A new action is one line here
+    // and its slot.
+    static const ActionEntry kActions[] = {
+        {"&Reader", "Insert Card File...", "insertCardAction", &MainWindow::chooseCardFile,
+         QKeySequence::Open},
+        {"&Reader", "New Blank Card...", "newBlankCardAction", &MainWindow::chooseNewBlankCard,
+         QKeySequence::New},
+        {"&Reader", "Eject Card", "ejectCardAction", &MainWindow::ejectCard},
+        {"&Reader", nullptr, nullptr, nullptr},
+        {"&Reader", "Exit", "exitAction", &MainWindow::quit, QKeySequence::Quit},
+        {"&Card", "Write Setup Card From Record File...", "writeSetupCardAction",
+         &MainWindow::chooseRecordForSetupCard},
+        {"&Card", "Write Setup File From Record File...", "writeSetupFileAction",
+         &MainWindow::chooseRecordForSetupFile},
+        {"&Settings", "Tokens Enabled", "tokensEnabledAction", &MainWindow::applyTokensAction,
+         QKeySequence::UnknownKey, true},
+        {"&Help", "About", "aboutAction", &MainWindow::showAbout},
+    };
+
+    QHash<QString, QMenu*> menus;
+    for (const ActionEntry& entry : kActions) {
+        const QString title = QString::fromLatin1(entry.menu);
+        QMenu*& menu = menus[title];
+        if (menu == nullptr)
+            menu = menuBar()->addMenu(tr(entry.menu));
+        if (entry.text == nullptr) {
+            menu->addSeparator();
+            continue;
+        }
+        auto* action = new QAction(tr(entry.text), this);
+        action->setObjectName(QString::fromLatin1(entry.objectName));
+        action->setShortcut(entry.shortcut);
+        action->setCheckable(entry.checkable);
+        connect(action, &QAction::triggered, this,
+                [this, trigger = entry.trigger] { (this->*trigger)(); });
+        menu->addAction(action);
+        actions_.insert(action->objectName(), action);
+    }
+}
+
+QString MainWindow::askOpenFile(const QString& title, const QString& filter)
+{
+    const QString path = QFileDialog::getOpenFileName(this, title, settings_.lastFolder(), filter);
+    if (!path.isEmpty())
+        settings_.setLastFolder(QFileInfo(path).absolutePath());
+    return path;
+}
+
+QString MainWindow::askSaveFile(const QString& title, const QString& fileName,
+                                const QString& filter)
+{
+    const QString path = QFileDialog::getSaveFileName(
+        this, title, QDir(settings_.lastFolder()).filePath(fileName), filter);
+    if (!path.isEmpty())
+        settings_.setLastFolder(QFileInfo(path).absolutePath());
+    return path;
+}
+
+void MainWindow::chooseCardFile()
+{
+    if (const QString path = askOpenFile(tr("Insert Card File"), kCardFileFilter); !path.isEmpty())
+        insertCard(path);
+}
+
+void MainWindow::chooseNewBlankCard()
+{
+    const QString path =
+        askSaveFile(tr("New Blank Card"), QStringLiteral("card.lcard"), kCardFileFilter);
+    if (!path.isEmpty())
+        newBlankCard(path);
+}
+
+void MainWindow::chooseRecordForSetupCard()
+{
+    // Ask for the card first: there is no point in choosing a record without one.
+    if (!requireCard())
+        return;
+    const QString record = askOpenFile(tr("Setup Record File"), kRecordFileFilter);
+    if (!record.isEmpty())
+        writeSetupCardFromRecord(record);
+}
+
+void MainWindow::chooseRecordForSetupFile()
+{
+    const QString record = askOpenFile(tr("Setup Record File"), kRecordFileFilter);
+    if (record.isEmpty())
+        return;
+    const QString out =
+        askSaveFile(tr("Write Setup File"), QStringLiteral("setup.lcard"), kCardFileFilter);
+    if (!out.isEmpty())
+        writeSetupFileFromRecord(record, out);
+}
+
+void MainWindow::applyTokensAction()
+{
+    setTokensEnabled(action(QStringLiteral("tokensEnabledAction"))->isChecked());
+}
+
+void MainWindow::showAbout()
+{
+    showInformation(
+        tr("Reader Manager %1\n\nSmart cards for coin-laundry machines: writes "
+           "reader setup cards and setup files, with the cards kept as card image "
+           "files in a virtual card reader.\n\nData folder: %2")
+            .arg(QCoreApplication::applicationVersion(), QDir::toNativeSeparators(data_.folder)),
+        tr("About Reader Manager"));
+}
+
+void MainWindow::quit()
+{
+    close();
+}
+
+} // namespace readermanager
