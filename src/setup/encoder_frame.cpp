@@ -6,7 +6,7 @@
 namespace setup {
 
 uint8_t writeSetupCard(BaseCardImage& image, uint8_t cardVersion, CardHeader header,
-                       std::initializer_list<SetupBlock> blocks)
+                       std::initializer_list<SetupBlock> blocks, uint8_t statusAfterHeader)
 {
     if (const uint8_t status = image.SetCardVersion(cardVersion); status != kStatusOk)
         return status;
@@ -15,6 +15,9 @@ uint8_t writeSetupCard(BaseCardImage& image, uint8_t cardVersion, CardHeader hea
     store_be16(head + 1, header.custId);
     if (image.WriteData(sizeof head, 0, head) != kStatusOk)
         return kStatusWriteFailed;
+
+    if (statusAfterHeader != kStatusOk)
+        return statusAfterHeader;
 
     if (image.SelectFile(kSetupDataFileId) != kStatusOk)
         return kStatusSelectFailed;

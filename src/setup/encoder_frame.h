@@ -27,7 +27,11 @@ struct CardHeader {
 
 // 1. SetCardVersion (its status returned unchanged), 2. header write before
 // any SelectFile (22), 3. SelectFile 0x2001 (38), 4. each block (22).
+// A nonzero `statusAfterHeader` is an encoder's own refusal of its input: it
+// is returned once the header is written, before the setup file is selected
+// (the card then carries the new type but no setup data).
 uint8_t writeSetupCard(BaseCardImage& image, uint8_t cardVersion, CardHeader header,
-                       std::initializer_list<SetupBlock> blocks);
+                       std::initializer_list<SetupBlock> blocks,
+                       uint8_t statusAfterHeader = kStatusOk);
 
 }  // namespace setup

@@ -1,0 +1,294 @@
+#include "setup/alliance_layout.h"
+#include "setup/setup_record.h"
+#include "support/recording_card_image.h"
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+
+#include <cstring>
+#include <ostream>
+#include <set>
+
+namespace {
+
+QByteArray hex(const char* text)
+{
+    return QByteArray::fromHex(text);
+}
+QByteArray zeros(int count)
+{
+    return QByteArray(count, '\0');
+}
+
+enum class Line { Aca, Centurion };
+
+// An Alliance profile with a distinct value in every field the cards carry;
+// everything else holds 0xAA so a stray read shows up on the card.
+STRUCT_laundry_setup allianceRecord(Line line, uint8_t machineType, bool cyclePricing)
+{
+    STRUCT_laundry_setup r;
+    std::memset(&r, 0xAA, sizeof r);
+    setup::clearSetupRecord(r);
+    r.card_type_code = 198;
+    r.aca_product_line = line == Line::Aca ? 1 : 0;
+    r.machine_type = machineType;
+    r.byte_138 = 5;
+    r.word_02 = 0x1234;
+    r.option_flags = 0x4A;
+    r.max_card_value = 300;
+    r.audio_time = 0x11;
+    r.mdc_options = 0x18; // audio signal on, Celsius
+    r.topoff_time_alt = 0x07;
+    std::memcpy(r.text_field_10, "ABCDEFGHIJ", 10);
+    std::memcpy(r.text_field_1a, "KLMNOPQRST", 10);
+    r.vend_price = 175;
+    r.enable_tokens = 1;
+    r.mdc_pricing_flags = cyclePricing ? 0x03 : 0x01; // top-off on
+    r.setup_byte_2 = 0x5C;
+    r.topoff_price = 0x48;
+    for (int i = 0; i < 9; ++i)
+        r.alliance_washer_prices[i] = uint16_t(0x0111 + 0x11 * i);
+    r.heavy_added_price = 0x2A1B;
+    r.medium_added_price = 0x4C3D;
+    for (int i = 0; i < 12; ++i)
+        r.washer_cycle_settings[i] = uint8_t(0xC0 + i);
+    r.heavy_extra_wash_time = 0xD2;
+    r.flw_extra_wash_time = 0xD3;
+    r.heavy_extra_rinse_time = 0xD4;
+    r.enable_heavy_cycle = 0xE1;
+    r.warm_rinse_enabled = 0xE2;
+    r.medium_cycle_flags = 0xE3;
+    r.heavy_cycle_flags = 0xE4;
+    r.medium_warm_rinse = 0xF6;
+    r.medium_extra_wash_time = 0xF7;
+    r.medium_extra_rinse_time = 0xF8;
+    const uint16_t dryerPrices[4] = {0x0310, 0x0320, 0x0330, 0x0340}; // med, delicate, high, low
+    std::memcpy(r.mdc_prices, dryerPrices, sizeof dryerPrices);
+    r.dryer_noheat_price = 0x0350;
+    r.heated_cycle_time = 0xB0;
+    r.noheat_cycle_time = 0xB1;
+    const uint8_t coolDown[4] = {0xB2, 0xB3, 0xB4, 0xB5};
+    std::memcpy(r.cool_down_times, coolDown, 4);
+    r.temp_high = 0x91;
+    r.temp_med = 0x92;
+    r.temp_low = 0x93;
+    r.temp_delicate = 0x94;
+    return r;
+}
+
+uint8_t encode(RecordingCardImage& image, const STRUCT_laundry_setup& r, Line line)
+{
+    return line == Line::Aca ? setup::CardSetAllianceAcaSetup(image, &r)
+                             : setup::CardSetCenturionSetup(image, &r);
+}
+
+struct Variant {
+    const char* name;
+    Line line;
+    uint8_t machineType;
+    bool dryer;
+    const char* codeBytes; // 82-85
+    const char* byte87;
+    const char* tail; // washers from 107, dryers from 93
+    int audioAt;      // the byte that is 0x1D with the audio signal on
+    int celsiusAt;    // dryers: the Celsius bit; -1 for washers
+};
+
+void PrintTo(const Variant& v, std::ostream* os)
+{
+    *os << v.name;
+}
+
+const Variant kVariants[] = {
+    {"Aca1", Line::Aca, 1, false, "32217001", "00",
+     "4c3d2a1b f6 e2 f7f8 d2d4 c0c6c3c9 c1c7c4ca c2c8c5cb 05 0000 1d 01", 132, -1},
+    {"Aca2", Line::Aca, 2, false, "25227002", "00", "4c3d2a1b e3 e4 f7f8 d2d4 05 00 1d 01", 119,
+     -1},
+    {"Aca9", Line::Aca, 9, true, "25297009", "00",
+     "01 0048 07 0005 2616 1e b000b100 b2b3b4b5 91929394 04 1d 0000 01 01", 115, 118},
+    {"Centurion1", Line::Centurion, 1, false, "2d216501", "00",
+     "2a1b e1 d2 d4 e2 c0c6 c3c9 c1c7c4ca c2c8c5cb 05 1d 01", 126, -1},
+    {"Centurion2", Line::Centurion, 2, false, "22226502", "00", "4c3d2a1b e3 e4 d3 05 1d 01", 115,
+     -1},
+    {"Centurion4", Line::Centurion, 4, false, "26246504", "5c", "4c3d2a1b 4c3d2a1b e3e4d3 05 1d 01",
+     119, -1},
+    {"Centurion8", Line::Centurion, 8, true, "21286508", "00",
+     "0048 b000 b100 b2b3b4b5 01 07 00 91929394 04 1d 01 01 01", 111, 113},
+    {"Centurion9", Line::Centurion, 9, true, "21296509", "00",
+     "0048 b000 b100 b2b3b4b5 01 07 00 91929394 04 1d 01 01 01", 111, 113},
+};
+
+QByteArray expectedBlockA(const Variant& v, bool cyclePricing)
+{
+    QByteArray b = zeros(10);
+    b += hex("1234") + char(v.machineType) + hex("4a 012c");
+    b += zeros(6) + hex("11 18 07");
+    b += "ABCDEFGHIJKLMNOPQRST";
+    b += hex("00af 01") + (cyclePricing ? hex("03") : hex("01"));
+    b += zeros(32) + hex("02") + hex(v.codeBytes) + zeros(1) + hex(v.byte87) + zeros(1);
+    if (v.dryer)
+        b += cyclePricing ? hex("0330 0350") : hex("00af00af");
+    else
+        b += cyclePricing ? hex("0111 0122 0133 0144 0155 0166 0177 0188 0199")
+                          : hex("00af00af00af 00af00af00af 00af00af00af");
+    b += hex(v.tail);
+    return b + zeros(138 - int(b.size()));
+}
+
+QByteArray expectedBlockB(const Variant& v, bool cyclePricing)
+{
+    if (!v.dryer)
+        return zeros(64);
+    const QByteArray prices =
+        cyclePricing ? hex("0330 0310 0340 0320 0350") : hex("00af00af00af00af00af");
+    return prices + hex("0048") + zeros(52);
+}
+
+class AllianceVariantTest : public ::testing::TestWithParam<Variant> {
+protected:
+    QByteArray write(const STRUCT_laundry_setup& r)
+    {
+        RecordingCardImage image;
+        EXPECT_EQ(encode(image, r, GetParam().line), 0);
+        return image.file(0x2001);
+    }
+};
+
+TEST_P(AllianceVariantTest, WritesBothBlocksByteExact)
+{
+    const Variant& v = GetParam();
+    for (const bool cyclePricing : {false, true}) {
+        SCOPED_TRACE(cyclePricing ? "cycle pricing" : "flat price");
+        RecordingCardImage image;
+        ASSERT_EQ(encode(image, allianceRecord(v.line, v.machineType, cyclePricing), v.line), 0);
+        EXPECT_EQ(image.calls,
+                  QStringList({"SetCardVersion 5", "WriteData header 3 0", "SelectFile 2001",
+                               "WriteData 2001 138 0", "WriteData 2001 64 256"}));
+        EXPECT_EQ(image.header.left(4).toHex(), "c6123405");
+        const QByteArray file = image.file(0x2001);
+        ASSERT_EQ(file.size(), 320);
+        EXPECT_EQ(file.left(138).toHex(), expectedBlockA(v, cyclePricing).toHex());
+        EXPECT_EQ(file.mid(138, 118), zeros(118));
+        EXPECT_EQ(file.mid(256).toHex(), expectedBlockB(v, cyclePricing).toHex());
+    }
+}
+
+std::set<int> differingOffsets(const QByteArray& a, const QByteArray& b)
+{
+    std::set<int> offsets;
+    for (int i = 0; i < std::min(a.size(), b.size()); ++i)
+        if (a[i] != b[i])
+            offsets.insert(i);
+    return offsets;
+}
+
+TEST_P(AllianceVariantTest, CyclePricingChangesOnlyThePrices)
+{
+    const Variant& v = GetParam();
+    const auto changed = differingOffsets(write(allianceRecord(v.line, v.machineType, false)),
+                                          write(allianceRecord(v.line, v.machineType, true)));
+    ASSERT_FALSE(changed.empty());
+    for (const int offset : changed) {
+        const bool flagsByte = offset == 48;
+        const bool blockAPrice = offset >= 89 && offset <= 106;
+        const bool blockBPrice = v.dryer && offset >= 256 && offset < 266;
+        EXPECT_TRUE(flagsByte || blockAPrice || blockBPrice) << "offset " << offset;
+    }
+}
+
+TEST_P(AllianceVariantTest, AudioSignalAndCelsiusReachTheirBytes)
+{
+    const Variant& v = GetParam();
+    STRUCT_laundry_setup quiet = allianceRecord(v.line, v.machineType, false);
+    quiet.mdc_options = 0x00;
+    std::set<int> expected = {23, v.audioAt};
+    if (v.celsiusAt >= 0)
+        expected.insert(v.celsiusAt);
+    EXPECT_EQ(differingOffsets(write(quiet), write(allianceRecord(v.line, v.machineType, false))),
+              expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Variants, AllianceVariantTest, ::testing::ValuesIn(kVariants),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(AllianceLayout, WriterPicksTheLayoutByProductLine)
+{
+    for (const uint8_t productLine : {1, 0x80}) {
+        RecordingCardImage image;
+        STRUCT_laundry_setup r = allianceRecord(Line::Aca, 1, false);
+        r.aca_product_line = productLine;
+        ASSERT_EQ(setup::writeAllianceSetup(image, r), 0);
+        EXPECT_EQ(image.file(0x2001).mid(82, 4).toHex(), "32217001");
+    }
+    RecordingCardImage centurion;
+    ASSERT_EQ(setup::writeAllianceSetup(centurion, allianceRecord(Line::Centurion, 1, false)), 0);
+    EXPECT_EQ(centurion.file(0x2001).mid(82, 4).toHex(), "2d216501");
+
+    // The extractor exists on the Centurion line only.
+    RecordingCardImage acaExtractor;
+    EXPECT_EQ(setup::writeAllianceSetup(acaExtractor, allianceRecord(Line::Aca, 4, false)), 20);
+    RecordingCardImage centurionExtractor;
+    EXPECT_EQ(
+        setup::writeAllianceSetup(centurionExtractor, allianceRecord(Line::Centurion, 4, false)),
+        0);
+}
+
+struct Refusal {
+    Line line;
+    uint8_t machineType;
+};
+
+class AllianceMachineTypeRefused : public ::testing::TestWithParam<Refusal> {};
+
+TEST_P(AllianceMachineTypeRefused, Returns20AfterTheHeaderWithoutSelectingTheSetupFile)
+{
+    RecordingCardImage image;
+    const Refusal& p = GetParam();
+    EXPECT_EQ(encode(image, allianceRecord(p.line, p.machineType, true), p.line), 20);
+    EXPECT_EQ(image.calls, QStringList({"SetCardVersion 5", "WriteData header 3 0"}));
+    EXPECT_EQ(image.header.left(4).toHex(), "c6123405");
+    EXPECT_TRUE(image.files.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(MachineTypes, AllianceMachineTypeRefused,
+                         ::testing::Values(Refusal{Line::Centurion, 3}, Refusal{Line::Centurion, 5},
+                                           Refusal{Line::Centurion, 6}, Refusal{Line::Centurion, 7},
+                                           Refusal{Line::Centurion, 0}, Refusal{Line::Aca, 4},
+                                           Refusal{Line::Aca, 8}, Refusal{Line::Aca, 3},
+                                           Refusal{Line::Aca, 0xFF}));
+
+struct FrameFailure {
+    const char* failOn;
+    uint8_t expectedStatus;
+    int callsMade;
+};
+
+void PrintTo(const FrameFailure& f, std::ostream* os)
+{
+    *os << f.failOn;
+}
+
+class AllianceFrameFailure : public ::testing::TestWithParam<std::tuple<Variant, FrameFailure>> {};
+
+TEST_P(AllianceFrameFailure, StopsWithTheFrameStatus)
+{
+    const auto& [v, failure] = GetParam();
+    RecordingCardImage image;
+    image.failOn = failure.failOn;
+    image.failStatus = 0x6F;
+    EXPECT_EQ(encode(image, allianceRecord(v.line, v.machineType, false), v.line),
+              failure.expectedStatus);
+    EXPECT_EQ(image.calls.size(), failure.callsMade) << image.calls.join(", ").toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Statuses, AllianceFrameFailure,
+    ::testing::Combine(::testing::Values(kVariants[0], kVariants[7]),
+                       ::testing::Values(FrameFailure{"SetCardVersion", 0x6F, 1}, // card's own
+                                         FrameFailure{"WriteData header", 22, 2},
+                                         FrameFailure{"SelectFile", 38, 3},
+                                         FrameFailure{"WriteData 2001 138", 22, 4},
+                                         FrameFailure{"WriteData 2001 64", 22, 5})));
+
+} // namespace
