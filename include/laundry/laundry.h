@@ -4,6 +4,7 @@
 #pragma once
 
 #include "laundry/laundry_setup.h"
+#include "laundry/gen2_setup_card.h"
 #include "laundry/setup_cards.h"
 
 #include <cstdint>
@@ -34,5 +35,10 @@ LAUNDRY_EXPORT uint8_t create_laundry_setup_card(BaseCardImage* image, uint16_t 
 
 // Family encoders: 0 on success, else the card's or the encoder's status.
 LAUNDRY_EXPORT uint8_t CardSetRetrofitSetup(BaseCardImage& image, RETRO_FIT_SETUP_CARD* record);
+LAUNDRY_EXPORT uint8_t CardSetGen2Setup(BaseCardImage& image, GEN2_SETUP_CARD* record);
+LAUNDRY_EXPORT uint8_t CardSetLgSetup(BaseCardImage& image, GEN2_LG_SETUP_CARD* record);
+LAUNDRY_EXPORT uint8_t CardSetMarlinSetup(BaseCardImage& image, STRUCT_laundry_setup* record);
+LAUNDRY_EXPORT uint8_t CardSetQuicksilverSetup(BaseCardImage& image, STRUCT_laundry_setup* record);
+LAUNDRY_EXPORT uint8_t CardSetManualSetup(BaseCardImage& image, STRUCT_laundry_setup* record);
 
 }  // extern "C"

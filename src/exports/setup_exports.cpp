@@ -1,7 +1,6 @@
 // Exported setup-card entry points.
 #include "exports/module_state.h"
 #include "laundry/laundry.h"
-#include "setup/retrofit_layout.h"
 #include "setup/setup_card_writer.h"
 #include "setup/setup_record.h"
 
@@ -23,12 +22,6 @@ uint8_t create_laundry_setup_card(BaseCardImage* image, uint16_t custId,
     if (!image || !record)
         return 0;
     return setup::createSetupCard(*image, custId, *record);
-}
-
-uint8_t CardSetRetrofitSetup(BaseCardImage& image, RETRO_FIT_SETUP_CARD* record)
-{
-    exports::ModuleState state;
-    return setup::CardSetRetrofitSetup(image, record);
 }
 
 }  // extern "C"

@@ -1,6 +1,9 @@
 #include "setup/setup_layout.h"
 
 #include "services/prompt.h"
+#include "setup/gen2_layout.h"
+#include "setup/manual_layout.h"
+#include "setup/maytag_layout.h"
 #include "setup/messages.h"
 #include "setup/retrofit_layout.h"
 
@@ -22,7 +25,13 @@ struct LayoutEntry {
 
 // Codes without an entry are refused like any unknown code.
 constexpr std::array kLayouts = {
-    LayoutEntry{0xB8, &writeRetrofit},  // Retrofit, Electromechanical
+    LayoutEntry{0xB8, &writeRetrofit},            // Retrofit, Electromechanical
+    LayoutEntry{0xB9, &writeGen2AdvancedLayout},  // Maytag Gen2 Advanced
+    LayoutEntry{0xBB, &writeGen2Layout},          // Maytag Gen2
+    LayoutEntry{0xC5, &writeLgLayout},            // LG
+    LayoutEntry{0xC7, &writeMarlinLayout},        // Maytag Marlin, Maytag MHN33
+    LayoutEntry{0xC9, &writeQuicksilverLayout},   // Maytag Quicksilver
+    LayoutEntry{0xCA, &writeManualLayout},        // Generic
 };
 
 }  // namespace

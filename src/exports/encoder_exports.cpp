@@ -1,0 +1,56 @@
+// Exported family encoders: each sets up the module state and hands the
+// record to the encoder the layout dispatcher uses.
+#include "exports/module_state.h"
+#include "laundry/laundry.h"
+#include "setup/gen2_layout.h"
+#include "setup/manual_layout.h"
+#include "setup/maytag_layout.h"
+#include "setup/retrofit_layout.h"
+
+namespace {
+
+// A missing record is refused with the status of an unknown layout.
+constexpr uint8_t kNoRecord = 1;
+
+template <typename Record, typename Encoder>
+uint8_t runEncoder(BaseCardImage& image, Record* record, Encoder encoder)
+{
+    exports::ModuleState state;
+    return record ? encoder(image, record) : kNoRecord;
+}
+
+}  // namespace
+
+extern "C" {
+
+uint8_t CardSetRetrofitSetup(BaseCardImage& image, RETRO_FIT_SETUP_CARD* record)
+{
+    return runEncoder(image, record, &setup::CardSetRetrofitSetup);
+}
+
+uint8_t CardSetGen2Setup(BaseCardImage& image, GEN2_SETUP_CARD* record)
+{
+    return runEncoder(image, record, &setup::CardSetGen2Setup);
+}
+
+uint8_t CardSetLgSetup(BaseCardImage& image, GEN2_LG_SETUP_CARD* record)
+{
+    return runEncoder(image, record, &setup::CardSetLgSetup);
+}
+
+uint8_t CardSetMarlinSetup(BaseCardImage& image, STRUCT_laundry_setup* record)
+{
+    return runEncoder(image, record, &setup::CardSetMarlinSetup);
+}
+
+uint8_t CardSetQuicksilverSetup(BaseCardImage& image, STRUCT_laundry_setup* record)
+{
+    return runEncoder(image, record, &setup::CardSetQuicksilverSetup);
+}
+
+uint8_t CardSetManualSetup(BaseCardImage& image, STRUCT_laundry_setup* record)
+{
+    return runEncoder(image, record, &setup::CardSetManualSetup);
+}
+
+}  // extern "C"
