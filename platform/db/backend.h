@@ -1,0 +1,60 @@
+// What the DAO layer needs from a storage engine: tables described by their
+// columns, rows named by a 64-bit key, filters handed over as bound trees.
+// The DAO behaviour (cursor, edit buffer, states, NoMatch, error numbers)
+// lives above this line; an engine only stores and finds rows.
+#pragma once
+
+#include "bound_filter.h"
+#include "sql_value.h"
+#include "table_info.h"
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace dao {
+
+// How scanMatches hands back the keys of matching rows.
+struct MatchScan {
+    enum class Order { Unordered, Ascending, Descending } order = Order::Unordered;
+    // Ascending: only keys above it; Descending: only keys below it.
+    std::optional<qint64> boundKey;
+};
+
+class Backend {
+public:
+    virtual ~Backend() = default;
+
+    virtual QString fileName() const = 0;
+    virtual bool isOpen() const = 0;
+    virtual void close() = 0;
+
+    // Raises 3078 when there is no such table.
+    virtual TableInfo describeTable(const QString& name) = 0;
+
+    // Keys of the rows matching where (every row when null), in order and
+    // then by key.
+    virtual std::vector<qint64> selectKeys(const TableInfo& table, const BoundExpr* where,
+                                           const std::vector<OrderTerm>& order) = 0;
+
+    // The stored values of the given columns of one row; false when the row
+    // is gone.
+    virtual bool readRow(const TableInfo& table, const std::vector<int>& columns, qint64 key,
+                         std::vector<SqlValue>& values) = 0;
+
+    // Each write is a transaction of its own. insertRow returns the new key;
+    // updateRow and deleteRow return false when the row is gone.
+    virtual qint64 insertRow(const TableInfo& table, const std::vector<int>& columns,
+                             const std::vector<SqlValue>& values) = 0;
+    virtual bool updateRow(const TableInfo& table, qint64 key, const std::vector<int>& columns,
+                           const std::vector<SqlValue>& values) = 0;
+    virtual bool deleteRow(const TableInfo& table, qint64 key) = 0;
+    virtual qint64 deleteRows(const TableInfo& table, const BoundExpr* where) = 0;
+
+    // Calls visit with the key of each row matching filter until it returns
+    // false.
+    virtual void scanMatches(const TableInfo& table, const BoundExpr& filter, const MatchScan& scan,
+                             const std::function<bool(qint64)>& visit) = 0;
+};
+
+} // namespace dao

@@ -1,0 +1,201 @@
+#include "jet_lexer.h"
+
+#include "jet_date.h"
+
+#include <QSet>
+
+namespace dao {
+namespace {
+
+const QSet<QString>& keywords()
+{
+    static const QSet<QString> kKeywords = {
+        QStringLiteral("AND"),   QStringLiteral("OR"),     QStringLiteral("NOT"),
+        QStringLiteral("LIKE"),  QStringLiteral("IS"),     QStringLiteral("NULL"),
+        QStringLiteral("TRUE"),  QStringLiteral("FALSE"),  QStringLiteral("YES"),
+        QStringLiteral("NO"),    QStringLiteral("SELECT"), QStringLiteral("FROM"),
+        QStringLiteral("WHERE"), QStringLiteral("ORDER"),  QStringLiteral("BY"),
+        QStringLiteral("ASC"),   QStringLiteral("DESC"),   QStringLiteral("DELETE"),
+    };
+    return kKeywords;
+}
+
+bool isNameStart(QChar c)
+{
+    return c.isLetter() || c == u'_';
+}
+
+bool isNamePart(QChar c)
+{
+    return c.isLetterOrNumber() || c == u'_';
+}
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+class Lexer {
+public:
+    explicit Lexer(const QString& text) : text_(text) {}
+
+    std::vector<Token> run()
+    {
+        std::vector<Token> tokens;
+        while (true) {
+            skipBlanks();
+            Token token;
+            token.start = pos_;
+            if (pos_ >= text_.size()) {
+                token.end = pos_;
+                tokens.push_back(token);
+                return tokens;
+            }
+            read(token);
+            token.end = pos_;
+            tokens.push_back(token);
+        }
+    }
+
+private:
+    void skipBlanks()
+    {
+        while (pos_ < text_.size() && text_[pos_].isSpace())
+            ++pos_;
+    }
+
+    void read(Token& token)
+    {
+        const QChar c = text_[pos_];
+        if (c == u'[')
+            return readBracketName(token);
+        if (c == u'\'' || c == u'"')
+            return readString(token, c);
+        if (c == u'#')
+            return readDate(token);
+        if (isDigit(c) || (c == u'.' && pos_ + 1 < text_.size() && isDigit(text_[pos_ + 1])))
+            return readNumber(token);
+        if (isNameStart(c))
+            return readWord(token);
+        readSymbol(token);
+    }
+
+    void readBracketName(Token& token)
+    {
+        const int close = text_.indexOf(u']', pos_ + 1);
+        if (close < 0 || text_.mid(pos_ + 1, close - pos_ - 1).contains(u'['))
+            throw SyntaxFailure{SyntaxProblem::MissingBracket};
+        token.type = TokenType::Name;
+        token.text = text_.mid(pos_ + 1, close - pos_ - 1);
+        pos_ = close + 1;
+    }
+
+    void readString(Token& token, QChar quote)
+    {
+        QString value;
+        for (int i = pos_ + 1; i < text_.size(); ++i) {
+            if (text_[i] != quote) {
+                value += text_[i];
+            } else if (i + 1 < text_.size() && text_[i + 1] == quote) {
+                value += quote; // a doubled delimiter stands for itself
+                ++i;
+            } else {
+                token.type = TokenType::String;
+                token.text = value;
+                pos_ = i + 1;
+                return;
+            }
+        }
+        throw SyntaxFailure{SyntaxProblem::BadString};
+    }
+
+    void readDate(Token& token)
+    {
+        const int close = text_.indexOf(u'#', pos_ + 1);
+        if (close < 0)
+            throw SyntaxFailure{SyntaxProblem::BadDate};
+        const auto date = parseJetDate(QStringView(text_).mid(pos_ + 1, close - pos_ - 1));
+        if (!date)
+            throw SyntaxFailure{SyntaxProblem::BadDate};
+        token.type = TokenType::Date;
+        token.date = *date;
+        token.text = text_.mid(pos_ + 1, close - pos_ - 1);
+        pos_ = close + 1;
+    }
+
+    void readNumber(Token& token)
+    {
+        const int begin = pos_;
+        while (pos_ < text_.size() && isDigit(text_[pos_]))
+            ++pos_;
+        if (pos_ < text_.size() && text_[pos_] == u'.') {
+            ++pos_;
+            while (pos_ < text_.size() && isDigit(text_[pos_]))
+                ++pos_;
+        }
+        // "12abc" or "1.2.3" is no number.
+        if (pos_ < text_.size() && (isNamePart(text_[pos_]) || text_[pos_] == u'.'))
+            throw SyntaxFailure{SyntaxProblem::BadNumber};
+        token.type = TokenType::Number;
+        token.text = text_.mid(begin, pos_ - begin);
+    }
+
+    void readWord(Token& token)
+    {
+        const int begin = pos_;
+        while (pos_ < text_.size() && isNamePart(text_[pos_]))
+            ++pos_;
+        const QString word = text_.mid(begin, pos_ - begin);
+        const QString upper = word.toUpper();
+        if (keywords().contains(upper)) {
+            token.type = TokenType::Keyword;
+            token.text = upper;
+        } else {
+            token.type = TokenType::Name;
+            token.text = word;
+        }
+    }
+
+    void readSymbol(Token& token)
+    {
+        static const char* const kTwo[] = {"<>", "<=", ">="};
+        for (const char* two : kTwo) {
+            if (QStringView(text_).mid(pos_, 2) == QLatin1String(two)) {
+                token.type = TokenType::Symbol;
+                token.text = QLatin1String(two);
+                pos_ += 2;
+                return;
+            }
+        }
+        const QChar c = text_[pos_];
+        if (QStringLiteral("=<>(),*;-+").contains(c)) {
+            token.type = TokenType::Symbol;
+            token.text = c;
+            ++pos_;
+            return;
+        }
+        throw SyntaxFailure{SyntaxProblem::MissingOperator};
+    }
+
+    const QString& text_;
+    int pos_ = 0;
+};
+
+} // namespace
+
+bool Token::isKeyword(const char* word) const
+{
+    return type == TokenType::Keyword && text == QLatin1String(word);
+}
+
+bool Token::isSymbol(const char* symbol) const
+{
+    return type == TokenType::Symbol && text == QLatin1String(symbol);
+}
+
+std::vector<Token> tokenize(const QString& text)
+{
+    return Lexer(text).run();
+}
+
+} // namespace dao

@@ -1,0 +1,352 @@
+#include "sqlite_backend.h"
+
+#include "../backend_factory.h"
+#include "../dao_error.h"
+#include "sqlite_errors.h"
+#include "sqlite_jet_like.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace dao {
+namespace {
+
+// More distinct statements than this and the cache starts over.
+constexpr int kStatementCacheLimit = 128;
+
+// BEGIN IMMEDIATE takes the write lock up front, so a write never fails
+// half-way for want of it; the busy timeout covers the wait.
+class WriteTransaction {
+public:
+    explicit WriteTransaction(sqlite3* db, const std::function<void(const char*)>& execute)
+        : db_(db), execute_(execute)
+    {
+        execute_("BEGIN IMMEDIATE");
+    }
+    ~WriteTransaction()
+    {
+        if (!done_)
+            sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    }
+    void commit()
+    {
+        execute_("COMMIT");
+        done_ = true;
+    }
+
+private:
+    sqlite3* db_;
+    const std::function<void(const char*)>& execute_;
+    bool done_ = false;
+};
+
+struct HandleCloser {
+    void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
+};
+
+QString columnList(const TableInfo& table, const std::vector<int>& columns)
+{
+    QStringList names;
+    for (int c : columns)
+        names << quoteIdentifier(table.columns[size_t(c)].name);
+    return names.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+std::unique_ptr<Backend> openBackend(const QString& fileName, const OpenOptions& options)
+{
+    return SqliteBackend::open(fileName, options.readOnly, options.busyTimeoutMs);
+}
+
+std::unique_ptr<SqliteBackend> SqliteBackend::open(const QString& fileName, bool readOnly,
+                                                   int busyTimeoutMs)
+{
+    // Never create a database here: a missing file is an error.
+    if (fileName.isEmpty() || !QFileInfo(fileName).isFile())
+        throwDaoWith(kDaoFileNotFound, fileName);
+    sqlite3* raw = nullptr;
+    const int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) |
+                      SQLITE_OPEN_EXRESCODE | SQLITE_OPEN_NOMUTEX;
+    const int rc = sqlite3_open_v2(QFile::encodeName(fileName).constData(), &raw, flags, nullptr);
+    std::unique_ptr<sqlite3, HandleCloser> handle(raw);
+    if (rc != SQLITE_OK)
+        raiseSqlite(raw, rc);
+    sqlite3_extended_result_codes(raw, 1);
+    sqlite3_busy_timeout(raw, busyTimeoutMs);
+    if (registerJetLike(raw) != SQLITE_OK)
+        raiseSqlite(raw, sqlite3_errcode(raw));
+    // Reading the schema proves the file is a database.
+    int probe = sqlite3_exec(raw, "SELECT count(*) FROM sqlite_schema", nullptr, nullptr, nullptr);
+    if (probe != SQLITE_OK)
+        raiseSqlite(raw, probe);
+    if (!readOnly && !sqlite3_db_readonly(raw, "main")) {
+        // WAL lets a reader and a writer work at once; a file that cannot
+        // switch (another program holds it) keeps its journal mode.
+        sqlite3_exec(raw, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
+    }
+    return std::unique_ptr<SqliteBackend>(new SqliteBackend(handle.release(), fileName));
+}
+
+SqliteBackend::~SqliteBackend()
+{
+    close();
+}
+
+void SqliteBackend::finalizeAll()
+{
+    for (sqlite3_stmt* stmt : std::as_const(statements_))
+        sqlite3_finalize(stmt);
+    statements_.clear();
+}
+
+void SqliteBackend::close()
+{
+    if (!db_)
+        return;
+    finalizeAll();
+    sqlite3_close_v2(db_);
+    db_ = nullptr;
+}
+
+sqlite3* SqliteBackend::connection() const
+{
+    if (!db_)
+        throwDao(kDaoObjectInvalid);
+    return db_;
+}
+
+StatementUse SqliteBackend::use(const QString& sql)
+{
+    sqlite3* db = connection();
+    auto it = statements_.constFind(sql);
+    if (it == statements_.constEnd()) {
+        if (statements_.size() >= kStatementCacheLimit && activeUses_ == 0)
+            finalizeAll();
+        const QByteArray utf8 = sql.toUtf8();
+        sqlite3_stmt* stmt = nullptr;
+        const int rc = sqlite3_prepare_v3(db, utf8.constData(), int(utf8.size()),
+                                          SQLITE_PREPARE_PERSISTENT, &stmt, nullptr);
+        if (rc != SQLITE_OK)
+            raiseSqlite(db, rc);
+        it = statements_.insert(sql, stmt);
+    }
+    return StatementUse(db, *it, activeUses_);
+}
+
+void SqliteBackend::execute(const char* sql)
+{
+    StatementUse statement = use(QLatin1String(sql));
+    while (statement.step()) {
+    }
+}
+
+qint64 SqliteBackend::runWrite(const SqlText& text)
+{
+    const std::function<void(const char*)> exec = [this](const char* sql) { execute(sql); };
+    WriteTransaction transaction(connection(), exec);
+    {
+        StatementUse statement = use(text.sql);
+        statement.bindAll(text.params);
+        while (statement.step()) {
+        }
+    }
+    const qint64 changes = sqlite3_changes64(db_);
+    transaction.commit();
+    return changes;
+}
+
+TableInfo SqliteBackend::describeTable(const QString& name)
+{
+    TableInfo table;
+    {
+        StatementUse find = use(QStringLiteral(
+            "SELECT name FROM sqlite_schema WHERE type = 'table' AND name = ?1 COLLATE NOCASE"));
+        find.bind(1, name);
+        if (!find.step())
+            throwDaoWith(kDaoTableNotFound, name);
+        table.name = find.columnText(0);
+    }
+    int keyColumns = 0;
+    int integerKey = -1;
+    {
+        StatementUse columns =
+            use(QStringLiteral("SELECT name, type, pk FROM pragma_table_info(?1)"));
+        columns.bind(1, table.name);
+        while (columns.step()) {
+            ColumnInfo column;
+            column.name = columns.columnText(0);
+            const QString declared = columns.columnText(1);
+            column.kind = kindFromDeclaredType(declared);
+            if (columns.columnInt(2) > 0) {
+                ++keyColumns;
+                if (declared.compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0)
+                    integerKey = static_cast<int>(table.columns.size());
+            }
+            table.columns.push_back(column);
+        }
+    }
+    // A lone INTEGER PRIMARY KEY is the rowid under another name.
+    if (keyColumns == 1 && integerKey >= 0)
+        table.columns[size_t(integerKey)].isRowKey = true;
+    // Tables without a rowid have no key this layer can hold.
+    StatementUse probe = use(QStringLiteral("SELECT %1 FROM %2 LIMIT 0")
+                                 .arg(keyExpression(table), quoteIdentifier(table.name)));
+    probe.step();
+    return table;
+}
+
+std::vector<qint64> SqliteBackend::selectKeys(const TableInfo& table, const BoundExpr* where,
+                                              const std::vector<OrderTerm>& order)
+{
+    const QString key = keyExpression(table);
+    SqlText text;
+    text.sql = QStringLiteral("SELECT %1 FROM %2").arg(key, quoteIdentifier(table.name));
+    if (where) {
+        text.sql += QStringLiteral(" WHERE ");
+        appendFilter(*where, table, text);
+    }
+    QStringList terms;
+    for (const OrderTerm& term : order) {
+        QString t = quoteIdentifier(table.columns[size_t(term.column)].name);
+        if (term.noCase)
+            t += QStringLiteral(" COLLATE NOCASE");
+        if (term.descending)
+            t += QStringLiteral(" DESC");
+        terms << t;
+    }
+    terms << key;
+    text.sql += QStringLiteral(" ORDER BY ") + terms.join(QStringLiteral(", "));
+
+    StatementUse statement = use(text.sql);
+    statement.bindAll(text.params);
+    std::vector<qint64> keys;
+    while (statement.step())
+        keys.push_back(statement.columnInt(0));
+    return keys;
+}
+
+bool SqliteBackend::readRow(const TableInfo& table, const std::vector<int>& columns, qint64 key,
+                            std::vector<SqlValue>& values)
+{
+    const QString select = columns.empty() ? QStringLiteral("1") : columnList(table, columns);
+    StatementUse statement =
+        use(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?1")
+                .arg(select, quoteIdentifier(table.name), keyExpression(table)));
+    statement.bind(1, key);
+    if (!statement.step())
+        return false;
+    values.clear();
+    for (size_t i = 0; i < columns.size(); ++i)
+        values.push_back(statement.column(int(i)));
+    return true;
+}
+
+qint64 SqliteBackend::insertRow(const TableInfo& table, const std::vector<int>& columns,
+                                const std::vector<SqlValue>& values)
+{
+    SqlText text;
+    if (columns.empty()) {
+        text.sql = QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteIdentifier(table.name));
+    } else {
+        QStringList marks;
+        for (size_t i = 0; i < columns.size(); ++i)
+            marks << QStringLiteral("?");
+        text.sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                       .arg(quoteIdentifier(table.name), columnList(table, columns),
+                            marks.join(QStringLiteral(", ")));
+        text.params = values;
+    }
+    const std::function<void(const char*)> exec = [this](const char* sql) { execute(sql); };
+    WriteTransaction transaction(connection(), exec);
+    {
+        StatementUse statement = use(text.sql);
+        statement.bindAll(text.params);
+        while (statement.step()) {
+        }
+    }
+    const qint64 key = sqlite3_last_insert_rowid(db_);
+    transaction.commit();
+    return key;
+}
+
+bool SqliteBackend::updateRow(const TableInfo& table, qint64 key, const std::vector<int>& columns,
+                              const std::vector<SqlValue>& values)
+{
+    QStringList sets;
+    for (int c : columns)
+        sets << quoteIdentifier(table.columns[size_t(c)].name) + QStringLiteral(" = ?");
+    SqlText text;
+    text.sql = QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+                   .arg(quoteIdentifier(table.name), sets.join(QStringLiteral(", ")),
+                        keyExpression(table));
+    text.params = values;
+    text.params.push_back(key);
+    return runWrite(text) > 0;
+}
+
+bool SqliteBackend::deleteRow(const TableInfo& table, qint64 key)
+{
+    SqlText text;
+    text.sql = QStringLiteral("DELETE FROM %1 WHERE %2 = ?")
+                   .arg(quoteIdentifier(table.name), keyExpression(table));
+    text.params.push_back(key);
+    return runWrite(text) > 0;
+}
+
+qint64 SqliteBackend::deleteRows(const TableInfo& table, const BoundExpr* where)
+{
+    SqlText text;
+    text.sql = QStringLiteral("DELETE FROM %1").arg(quoteIdentifier(table.name));
+    if (where) {
+        text.sql += QStringLiteral(" WHERE ");
+        appendFilter(*where, table, text);
+    }
+    return runWrite(text);
+}
+
+SqlText SqliteBackend::scanSql(const TableInfo& table, const BoundExpr& filter,
+                               const MatchScan& scan)
+{
+    const QString key = keyExpression(table);
+    SqlText text;
+    text.sql = QStringLiteral("SELECT %1 FROM %2 WHERE ").arg(key, quoteIdentifier(table.name));
+    appendFilter(filter, table, text);
+    if (scan.boundKey) {
+        text.sql += QStringLiteral(" AND %1 %2 ?")
+                        .arg(key, scan.order == MatchScan::Order::Descending ? QStringLiteral("<")
+                                                                             : QStringLiteral(">"));
+        text.params.push_back(*scan.boundKey);
+    }
+    if (scan.order == MatchScan::Order::Ascending)
+        text.sql += QStringLiteral(" ORDER BY %1").arg(key);
+    else if (scan.order == MatchScan::Order::Descending)
+        text.sql += QStringLiteral(" ORDER BY %1 DESC").arg(key);
+    return text;
+}
+
+void SqliteBackend::scanMatches(const TableInfo& table, const BoundExpr& filter,
+                                const MatchScan& scan, const std::function<bool(qint64)>& visit)
+{
+    const SqlText text = scanSql(table, filter, scan);
+    StatementUse statement = use(text.sql);
+    statement.bindAll(text.params);
+    while (statement.step()) {
+        if (!visit(statement.columnInt(0)))
+            return;
+    }
+}
+
+QStringList SqliteBackend::scanPlan(const TableInfo& table, const BoundExpr& filter,
+                                    const MatchScan& scan)
+{
+    const SqlText text = scanSql(table, filter, scan);
+    StatementUse statement = use(QStringLiteral("EXPLAIN QUERY PLAN ") + text.sql);
+    statement.bindAll(text.params);
+    QStringList lines;
+    while (statement.step())
+        lines << statement.columnText(3);
+    return lines;
+}
+
+} // namespace dao

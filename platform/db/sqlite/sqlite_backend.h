@@ -1,0 +1,66 @@
+// The SQLite engine behind the DAO layer, straight on the sqlite3 C API:
+// prepared statements with bound values, each write in BEGIN IMMEDIATE, a
+// busy timeout and the WAL journal so two programs on one machine can share
+// the file, extended result codes mapped to DAO errors.
+#pragma once
+
+#include "../backend.h"
+#include "sqlite_sql_writer.h"
+#include "sqlite_statement.h"
+
+#include <QHash>
+#include <QStringList>
+
+#include <sqlite3.h>
+
+#include <memory>
+
+namespace dao {
+
+class SqliteBackend : public Backend {
+public:
+    // Opens an existing file: 3024 when missing, 3049 when not a database.
+    static std::unique_ptr<SqliteBackend> open(const QString& fileName, bool readOnly,
+                                               int busyTimeoutMs);
+    ~SqliteBackend() override;
+
+    QString fileName() const override { return fileName_; }
+    bool isOpen() const override { return db_ != nullptr; }
+    void close() override;
+
+    TableInfo describeTable(const QString& name) override;
+    std::vector<qint64> selectKeys(const TableInfo& table, const BoundExpr* where,
+                                   const std::vector<OrderTerm>& order) override;
+    bool readRow(const TableInfo& table, const std::vector<int>& columns, qint64 key,
+                 std::vector<SqlValue>& values) override;
+    qint64 insertRow(const TableInfo& table, const std::vector<int>& columns,
+                     const std::vector<SqlValue>& values) override;
+    bool updateRow(const TableInfo& table, qint64 key, const std::vector<int>& columns,
+                   const std::vector<SqlValue>& values) override;
+    bool deleteRow(const TableInfo& table, qint64 key) override;
+    qint64 deleteRows(const TableInfo& table, const BoundExpr* where) override;
+    void scanMatches(const TableInfo& table, const BoundExpr& filter, const MatchScan& scan,
+                     const std::function<bool(qint64)>& visit) override;
+
+    // The query plan of the statement scanMatches runs, one line per step
+    // ("SEARCH ... USING INDEX ..."), for checking that finds use indexes.
+    QStringList scanPlan(const TableInfo& table, const BoundExpr& filter, const MatchScan& scan);
+    sqlite3* handle() const { return db_; }
+
+private:
+    SqliteBackend(sqlite3* db, QString fileName) : db_(db), fileName_(std::move(fileName)) {}
+
+    sqlite3* connection() const;
+    StatementUse use(const QString& sql);
+    void execute(const char* sql);
+    qint64 runWrite(const SqlText& text);
+    static SqlText scanSql(const TableInfo& table, const BoundExpr& filter, const MatchScan& scan);
+    void finalizeAll();
+
+    sqlite3* db_;
+    QString fileName_;
+    QHash<QString, sqlite3_stmt*> statements_;
+    int activeUses_ = 0;
+};
+
+} // namespace dao

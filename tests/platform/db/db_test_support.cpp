@@ -1,0 +1,92 @@
+#include "db_test_support.h"
+
+#include <QFile>
+
+namespace dbtest {
+
+TempDatabase::TempDatabase()
+{
+    path_ = dir_.filePath(QStringLiteral("manager.mdb"));
+    QString error;
+    EXPECT_TRUE(dbhelper::createDatabase(path_, &error)) << error.toStdString();
+}
+
+CdbDatabase TempDatabase::open()
+{
+    return engine_.OpenDatabase(path_);
+}
+
+RawDb::RawDb(const QString& path)
+{
+    EXPECT_EQ(
+        sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, SQLITE_OPEN_READWRITE, nullptr),
+        SQLITE_OK);
+    sqlite3_busy_timeout(db_, 2000);
+}
+
+RawDb::~RawDb()
+{
+    sqlite3_close_v2(db_);
+}
+
+void RawDb::exec(const QString& sql)
+{
+    char* message = nullptr;
+    const int rc = sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &message);
+    EXPECT_EQ(rc, SQLITE_OK) << (message ? message : "") << " in " << sql.toStdString();
+    sqlite3_free(message);
+}
+
+QVariant RawDb::scalar(const QString& sql)
+{
+    sqlite3_stmt* stmt = nullptr;
+    EXPECT_EQ(sqlite3_prepare_v2(db_, sql.toUtf8().constData(), -1, &stmt, nullptr), SQLITE_OK)
+        << sqlite3_errmsg(db_);
+    QVariant result;
+    if (stmt && sqlite3_step(stmt) == SQLITE_ROW) {
+        switch (sqlite3_column_type(stmt, 0)) {
+        case SQLITE_INTEGER:
+            result = qint64(sqlite3_column_int64(stmt, 0));
+            break;
+        case SQLITE_FLOAT:
+            result = sqlite3_column_double(stmt, 0);
+            break;
+        case SQLITE_TEXT:
+            result = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+            break;
+        case SQLITE_BLOB:
+            result = QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, 0)),
+                                sqlite3_column_bytes(stmt, 0));
+            break;
+        default:
+            break;
+        }
+    }
+    sqlite3_finalize(stmt);
+    return result;
+}
+
+QStringList RawDb::column(const QString& sql)
+{
+    sqlite3_stmt* stmt = nullptr;
+    EXPECT_EQ(sqlite3_prepare_v2(db_, sql.toUtf8().constData(), -1, &stmt, nullptr), SQLITE_OK)
+        << sqlite3_errmsg(db_);
+    QStringList values;
+    while (stmt && sqlite3_step(stmt) == SQLITE_ROW)
+        values << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+    sqlite3_finalize(stmt);
+    return values;
+}
+
+int daoError(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const CdbException& e) {
+        EXPECT_EQ(e.resultCode() & 0xFFFF0000u, 0x800A0000u);
+        return e.errorNumber();
+    }
+    return 0;
+}
+
+} // namespace dbtest

@@ -1,0 +1,53 @@
+// Shared by the database tests: a fresh system database in a temporary
+// folder, raw SQLite access to check what was really stored, and the DAO
+// error number an action raises.
+#pragma once
+
+#include "services/dao.h"
+
+#include <QTemporaryDir>
+#include <QVariant>
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <functional>
+
+namespace dbtest {
+
+class TempDatabase {
+public:
+    TempDatabase();
+    QString path() const { return path_; }
+    QString filePath(const QString& name) const { return dir_.filePath(name); }
+    CdbDatabase open();
+
+private:
+    QTemporaryDir dir_;
+    QString path_;
+    CdbDBEngine engine_;
+};
+
+// A plain connection to the file, beside the DAO layer.
+class RawDb {
+public:
+    explicit RawDb(const QString& path);
+    ~RawDb();
+    RawDb(const RawDb&) = delete;
+    RawDb& operator=(const RawDb&) = delete;
+
+    void exec(const QString& sql);
+    // The first column of the first row, as SQLite stores it (qint64, double,
+    // QString, QByteArray, or an invalid variant for NULL or no row).
+    QVariant scalar(const QString& sql);
+    QStringList column(const QString& sql);
+    sqlite3* handle() const { return db_; }
+
+private:
+    sqlite3* db_ = nullptr;
+};
+
+// The DAO error number action raises, 0 when it raises none.
+int daoError(const std::function<void()>& action);
+
+} // namespace dbtest

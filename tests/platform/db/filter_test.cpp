@@ -1,0 +1,224 @@
+// Filter texts to parameterised SQL: what the parser accepts, what it
+// refuses, and that every value travels as a parameter.
+#include "db/dao_error.h"
+#include "db/filter_binder.h"
+#include "db/filter_parser.h"
+#include "db/jet_like.h"
+#include "db/sqlite/sqlite_sql_writer.h"
+#include "db_test_support.h"
+
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using dao::ColumnKind;
+using dao::SqlValue;
+
+const dao::TableInfo& table()
+{
+    static const dao::TableInfo kTable{
+        QStringLiteral("T"),
+        {
+            {QStringLiteral("PROFILE NAME"), ColumnKind::Text, false},
+            {QStringLiteral("INT CYCLES"), ColumnKind::Integer, false},
+            {QStringLiteral("INT CASH"), ColumnKind::Currency, false},
+            {QStringLiteral("ENABLE TOKENS"), ColumnKind::Boolean, false},
+            {QStringLiteral("COLLECTION DATE"), ColumnKind::Date, false},
+            {QStringLiteral("MACHINEID"), ColumnKind::Text, false},
+            {QStringLiteral("INDEXID"), ColumnKind::Integer, true},
+        }};
+    return kTable;
+}
+
+dao::SqlText sqlOf(const QString& filter)
+{
+    const auto parsed = dao::parseFilter(filter);
+    const auto bound = dao::bindFilter(*parsed, table(), filter);
+    dao::SqlText text;
+    dao::appendFilter(*bound, table(), text);
+    return text;
+}
+
+std::vector<SqlValue> paramsOf(const QString& filter)
+{
+    return sqlOf(filter).params;
+}
+
+// The DAO error and its description.
+std::pair<int, QString> failureOf(const QString& filter)
+{
+    try {
+        sqlOf(filter);
+    } catch (const CdbException& e) {
+        return {e.errorNumber(), e.description()};
+    }
+    return {0, QString()};
+}
+
+TEST(Filter, QuotedTextWithDoubledDelimitersIsOneParameter)
+{
+    EXPECT_EQ(sqlOf("[PROFILE NAME] = 'O''Brien'").sql, "(\"PROFILE NAME\" COLLATE NOCASE = ?)");
+    EXPECT_EQ(paramsOf("[PROFILE NAME] = 'O''Brien'"), std::vector<SqlValue>{QString("O'Brien")});
+    EXPECT_EQ(paramsOf(R"([PROFILE NAME] = "say ""hi"" 'x'")"),
+              std::vector<SqlValue>{QString(R"(say "hi" 'x')")});
+    EXPECT_EQ(paramsOf("[PROFILE NAME] = ''"), std::vector<SqlValue>{QString()});
+}
+
+TEST(Filter, QuotedValueCannotChangeTheFiltersMeaning)
+{
+    for (const QString& hostile :
+         {QStringLiteral("x' OR 'a'='a"), QStringLiteral("x\" OR \"a\"=\"a"),
+          QStringLiteral("'; DROP TABLE T; --"), QStringLiteral("a''b'")}) {
+        const QString filter = "[PROFILE NAME] = " + dbhelper::quoteFilterText(hostile);
+        const dao::SqlText text = sqlOf(filter);
+        EXPECT_EQ(text.sql, "(\"PROFILE NAME\" COLLATE NOCASE = ?)") << hostile.toStdString();
+        EXPECT_EQ(text.params, std::vector<SqlValue>{hostile});
+    }
+}
+
+TEST(Filter, LiteralsTakeTheKindOfTheirColumn)
+{
+    // The duplicate search of stored DC records, with U.S. date and plain money.
+    const dao::SqlText text =
+        sqlOf("(MACHINEID = 'M1') AND ([INT CYCLES] = 5) AND ([INT CASH] = 1234.56) AND "
+              "([ENABLE TOKENS] = True) AND ([COLLECTION DATE] = #3/5/2020 1:02:03 PM#)");
+    EXPECT_EQ(text.params, (std::vector<SqlValue>{QString("M1"), qint64(5), qint64(12345600),
+                                                  qint64(1), QString("2020-03-05 13:02:03")}));
+    EXPECT_EQ(paramsOf("[INT CASH] = 0.1"), std::vector<SqlValue>{qint64(1000)});
+    EXPECT_EQ(paramsOf("[INT CASH] > -12.34565"), std::vector<SqlValue>{qint64(-123457)});
+    EXPECT_EQ(paramsOf("[INT CYCLES] <> -1"), std::vector<SqlValue>{qint64(-1)});
+    EXPECT_EQ(paramsOf("[INT CYCLES] < 2.5"), std::vector<SqlValue>{2.5});
+    EXPECT_EQ(paramsOf("[ENABLE TOKENS] = -1"), std::vector<SqlValue>{qint64(1)});
+    EXPECT_EQ(paramsOf("[ENABLE TOKENS] = No"), std::vector<SqlValue>{qint64(0)});
+    // A literal on the left is turned round so the column's collation rules.
+    EXPECT_EQ(sqlOf("5 < [INT CYCLES]").sql, "(\"INT CYCLES\" > ?)");
+}
+
+TEST(Filter, DatesAreUsOrderWhateverTheLocale)
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(paramsOf("[COLLECTION DATE] = #3/5/2020#"),
+              std::vector<SqlValue>{QString("2020-03-05 00:00:00")});
+    EXPECT_EQ(paramsOf("[COLLECTION DATE] = #12/31/99 11:59:59 pm#"),
+              std::vector<SqlValue>{QString("1999-12-31 23:59:59")});
+    EXPECT_EQ(paramsOf("[COLLECTION DATE] >= #1/2/05 9:07 AM#"),
+              std::vector<SqlValue>{QString("2005-01-02 09:07:00")});
+    EXPECT_EQ(paramsOf("[COLLECTION DATE] = #12/1/2020 12:00:00 AM#"),
+              std::vector<SqlValue>{QString("2020-12-01 00:00:00")});
+    EXPECT_EQ(paramsOf("[COLLECTION DATE] = #2020-03-05 13:02:03#"),
+              std::vector<SqlValue>{QString("2020-03-05 13:02:03")});
+    QLocale::setDefault(saved);
+    // The text a caller builds a date filter from reads back the same.
+    const QDateTime when(QDate(2021, 7, 4), QTime(15, 4, 5));
+    EXPECT_EQ(dbhelper::filterDateText(when), "7/4/2021 3:04:05 PM");
+    EXPECT_EQ(dbhelper::filterDateText(QDateTime(QDate(2021, 7, 4), QTime(0, 0))), "7/4/2021");
+    EXPECT_EQ(paramsOf("[COLLECTION DATE] = #" + dbhelper::filterDateText(when) + "#"),
+              std::vector<SqlValue>{QString("2021-07-04 15:04:05")});
+}
+
+TEST(Filter, PrecedenceIsOrThenAndThenNotThenComparison)
+{
+    EXPECT_EQ(sqlOf("NOT [INT CYCLES] = 1 OR [INT CYCLES] = 2 AND [INDEXID] = 3").sql,
+              "((NOT (\"INT CYCLES\" = ?)) OR ((\"INT CYCLES\" = ?) AND (\"INDEXID\" = ?)))");
+    EXPECT_EQ(sqlOf("([INT CYCLES] = 1 OR [INT CYCLES] = 2) AND NOT ([INDEXID] = 3)").sql,
+              "(((\"INT CYCLES\" = ?) OR (\"INT CYCLES\" = ?)) AND (NOT (\"INDEXID\" = ?)))");
+    EXPECT_EQ(sqlOf("[PROFILE NAME] IS NULL OR [INT CASH] IS NOT NULL").sql,
+              "((\"PROFILE NAME\" IS NULL) OR (\"INT CASH\" IS NOT NULL))");
+    EXPECT_EQ(sqlOf("[ENABLE TOKENS] and not [profile name] like 'a*'").sql,
+              "((\"ENABLE TOKENS\" <> 0) AND (NOT (laundry_jet_like(\"PROFILE NAME\", ?))))");
+    EXPECT_EQ(sqlOf("indexid = 4").sql, "(\"INDEXID\" = ?)"); // bare names, any case
+}
+
+TEST(Filter, SyntaxErrorsNameTheExpression)
+{
+    const struct {
+        const char* filter;
+        const char* description;
+    } cases[] = {
+        {"[PROFILE NAME] = 'abc", "Syntax error in string in query expression "
+                                  "'[PROFILE NAME] = 'abc'."},
+        {"[COLLECTION DATE] = #13/45/2020#", "Syntax error in date in query expression "
+                                             "'[COLLECTION DATE] = #13/45/2020#'."},
+        {"[COLLECTION DATE] = #3/5/2020", "Syntax error in date in query expression "
+                                          "'[COLLECTION DATE] = #3/5/2020'."},
+        {"[INT CYCLES = 1", "Missing ), ], or Item in query expression '[INT CYCLES = 1'."},
+        {"([INT CYCLES] = 1", "Missing ), ], or Item in query expression '([INT CYCLES] = 1'."},
+        {"[INT CYCLES] = 1)", "Extra ) in query expression '[INT CYCLES] = 1)'."},
+        {"[INT CYCLES] = 12abc", "Syntax error in number in query expression "
+                                 "'[INT CYCLES] = 12abc'."},
+        {"[INT CYCLES] 1", "Syntax error (missing operator) in query expression "
+                           "'[INT CYCLES] 1'."},
+        {"", "Syntax error (missing operator) in query expression ''."},
+        {"[INT CYCLES] = 1 AND", "Syntax error (missing operator) in query expression "
+                                 "'[INT CYCLES] = 1 AND'."},
+        {"[INT CYCLES] == 1", "Syntax error (missing operator) in query expression "
+                              "'[INT CYCLES] == 1'."},
+        {"[INT CYCLES] = 1 = 2", "Syntax error (missing operator) in query expression "
+                                 "'[INT CYCLES] = 1 = 2'."},
+        {"[PROFILE NAME] = $1", "Syntax error (missing operator) in query expression "
+                                "'[PROFILE NAME] = $1'."},
+        {"[PROFILE NAME] LIKE '[a'", "Invalid pattern string in query expression "
+                                     "'[PROFILE NAME] LIKE '[a''."},
+    };
+    for (const auto& c : cases) {
+        const auto [number, description] = failureOf(QString::fromLatin1(c.filter));
+        EXPECT_EQ(number, kDaoSyntaxError) << c.filter;
+        EXPECT_EQ(description, QString::fromLatin1(c.description)) << c.filter;
+    }
+}
+
+TEST(Filter, UnknownNamesAndMismatchedKindsAreRefused)
+{
+    EXPECT_EQ(failureOf("[NO SUCH] = 1"),
+              std::make_pair(int(kDaoUnknownName),
+                             QString("The database engine does not recognize 'NO SUCH' as a "
+                                     "valid field name or expression.")));
+    for (const char* filter :
+         {"[PROFILE NAME] = 3", "[INT CASH] = '1.50'", "[INT CYCLES] = 'x'",
+          "[COLLECTION DATE] = '3/5/2020'", "[COLLECTION DATE] = 5", "[INT CYCLES] LIKE '1*'",
+          "[PROFILE NAME] LIKE 5", "[PROFILE NAME]", "[PROFILE NAME] = [INT CYCLES]"}) {
+        EXPECT_EQ(failureOf(QString::fromLatin1(filter)).first, kDaoTypeMismatch) << filter;
+    }
+}
+
+TEST(JetLike, MatchesJetWildcardsWithoutRegardToCase)
+{
+    const struct {
+        const char* pattern;
+        const char* text;
+        bool match;
+    } cases[] = {
+        {"a*", "Apple", true},
+        {"a*", "bApple", false},
+        {"*ple", "APPLE", true},
+        {"a?c", "abc", true},
+        {"a?c", "ac", false},
+        {"#5", "45", true},
+        {"#5", "a5", false},
+        {"[a-c]x", "Bx", true},
+        {"[!a-c]x", "bx", false},
+        {"[!a-c]x", "dx", true},
+        {"[*]", "*", true},
+        {"[*]", "a", false},
+        {"*a*b*", "xxaxxbxx", true},
+        {"*a*b", "ab", true},
+        {"*a*b", "aba", false},
+        {"", "", true},
+        {"*", "", true},
+        {"50%", "50%", true},
+        {"_", "x", false},
+    };
+    for (const auto& c : cases) {
+        const auto pattern = dao::JetPattern::compile(QString::fromLatin1(c.pattern));
+        ASSERT_TRUE(pattern) << c.pattern;
+        EXPECT_EQ(pattern->matches(QString::fromLatin1(c.text)), c.match)
+            << c.pattern << " ~ " << c.text;
+    }
+    EXPECT_FALSE(dao::JetPattern::compile(u"[abc"));
+    EXPECT_FALSE(dao::JetPattern::compile(u"[z-a]"));
+}
+
+} // namespace

@@ -1,0 +1,79 @@
+// Two programs on one machine share the database file: WAL lets a reader and
+// a writer work at once, and the busy timeout lets a writer wait its turn.
+#include "db_test_support.h"
+
+#include <QElapsedTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using dbtest::daoError;
+
+TEST(SharedFile, TwoConnectionsSeeEachOthersWrites)
+{
+    dbtest::TempDatabase file;
+    CdbDBEngine first;
+    CdbDBEngine second;
+    CdbDatabase a = first.OpenDatabase(file.path());
+    CdbDatabase b = second.OpenDatabase(file.path());
+    CdbRecordset reader = b.OpenRecordset("PRICE PROFILES");
+    reader.Requery();
+
+    CdbRecordset writer = a.OpenRecordset("PRICE PROFILES");
+    writer.AddNew();
+    writer.SetField("PROFILE NAME", "Happy hour");
+    writer.SetField("TOPOFF TIME", 10);
+    writer.Update(); // a reader with an open recordset does not block it
+
+    EXPECT_EQ(reader.GetRecordCount(), 0); // the keyset was taken before
+    reader.Requery();
+    ASSERT_EQ(reader.GetRecordCount(), 1);
+    EXPECT_EQ(reader.GetField("PROFILE NAME").toString(), "Happy hour");
+    reader.Edit();
+    reader.SetField("TOPOFF TIME", 20);
+    reader.Update();
+    writer.MoveFirst();
+    EXPECT_EQ(writer.GetField("TOPOFF TIME").toInt(), 20);
+    EXPECT_EQ(dbtest::RawDb(file.path()).scalar("PRAGMA journal_mode"), "wal");
+}
+
+TEST(SharedFile, AWriterWaitsForTheBusyTimeoutThenReportsTheLock)
+{
+    dbtest::TempDatabase file;
+    CdbDBEngine engine;
+    engine.SetBusyTimeout(300);
+    CdbDatabase db = engine.OpenDatabase(file.path());
+    CdbRecordset rs = db.OpenRecordset("SERIAL INFO");
+
+    dbtest::RawDb other(file.path());
+    other.exec("BEGIN IMMEDIATE");
+    rs.AddNew();
+    rs.SetField("SERIAL", "0A0B0C0D0E");
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_EQ(daoError([&] { rs.Update(); }), kDaoLockedByUser);
+    EXPECT_GE(timer.elapsed(), 250);
+    EXPECT_EQ(CdbLastOLEError().GetDescription(), "database is locked");
+    // Reading goes on while the other program writes.
+    EXPECT_EQ(db.OpenRecordset("USER INFO").GetRecordCount(), 0);
+
+    other.exec("COMMIT");
+    rs.Update(); // the add stayed open and now goes through
+    EXPECT_EQ(rs.GetRecordCount(), 1);
+}
+
+TEST(SharedFile, AReadOnlyConnectionRefusesWrites)
+{
+    dbtest::TempDatabase file;
+    CdbDBEngine engine;
+    CdbDatabase db;
+    ASSERT_EQ(dbhelper::Connect_To_Database(file.path(), &db, &engine, 1), 1);
+    CdbRecordset rs = db.OpenRecordset("USER INFO");
+    rs.AddNew();
+    rs.SetField("ACCOUNTID", "7");
+    EXPECT_EQ(daoError([&] { rs.Update(); }), kDaoReadOnly);
+    EXPECT_EQ(daoError([&] { db.Execute("DELETE FROM [USER INFO]"); }), kDaoReadOnly);
+}
+
+} // namespace
