@@ -40,5 +40,8 @@ LAUNDRY_EXPORT uint8_t CardSetLgSetup(BaseCardImage& image, GEN2_LG_SETUP_CARD* 
 LAUNDRY_EXPORT uint8_t CardSetMarlinSetup(BaseCardImage& image, STRUCT_laundry_setup* record);
 LAUNDRY_EXPORT uint8_t CardSetQuicksilverSetup(BaseCardImage& image, STRUCT_laundry_setup* record);
 LAUNDRY_EXPORT uint8_t CardSetManualSetup(BaseCardImage& image, STRUCT_laundry_setup* record);
+LAUNDRY_EXPORT uint8_t CardSetAllianceAcaSetup(BaseCardImage& image, STRUCT_laundry_setup* record);
+LAUNDRY_EXPORT uint8_t CardSetCenturionSetup(BaseCardImage& image, STRUCT_laundry_setup* record);
+LAUNDRY_EXPORT uint8_t CardSetWascomatGen7Setup(BaseCardImage& image, STRUCT_laundry_setup* record);
 
 }  // extern "C"

@@ -2,10 +2,12 @@
 // record to the encoder the layout dispatcher uses.
 #include "exports/module_state.h"
 #include "laundry/laundry.h"
+#include "setup/alliance_layout.h"
 #include "setup/gen2_layout.h"
 #include "setup/manual_layout.h"
 #include "setup/maytag_layout.h"
 #include "setup/retrofit_layout.h"
+#include "setup/wascomat_layout.h"
 
 namespace {
 
@@ -51,6 +53,21 @@ uint8_t CardSetQuicksilverSetup(BaseCardImage& image, STRUCT_laundry_setup* reco
 uint8_t CardSetManualSetup(BaseCardImage& image, STRUCT_laundry_setup* record)
 {
     return runEncoder(image, record, &setup::CardSetManualSetup);
+}
+
+uint8_t CardSetAllianceAcaSetup(BaseCardImage& image, STRUCT_laundry_setup* record)
+{
+    return runEncoder(image, record, &setup::CardSetAllianceAcaSetup);
+}
+
+uint8_t CardSetCenturionSetup(BaseCardImage& image, STRUCT_laundry_setup* record)
+{
+    return runEncoder(image, record, &setup::CardSetCenturionSetup);
+}
+
+uint8_t CardSetWascomatGen7Setup(BaseCardImage& image, STRUCT_laundry_setup* record)
+{
+    return runEncoder(image, record, &setup::CardSetWascomatGen7Setup);
 }
 
 }  // extern "C"

@@ -1,11 +1,13 @@
 #include "setup/setup_layout.h"
 
 #include "services/prompt.h"
+#include "setup/alliance_layout.h"
 #include "setup/gen2_layout.h"
 #include "setup/manual_layout.h"
 #include "setup/maytag_layout.h"
 #include "setup/messages.h"
 #include "setup/retrofit_layout.h"
+#include "setup/wascomat_layout.h"
 
 #include <array>
 
@@ -29,7 +31,9 @@ constexpr std::array kLayouts = {
     LayoutEntry{0xB9, &writeGen2AdvancedLayout},  // Maytag Gen2 Advanced
     LayoutEntry{0xBB, &writeGen2Layout},          // Maytag Gen2
     LayoutEntry{0xC5, &writeLgLayout},            // LG
+    LayoutEntry{0xC6, &writeAllianceSetup},       // Alliance Quantum/ACA, Centurion
     LayoutEntry{0xC7, &writeMarlinLayout},        // Maytag Marlin, Maytag MHN33
+    LayoutEntry{0xC8, &writeWascomatSetup},       // Wascomat
     LayoutEntry{0xC9, &writeQuicksilverLayout},   // Maytag Quicksilver
     LayoutEntry{0xCA, &writeManualLayout},        // Generic
 };
