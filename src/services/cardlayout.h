@@ -19,6 +19,11 @@ static_assert(offsetof(HEADER_DATA_AREA, length) == 0);
 static_assert(offsetof(HEADER_DATA_AREA, offset) == 4);
 static_assert(offsetof(HEADER_DATA_AREA, data) == 8);
 
+struct TOVAN2000_SETUP_CARD;
+struct RETRO_FIT_SETUP_CARD;
+struct ADVNTECK_SETUP_CARD;
+struct MDC_SETUP_CARD;
+
 namespace cardlayout {
 
 inline constexpr std::size_t kHeaderAreaDataIndex = 950;
@@ -33,5 +38,23 @@ uint8_t NIMBOSetHeaderArea(HEADER_DATA_AREA* area);
 uint8_t NIMBOSetDataArea(HEADER_DATA_AREA* area);
 uint8_t NIMBOReadHeaderArea(HEADER_DATA_AREA* area);
 uint8_t NIMBOReadDataArea(HEADER_DATA_AREA* area);
+
+// Status of a setup-card reader when the card in the reader is a card of
+// another type; the record is then left as it was.
+inline constexpr uint8_t kStatusWrongSetupCardType = 112;
+
+// Writes a whole Tovan2000 setup card on the card in the reader: the setup
+// data, then the header (type, customer id, version 1).
+uint8_t NIMBOSetTovan2000Setup(const TOVAN2000_SETUP_CARD* card);
+
+// Setup-card readers: each fills its family record from the card in the
+// reader (type, customer id and version from the header, the rest from the
+// data area) and returns 0; kStatusWrongSetupCardType for a card of another
+// type; the card's status when a read fails (109 for a null record). The
+// record changes only on success.
+uint8_t NIMBOReadTovan2000Setup(TOVAN2000_SETUP_CARD* card);
+uint8_t NIMBOReadRetrofitSetup(RETRO_FIT_SETUP_CARD* card);
+uint8_t NIMBOReadAdvanteckSetup(ADVNTECK_SETUP_CARD* card);
+uint8_t NIMBOReadMdcSetup(MDC_SETUP_CARD* card);
 
 }  // namespace cardlayout

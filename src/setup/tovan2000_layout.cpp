@@ -1,0 +1,139 @@
+#include "setup/tovan2000_layout.h"
+
+#include "services/cardcore.h"
+#include "services/cardfx.h"
+#include "services/cardlayout.h"
+#include "services/keyring.h"
+#include "setup/card_bytes.h"
+
+#include <cstring>
+
+namespace setup {
+
+TOVAN2000_SETUP_CARD makeTovan2000Record(const STRUCT_laundry_setup& r)
+{
+    TOVAN2000_SETUP_CARD card{};
+    card.card_type = static_cast<uint8_t>(r.card_type_code & 0xFF);
+    card.word_02 = r.word_02;
+    card.vend_price = r.vend_price;
+    card.word_02_again = r.word_02;
+    card.word_04 = r.word_04;
+    card.option_flags = r.option_flags;
+    // The controller takes the cool-down time, run time less heat time; a
+    // heat time above the run time wraps as a 16-bit value.
+    const uint16_t coolTime = static_cast<uint16_t>(r.dryer_run_time - r.heat_time);
+    const uint16_t times[3] = {r.dryer_run_time, coolTime, r.topoff_time};
+    for (int i = 0; i < 3; ++i) {
+        const auto bcd = bcdWordBytes(times[i]);
+        card.time_bcd[2 * i] = bcd[0];
+        card.time_bcd[2 * i + 1] = bcd[1];
+    }
+    card.topoff_price = r.topoff_price;
+    std::memcpy(card.text_field_10, r.text_field_10, sizeof card.text_field_10);
+    std::memcpy(card.text_field_1a, r.text_field_1a, sizeof card.text_field_1a);
+    return card;
+}
+
+uint8_t writeTovan2000Layout(BaseCardImage&, const STRUCT_laundry_setup& record)
+{
+    const TOVAN2000_SETUP_CARD card = makeTovan2000Record(record);
+    return cardlayout::NIMBOSetTovan2000Setup(&card);
+}
+
+namespace {
+
+using Step = CycleStepTime;
+
+// One row per step, one column per program 0-7.
+constexpr std::array<std::array<Step, kCycleProgramCount>, kCycleStepCount> kCycleTable = {{
+    // Module A: fill, wash, soak, agitate, drain, spin
+    {{{6, 30}, {6, 30}, {6, 30}, {6, 30}, {6, 30}, {6, 30}, {6, 30}, {6, 30}}},
+    {{{7, 0}, {7, 0}, {10, 0}, {7, 0}, {10, 0}, {6, 0}, {7, 0}, {7, 0}}},
+    {{{0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {4, 0}, {0, 0}}},
+    {{{2, 0}, {2, 0}, {2, 0}, {2, 0}, {2, 0}, {2, 0}, {2, 0}, {2, 0}}},
+    {{{1, 30}, {1, 30}, {1, 30}, {1, 30}, {2, 0}, {1, 30}, {1, 30}, {1, 30}}},
+    {{{1, 30}, {1, 30}, {1, 30}, {1, 30}, {2, 0}, {1, 30}, {1, 30}, {1, 30}}},
+    // Module B: fill, rinse, soak, agitate, drain
+    {{{6, 30}, {6, 30}, {6, 30}, {6, 30}, {6, 30}, {6, 30}, {6, 30}, {6, 30}}},
+    {{{0, 30}, {0, 30}, {0, 30}, {2, 30}, {0, 30}, {0, 0}, {0, 30}, {0, 30}}},
+    {{{0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {4, 0}}},
+    {{{1, 30}, {1, 30}, {1, 30}, {1, 30}, {1, 30}, {1, 30}, {1, 30}, {1, 30}}},
+    {{{1, 30}, {1, 30}, {1, 30}, {2, 30}, {2, 0}, {1, 30}, {1, 30}, {1, 30}}},
+    // Module C: first spray, first spin, second spray, second spin
+    {{{0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}}},
+    {{{0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}}},
+    {{{0, 7}, {0, 7}, {0, 7}, {0, 7}, {0, 7}, {0, 7}, {0, 7}, {0, 7}}},
+    {{{6, 23}, {4, 23}, {4, 23}, {4, 23}, {6, 23}, {4, 23}, {4, 23}, {4, 23}}},
+}};
+
+// The machine reads 0x0C as warm water and 0x04 as cold; the page's washer
+// choice (record `washer`) asks for cold.
+constexpr uint8_t kColdTemperature = 0x04;
+constexpr uint8_t kWarmTemperature = 0x0C;
+
+} // namespace
+
+std::optional<CycleProgram> tovan2000CycleProgram(uint8_t program)
+{
+    if (program >= kCycleProgramCount)
+        return std::nullopt;
+    CycleProgram steps{};
+    for (int step = 0; step < kCycleStepCount; ++step)
+        steps[step] = kCycleTable[step][program];
+    return steps;
+}
+
+std::optional<std::array<uint8_t, kCycleSetupDataSize>> tovan2000CycleData(uint8_t program,
+                                                                           bool washer)
+{
+    const auto steps = tovan2000CycleProgram(program);
+    if (!steps)
+        return std::nullopt;
+    std::array<uint8_t, kCycleSetupDataSize> data{};
+    for (int step = 0; step < kCycleStepCount; ++step) {
+        data[2 * step] = cardcore::hex_to_bcd((*steps)[step].minutes);
+        data[2 * step + 1] = cardcore::hex_to_bcd((*steps)[step].seconds);
+    }
+    data[30] = washer ? kColdTemperature : kWarmTemperature;
+    data[31] = 0x00;
+    data[32] = 0x01;
+    data[33] = 0x02;
+    data[34] = 0xFF;
+    data[35] = static_cast<uint8_t>(program + 1);
+    return data;
+}
+
+uint8_t write_tovan2000_cycle_setup(const STRUCT_laundry_setup& record)
+{
+    // Refuse before touching the card, so a bad profile leaves it as it was.
+    const auto data = tovan2000CycleData(record.scroll_speed, record.washer != 0);
+    if (!data)
+        return kStatusNoCycleProgram;
+    const uint8_t chip = keyring::ChipID;
+    if (!cardfx::hasChip(chip))
+        return kStatusNoChipEntry;
+
+    if (const uint8_t status = cardlayout::NIMBOCreateCard())
+        return status;
+    if (const uint8_t status =
+            cardlayout::NIMBOSetCardType(static_cast<uint8_t>(record.card_type_code & 0xFF)))
+        return status;
+    uint16_t custId = record.word_02;
+    if (const uint8_t status = cardfx::SetCustId[chip](&custId))
+        return status;
+    if (const uint8_t status = cardfx::SetCardVersion[chip](kCycleSetupCardVersion))
+        return status;
+
+    HEADER_DATA_AREA area{};
+    area.length = kCycleSetupDataSize;
+    area.offset = kCycleSetupDataOffset;
+    std::memcpy(area.data, data->data(), data->size());
+    return cardlayout::NIMBOSetDataArea(&area);
+}
+
+uint8_t writeTovan2000CycleLayout(BaseCardImage&, const STRUCT_laundry_setup& record)
+{
+    return write_tovan2000_cycle_setup(record);
+}
+
+} // namespace setup

@@ -1,0 +1,58 @@
+// Tovan2000 setup card (code 180), written by the card library from its
+// family record, and the Tovan2000 Cycle Setup card (code 181), whose data
+// the cycle program table gives. Both go to the card in the reader through
+// the layout library, not through a card image.
+#pragma once
+
+#include "laundry/laundry_setup.h"
+#include "laundry/tovan2000_setup_card.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+class BaseCardImage;
+
+namespace setup {
+
+TOVAN2000_SETUP_CARD makeTovan2000Record(const STRUCT_laundry_setup& record);
+
+// The layout writer of code 180. The image is not used.
+uint8_t writeTovan2000Layout(BaseCardImage& image, const STRUCT_laundry_setup& record);
+
+// Cycle setup card: 120 data bytes at data-area offset 8.
+inline constexpr uint32_t kCycleSetupDataOffset = 8;
+inline constexpr uint32_t kCycleSetupDataSize = 120;
+inline constexpr uint8_t kCycleSetupCardVersion = 0;
+inline constexpr uint8_t kCycleProgramCount = 8;
+inline constexpr int kCycleStepCount = 15;
+
+// Statuses of write_tovan2000_cycle_setup besides the card's own.
+// The record's cycle program (scroll_speed) is above 7; nothing was written.
+inline constexpr uint8_t kStatusNoCycleProgram = 23;
+// The inserted card's chip has no entry in the card tables; nothing was written.
+inline constexpr uint8_t kStatusNoChipEntry = 24;
+
+struct CycleStepTime {
+    uint8_t minutes;
+    uint8_t seconds;
+};
+using CycleProgram = std::array<CycleStepTime, kCycleStepCount>;
+
+// Step times of a cycle program 0-7 (Module A fill .. Module C second spin),
+// nullopt for any other program.
+std::optional<CycleProgram> tovan2000CycleProgram(uint8_t program);
+
+// The 120 data bytes of a cycle setup card, nullopt above program 7.
+std::optional<std::array<uint8_t, kCycleSetupDataSize>> tovan2000CycleData(uint8_t program,
+                                                                           bool washer);
+
+// Initialises the card in the reader as a cycle setup card for the record's
+// program (scroll_speed) and writes its data. The first nonzero status of
+// the card calls, or one of the statuses above.
+uint8_t write_tovan2000_cycle_setup(const STRUCT_laundry_setup& record);
+
+// The layout writer of code 181. The image is not used.
+uint8_t writeTovan2000CycleLayout(BaseCardImage& image, const STRUCT_laundry_setup& record);
+
+} // namespace setup
