@@ -6,6 +6,7 @@
 #include "services/progress.h"
 #include "services/prompt.h"
 #include "setup/messages.h"
+#include "setup/operation_end.h"
 #include "setup/setup_layout.h"
 
 namespace setup {
@@ -19,23 +20,6 @@ void showError(const QString& message)
 {
     MessageBox(message, QString::fromLatin1(text::kCaptionError), MB_OK | MB_ICONERROR);
 }
-
-// Steps "Cancelled" or "Done" and closes the image on every way out; the
-// progress window itself closes with the guard declared before it.
-class ImageSession {
-public:
-    explicit ImageSession(BaseCardImage& image) : image_(image) {}
-    ~ImageSession()
-    {
-        StepProgress(QString::fromLatin1(done_ ? text::kStepDone : text::kStepCancelled));
-        image_.Close();
-    }
-    void markDone() { done_ = true; }
-
-private:
-    BaseCardImage& image_;
-    bool done_ = false;
-};
 
 // Steps 4-7: the card's type and owner. False when the write must not go on.
 bool mayOverwrite(BaseCardImage& image, uint16_t custId, const STRUCT_laundry_setup& record)
@@ -89,7 +73,7 @@ bool writeSetupCardSteps(BaseCardImage& image, uint16_t custId, const STRUCT_lau
     StepProgress(QString::fromLatin1(text::kStepIdentifying));
 
     const bool initialised = image.Init();
-    ImageSession session(image);
+    OperationEnd session([&image] { image.Close(); });
     if (!initialised)
         return false;
 

@@ -1,0 +1,25 @@
+// The end of a card operation inside the progress window: on every way out
+// it steps "Done" or "Cancelled" and then releases the card (closes the
+// image or powers the card off). Declare it after the ProgressGuard, so the
+// window ends last.
+#pragma once
+
+#include <functional>
+
+namespace setup {
+
+class OperationEnd {
+public:
+    explicit OperationEnd(std::function<void()> release) : release_(std::move(release)) {}
+    ~OperationEnd();
+    OperationEnd(const OperationEnd&) = delete;
+    OperationEnd& operator=(const OperationEnd&) = delete;
+
+    void markDone() { done_ = true; }
+
+private:
+    std::function<void()> release_;
+    bool done_ = false;
+};
+
+}  // namespace setup
