@@ -33,6 +33,11 @@ LAUNDRY_EXPORT void clear_laundry_setup_struct(STRUCT_laundry_setup* record);
 LAUNDRY_EXPORT uint8_t create_laundry_setup_card(BaseCardImage* image, uint16_t custId,
                                                  STRUCT_laundry_setup* record, uint32_t unused);
 
+// Reads a Retrofit (184) or Maytag Gen2 (187) setup card in the reader back
+// into `record`; *headerByte receives the card version. 1 when read, 0
+// otherwise (silently).
+LAUNDRY_EXPORT uint8_t read_laundry_setup_card(STRUCT_laundry_setup* record, uint8_t* headerByte);
+
 // Family encoders: 0 on success, else the card's or the encoder's status.
 LAUNDRY_EXPORT uint8_t CardSetRetrofitSetup(BaseCardImage& image, RETRO_FIT_SETUP_CARD* record);
 LAUNDRY_EXPORT uint8_t CardSetGen2Setup(BaseCardImage& image, GEN2_SETUP_CARD* record);

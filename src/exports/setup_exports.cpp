@@ -1,6 +1,7 @@
 // Exported setup-card entry points.
 #include "exports/module_state.h"
 #include "laundry/laundry.h"
+#include "setup/setup_card_reader.h"
 #include "setup/setup_card_writer.h"
 #include "setup/setup_record.h"
 
@@ -22,6 +23,14 @@ uint8_t create_laundry_setup_card(BaseCardImage* image, uint16_t custId,
     if (!image || !record)
         return 0;
     return setup::createSetupCard(*image, custId, *record);
+}
+
+uint8_t read_laundry_setup_card(STRUCT_laundry_setup* record, uint8_t* headerByte)
+{
+    exports::ModuleState state;
+    if (!record)
+        return 0;
+    return setup::readSetupCard(*record, headerByte);
 }
 
 }  // extern "C"

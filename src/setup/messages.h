@@ -18,6 +18,8 @@ inline constexpr char kCreateSetupTitle[] =
 inline constexpr char kStepIdentifying[] = "Identifying Card...";
 inline constexpr char kStepVerifying[] = "Verifying Card Information...";
 inline constexpr char kStepWriting[] = "Writing data structures...";
+inline constexpr char kStepReadingHeader[] = "Reading card header...";
+inline constexpr char kStepReadingData[] = "Reading card data structure...";
 inline constexpr char kStepDone[] = "Done";
 inline constexpr char kStepCancelled[] = "Cancelled";
 

@@ -1,0 +1,175 @@
+#include "card/card_images.h"
+#include "setup/setup_card_reader.h"
+#include "setup/setup_record.h"
+#include "support/card_fixture.h"
+
+#include <cstring>
+
+namespace {
+
+using card::FaultKind;
+
+constexpr uint16_t kCustomer = 0x0BEE;
+
+class SetupCardReader : public CardFixture {
+protected:
+    STRUCT_laundry_setup baseRecord(uint16_t cardTypeCode)
+    {
+        STRUCT_laundry_setup r;
+        std::memset(&r, 0, sizeof r);
+        setup::clearSetupRecord(r);
+        r.card_type_code = cardTypeCode;
+        r.word_02 = kCustomer;
+        r.vend_price = 175;
+        r.option_flags = 0x8A;
+        std::memcpy(r.text_field_10, "LOCATION-1", 10);
+        std::memcpy(r.text_field_1a, "MACHINE-22", 10);
+        return r;
+    }
+
+    // Writes the record onto a fresh card in the reader with our own writer.
+    void writeCard(STRUCT_laundry_setup record)
+    {
+        insertCard(fresh());
+        card::RexaCard image;
+        ASSERT_EQ(create_laundry_setup_card(&image, kCustomer, &record, 0), 1);
+        script().clear();
+    }
+
+    // A record the reader fills, every byte 0xEE beforehand so untouched
+    // fields show.
+    STRUCT_laundry_setup target()
+    {
+        STRUCT_laundry_setup r;
+        std::memset(&r, 0xEE, sizeof r);
+        return r;
+    }
+
+    void expectSilentCancel()
+    {
+        EXPECT_TRUE(script().messages().empty());
+        EXPECT_EQ(script().steps().last(), "Cancelled");
+        EXPECT_FALSE(card::isPowered());
+    }
+};
+
+TEST_F(SetupCardReader, RetrofitCardReadsBackWithRawBcdTimes)
+{
+    STRUCT_laundry_setup written = baseRecord(0xB8);
+    written.dryer_run_time = 45;
+    written.heat_time = 30;
+    written.topoff_time = 0x0102;
+    written.topoff_price = 25;
+    written.display_flags = 0x0015;
+    setup::copyTextField(written.idle_message, 30, "WELCOME");
+    setup::copyTextField(written.busy_message, 30, "IN USE");
+    written.pulses = 4;
+    written.scroll_speed = 6;
+    writeCard(written);
+
+    STRUCT_laundry_setup read = target();
+    uint8_t headerByte = 0;
+    ASSERT_EQ(read_laundry_setup_card(&read, &headerByte), 1);
+
+    EXPECT_EQ(headerByte, 2);  // the Retrofit card version
+    EXPECT_EQ(read.vend_price, 175);
+    EXPECT_EQ(read.word_02, kCustomer);
+    EXPECT_EQ(read.option_flags, 0x8A);
+    EXPECT_EQ(read.dryer_run_time, 0x0045);
+    EXPECT_EQ(read.heat_time, 0x0030);
+    EXPECT_EQ(read.topoff_time, 0x0102);
+    EXPECT_EQ(read.topoff_price, 2500);
+    EXPECT_EQ(std::memcmp(read.text_field_10, "LOCATION-1", 10), 0);
+    EXPECT_EQ(std::memcmp(read.text_field_1a, "MACHINE-22", 10), 0);
+    EXPECT_EQ(read.display_flags, 0x0015);
+    EXPECT_EQ(std::memcmp(read.idle_message, written.idle_message, 30), 0);
+    EXPECT_EQ(std::memcmp(read.busy_message, written.busy_message, 30), 0);
+    EXPECT_EQ(read.pulses, 4);
+    EXPECT_EQ(read.scroll_speed, 6);
+    // Nothing else is touched.
+    EXPECT_EQ(read.word_04, 0xEEEE);
+    EXPECT_EQ(read.card_type_code, 0xEEEE);
+    EXPECT_EQ(read.max_card_value, 0xEEEE);
+
+    EXPECT_TRUE(script().messages().empty());
+    ASSERT_EQ(script().progressWindows().size(), 1u);
+    EXPECT_EQ(script().progressWindows()[0].title,
+              "Create Reader Setup Card In Progress ... Please Wait");
+    EXPECT_EQ(script().progressWindows()[0].steps, 2);
+    EXPECT_EQ(script().steps(), QStringList({"Identifying Card...", "Reading card header...",
+                                             "Reading card data structure...", "Done"}));
+    EXPECT_FALSE(card::isPowered());
+}
+
+TEST_F(SetupCardReader, Gen2CardIsReadWithTheRetrofitOffsets)
+{
+    STRUCT_laundry_setup written = baseRecord(0xBB);
+    written.washer = 1;
+    written.wash = 12;
+    written.rinse = 5;
+    written.topoff_price_alt = 75;
+    writeCard(written);
+
+    STRUCT_laundry_setup read = target();
+    uint8_t headerByte = 0xFF;
+    ASSERT_EQ(read_laundry_setup_card(&read, &headerByte), 1);
+    EXPECT_EQ(headerByte, 0);
+    EXPECT_EQ(read.vend_price, 175);
+    EXPECT_EQ(read.word_02, kCustomer);
+    EXPECT_EQ(read.option_flags, 0x8A);
+    EXPECT_EQ(std::memcmp(read.text_field_10, "LOCATION-1", 10), 0);
+    EXPECT_EQ(std::memcmp(read.text_field_1a, "MACHINE-22", 10), 0);
+    // Gen2 bytes 32-37: 0x00, BCD wash 0x12, 0, 0, 0, BCD rinse 0x05.
+    EXPECT_EQ(read.dryer_run_time, 0x0012);
+    EXPECT_EQ(read.heat_time, 0x0000);
+    EXPECT_EQ(read.topoff_time, 0x0005);
+    EXPECT_EQ(read.topoff_price, 7500);
+    EXPECT_EQ(read.display_flags, 0);
+    EXPECT_EQ(std::memcmp(read.idle_message, QByteArray(30, '\0').constData(), 30), 0);
+    EXPECT_EQ(read.pulses, 0);
+}
+
+TEST_F(SetupCardReader, OtherCardsAreRefusedSilently)
+{
+    for (const card::NewCardFileOptions& options :
+         {fresh(), initialised(0, kCustomer), initialised(185, kCustomer),
+          initialised(210, kCustomer)}) {
+        insertCard(options, QStringLiteral("c%1").arg(int(options.type.value_or(255))));
+        STRUCT_laundry_setup read = target();
+        EXPECT_EQ(read_laundry_setup_card(&read, nullptr), 0);
+        EXPECT_EQ(read.vend_price, 0xEEEE);
+        expectSilentCancel();
+        script().clear();
+    }
+}
+
+TEST_F(SetupCardReader, EmptyReaderIsRefusedSilently)
+{
+    STRUCT_laundry_setup read = target();
+    EXPECT_EQ(read_laundry_setup_card(&read, nullptr), 0);
+    EXPECT_TRUE(script().messages().empty());
+    EXPECT_EQ(script().steps(), QStringList({"Identifying Card...", "Cancelled"}));
+}
+
+TEST_F(SetupCardReader, FailedReadsCancelAndKeepEarlierFields)
+{
+    writeCard(baseRecord(0xB8));
+
+    card::faults::inject(FaultKind::NIMBOReadHeaderArea, 1, 0x31);
+    STRUCT_laundry_setup read = target();
+    EXPECT_EQ(read_laundry_setup_card(&read, nullptr), 0);
+    EXPECT_EQ(read.vend_price, 0xEEEE);
+    expectSilentCancel();
+    script().clear();
+
+    card::faults::reset();
+    card::faults::inject(FaultKind::NIMBOReadDataArea, 2, 0x32);
+    read = target();
+    EXPECT_EQ(read_laundry_setup_card(&read, nullptr), 0);
+    EXPECT_EQ(read.vend_price, 175);         // first read stored
+    EXPECT_EQ(read.dryer_run_time, 0xEEEE);  // second read failed
+    EXPECT_EQ(read.display_flags, 0xEEEE);
+    expectSilentCancel();
+}
+
+}  // namespace
