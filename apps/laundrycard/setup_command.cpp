@@ -8,6 +8,7 @@
 #include "services/ui_mode.h"
 
 #include <QFile>
+#include <QSaveFile>
 
 #include <cstring>
 
@@ -103,12 +104,56 @@ int setupWrite(const QStringList& args)
     return written ? kExitOk : kExitFailed;
 }
 
+int setupRead(const QStringList& args)
+{
+    CommandParser cmd(QStringLiteral("setup read --reader CARD --record OUT"),
+                      QStringLiteral("Reads a Retrofit (184) or Maytag Gen2 (187) setup card in "
+                                     "the reader back into a setup record and writes the record's "
+                                     "bytes to OUT."));
+    auto& p = cmd.parser();
+    p.addOption({QStringLiteral("reader"),
+                 QStringLiteral("Card image file to put in the virtual reader."),
+                 QStringLiteral("CARD")});
+    p.addOption({QStringLiteral("record"), QStringLiteral("File to write the record bytes to."),
+                 QStringLiteral("OUT")});
+    if (auto status = cmd.parse(args, 0, 0))
+        return *status;
+    if (!p.isSet(QStringLiteral("reader")) || !p.isSet(QStringLiteral("record")))
+        return cmd.usageError(QStringLiteral("--reader and --record are required"));
+
+    QString error;
+    if (!card::insertCardFile(p.value(QStringLiteral("reader")), &error)) {
+        printError(error);
+        return kExitFailed;
+    }
+    STRUCT_laundry_setup record;
+    clear_laundry_setup_struct(&record);
+    uint8_t version = 0;
+    const uint8_t read = read_laundry_setup_card(&record, &version);
+    card::eject();
+    if (!read) {
+        printError(QStringLiteral("the card in the reader is not a readable Retrofit or Maytag "
+                                  "Gen2 setup card"));
+        return kExitFailed;
+    }
+
+    QSaveFile out(p.value(QStringLiteral("record")));
+    if (!out.open(QIODevice::WriteOnly) ||
+        out.write(reinterpret_cast<const char*>(&record), sizeof record) != qint64(sizeof record) ||
+        !out.commit()) {
+        printError(QStringLiteral("cannot write %1: %2").arg(out.fileName(), out.errorString()));
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
 }  // namespace
 
 int runSetupCommand(const QStringList& args)
 {
     return runGroup(QStringLiteral("setup"),
-                    {{"write", "write a setup record onto a card or into a setup file", &setupWrite}},
+                    {{"write", "write a setup record onto a card or into a setup file", &setupWrite},
+                     {"read", "read a Retrofit or Gen2 setup card into a record file", &setupRead}},
                     args);
 }
 

@@ -1,4 +1,5 @@
 #include "main_window.h"
+#include "read_setup_summary.h"
 
 #include "card/card_dump.h"
 #include "card/card_images.h"
@@ -175,6 +176,25 @@ bool MainWindow::writeSetupCardFromRecord(const QString& recordPath)
     }
     refreshCard();
     return written;
+}
+
+bool MainWindow::readSetupCard()
+{
+    if (!requireCard())
+        return false;
+    STRUCT_laundry_setup record;
+    clear_laundry_setup_struct(&record);
+    uint8_t version = 0;
+    const bool read = read_laundry_setup_card(&record, &version) == 1;
+    refreshCard();
+    // The library reads silently; the host says what happened.
+    if (!read) {
+        showError(tr("The card in the reader is not a Retrofit or Maytag Gen2 setup card, or it "
+                     "could not be read."));
+        return false;
+    }
+    showInformation(describeReadSetup(record, version), tr("Setup Card"));
+    return true;
 }
 
 bool MainWindow::writeSetupFileFromRecord(const QString& recordPath, const QString& outPath)

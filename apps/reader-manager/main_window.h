@@ -42,6 +42,8 @@ public:
     void ejectCard();
     bool writeSetupCardFromRecord(const QString& recordPath);
     bool writeSetupFileFromRecord(const QString& recordPath, const QString& outPath);
+    // Reads a Retrofit or Gen2 setup card in the reader and shows its fields.
+    bool readSetupCard();
     void setTokensEnabled(bool enabled);
 
     uint16_t customerId() const;
@@ -61,6 +63,7 @@ private:
     void chooseNewBlankCard();
     void chooseRecordForSetupCard();
     void chooseRecordForSetupFile();
+    void readSetupCardAction() { readSetupCard(); }
     void applyTokensAction();
     void showAbout();
     void quit();

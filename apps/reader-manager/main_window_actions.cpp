@@ -46,6 +46,7 @@ void MainWindow::createActions()
          &MainWindow::chooseRecordForSetupCard},
         {"&Card", "Write Setup File From Record File...", "writeSetupFileAction",
          &MainWindow::chooseRecordForSetupFile},
+        {"&Card", "Read Setup Card", "readSetupCardAction", &MainWindow::readSetupCardAction},
         {"&Settings", "Tokens Enabled", "tokensEnabledAction", &MainWindow::applyTokensAction,
          QKeySequence::UnknownKey, true},
         {"&Help", "About", "aboutAction", &MainWindow::showAbout},

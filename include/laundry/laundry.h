@@ -4,7 +4,9 @@
 #pragma once
 
 #include "laundry/laundry_setup.h"
+#include "laundry/advanteck_setup_card.h"
 #include "laundry/gen2_setup_card.h"
+#include "laundry/mdc_setup_card.h"
 #include "laundry/setup_cards.h"
 
 #include <cstdint>
@@ -48,5 +50,7 @@ LAUNDRY_EXPORT uint8_t CardSetManualSetup(BaseCardImage& image, STRUCT_laundry_s
 LAUNDRY_EXPORT uint8_t CardSetAllianceAcaSetup(BaseCardImage& image, STRUCT_laundry_setup* record);
 LAUNDRY_EXPORT uint8_t CardSetCenturionSetup(BaseCardImage& image, STRUCT_laundry_setup* record);
 LAUNDRY_EXPORT uint8_t CardSetWascomatGen7Setup(BaseCardImage& image, STRUCT_laundry_setup* record);
+LAUNDRY_EXPORT uint8_t CardSetAdvanteckSetup(BaseCardImage& image, ADVNTECK_SETUP_CARD* record);
+LAUNDRY_EXPORT uint8_t CardSetMdcSetup(BaseCardImage& image, MDC_SETUP_CARD* record);
 
 }  // extern "C"

@@ -2,10 +2,12 @@
 // record to the encoder the layout dispatcher uses.
 #include "exports/module_state.h"
 #include "laundry/laundry.h"
+#include "setup/advanteck_layout.h"
 #include "setup/alliance_layout.h"
 #include "setup/gen2_layout.h"
 #include "setup/manual_layout.h"
 #include "setup/maytag_layout.h"
+#include "setup/mdc_layout.h"
 #include "setup/retrofit_layout.h"
 #include "setup/wascomat_layout.h"
 
@@ -68,6 +70,16 @@ uint8_t CardSetCenturionSetup(BaseCardImage& image, STRUCT_laundry_setup* record
 uint8_t CardSetWascomatGen7Setup(BaseCardImage& image, STRUCT_laundry_setup* record)
 {
     return runEncoder(image, record, &setup::CardSetWascomatGen7Setup);
+}
+
+uint8_t CardSetAdvanteckSetup(BaseCardImage& image, ADVNTECK_SETUP_CARD* record)
+{
+    return runEncoder(image, record, &setup::CardSetAdvanteckSetup);
+}
+
+uint8_t CardSetMdcSetup(BaseCardImage& image, MDC_SETUP_CARD* record)
+{
+    return runEncoder(image, record, &setup::CardSetMdcSetup);
 }
 
 }  // extern "C"

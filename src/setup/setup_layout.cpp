@@ -1,12 +1,15 @@
 #include "setup/setup_layout.h"
 
 #include "services/prompt.h"
+#include "setup/advanteck_layout.h"
 #include "setup/alliance_layout.h"
 #include "setup/gen2_layout.h"
 #include "setup/manual_layout.h"
 #include "setup/maytag_layout.h"
+#include "setup/mdc_layout.h"
 #include "setup/messages.h"
 #include "setup/retrofit_layout.h"
+#include "setup/tovan2000_layout.h"
 #include "setup/wascomat_layout.h"
 
 #include <array>
@@ -25,11 +28,15 @@ struct LayoutEntry {
     LayoutWriter writer;
 };
 
-// Codes without an entry are refused like any unknown code.
+// Every card-type code that is written; any other is refused.
 constexpr std::array kLayouts = {
+    LayoutEntry{0xB4, &writeTovan2000Layout},       // Tovan2000
+    LayoutEntry{0xB5, &writeTovan2000CycleLayout},  // Tovan2000 Cycle Setup
     LayoutEntry{0xB8, &writeRetrofit},            // Retrofit, Electromechanical
     LayoutEntry{0xB9, &writeGen2AdvancedLayout},  // Maytag Gen2 Advanced
     LayoutEntry{0xBB, &writeGen2Layout},          // Maytag Gen2
+    LayoutEntry{0xC0, &writeAdvanteckLayout},     // Advantech
+    LayoutEntry{0xC1, &writeMdcLayout},           // Speed Queen/Huebsch MDC
     LayoutEntry{0xC5, &writeLgLayout},            // LG
     LayoutEntry{0xC6, &writeAllianceSetup},       // Alliance Quantum/ACA, Centurion
     LayoutEntry{0xC7, &writeMarlinLayout},        // Maytag Marlin, Maytag MHN33

@@ -226,3 +226,25 @@ TEST_F(ReaderManagerCards, SetupFileThatCannotBeWrittenIsReported)
 }
 
 } // namespace
+
+TEST_F(ReaderManagerCards, ReadSetupCardShowsTheFieldsOfTheCardInTheReader)
+{
+    ASSERT_TRUE(window().writeSetupCardFromRecord(recordFile()));
+    script().clear();
+    ASSERT_TRUE(window().readSetupCard());
+    ASSERT_EQ(script().messages().size(), 1u);
+    const QString shown = script().messages()[0].text;
+    EXPECT_EQ(script().messages()[0].caption, "Setup Card");
+    EXPECT_TRUE(shown.contains("Card version: 2")) << shown.toStdString();
+    EXPECT_TRUE(shown.contains("Customer id: 4660")) << shown.toStdString();
+    EXPECT_FALSE(card::isPowered());
+}
+
+TEST_F(ReaderManagerCards, ReadSetupCardOnACardOfAnotherKindSaysSo)
+{
+    // The blank card of the first run is no setup card.
+    EXPECT_FALSE(window().readSetupCard());
+    expectOnlyMessage("The card in the reader is not a Retrofit or Maytag Gen2 setup card, or it "
+                      "could not be read.",
+                      "ERROR: Reader Manager", MB_ICONERROR);
+}

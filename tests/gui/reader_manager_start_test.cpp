@@ -167,7 +167,7 @@ TEST_F(ReaderManagerTest, MenusRunTheirActions)
     for (QAction* item : window->menuBar()->actions()[1]->menu()->actions())
         cardMenu << item->text();
     EXPECT_EQ(cardMenu, QStringList({"Write Setup Card From Record File...",
-                                     "Write Setup File From Record File..."}));
+                                     "Write Setup File From Record File...", "Read Setup Card"}));
 
     window->action("aboutAction")->trigger();
     ASSERT_EQ(script().messages().size(), 1u);
