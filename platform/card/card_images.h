@@ -3,6 +3,7 @@
 #pragma once
 
 #include "card/card_state.h"
+#include "card/layout_target.h"
 #include "services/card_image.h"
 
 #include <QString>
@@ -62,8 +63,19 @@ class NimboCard : public CardImage {};
 // something changed. GetMaxDataSize reports no limit, but a file on an
 // image stops at kImageFileMaxBytes (1 MiB): writes past it fail with
 // kStatusOutOfRange.
-class FileImage : public BaseCardImage, public KeyAreaTarget {
+//
+// From a successful Init until Close (or destruction) the file image is the
+// layout target: the cardlayout calls and the cardfx globals and tables act
+// on its current image, not on the card in the reader, and their changes are
+// saved with the file's other changes on Close.
+class FileImage : public BaseCardImage, public KeyAreaTarget, public LayoutTarget {
 public:
+    // An image dropped without Close stops being the layout target; its
+    // unsaved changes are lost.
+    ~FileImage() override;
+    FileImage(const FileImage&) = delete;
+    FileImage& operator=(const FileImage&) = delete;
+
     bool Init() override;
     void Close() override;
     bool GetNextCardImage() override;
@@ -98,6 +110,10 @@ protected:
 private:
     uint8_t currentImage(CardState** image);
     uint8_t markChanged(uint8_t status);
+
+    uint8_t targetCard(const CardState** card) override;
+    uint8_t changeTargetCard(const std::function<uint8_t(CardState&)>& change) override;
+    uint32_t targetFileMaxBytes() const override;
 
     QString path_;
     QString lastError_;

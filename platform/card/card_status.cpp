@@ -1,5 +1,7 @@
 #include "card/card_status.h"
 
+#include "services/cardlayout.h"
+
 namespace card {
 
 QString statusText(uint8_t status)
@@ -29,6 +31,9 @@ QString statusText(uint8_t status)
         return QStringLiteral("card image of another card library");
     case kStatusCardNotValid:
         return QStringLiteral("card is not valid");
+    // A duplicate case label would not compile, so no card status shares 112.
+    case cardlayout::kStatusWrongSetupCardType:
+        return QStringLiteral("setup card of another type");
     default:
         return QStringLiteral("error %1").arg(status);
     }

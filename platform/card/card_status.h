@@ -33,6 +33,8 @@ inline constexpr uint8_t kStatusBadArgument = 109;
 inline constexpr uint8_t kStatusForeignImage = 110;
 // ValidateCard on a card that is not initialised.
 inline constexpr uint8_t kStatusCardNotValid = 111;
+// 112 is cardlayout::kStatusWrongSetupCardType (a setup-card reader on a card
+// of another type); statusText names it too.
 
 // Short English description of a status, for logs and the command line.
 QString statusText(uint8_t status);

@@ -2,33 +2,34 @@
 
 #include "card/card_status.h"
 #include "card/fault_injection.h"
-#include "card/reader_slot.h"
+#include "card/layout_target.h"
 #include "services/keyring.h"
 
 namespace cardfx {
 
 using card::FaultKind;
-using card::ReaderSlot;
 
+// Identifies the layout target's card, so with a file image open the chip
+// globals describe the file's current image.
 uint8_t ValidateCard()
 {
     if (const auto fault = card::faults::onCall(FaultKind::ValidateCard))
         return *fault;
-    const card::CardState* inserted = nullptr;
-    if (const uint8_t status = ReaderSlot::instance().poweredCard(&inserted); status)
+    const card::CardState* current = nullptr;
+    if (const uint8_t status = card::layoutTarget().targetCard(&current); status)
         return status;
-    keyring::ChipID = inserted->chip;
-    keyring::pomCard = inserted->pom ? 1 : 0;
-    return inserted->initialised ? card::kStatusOk : card::kStatusCardNotValid;
+    keyring::ChipID = current->chip;
+    keyring::pomCard = current->pom ? 1 : 0;
+    return current->initialised ? card::kStatusOk : card::kStatusCardNotValid;
 }
 
 namespace {
 
 // The entries of one chip refuse a card with another chip, which catches a
 // caller that indexes the tables without validating the card first.
-uint8_t checkChip(uint8_t chip, const card::CardState* inserted)
+uint8_t checkChip(uint8_t chip, const card::CardState* current)
 {
-    return inserted->chip == chip ? card::kStatusOk : card::kStatusWrongChip;
+    return current->chip == chip ? card::kStatusOk : card::kStatusWrongChip;
 }
 
 template <uint8_t Chip> uint8_t getCardType(uint8_t* type)
@@ -37,12 +38,12 @@ template <uint8_t Chip> uint8_t getCardType(uint8_t* type)
         return *fault;
     if (type == nullptr)
         return card::kStatusBadArgument;
-    const card::CardState* inserted = nullptr;
-    if (const uint8_t status = ReaderSlot::instance().poweredCard(&inserted); status)
+    const card::CardState* current = nullptr;
+    if (const uint8_t status = card::layoutTarget().targetCard(&current); status)
         return status;
-    if (const uint8_t status = checkChip(Chip, inserted); status)
+    if (const uint8_t status = checkChip(Chip, current); status)
         return status;
-    *type = inserted->cardType();
+    *type = current->cardType();
     return card::kStatusOk;
 }
 
@@ -52,12 +53,12 @@ template <uint8_t Chip> uint8_t getCustId(uint16_t* custId)
         return *fault;
     if (custId == nullptr)
         return card::kStatusBadArgument;
-    const card::CardState* inserted = nullptr;
-    if (const uint8_t status = ReaderSlot::instance().poweredCard(&inserted); status)
+    const card::CardState* current = nullptr;
+    if (const uint8_t status = card::layoutTarget().targetCard(&current); status)
         return status;
-    if (const uint8_t status = checkChip(Chip, inserted); status)
+    if (const uint8_t status = checkChip(Chip, current); status)
         return status;
-    *custId = inserted->custId();
+    *custId = current->custId();
     return card::kStatusOk;
 }
 
@@ -68,7 +69,7 @@ template <uint8_t Chip> uint8_t setCustId(uint16_t* custId)
     if (custId == nullptr)
         return card::kStatusBadArgument;
     const uint16_t value = *custId;
-    return ReaderSlot::instance().change([value](card::CardState& c) {
+    return card::layoutTarget().changeTargetCard([value](card::CardState& c) {
         if (const uint8_t status = checkChip(Chip, &c); status)
             return status;
         return c.setCustId(value);
@@ -79,7 +80,7 @@ template <uint8_t Chip> uint8_t setCardVersion(uint8_t version)
 {
     if (const auto fault = card::faults::onCall(FaultKind::FxSetCardVersion))
         return *fault;
-    return ReaderSlot::instance().change([version](card::CardState& c) {
+    return card::layoutTarget().changeTargetCard([version](card::CardState& c) {
         if (const uint8_t status = checkChip(Chip, &c); status)
             return status;
         return c.setVersion(version);

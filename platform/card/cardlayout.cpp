@@ -2,7 +2,7 @@
 
 #include "card/card_status.h"
 #include "card/fault_injection.h"
-#include "card/reader_slot.h"
+#include "card/layout_target.h"
 #include "services/card_image.h"
 
 #include <optional>
@@ -10,7 +10,6 @@
 namespace cardlayout {
 
 using card::FaultKind;
-using card::ReaderSlot;
 
 namespace {
 
@@ -39,20 +38,23 @@ uint8_t readArea(HEADER_DATA_AREA* area, const AreaRequest& request)
 {
     if (const uint8_t status = checkRequest(area, request); status)
         return status;
-    const card::CardState* inserted = nullptr;
-    if (const uint8_t status = ReaderSlot::instance().poweredCard(&inserted); status)
+    card::LayoutTarget& target = card::layoutTarget();
+    const card::CardState* current = nullptr;
+    if (const uint8_t status = target.targetCard(&current); status)
         return status;
-    return inserted->read(request.file, area->offset, area->length,
-                          area->data + request.bufferIndex, card::kCardFileMaxBytes);
+    return current->read(request.file, area->offset, area->length, area->data + request.bufferIndex,
+                         target.targetFileMaxBytes());
 }
 
 uint8_t writeArea(const HEADER_DATA_AREA* area, const AreaRequest& request)
 {
     if (const uint8_t status = checkRequest(area, request); status)
         return status;
-    return ReaderSlot::instance().change([&](card::CardState& c) {
+    card::LayoutTarget& target = card::layoutTarget();
+    const uint32_t maxSize = target.targetFileMaxBytes();
+    return target.changeTargetCard([&](card::CardState& c) {
         return c.write(request.file, area->offset, area->length, area->data + request.bufferIndex,
-                       card::kCardFileMaxBytes);
+                       maxSize);
     });
 }
 
@@ -65,7 +67,7 @@ uint8_t NIMBOCreateCard()
 {
     if (const auto fault = card::faults::onCall(FaultKind::NIMBOCreateCard))
         return *fault;
-    return ReaderSlot::instance().change([](card::CardState& c) {
+    return card::layoutTarget().changeTargetCard([](card::CardState& c) {
         if (c.chip != 0)
             return card::kStatusWrongChip;
         c.initialise();
@@ -77,7 +79,7 @@ uint8_t NIMBOSetCardType(uint8_t type)
 {
     if (const auto fault = card::faults::onCall(FaultKind::NIMBOSetCardType))
         return *fault;
-    return ReaderSlot::instance().change(
+    return card::layoutTarget().changeTargetCard(
         [type](card::CardState& c) { return c.setCardType(type); });
 }
 
@@ -87,10 +89,10 @@ uint8_t NIMBOGetCardType(uint8_t* type)
         return *fault;
     if (type == nullptr)
         return card::kStatusBadArgument;
-    const card::CardState* inserted = nullptr;
-    if (const uint8_t status = ReaderSlot::instance().poweredCard(&inserted); status)
+    const card::CardState* current = nullptr;
+    if (const uint8_t status = card::layoutTarget().targetCard(&current); status)
         return status;
-    *type = inserted->cardType();
+    *type = current->cardType();
     return card::kStatusOk;
 }
 
@@ -98,7 +100,7 @@ uint8_t NIMBOSetCustId(uint16_t custId)
 {
     if (const auto fault = card::faults::onCall(FaultKind::NIMBOSetCustId))
         return *fault;
-    return ReaderSlot::instance().change(
+    return card::layoutTarget().changeTargetCard(
         [custId](card::CardState& c) { return c.setCustId(custId); });
 }
 

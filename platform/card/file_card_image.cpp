@@ -39,8 +39,14 @@ bool FileImage::InitForWrite(const QString& path)
     return true;
 }
 
+FileImage::~FileImage()
+{
+    closeLayoutTarget(*this);
+}
+
 bool FileImage::Init()
 {
+    closeLayoutTarget(*this);
     open_ = false;
     dirty_ = false;
     images_.clear();
@@ -69,12 +75,14 @@ bool FileImage::Init()
     }
     numCardImages_ = static_cast<uint32_t>(images_.size());
     open_ = true;
+    openLayoutTarget(*this);
     lastError_.clear();
     return true;
 }
 
 void FileImage::Close()
 {
+    closeLayoutTarget(*this);
     if (faults::onCall(FaultKind::Close)) {
         lastError_ = QStringLiteral("injected fault: changes not saved");
         open_ = false;
@@ -111,6 +119,35 @@ uint8_t FileImage::markChanged(uint8_t status)
     if (status == kStatusOk)
         dirty_ = true;
     return status;
+}
+
+uint8_t FileImage::targetCard(const CardState** card)
+{
+    CardState* image = nullptr;
+    if (const uint8_t status = currentImage(&image); status)
+        return status;
+    *card = image;
+    return kStatusOk;
+}
+
+uint8_t FileImage::changeTargetCard(const std::function<uint8_t(CardState&)>& change)
+{
+    CardState* image = nullptr;
+    if (const uint8_t status = currentImage(&image); status)
+        return status;
+    CardState changed = *image;
+    if (const uint8_t status = change(changed); status)
+        return status;
+    if (changed != *image) {
+        *image = std::move(changed);
+        dirty_ = true;
+    }
+    return kStatusOk;
+}
+
+uint32_t FileImage::targetFileMaxBytes() const
+{
+    return kImageFileMaxBytes;
 }
 
 uint8_t FileImage::SelectFile(uint16_t fileId)

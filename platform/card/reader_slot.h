@@ -2,6 +2,7 @@
 #pragma once
 
 #include "card/card_state.h"
+#include "card/layout_target.h"
 
 #include <QString>
 #include <functional>
@@ -9,7 +10,8 @@
 
 namespace card {
 
-class ReaderSlot {
+// The layout target whenever no file image is open: it needs a powered card.
+class ReaderSlot : public LayoutTarget {
 public:
     static ReaderSlot& instance();
 
@@ -30,6 +32,13 @@ public:
     // Runs change on a copy of the powered card and keeps the copy only when
     // change returns kStatusOk and the file was saved.
     uint8_t change(const std::function<uint8_t(CardState&)>& change);
+
+    uint8_t targetCard(const CardState** card) override { return poweredCard(card); }
+    uint8_t changeTargetCard(const std::function<uint8_t(CardState&)>& fn) override
+    {
+        return change(fn);
+    }
+    uint32_t targetFileMaxBytes() const override { return kCardFileMaxBytes; }
 
 private:
     std::vector<CardState> images_; // every image of the file, for saving

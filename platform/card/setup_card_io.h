@@ -1,7 +1,9 @@
-// Reading a setup card in the reader through the layout calls: its header,
-// checked against the expected card type, and ranges of its data area.
+// Reading a setup card through the layout calls (the card in the reader, or
+// the open file image's): its header, checked against the expected card
+// type, and ranges of its data area.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -13,12 +15,20 @@ struct SetupCardHeader {
     uint8_t version = 0;
 };
 
-// The header of the card in the reader; cardlayout::kStatusWrongSetupCardType
+// The header of the current card; cardlayout::kStatusWrongSetupCardType
 // when its type is not expectedType.
 uint8_t readSetupCardHeader(uint8_t expectedType, SetupCardHeader* header);
 
 // length bytes (at most one request, 960) of the data area from offset.
 uint8_t readSetupData(uint32_t offset, uint32_t length, uint8_t* out);
+
+template <std::size_t N> using SetupBlock = std::array<uint8_t, N>;
+
+// A whole block of the data area from offset.
+template <std::size_t N> uint8_t readSetupBlock(uint32_t offset, SetupBlock<N>* block)
+{
+    return readSetupData(offset, static_cast<uint32_t>(N), block->data());
+}
 
 // The big-endian 16-bit number at bytes[0..1].
 inline uint16_t loadBe16(const uint8_t* bytes)

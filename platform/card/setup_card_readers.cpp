@@ -28,7 +28,7 @@ constexpr std::size_t kAdvanteckBlock1Size = 136;
 constexpr std::size_t kAdvanteckBlock2Size = 21;
 constexpr std::size_t kMdcBlockSize = 79;
 
-template <std::size_t N> using Block = std::array<uint8_t, N>;
+template <std::size_t N> using Block = card::SetupBlock<N>;
 
 void decodeRetrofitBlock1(const Block<kRetrofitBlock1Size>& b, RETRO_FIT_SETUP_CARD* c)
 {
@@ -151,11 +151,6 @@ void decodeMdcBlock(const Block<kMdcBlockSize>& b, MDC_SETUP_CARD* c)
     c->enable_tokens = b[78];
 }
 
-template <std::size_t N> uint8_t readBlock(uint32_t offset, Block<N>* block)
-{
-    return card::readSetupData(offset, static_cast<uint32_t>(N), block->data());
-}
-
 } // namespace
 
 uint8_t NIMBOReadRetrofitSetup(RETRO_FIT_SETUP_CARD* card)
@@ -171,13 +166,13 @@ uint8_t NIMBOReadRetrofitSetup(RETRO_FIT_SETUP_CARD* card)
     read.card_version = header.version;
 
     Block<kRetrofitBlock1Size> block1{};
-    if (const uint8_t status = readBlock(0, &block1))
+    if (const uint8_t status = card::readSetupBlock(0, &block1))
         return status;
     decodeRetrofitBlock1(block1, &read);
     // Version 0 cards have no second block.
     if (header.version != 0) {
         Block<kRetrofitBlock2Size> block2{};
-        if (const uint8_t status = readBlock(kSecondBlockOffset, &block2))
+        if (const uint8_t status = card::readSetupBlock(kSecondBlockOffset, &block2))
             return status;
         decodeRetrofitBlock2(block2, &read);
     }
@@ -193,10 +188,10 @@ uint8_t NIMBOReadAdvanteckSetup(ADVNTECK_SETUP_CARD* card)
     if (const uint8_t status = card::readSetupCardHeader(kAdvanteckCardType, &header))
         return status;
     Block<kAdvanteckBlock1Size> block1{};
-    if (const uint8_t status = readBlock(0, &block1))
+    if (const uint8_t status = card::readSetupBlock(0, &block1))
         return status;
     Block<kAdvanteckBlock2Size> block2{};
-    if (const uint8_t status = readBlock(kSecondBlockOffset, &block2))
+    if (const uint8_t status = card::readSetupBlock(kSecondBlockOffset, &block2))
         return status;
 
     ADVNTECK_SETUP_CARD read{};
@@ -217,7 +212,7 @@ uint8_t NIMBOReadMdcSetup(MDC_SETUP_CARD* card)
     if (const uint8_t status = card::readSetupCardHeader(kMdcCardType, &header))
         return status;
     Block<kMdcBlockSize> block{};
-    if (const uint8_t status = readBlock(0, &block))
+    if (const uint8_t status = card::readSetupBlock(0, &block))
         return status;
 
     MDC_SETUP_CARD read{};

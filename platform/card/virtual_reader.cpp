@@ -2,6 +2,7 @@
 
 #include "card/card_keys.h"
 #include "card/fault_injection.h"
+#include "card/layout_target.h"
 #include "card/reader_slot.h"
 #include "services/cardcore.h"
 #include "services/keyring.h"
@@ -48,6 +49,7 @@ QString lastSaveError()
 void resetCardStack()
 {
     ReaderSlot::instance().eject();
+    resetLayoutTargets();
     faults::reset();
     keystore::reset();
     keyring::ChipID = 0;

@@ -1,6 +1,7 @@
 // The virtual card reader: one slot holding a card image file. Hosts insert
-// and eject cards here; the card services act on the card in the slot, and
-// every change to it is saved back to its file at once.
+// and eject cards here; the card services act on the card in the slot (the
+// layout calls and cardfx only while no file image is open, see
+// layout_target.h), and every change to it is saved back to its file at once.
 #pragma once
 
 #include "card/card_state.h"
@@ -23,7 +24,9 @@ const CardState* insertedCard();
 QString lastSaveError();
 
 // Ejects the card and clears faults, call counters, loaded keys, the chip
-// globals and the token setting: a clean card stack for each test.
+// globals and the token setting, and makes the reader's card the layout
+// target again even if a file image is still open: a clean card stack for
+// each test.
 void resetCardStack();
 
 } // namespace card

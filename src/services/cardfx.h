@@ -1,4 +1,5 @@
-// Card validation and the chip-indexed header accessors of the inserted card.
+// Card validation and the chip-indexed header accessors of the current card:
+// the open file image being written, else the card in the reader.
 #pragma once
 
 #include <cstddef>

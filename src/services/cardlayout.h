@@ -1,4 +1,5 @@
-// Card header and data-area layouts of the card in the reader.
+// Card header and data-area layouts of the current card: the card in the
+// reader, or the current image of a file image while one is open.
 #pragma once
 
 #include <cstddef>
@@ -23,6 +24,7 @@ struct TOVAN2000_SETUP_CARD;
 struct RETRO_FIT_SETUP_CARD;
 struct ADVNTECK_SETUP_CARD;
 struct MDC_SETUP_CARD;
+struct GEN2_SETUP_CARD;
 
 namespace cardlayout {
 
@@ -39,22 +41,26 @@ uint8_t NIMBOSetDataArea(HEADER_DATA_AREA* area);
 uint8_t NIMBOReadHeaderArea(HEADER_DATA_AREA* area);
 uint8_t NIMBOReadDataArea(HEADER_DATA_AREA* area);
 
-// Status of a setup-card reader when the card in the reader is a card of
-// another type; the record is then left as it was.
+// Status of a setup-card reader when the current card is a card of another
+// type; the record is then left as it was.
 inline constexpr uint8_t kStatusWrongSetupCardType = 112;
 
-// Writes a whole Tovan2000 setup card on the card in the reader: the setup
-// data, then the header (type, customer id, version 1).
+// Writes a whole Tovan2000 setup card on the current card: the setup data,
+// then the header (type, customer id, version 1).
 uint8_t NIMBOSetTovan2000Setup(const TOVAN2000_SETUP_CARD* card);
 
-// Setup-card readers: each fills its family record from the card in the
-// reader (type, customer id and version from the header, the rest from the
-// data area) and returns 0; kStatusWrongSetupCardType for a card of another
-// type; the card's status when a read fails (109 for a null record). The
-// record changes only on success.
+// Setup-card readers: each fills its family record from the current card
+// (type, customer id and version from the header, the rest from the data
+// area; fields the card does not carry are 0) and returns 0;
+// kStatusWrongSetupCardType for a card of another type; the card's status
+// when a read fails (109 for a null record). The record changes only on
+// success.
 uint8_t NIMBOReadTovan2000Setup(TOVAN2000_SETUP_CARD* card);
 uint8_t NIMBOReadRetrofitSetup(RETRO_FIT_SETUP_CARD* card);
 uint8_t NIMBOReadAdvanteckSetup(ADVNTECK_SETUP_CARD* card);
 uint8_t NIMBOReadMdcSetup(MDC_SETUP_CARD* card);
+// Maytag Gen2 (type 187) and Gen2 Advanced (type 185) cards.
+uint8_t NIMBOReadGen2Setup(GEN2_SETUP_CARD* card);
+uint8_t NIMBOReadGen2AdvSetup(GEN2_SETUP_CARD* card);
 
 }  // namespace cardlayout

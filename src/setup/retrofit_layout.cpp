@@ -2,6 +2,7 @@
 
 #include "setup/card_bytes.h"
 #include "setup/encoder_frame.h"
+#include "setup/retrofit_style_head.h"
 
 #include <algorithm>
 #include <cstring>
@@ -11,21 +12,7 @@ namespace setup {
 RETRO_FIT_SETUP_CARD makeRetrofitRecord(const STRUCT_laundry_setup& r)
 {
     RETRO_FIT_SETUP_CARD card{};
-    card.card_type = static_cast<uint8_t>(r.card_type_code & 0xFF);
-    card.word_02 = r.word_02;
-    card.vend_price = r.vend_price;
-    card.word_02_again = r.word_02;
-    card.word_04 = r.word_04;
-    card.option_flags = r.option_flags;
-    const uint16_t times[3] = {r.dryer_run_time, r.heat_time, r.topoff_time};
-    for (int i = 0; i < 3; ++i) {
-        const auto bcd = bcdWordBytes(times[i]);
-        card.time_bcd[2 * i] = bcd[0];
-        card.time_bcd[2 * i + 1] = bcd[1];
-    }
-    card.topoff_price = r.topoff_price;
-    std::memcpy(card.text_field_10, r.text_field_10, sizeof card.text_field_10);
-    std::memcpy(card.text_field_1a, r.text_field_1a, sizeof card.text_field_1a);
+    fillRetrofitStyleHead(card, r, r.heat_time);
     card.display_flags = r.display_flags;
     std::memcpy(card.idle_message, r.idle_message, sizeof card.idle_message);
     std::memcpy(card.busy_message, r.busy_message, sizeof card.busy_message);

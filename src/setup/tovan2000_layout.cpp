@@ -5,6 +5,7 @@
 #include "services/cardlayout.h"
 #include "services/keyring.h"
 #include "setup/card_bytes.h"
+#include "setup/retrofit_style_head.h"
 
 #include <cstring>
 
@@ -13,24 +14,9 @@ namespace setup {
 TOVAN2000_SETUP_CARD makeTovan2000Record(const STRUCT_laundry_setup& r)
 {
     TOVAN2000_SETUP_CARD card{};
-    card.card_type = static_cast<uint8_t>(r.card_type_code & 0xFF);
-    card.word_02 = r.word_02;
-    card.vend_price = r.vend_price;
-    card.word_02_again = r.word_02;
-    card.word_04 = r.word_04;
-    card.option_flags = r.option_flags;
     // The controller takes the cool-down time, run time less heat time; a
     // heat time above the run time wraps as a 16-bit value.
-    const uint16_t coolTime = static_cast<uint16_t>(r.dryer_run_time - r.heat_time);
-    const uint16_t times[3] = {r.dryer_run_time, coolTime, r.topoff_time};
-    for (int i = 0; i < 3; ++i) {
-        const auto bcd = bcdWordBytes(times[i]);
-        card.time_bcd[2 * i] = bcd[0];
-        card.time_bcd[2 * i + 1] = bcd[1];
-    }
-    card.topoff_price = r.topoff_price;
-    std::memcpy(card.text_field_10, r.text_field_10, sizeof card.text_field_10);
-    std::memcpy(card.text_field_1a, r.text_field_1a, sizeof card.text_field_1a);
+    fillRetrofitStyleHead(card, r, static_cast<uint16_t>(r.dryer_run_time - r.heat_time));
     return card;
 }
 

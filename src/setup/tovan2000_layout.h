@@ -1,7 +1,8 @@
 // Tovan2000 setup card (code 180), written by the card library from its
 // family record, and the Tovan2000 Cycle Setup card (code 181), whose data
-// the cycle program table gives. Both go to the card in the reader through
-// the layout library, not through a card image.
+// the cycle program table gives. Both go through the layout library, not
+// through a card image, to its current card: the setup file being written, or
+// else the card in the reader.
 #pragma once
 
 #include "laundry/laundry_setup.h"
@@ -47,7 +48,7 @@ std::optional<CycleProgram> tovan2000CycleProgram(uint8_t program);
 std::optional<std::array<uint8_t, kCycleSetupDataSize>> tovan2000CycleData(uint8_t program,
                                                                            bool washer);
 
-// Initialises the card in the reader as a cycle setup card for the record's
+// Initialises the current card as a cycle setup card for the record's
 // program (scroll_speed) and writes its data. The first nonzero status of
 // the card calls, or one of the statuses above.
 uint8_t write_tovan2000_cycle_setup(const STRUCT_laundry_setup& record);

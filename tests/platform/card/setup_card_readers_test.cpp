@@ -4,6 +4,7 @@
 #include "card/fault_injection.h"
 #include "card/virtual_reader.h"
 #include "laundry/advanteck_setup_card.h"
+#include "laundry/gen2_setup_card.h"
 #include "laundry/mdc_setup_card.h"
 #include "laundry/setup_cards.h"
 #include "laundry/tovan2000_setup_card.h"
@@ -263,6 +264,8 @@ const std::vector<ReaderCase>& readerCases()
         readerCase("Retrofit", 0xB8, 2, &NIMBOReadRetrofitSetup),
         readerCase("Advanteck", 0xC0, 2, &NIMBOReadAdvanteckSetup),
         readerCase("Mdc", 0xC1, 1, &NIMBOReadMdcSetup),
+        readerCase("Gen2", 0xBB, 1, &NIMBOReadGen2Setup),
+        readerCase("Gen2Adv", 0xB9, 1, &NIMBOReadGen2AdvSetup),
     };
     return cases;
 }
@@ -282,7 +285,7 @@ protected:
 
 TEST_P(SetupCardReaderFailure, CardOfAnotherTypeIsRefused)
 {
-    for (const uint8_t other : {uint8_t(0), uint8_t(0xB5), uint8_t(0xB9), uint8_t(0xFF)}) {
+    for (const uint8_t other : {uint8_t(0), uint8_t(0xB5), uint8_t(0xC5), uint8_t(0xFF)}) {
         insertCard(other, 0x1234);
         bool untouched = false;
         EXPECT_EQ(readIntoMarkedRecord(&untouched), kStatusWrongSetupCardType) << int(other);

@@ -1,0 +1,338 @@
+// The layout library and the cardfx globals follow the open file image, and
+// fall back to the card in the reader when none is open.
+#include "card_test_support.h"
+
+#include "card/card_images.h"
+#include "card/card_status.h"
+#include "card/fault_injection.h"
+#include "laundry/gen2_setup_card.h"
+#include "laundry/tovan2000_setup_card.h"
+#include "services/cardfx.h"
+#include "services/cardlayout.h"
+#include "services/keyring.h"
+#include "services/readerio.h"
+#include "setup/gen2_layout.h"
+#include "setup/setup_record.h"
+#include "setup/tovan2000_layout.h"
+
+#include <cstring>
+
+using card::CardState;
+using namespace cardlayout;
+
+namespace {
+
+constexpr uint16_t kCustomer = 0x1234;
+
+STRUCT_laundry_setup tovan2000Record(uint16_t cardTypeCode)
+{
+    STRUCT_laundry_setup r;
+    std::memset(&r, 0, sizeof r);
+    setup::clearSetupRecord(r);
+    r.card_type_code = cardTypeCode;
+    r.word_02 = kCustomer;
+    r.vend_price = 0x0125;
+    r.word_04 = 0x0A0B;
+    r.option_flags = 0x5A;
+    r.dryer_run_time = 45;
+    r.heat_time = 30;
+    r.topoff_time = 12;
+    r.topoff_price = 0x0032;
+    std::memcpy(r.text_field_10, "LOCATION01", 10);
+    std::memcpy(r.text_field_1a, "MACHINE-02", 10);
+    r.scroll_speed = 3; // cycle program 3
+    r.washer = 1;
+    return r;
+}
+
+CardState initialisedImage(uint8_t type = 0, uint8_t chip = 0, bool pom = false)
+{
+    CardState image = CardState::factoryFresh(chip, pom);
+    image.initialise();
+    image.setCardType(type);
+    return image;
+}
+
+QByteArray dataHex(const CardState& card, int from, int length)
+{
+    const auto it = card.files.find(kSetupDataFileId);
+    if (it == card.files.end())
+        return {};
+    return QByteArray(reinterpret_cast<const char*>(it->second.data()),
+                      qsizetype(it->second.size()))
+        .mid(from, length)
+        .toHex();
+}
+
+class LayoutTargetTest : public CardStackTest {
+protected:
+    // A powered card in the reader with content of its own, remembered so
+    // that tests can prove it was left alone.
+    void insertMarkedReaderCard()
+    {
+        CardState reader = initialisedImage(0xD2);
+        reader.setCustId(0x0777);
+        const uint8_t mark[6] = {'r', 'e', 'a', 'd', 'e', 'r'};
+        reader.write(kSetupDataFileId, 0, sizeof mark, mark, card::kCardFileMaxBytes);
+        readerFile_ = writeImages("reader.lcif", {reader});
+        QString error;
+        ASSERT_TRUE(card::insertCardFile(readerFile_, &error)) << error.toStdString();
+        ASSERT_TRUE(readerio::PowerCard(readerio::POWER_ON));
+        readerBefore_ = reader;
+    }
+
+    void expectReaderUntouched() const
+    {
+        ASSERT_NE(card::insertedCard(), nullptr);
+        EXPECT_EQ(*card::insertedCard(), readerBefore_);
+        EXPECT_EQ(cardOnDisk(readerFile_), readerBefore_);
+    }
+
+    static uint8_t typeOnDisk(const QString& file) { return cardOnDisk(file).cardType(); }
+
+    QString readerFile_;
+    CardState readerBefore_;
+};
+
+// The setup writers that write through the layout library, not the image.
+struct LayoutWriterCase {
+    const char* name;
+    uint16_t code;
+    uint8_t (*write)(BaseCardImage&, const STRUCT_laundry_setup&);
+    uint8_t version;
+    const char* dataHead; // data-area bytes 8-11
+};
+
+void PrintTo(const LayoutWriterCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class LayoutWriterTarget : public LayoutTargetTest,
+                           public ::testing::WithParamInterface<LayoutWriterCase> {};
+
+TEST_P(LayoutWriterTarget, AnOpenFileImageGetsWhatTheReaderWouldGet)
+{
+    insertMarkedReaderCard();
+    const STRUCT_laundry_setup record = tovan2000Record(GetParam().code);
+    const QString out = path("setup.lcif");
+    card::RexaFile file;
+    ASSERT_TRUE(file.InitForWrite(out)) << file.lastError().toStdString();
+    ASSERT_TRUE(file.Init());
+    const QByteArray blank = readFile(out);
+
+    ASSERT_EQ(GetParam().write(file, record), 0);
+    expectReaderUntouched();
+    EXPECT_EQ(readFile(out), blank); // saved on Close, as the image's own writes
+    file.Close();
+    ASSERT_EQ(file.lastError(), QString());
+
+    const CardState written = cardOnDisk(out);
+    EXPECT_EQ(written.cardType(), GetParam().code);
+    EXPECT_EQ(written.custId(), kCustomer);
+    EXPECT_EQ(written.version(), GetParam().version);
+    EXPECT_EQ(dataHex(written, 8, 4), GetParam().dataHead);
+
+    // With the file closed the same writer writes the reader's card, byte
+    // for byte what the file received.
+    card::RexaCard unused;
+    ASSERT_EQ(GetParam().write(unused, record), 0);
+    EXPECT_EQ(card::insertedCard()->header, written.header);
+    EXPECT_EQ(card::insertedCard()->files, written.files);
+    EXPECT_EQ(cardOnDisk(readerFile_).files, written.files);
+    EXPECT_EQ(cardOnDisk(out), written);
+}
+
+TEST_P(LayoutWriterTarget, AFileImageNeedsNoCardInTheReader)
+{
+    const QString out = path("setup.lcif");
+    card::NimboFile file;
+    ASSERT_TRUE(file.InitForWrite(out));
+    ASSERT_TRUE(file.Init());
+    ASSERT_EQ(GetParam().write(file, tovan2000Record(GetParam().code)), 0);
+    file.Close();
+    EXPECT_EQ(typeOnDisk(out), GetParam().code);
+    EXPECT_FALSE(card::hasCard());
+
+    // Closed, the writer is back on the empty reader.
+    EXPECT_EQ(GetParam().write(file, tovan2000Record(GetParam().code)), card::kStatusNoCard);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Codes, LayoutWriterTarget,
+    ::testing::Values(
+        LayoutWriterCase{"Tovan2000", 180, &setup::writeTovan2000Layout, 1, "01251234"},
+        LayoutWriterCase{"Tovan2000Cycle", 181, &setup::writeTovan2000CycleLayout, 0, "06300700"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LayoutTargetTest, ReadersReadTheOpenFileImage)
+{
+    const STRUCT_laundry_setup record = tovan2000Record(180);
+    const QString out = path("setup.lcif");
+    card::RexaFile file;
+    ASSERT_TRUE(file.InitForWrite(out));
+    ASSERT_TRUE(file.Init());
+    ASSERT_EQ(setup::writeTovan2000Layout(file, record), 0);
+
+    const TOVAN2000_SETUP_CARD expected = setup::makeTovan2000Record(record);
+    TOVAN2000_SETUP_CARD read{};
+    ASSERT_EQ(NIMBOReadTovan2000Setup(&read), 0); // before the file is saved
+    EXPECT_EQ(std::memcmp(&read, &expected, sizeof read), 0);
+    file.Close();
+
+    card::NimboFile reopened(out);
+    ASSERT_TRUE(reopened.Init());
+    read = {};
+    ASSERT_EQ(NIMBOReadTovan2000Setup(&read), 0);
+    EXPECT_EQ(std::memcmp(&read, &expected, sizeof read), 0);
+
+    // A card the image writes itself reads back through the layout calls too.
+    GEN2_SETUP_CARD gen2 = setup::makeGen2AdvancedRecord(record);
+    ASSERT_EQ(setup::CardSetGen2Setup(reopened, &gen2), 0);
+    GEN2_SETUP_CARD gen2Read{};
+    ASSERT_EQ(NIMBOReadGen2AdvSetup(&gen2Read), 0);
+    EXPECT_EQ(gen2Read.vend_price, 0x0125);
+    EXPECT_EQ(gen2Read.word_02, kCustomer);
+    reopened.Close();
+
+    EXPECT_EQ(NIMBOReadTovan2000Setup(&read), card::kStatusNoCard);
+}
+
+TEST_F(LayoutTargetTest, LastOpenedFileImageWinsUntilItCloses)
+{
+    insertMarkedReaderCard();
+    const QString a = writeImages("a.lcif", {initialisedImage()});
+    const QString b = writeImages("b.lcif", {initialisedImage()});
+    card::RexaFile fileA(a);
+    card::RexaFile fileB(b);
+
+    ASSERT_TRUE(fileA.Init());
+    ASSERT_EQ(NIMBOSetCardType(0xA1), 0);
+    ASSERT_TRUE(fileB.Init());
+    ASSERT_EQ(NIMBOSetCardType(0xB1), 0);
+    uint8_t type = 0;
+    ASSERT_EQ(NIMBOGetCardType(&type), 0);
+    EXPECT_EQ(type, 0xB1);
+    fileB.Close();
+    ASSERT_EQ(NIMBOSetCardType(0xA2), 0);
+    fileA.Close();
+    expectReaderUntouched();
+    EXPECT_EQ(typeOnDisk(a), 0xA2);
+    EXPECT_EQ(typeOnDisk(b), 0xB1);
+
+    ASSERT_EQ(NIMBOSetCardType(0xC3), 0);
+    EXPECT_EQ(card::insertedCard()->cardType(), 0xC3);
+}
+
+TEST_F(LayoutTargetTest, ClosingAnOlderFileImageKeepsTheNewerOne)
+{
+    insertMarkedReaderCard();
+    const QString a = writeImages("a.lcif", {initialisedImage()});
+    const QString b = writeImages("b.lcif", {initialisedImage()});
+    card::RexaFile fileA(a);
+    ASSERT_TRUE(fileA.Init());
+    {
+        card::RexaFile fileB(b);
+        ASSERT_TRUE(fileB.Init());
+        fileA.Close();
+        ASSERT_EQ(NIMBOSetCardType(0xB2), 0);
+        // Opening A again puts it back on top.
+        ASSERT_TRUE(fileA.Init());
+        ASSERT_EQ(NIMBOSetCardType(0xA3), 0);
+        fileA.Close();
+        ASSERT_EQ(NIMBOSetCardType(0xB3), 0);
+    } // B is dropped without Close: its changes are lost and it is no target.
+    EXPECT_EQ(typeOnDisk(a), 0xA3);
+    EXPECT_EQ(typeOnDisk(b), 0);
+    expectReaderUntouched();
+
+    card::RexaFile missing(path("missing.lcif"));
+    EXPECT_FALSE(missing.Init());
+    ASSERT_EQ(NIMBOSetCardType(0xC4), 0);
+    EXPECT_EQ(card::insertedCard()->cardType(), 0xC4);
+}
+
+TEST_F(LayoutTargetTest, AFailedCloseStillHandsBackTheReader)
+{
+    insertMarkedReaderCard();
+    const QString a = writeImages("a.lcif", {initialisedImage()});
+    card::RexaFile fileA(a);
+    ASSERT_TRUE(fileA.Init());
+    ASSERT_EQ(NIMBOSetCardType(0xA1), 0);
+    card::faults::inject(card::FaultKind::Close, 1, 1);
+    fileA.Close();
+    EXPECT_EQ(typeOnDisk(a), 0);
+    ASSERT_EQ(NIMBOSetCardType(0xC5), 0);
+    EXPECT_EQ(card::insertedCard()->cardType(), 0xC5);
+}
+
+TEST_F(LayoutTargetTest, ValidateCardAndChipTablesUseTheOpenFileImage)
+{
+    insertMarkedReaderCard();
+    const QString out = writeImages("chip2.lcif", {initialisedImage(0, 2, true)});
+    card::RexaFile file(out);
+    ASSERT_TRUE(file.Init());
+    ASSERT_EQ(cardfx::ValidateCard(), 0);
+    EXPECT_EQ(keyring::ChipID, 2);
+    EXPECT_EQ(keyring::pomCard, 1);
+
+    uint16_t custId = 0x4321;
+    ASSERT_EQ(cardfx::SetCustId[2](&custId), 0);
+    ASSERT_EQ(cardfx::SetCardVersion[2](7), 0);
+    EXPECT_EQ(cardfx::SetCustId[0](&custId), card::kStatusWrongChip);
+    EXPECT_EQ(NIMBOCreateCard(), card::kStatusWrongChip);
+    uint16_t readId = 0;
+    ASSERT_EQ(cardfx::GetCustId[2](&readId), 0);
+    EXPECT_EQ(readId, 0x4321);
+    file.Close();
+    EXPECT_EQ(cardOnDisk(out).custId(), 0x4321);
+    EXPECT_EQ(cardOnDisk(out).version(), 7);
+    expectReaderUntouched();
+
+    ASSERT_EQ(cardfx::ValidateCard(), 0);
+    EXPECT_EQ(keyring::ChipID, 0);
+    EXPECT_EQ(keyring::pomCard, 0);
+}
+
+TEST_F(LayoutTargetTest, AFreshFileImageFailsValidationAndRefusesWrites)
+{
+    const QString out = writeImages("fresh.lcif", {CardState::factoryFresh()});
+    const int savesBefore = card::faults::callCount(card::FaultKind::CardFileSave);
+    card::RexaFile file(out);
+    ASSERT_TRUE(file.Init()); // not InitForWrite: the image stays fresh
+    EXPECT_EQ(cardfx::ValidateCard(), card::kStatusCardNotValid);
+    EXPECT_EQ(NIMBOSetCardType(0xB4), card::kStatusNotInitialised);
+    uint8_t type = 0;
+    ASSERT_EQ(NIMBOGetCardType(&type), 0);
+    EXPECT_EQ(type, 0xFF);
+    file.Close();
+    EXPECT_EQ(card::faults::callCount(card::FaultKind::CardFileSave), savesBefore);
+}
+
+// The layout calls on a file image reach as far as the image's own writes.
+TEST_F(LayoutTargetTest, DataAreaLimitIsTheTargets)
+{
+    insertMarkedReaderCard();
+    HEADER_DATA_AREA area{};
+    area.length = 4;
+    area.offset = card::kCardFileMaxBytes;
+    EXPECT_EQ(NIMBOSetDataArea(&area), card::kStatusOutOfRange);
+
+    const QString out = writeImages("big.lcif", {initialisedImage()});
+    card::RexaFile file(out);
+    ASSERT_TRUE(file.Init());
+    std::memcpy(area.data, "\x01\x02\x03\x04", 4);
+    ASSERT_EQ(NIMBOSetDataArea(&area), 0);
+    area.offset = card::kImageFileMaxBytes - 2;
+    EXPECT_EQ(NIMBOSetDataArea(&area), card::kStatusOutOfRange);
+    file.Close();
+    EXPECT_EQ(cardOnDisk(out).extent(kSetupDataFileId), card::kCardFileMaxBytes + 4);
+}
+
+TEST(CardStatus, NamesTheWrongSetupCardType)
+{
+    EXPECT_EQ(card::statusText(kStatusWrongSetupCardType), "setup card of another type");
+    EXPECT_EQ(card::statusText(113), "error 113");
+}
+
+} // namespace
