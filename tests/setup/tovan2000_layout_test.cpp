@@ -247,8 +247,9 @@ TEST_P(Tovan2000CycleFailure, ReturnsTheFirstFailedStatus)
     insertCard(0xB8, 0x0999);
     card::faults::inject(GetParam().kind, 1, 0x5A);
     EXPECT_EQ(setup::write_tovan2000_cycle_setup(tovanRecord()), 0x5A);
-    if (GetParam().nextCall)
+    if (GetParam().nextCall) {
         EXPECT_EQ(card::faults::callCount(*GetParam().nextCall), 0);
+    }
 }
 
 using card::FaultKind;
