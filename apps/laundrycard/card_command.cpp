@@ -93,7 +93,9 @@ int runCardCommand(const QStringList& args)
 {
     return runGroup(QStringLiteral("card"),
                     {{"new", "make a new card image file", &cardNew},
-                     {"dump", "show the card images of a file (--json for scripts)", &cardDump}},
+                     {"dump", "show the card images of a file (--json for scripts)", &cardDump},
+                     {"describe", "describe the card in the reader (--reader CARD)",
+                      &cardDescribe}},
                     args);
 }
 

@@ -9,5 +9,6 @@ namespace cli {
 int runCardCommand(const QStringList& args);
 int runSetupCommand(const QStringList& args);
 int runDbCommand(const QStringList& args);
+int cardDescribe(const QStringList& args);
 
 }  // namespace cli

@@ -1,5 +1,6 @@
 #include "main_window.h"
 #include "read_setup_summary.h"
+#include "card_details_text.h"
 
 #include "card/card_dump.h"
 #include "card/card_images.h"
@@ -60,6 +61,14 @@ void MainWindow::createCentralWidget()
     hostForm->addRow(tr("Customer id:"), customerId_);
     top->addWidget(host, 1, Qt::AlignTop);
 
+    auto* details = new QGroupBox(tr("Card Details"), central);
+    auto* detailsLayout = new QVBoxLayout(details);
+    cardDetails_ = new QPlainTextEdit(details);
+    cardDetails_->setObjectName(QStringLiteral("cardDetailsView"));
+    cardDetails_->setReadOnly(true);
+    detailsLayout->addWidget(cardDetails_);
+    layout->addWidget(details, 1);
+
     auto* contents = new QGroupBox(tr("Card Contents"), central);
     auto* contentsLayout = new QVBoxLayout(contents);
     cardView_ = new QPlainTextEdit(contents);
@@ -112,6 +121,7 @@ void MainWindow::refreshCard()
     const CardSummary summary = summarizeCard(card::cardFilePath(), card::insertedCard());
     readerPanel_->showCard(summary);
     cardView_->setPlainText(summary.contents);
+    cardDetails_->setPlainText(describeInsertedCard());
 }
 
 bool MainWindow::insertCard(const QString& path)

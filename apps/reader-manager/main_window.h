@@ -82,6 +82,7 @@ private:
     ReaderPanel* readerPanel_ = nullptr;
     QSpinBox* customerId_ = nullptr;
     QPlainTextEdit* cardView_ = nullptr;
+    QPlainTextEdit* cardDetails_ = nullptr;
     QLabel* databaseLabel_ = nullptr;
 };
 

@@ -9,6 +9,8 @@
 #include "laundry/mdc_setup_card.h"
 #include "laundry/setup_cards.h"
 
+#include <QString>
+
 #include <cstdint>
 
 class BaseCardImage;
@@ -39,6 +41,12 @@ LAUNDRY_EXPORT uint8_t create_laundry_setup_card(BaseCardImage* image, uint16_t 
 // into `record`; *headerByte receives the card version. 1 when read, 0
 // otherwise (silently).
 LAUNDRY_EXPORT uint8_t read_laundry_setup_card(STRUCT_laundry_setup* record, uint8_t* headerByte);
+
+// Appends a plain-text description of the card in the reader, of type
+// `cardType`, to `text`, one item a line, each line ending in CR LF. Unknown
+// types append nothing; a failed read shows its message and appends nothing.
+// The host identifies and powers the card first.
+LAUNDRY_EXPORT void GetCardDetails(uint16_t cardType, QString& text);
 
 // Family encoders: 0 on success, else the card's or the encoder's status.
 LAUNDRY_EXPORT uint8_t CardSetRetrofitSetup(BaseCardImage& image, RETRO_FIT_SETUP_CARD* record);

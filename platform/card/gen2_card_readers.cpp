@@ -15,6 +15,9 @@ namespace {
 
 constexpr uint8_t kGen2AdvancedCardType = 185;
 constexpr uint8_t kGen2CardType = 187;
+// LG cards are the Gen2 Advanced layout with a few bytes moved; the Gen2
+// Advanced reader decodes them alike.
+constexpr uint8_t kLgCardType = 197;
 constexpr std::size_t kGen2BlockSize = 125;
 
 using Gen2Block = card::SetupBlock<kGen2BlockSize>;
@@ -83,13 +86,13 @@ void decodeGen2Advanced(const Gen2Block& b, GEN2_SETUP_CARD* c)
     c->one_94 = b[123];
 }
 
-uint8_t readGen2Card(uint8_t cardType, void (*decode)(const Gen2Block&, GEN2_SETUP_CARD*),
-                     GEN2_SETUP_CARD* card)
+uint8_t readGen2Card(std::initializer_list<uint8_t> cardTypes,
+                     void (*decode)(const Gen2Block&, GEN2_SETUP_CARD*), GEN2_SETUP_CARD* card)
 {
     if (card == nullptr)
         return card::kStatusBadArgument;
     card::SetupCardHeader header;
-    if (const uint8_t status = card::readSetupCardHeader(cardType, &header))
+    if (const uint8_t status = card::readSetupCardHeader(cardTypes, &header))
         return status;
     Gen2Block block{};
     if (const uint8_t status = card::readSetupBlock(0, &block))
@@ -108,12 +111,12 @@ uint8_t readGen2Card(uint8_t cardType, void (*decode)(const Gen2Block&, GEN2_SET
 
 uint8_t NIMBOReadGen2Setup(GEN2_SETUP_CARD* card)
 {
-    return readGen2Card(kGen2CardType, &decodeGen2, card);
+    return readGen2Card({kGen2CardType}, &decodeGen2, card);
 }
 
 uint8_t NIMBOReadGen2AdvSetup(GEN2_SETUP_CARD* card)
 {
-    return readGen2Card(kGen2AdvancedCardType, &decodeGen2Advanced, card);
+    return readGen2Card({kGen2AdvancedCardType, kLgCardType}, &decodeGen2Advanced, card);
 }
 
 } // namespace cardlayout

@@ -4,11 +4,17 @@
 #include "card/card_status.h"
 #include "services/cardlayout.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace card {
 
 uint8_t readSetupCardHeader(uint8_t expectedType, SetupCardHeader* header)
+{
+    return readSetupCardHeader({expectedType}, header);
+}
+
+uint8_t readSetupCardHeader(std::initializer_list<uint8_t> acceptedTypes, SetupCardHeader* header)
 {
     HEADER_DATA_AREA area{};
     area.length = kHeaderSize;
@@ -16,7 +22,8 @@ uint8_t readSetupCardHeader(uint8_t expectedType, SetupCardHeader* header)
     if (const uint8_t status = cardlayout::NIMBOReadHeaderArea(&area))
         return status;
     const uint8_t* bytes = area.data + cardlayout::kHeaderAreaDataIndex;
-    if (bytes[kHeaderTypeOffset] != expectedType)
+    if (std::find(acceptedTypes.begin(), acceptedTypes.end(), bytes[kHeaderTypeOffset]) ==
+        acceptedTypes.end())
         return cardlayout::kStatusWrongSetupCardType;
     header->type = bytes[kHeaderTypeOffset];
     header->custId = loadBe16(bytes + kHeaderCustIdOffset);

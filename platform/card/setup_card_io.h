@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 
 namespace card {
 
@@ -18,6 +19,8 @@ struct SetupCardHeader {
 // The header of the current card; cardlayout::kStatusWrongSetupCardType
 // when its type is not expectedType.
 uint8_t readSetupCardHeader(uint8_t expectedType, SetupCardHeader* header);
+// The same for a reader that decodes several card types alike.
+uint8_t readSetupCardHeader(std::initializer_list<uint8_t> acceptedTypes, SetupCardHeader* header);
 
 // length bytes (at most one request, 960) of the data area from offset.
 uint8_t readSetupData(uint32_t offset, uint32_t length, uint8_t* out);

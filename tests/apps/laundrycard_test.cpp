@@ -189,3 +189,43 @@ TEST_F(Laundrycard, DbInitCreatesOnceAndNeverOverwrites)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Laundrycard, DescribeWritesTheReportExactlyWithItsLineEnds)
+{
+    const QString record = writeRecord(0xB8, 0x1234);
+    ASSERT_EQ(run({"card", "new", path("r.lcard")}).exitCode, 0);
+    ASSERT_EQ(run({"setup", "write", "--record", record, "--reader", path("r.lcard")}).exitCode, 0);
+
+    const CliRun describe = run({"card", "describe", "--reader", path("r.lcard")});
+    EXPECT_EQ(describe.exitCode, 0) << describe.err.toStdString();
+    const QByteArray blanks10(10, ' '), blanks30(30, ' ');
+    EXPECT_EQ(describe.out, "Machine Location: " + blanks10 + "\r\n"
+                            "MachineID: " + blanks10 + "\r\n"
+                            "Idle Message: " + blanks30 + "\r\n"
+                            "Busy Message: " + blanks30 + "\r\n"
+                            "Vend Price: $1.25\r\n"
+                            "Check Location: OFF\r\n"
+                            "Clear Counters: OFF\r\n"
+                            "User Transactions: OFF\r\n"
+                            "Machine Type: None\r\n"
+                            "Machine Make: Maytag\r\n"
+                            "Display Idle Msg: OFF\r\n"
+                            "Display Price When Idle: ON\r\n"
+                            "Number of Pulses: 0\r\n"
+                            "Display Countdown while running\r\n"
+                            "Max Card Value: $100.00\r\n");
+}
+
+TEST_F(Laundrycard, DescribeOfACardWithoutReportIsEmptyAndAMissingCardFails)
+{
+    ASSERT_EQ(run({"card", "new", path("blank.lcard")}).exitCode, 0);
+    const CliRun blank = run({"card", "describe", "--reader", path("blank.lcard")});
+    EXPECT_EQ(blank.exitCode, 0);
+    EXPECT_TRUE(blank.out.isEmpty());
+    EXPECT_EQ(run({"card", "describe", "--reader", path("missing.lcard")}).exitCode, 1);
+    EXPECT_EQ(run({"card", "describe"}).exitCode, 2);
+}
+
+}  // namespace

@@ -248,3 +248,20 @@ TEST_F(ReaderManagerCards, ReadSetupCardOnACardOfAnotherKindSaysSo)
                       "could not be read.",
                       "ERROR: Reader Manager", MB_ICONERROR);
 }
+
+TEST_F(ReaderManagerCards, CardDetailsShowTheLibrarysReportOfTheCardInTheReader)
+{
+    const auto details = [this] {
+        const auto* view = window().findChild<QPlainTextEdit*>(QStringLiteral("cardDetailsView"));
+        EXPECT_NE(view, nullptr);
+        return view ? view->toPlainText() : QString();
+    };
+    EXPECT_EQ(details(), "");  // a blank card has no report
+    ASSERT_TRUE(window().writeSetupCardFromRecord(recordFile()));
+    const QString shown = details();
+    EXPECT_TRUE(shown.contains("\nMachine Make: Maytag\n")) << shown.toStdString();
+    EXPECT_FALSE(shown.contains('\r'));
+    EXPECT_FALSE(card::isPowered());
+    window().ejectCard();
+    EXPECT_EQ(details(), "");
+}

@@ -285,7 +285,7 @@ protected:
 
 TEST_P(SetupCardReaderFailure, CardOfAnotherTypeIsRefused)
 {
-    for (const uint8_t other : {uint8_t(0), uint8_t(0xB5), uint8_t(0xC5), uint8_t(0xFF)}) {
+    for (const uint8_t other : {uint8_t(0), uint8_t(0xB5), uint8_t(0xC6), uint8_t(0xFF)}) {
         insertCard(other, 0x1234);
         bool untouched = false;
         EXPECT_EQ(readIntoMarkedRecord(&untouched), kStatusWrongSetupCardType) << int(other);

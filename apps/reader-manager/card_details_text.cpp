@@ -1,0 +1,22 @@
+#include "card_details_text.h"
+
+#include "card/virtual_reader.h"
+#include "laundry/laundry.h"
+#include "services/cardlayout.h"
+#include "services/readerio.h"
+
+namespace readermanager {
+
+QString describeInsertedCard()
+{
+    if (!card::hasCard() || !readerio::PowerCard(readerio::POWER_ON))
+        return {};
+    QString text;
+    uint8_t type = 0;
+    if (cardlayout::NIMBOGetCardType(&type) == 0)
+        GetCardDetails(type, text);
+    readerio::PowerCard(readerio::POWER_OFF);
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+}  // namespace readermanager

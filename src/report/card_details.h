@@ -1,0 +1,22 @@
+// The card details report: a plain-text description of the laundry card in
+// the reader, appended line by line (each line ends in CR LF) to the host's
+// text.
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+namespace report {
+
+// One family's formatter: reads the card and appends its lines, or shows a
+// read error and appends nothing.
+using Formatter = void (*)(QString& text);
+
+// The formatter of a card type code, or nullptr when the code is not
+// described.
+Formatter formatterFor(uint16_t cardType);
+
+void appendCardDetails(uint16_t cardType, QString& text);
+
+}  // namespace report

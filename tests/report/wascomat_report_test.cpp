@@ -1,0 +1,140 @@
+#include "card/card_images.h"
+#include "report/formatters.h"
+#include "services/cardlayout.h"
+#include "services/prompt.h"
+#include "services/readerio.h"
+#include "setup/setup_record.h"
+#include "setup/wascomat_layout.h"
+#include "support/card_fixture.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr char kHostText[] = "Card Type: Wascomat\r\n";
+constexpr uint32_t kPriceUnitOffset = 105;
+
+class WascomatReport : public CardFixture {
+protected:
+    static STRUCT_laundry_setup wascomatRecord()
+    {
+        STRUCT_laundry_setup r;
+        std::memset(&r, 0, sizeof r);
+        setup::clearSetupRecord(r);
+        r.card_type_code = 200;
+        r.word_02 = 0x0789;
+        setup::copyTextField(r.text_field_10, 10, "WASCO");
+        std::memcpy(r.text_field_1a, "WASCOMAT-7", 10);
+        r.machine_type = 3;
+        return r;
+    }
+
+    // Writes the record with our own Wascomat writer onto a card in the
+    // reader, left powered as the host leaves it before the report.
+    void writeCard(const STRUCT_laundry_setup& record)
+    {
+        insertCard(initialised(0, 0));
+        card::RexaCard image;
+        ASSERT_TRUE(image.Init());
+        ASSERT_EQ(setup::writeWascomatSetup(image, record), 0);
+        ASSERT_TRUE(readerio::PowerCard(readerio::POWER_ON));
+    }
+
+    // Our writer always stores a unit of 1 cent; machines may hold others.
+    static void setPriceUnit(uint8_t unit)
+    {
+        HEADER_DATA_AREA area{};
+        area.length = 1;
+        area.offset = kPriceUnitOffset;
+        area.data[0] = unit;
+        ASSERT_EQ(cardlayout::NIMBOSetDataArea(&area), 0);
+    }
+
+    QString appended()
+    {
+        QString text = kHostText;
+        report::describeWascomat(text);
+        EXPECT_TRUE(text.startsWith(kHostText));
+        EXPECT_TRUE(script().messages().empty());
+        return text.mid(int(std::strlen(kHostText)));
+    }
+
+    void expectReadErrorOnly()
+    {
+        QString text = kHostText;
+        report::describeWascomat(text);
+        EXPECT_EQ(text, kHostText);
+        ASSERT_EQ(script().messages().size(), 1u);
+        const ui::RecordedMessage& box = script().messages()[0];
+        EXPECT_EQ(box.text, "Error reading data on card");
+        EXPECT_EQ(box.caption, "ERROR: Read Card");
+        EXPECT_EQ(box.buttons, promptui::MB_OK);
+    }
+};
+
+// Prices are counts of the unit byte: 0x0102 x 5 is $12.90, and a product
+// past 16 bits wraps (14000 x 5 = 70000 shows as 4464 cents).
+TEST_F(WascomatReport, SpecialPricingWithAPriceUnitOfFive)
+{
+    STRUCT_laundry_setup r = wascomatRecord();
+    const uint16_t prices[6] = {0x0102, 20, 25, 40, 0, 999};
+    std::memcpy(r.wascomat_prices, prices, sizeof prices);
+    const uint16_t specials[6] = {18, 19, 30, 1, 2, 777};
+    std::memcpy(r.wascomat_spec_prices, specials, sizeof specials);
+    const uint16_t adders[4] = {10, 3, 14000, 1};
+    std::memcpy(r.wascomat_adders, adders, sizeof adders);
+    r.feature_flags = 0x80;
+    writeCard(r);
+    setPriceUnit(5);
+
+    EXPECT_EQ(appended(), "Machine Location: WASCO\r\n"
+                          "MachineID: WASCOMAT-7\r\n"
+                          "Program 1 price: $12.90\r\n"
+                          "Program 2 price: $1.00\r\n"
+                          "Program 3 price: $1.25\r\n"
+                          "Program 4 price: $2.00\r\n"
+                          "Program 5 price: $0.00\r\n"
+                          "Option 1 price:  $0.50\r\n"
+                          "Option 2 price:  $0.15\r\n"
+                          "Special pricing enabled:\r\n"
+                          "Program 1 special price: $0.90\r\n"
+                          "Program 2 special price: $0.95\r\n"
+                          "Program 3 special price: $1.50\r\n"
+                          "Program 4 special price: $0.05\r\n"
+                          "Program 5 special price: $0.10\r\n"
+                          "Option 1 special price:  $44.64\r\n"
+                          "Option 2 special price:  $0.05\r\n");
+}
+
+TEST_F(WascomatReport, NoSpecialPricingAsOurWriterStoresIt)
+{
+    STRUCT_laundry_setup r = wascomatRecord();
+    const uint16_t prices[5] = {1234, 5, 60000, 100, 7};
+    std::memcpy(r.wascomat_prices, prices, sizeof prices);
+    const uint16_t specials[5] = {1, 2, 3, 4, 5};
+    std::memcpy(r.wascomat_spec_prices, specials, sizeof specials);
+    const uint16_t adders[4] = {0, 65535, 9, 9};
+    std::memcpy(r.wascomat_adders, adders, sizeof adders);
+    r.feature_flags = 0;
+    r.spec_days = 0x7F;
+    writeCard(r);
+
+    EXPECT_EQ(appended(), "Machine Location: WASCO\r\n"
+                          "MachineID: WASCOMAT-7\r\n"
+                          "Program 1 price: $12.34\r\n"
+                          "Program 2 price: $0.05\r\n"
+                          "Program 3 price: $600.00\r\n"
+                          "Program 4 price: $1.00\r\n"
+                          "Program 5 price: $0.07\r\n"
+                          "Option 1 price:  $0.00\r\n"
+                          "Option 2 price:  $655.35\r\n");
+}
+
+TEST_F(WascomatReport, UnpoweredCardIsAReadError)
+{
+    writeCard(wascomatRecord());
+    ASSERT_TRUE(readerio::PowerCard(readerio::POWER_OFF));
+    expectReadErrorOnly();
+}
+
+} // namespace
