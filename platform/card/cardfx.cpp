@@ -32,34 +32,34 @@ uint8_t checkChip(uint8_t chip, const card::CardState* current)
     return current->chip == chip ? card::kStatusOk : card::kStatusWrongChip;
 }
 
-template <uint8_t Chip> uint8_t getCardType(uint8_t* type)
+// One header read through a chip's entry: the fault hook, the argument, the
+// current card and its chip, then the value.
+template <typename Value, typename Read>
+uint8_t readThroughChip(uint8_t chip, FaultKind kind, Value* out, Read read)
 {
-    if (const auto fault = card::faults::onCall(FaultKind::FxGetCardType))
+    if (const auto fault = card::faults::onCall(kind))
         return *fault;
-    if (type == nullptr)
+    if (out == nullptr)
         return card::kStatusBadArgument;
     const card::CardState* current = nullptr;
     if (const uint8_t status = card::layoutTarget().targetCard(&current); status)
         return status;
-    if (const uint8_t status = checkChip(Chip, current); status)
+    if (const uint8_t status = checkChip(chip, current); status)
         return status;
-    *type = current->cardType();
+    *out = read(*current);
     return card::kStatusOk;
+}
+
+template <uint8_t Chip> uint8_t getCardType(uint8_t* type)
+{
+    return readThroughChip(Chip, FaultKind::FxGetCardType, type,
+                           [](const card::CardState& c) { return c.cardType(); });
 }
 
 template <uint8_t Chip> uint8_t getCustId(uint16_t* custId)
 {
-    if (const auto fault = card::faults::onCall(FaultKind::FxGetCustId))
-        return *fault;
-    if (custId == nullptr)
-        return card::kStatusBadArgument;
-    const card::CardState* current = nullptr;
-    if (const uint8_t status = card::layoutTarget().targetCard(&current); status)
-        return status;
-    if (const uint8_t status = checkChip(Chip, current); status)
-        return status;
-    *custId = current->custId();
-    return card::kStatusOk;
+    return readThroughChip(Chip, FaultKind::FxGetCustId, custId,
+                           [](const card::CardState& c) { return c.custId(); });
 }
 
 template <uint8_t Chip> uint8_t setCustId(uint16_t* custId)
