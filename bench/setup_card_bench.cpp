@@ -33,7 +33,10 @@ void BM_CreateRetrofitSetupCard(benchmark::State& state)
     record.card_type_code = 0xB8;
     record.word_02 = 0x1234;
     record.vend_price = 125;
+    uint16_t price = 0;
     for (auto _ : state) {
+        // A new price each time: the card stack saves only what changed.
+        record.vend_price = ++price;
         card::RexaCard image;
         if (create_laundry_setup_card(&image, 0x1234, &record, 0) != 1) {
             state.SkipWithError("the card was not written");
