@@ -1,0 +1,14 @@
+// Texts that a reader shows on its display: letters, digits, blanks and "-".
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+namespace fields {
+
+// Refuses the first character the display cannot show, naming the field
+// ("Idle", "Busy") and the character in a message titled "Reader Manager".
+// The page puts the focus back on the field when this returns false.
+bool checkMessageText(QStringView text, const QString& fieldName);
+
+} // namespace fields

@@ -1,0 +1,265 @@
+#include "fields/field_validator.h"
+#include "fields/input_error.h"
+#include "fields/money_text.h"
+#include "platform/ui/checked_scripted_ui.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace fields;
+using promptui::MB_ICONEXCLAMATION;
+using promptui::MB_OK;
+
+constexpr int kPrice = 1039;
+constexpr int kTime = 1101;
+const QString kInvalid = "Please enter a valid currency value in the form 'dd.cc' (dollars.cents)";
+
+class FieldValidatorTest : public ::testing::Test {
+protected:
+    // The single message shown, or a failure when there were none or more.
+    QString onlyMessage()
+    {
+        const auto& messages = ui_->messages();
+        if (messages.size() != 1) {
+            ADD_FAILURE() << messages.size() << " messages shown";
+            return {};
+        }
+        EXPECT_EQ(messages[0].caption, "Input Error");
+        EXPECT_EQ(messages[0].flags, MB_OK | MB_ICONEXCLAMATION);
+        return messages[0].text;
+    }
+
+    // Runs the older money check on text and returns the message it showed
+    // ("" when it passed).
+    QString olderCheck(QString text, bool blankAllowed = false, bool zeroAllowed = false)
+    {
+        ui_->clear();
+        const bool ok = validator_.checkMoney(kPrice, text, blankAllowed, zeroAllowed);
+        EXPECT_EQ(ok, ui_->messages().empty()) << text.toStdString();
+        return ok ? QString() : onlyMessage();
+    }
+
+    QString limitsCheck(QString text, Currency multiple, Currency maximum, bool zeroAllowed = false)
+    {
+        ui_->clear();
+        Currency result(-1);
+        const bool ok = validator_.checkMoneyWithLimits(kPrice, text, false, zeroAllowed, &result,
+                                                        multiple, maximum);
+        EXPECT_EQ(ok, ui_->messages().empty()) << text.toStdString();
+        return ok ? QString() : onlyMessage();
+    }
+
+    uitest::CheckedScriptedUi ui_;
+    FieldValidator validator_;
+};
+
+TEST_F(FieldValidatorTest, OlderMoneyCheckNormalisesTheTextAndFillsTheResult)
+{
+    QString text = "  1.5 ";
+    Currency result;
+    EXPECT_TRUE(validator_.checkMoney(kPrice, text, false, false, &result));
+    EXPECT_EQ(text, "$1.50");
+    EXPECT_EQ(result, Currency(15000));
+    EXPECT_FALSE(validator_.refusedControl());
+
+    text = "$99.999";
+    EXPECT_TRUE(validator_.checkMoney(kPrice, text, false, false, &result));
+    EXPECT_EQ(text, "$99.99");
+    EXPECT_EQ(result, Currency(999900));
+    EXPECT_TRUE(ui_->messages().empty());
+}
+
+TEST_F(FieldValidatorTest, OlderMoneyCheckMessages)
+{
+    const QString range = "Please enter a value between $0.01 and $99.99";
+    EXPECT_EQ(olderCheck("100"), range);
+    EXPECT_EQ(olderCheck("0"), range);
+    EXPECT_EQ(olderCheck("0.001"), range); // cut to $0.00
+    EXPECT_EQ(olderCheck("99999999999999999999999"), range);
+    EXPECT_EQ(olderCheck("0", false, true), "");
+    EXPECT_EQ(olderCheck("100", false, true), "Please enter a value between $0.00 and $99.99");
+    EXPECT_EQ(olderCheck("99.99"), "");
+    EXPECT_EQ(olderCheck("0.01"), "");
+
+    EXPECT_EQ(olderCheck("$"), kInvalid);
+    EXPECT_EQ(olderCheck("1,00"), kInvalid);
+    EXPECT_EQ(olderCheck("-1"), kInvalid);
+    EXPECT_EQ(olderCheck("1.2.3"), kInvalid);
+
+    EXPECT_EQ(olderCheck("   "), "The field cannot be blank");
+    EXPECT_EQ(olderCheck("   ", true), "");
+}
+
+TEST_F(FieldValidatorTest, RefusalLeavesTheTextAsTypedAndNamesTheControl)
+{
+    QString text = " 1,00";
+    Currency result(42);
+    EXPECT_FALSE(validator_.checkMoney(kPrice, text, false, false, &result));
+    EXPECT_EQ(text, " 1,00");
+    EXPECT_EQ(result, Currency(42));
+    EXPECT_EQ(validator_.refusedControl(), kPrice);
+    EXPECT_EQ(inputErrors().pendingMessage(), kInvalid);
+    EXPECT_EQ(inputErrors().pendingControl(), kPrice);
+    EXPECT_EQ(onlyMessage(), kInvalid);
+
+    // The next check that passes forgets the refusal.
+    text = "1";
+    EXPECT_TRUE(validator_.checkMoney(kPrice, text, false, false, &result));
+    EXPECT_FALSE(validator_.refusedControl());
+}
+
+TEST_F(FieldValidatorTest, BlankFieldsPassWithoutAResultInTheOlderFormAndZeroInTheNewer)
+{
+    QString text = "";
+    Currency result(123);
+    EXPECT_TRUE(validator_.checkMoney(kPrice, text, true, false, &result));
+    EXPECT_EQ(result, Currency(123));
+    EXPECT_TRUE(validator_.checkMoneyWithLimits(kPrice, text, true, false, &result, kCent,
+                                                Currency::fromCents(995)));
+    EXPECT_EQ(result, kZero);
+    EXPECT_FALSE(validator_.checkMoneyWithLimits(kPrice, text, false, false, &result, kCent,
+                                                 Currency::fromCents(995)));
+    EXPECT_EQ(onlyMessage(), "The field cannot be blank");
+}
+
+TEST_F(FieldValidatorTest, NewerMoneyCheckUsesTheCallersMaximumAndMultiple)
+{
+    const Currency max995 = Currency::fromCents(995);
+    const Currency max50 = Currency::fromDollars(50);
+    EXPECT_EQ(limitsCheck("0.35", kNickel, max995), "");
+    EXPECT_EQ(limitsCheck("0.33", kNickel, max995), "Please enter a currency multiple of $0.05");
+    EXPECT_EQ(limitsCheck("9.95", kNickel, max995), "");
+    EXPECT_EQ(limitsCheck("9.96", kCent, max995), "Please enter a value between $0.01 and $9.95");
+    EXPECT_EQ(limitsCheck("0", kCent, max995), "Please enter a value between $0.01 and $9.95");
+    EXPECT_EQ(limitsCheck("0", kNickel, max995, true), "");
+    EXPECT_EQ(limitsCheck("50.01", kCent, max50), "Please enter a value between $0.01 and $50.00");
+    EXPECT_EQ(limitsCheck("$50", kCent, max50), "");
+    EXPECT_EQ(limitsCheck("1.2.3", kCent, max50), kInvalid);
+}
+
+TEST_F(FieldValidatorTest, EveryNickelAndEveryCentUpToTheMaximumPasses)
+{
+    // Decimal texts such as 1.15 are not exact in binary: the multiple test
+    // must still see them as whole nickels.
+    for (int cents = 1; cents <= 5000; ++cents) {
+        const QString typed = QString::asprintf("%d.%02d", cents / 100, cents % 100);
+        QString text = typed;
+        Currency result;
+        const bool ok = validator_.checkMoneyWithLimits(kPrice, text, false, false, &result,
+                                                        cents % 5 == 0 ? kNickel : kCent,
+                                                        Currency::fromDollars(50));
+        ASSERT_TRUE(ok) << typed.toStdString();
+        ASSERT_EQ(result, Currency::fromCents(cents)) << typed.toStdString();
+        ASSERT_EQ(text, u'$' + typed);
+    }
+    EXPECT_TRUE(ui_->messages().empty());
+}
+
+TEST_F(FieldValidatorTest, InactiveValidatorChecksNothing)
+{
+    validator_.setActive(false);
+    QString text = "junk";
+    Currency result(7);
+    uint8_t hour = 9;
+    EXPECT_TRUE(validator_.checkMoney(kPrice, text, false, false, &result));
+    EXPECT_TRUE(validator_.checkMoneyWithLimits(kPrice, text, false, false, &result, kNickel,
+                                                Currency::fromCents(995)));
+    EXPECT_TRUE(validator_.checkTime(kTime, text, &hour, nullptr));
+    EXPECT_EQ(text, "junk");
+    EXPECT_EQ(result, Currency(7));
+    EXPECT_EQ(hour, 9);
+    EXPECT_TRUE(ui_->messages().empty());
+}
+
+TEST_F(FieldValidatorTest, TimeCheckNormalisesValidTimes)
+{
+    struct Case {
+        const char* typed;
+        const char* shown;
+        int hour;
+        int minute;
+    };
+    for (const Case& c : {Case{"0:0", "0:00", 0, 0}, Case{" 7:5 ", "7:05", 7, 5},
+                          Case{"07:30", "7:30", 7, 30}, Case{"23:59", "23:59", 23, 59}}) {
+        QString text = c.typed;
+        uint8_t hour = 99;
+        uint8_t minute = 99;
+        EXPECT_TRUE(validator_.checkTime(kTime, text, &hour, &minute)) << c.typed;
+        EXPECT_EQ(text, c.shown);
+        EXPECT_EQ(hour, c.hour);
+        EXPECT_EQ(minute, c.minute);
+    }
+    QString blank = "  ";
+    uint8_t hour = 99;
+    EXPECT_TRUE(validator_.checkTime(kTime, blank, &hour, nullptr));
+    EXPECT_EQ(blank, "  ");
+    EXPECT_EQ(hour, 99);
+    EXPECT_TRUE(ui_->messages().empty());
+}
+
+TEST_F(FieldValidatorTest, TimeCheckRefusesBadTimes)
+{
+    for (const char* bad :
+         {"24:00", "9:60", "9", "9:", ":30", "-1:30", "9:30 PM", "9.30", "a:b", "99999999999:0"}) {
+        ui_->clear();
+        QString text = bad;
+        uint8_t hour = 99;
+        EXPECT_FALSE(validator_.checkTime(kTime, text, &hour, nullptr)) << bad;
+        EXPECT_EQ(text, bad);
+        EXPECT_EQ(hour, 99);
+        EXPECT_EQ(validator_.refusedControl(), kTime);
+        EXPECT_EQ(onlyMessage(), "The time format is invalid") << bad;
+    }
+}
+
+// A prompt service whose box, while open, makes a second field fail, as a
+// focus change under a modal box would.
+class ReentrantPrompt : public promptui::PromptService {
+public:
+    int messageBox(const QString& text, const QString&, unsigned) override
+    {
+        shown << text;
+        if (shown.size() == 1) {
+            QString other = "x";
+            innerResult = inner.checkTime(kTime, other, nullptr, nullptr);
+            innerFocus = inner.refusedControl();
+        }
+        return promptui::IDOK;
+    }
+    QStringList shown;
+    FieldValidator inner;
+    bool innerResult = true;
+    std::optional<int> innerFocus = 0;
+};
+
+TEST(InputErrors, OnlyOneInputErrorIsOpenAtATime)
+{
+    ReentrantPrompt prompt;
+    promptui::PromptService& previous = promptui::promptService();
+    promptui::setPromptService(&prompt);
+    FieldValidator outer;
+    QString text = "abc";
+    const bool ok = outer.checkMoney(kPrice, text, false, false);
+    promptui::setPromptService(&previous);
+
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(prompt.shown, QStringList{kInvalid});
+    EXPECT_FALSE(prompt.innerResult);
+    EXPECT_FALSE(prompt.innerFocus); // not shown, so the focus stays put
+    EXPECT_EQ(outer.refusedControl(), kPrice);
+    EXPECT_FALSE(inputErrors().isShowing());
+}
+
+TEST(InputErrors, SecondFormShowsThePendingMessageWithoutFocus)
+{
+    uitest::CheckedScriptedUi ui;
+    inputErrors().setPending("Check the price", 1056);
+    EXPECT_TRUE(inputErrors().showWithoutFocus());
+    EXPECT_EQ(inputErrors().show(), 1056);
+    ASSERT_EQ(ui->messages().size(), 2u);
+    EXPECT_EQ(ui->messages()[1].text, "Check the price");
+    EXPECT_EQ(ui->messages()[1].caption, "Input Error");
+}
+
+} // namespace
