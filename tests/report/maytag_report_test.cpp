@@ -1,18 +1,16 @@
 #include "card/card_images.h"
 #include "report/formatters.h"
+#include "report/report_fixture.h"
 #include "services/prompt.h"
 #include "services/readerio.h"
 #include "setup/maytag_layout.h"
 #include "setup/setup_record.h"
-#include "support/card_fixture.h"
 
 #include <cstring>
 
 namespace {
 
-constexpr char kHostText[] = "Card Type: Maytag\r\n";
-
-class MaytagReport : public CardFixture {
+class MaytagReport : public ReportFixture {
 protected:
     static STRUCT_laundry_setup maytagRecord(uint16_t cardTypeCode)
     {
@@ -42,25 +40,10 @@ protected:
         ASSERT_TRUE(readerio::PowerCard(readerio::POWER_ON));
     }
 
-    QString appended()
-    {
-        QString text = kHostText;
-        report::describeMaytag(text);
-        EXPECT_TRUE(text.startsWith(kHostText));
-        EXPECT_TRUE(script().messages().empty());
-        return text.mid(int(std::strlen(kHostText)));
-    }
-
+    QString appended() { return appendedBy(&report::describeMaytag); }
     void expectReadErrorOnly()
     {
-        QString text = kHostText;
-        report::describeMaytag(text);
-        EXPECT_EQ(text, kHostText);
-        ASSERT_EQ(script().messages().size(), 1u);
-        const ui::RecordedMessage& box = script().messages()[0];
-        EXPECT_EQ(box.text, "Error reading data on card");
-        EXPECT_EQ(box.caption, "ERROR: Read Card");
-        EXPECT_EQ(box.buttons, promptui::MB_OK);
+        ReportFixture::expectReadErrorOnly(&report::describeMaytag, "Error reading data on card");
     }
 };
 

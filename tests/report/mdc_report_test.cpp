@@ -1,19 +1,18 @@
 #include "card/card_images.h"
 #include "report/formatters.h"
+#include "report/report_fixture.h"
 #include "services/prompt.h"
 #include "services/readerio.h"
 #include "setup/mdc_layout.h"
 #include "setup/setup_record.h"
-#include "support/card_fixture.h"
 
 #include <cstring>
 
 namespace {
 
-constexpr char kHostText[] = "Card Type: MDC\r\n";
 const QString kDays = QString(24, QLatin1Char(' '));
 
-class MdcReport : public CardFixture {
+class MdcReport : public ReportFixture {
 protected:
     static STRUCT_laundry_setup mdcRecord(uint8_t machineType)
     {
@@ -40,25 +39,10 @@ protected:
     }
 
     // What the report appends to the host's text.
-    QString appended()
-    {
-        QString text = kHostText;
-        report::describeMdc(text);
-        EXPECT_TRUE(text.startsWith(kHostText));
-        EXPECT_TRUE(script().messages().empty());
-        return text.mid(int(std::strlen(kHostText)));
-    }
-
+    QString appended() { return appendedBy(&report::describeMdc); }
     void expectReadErrorOnly()
     {
-        QString text = kHostText;
-        report::describeMdc(text);
-        EXPECT_EQ(text, kHostText);
-        ASSERT_EQ(script().messages().size(), 1u);
-        const ui::RecordedMessage& box = script().messages()[0];
-        EXPECT_EQ(box.text, "Error reading setup from card");
-        EXPECT_EQ(box.caption, "ERROR: Read Card");
-        EXPECT_EQ(box.buttons, promptui::MB_OK);
+        ReportFixture::expectReadErrorOnly(&report::describeMdc, "Error reading setup from card");
     }
 };
 

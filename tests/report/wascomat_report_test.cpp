@@ -1,20 +1,19 @@
 #include "card/card_images.h"
 #include "report/formatters.h"
+#include "report/report_fixture.h"
 #include "services/cardlayout.h"
 #include "services/prompt.h"
 #include "services/readerio.h"
 #include "setup/setup_record.h"
 #include "setup/wascomat_layout.h"
-#include "support/card_fixture.h"
 
 #include <cstring>
 
 namespace {
 
-constexpr char kHostText[] = "Card Type: Wascomat\r\n";
 constexpr uint32_t kPriceUnitOffset = 105;
 
-class WascomatReport : public CardFixture {
+class WascomatReport : public ReportFixture {
 protected:
     static STRUCT_laundry_setup wascomatRecord()
     {
@@ -50,25 +49,10 @@ protected:
         ASSERT_EQ(cardlayout::NIMBOSetDataArea(&area), 0);
     }
 
-    QString appended()
-    {
-        QString text = kHostText;
-        report::describeWascomat(text);
-        EXPECT_TRUE(text.startsWith(kHostText));
-        EXPECT_TRUE(script().messages().empty());
-        return text.mid(int(std::strlen(kHostText)));
-    }
-
+    QString appended() { return appendedBy(&report::describeWascomat); }
     void expectReadErrorOnly()
     {
-        QString text = kHostText;
-        report::describeWascomat(text);
-        EXPECT_EQ(text, kHostText);
-        ASSERT_EQ(script().messages().size(), 1u);
-        const ui::RecordedMessage& box = script().messages()[0];
-        EXPECT_EQ(box.text, "Error reading data on card");
-        EXPECT_EQ(box.caption, "ERROR: Read Card");
-        EXPECT_EQ(box.buttons, promptui::MB_OK);
+        ReportFixture::expectReadErrorOnly(&report::describeWascomat, "Error reading data on card");
     }
 };
 
