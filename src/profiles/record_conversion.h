@@ -1,0 +1,17 @@
+// TransferDialogToRecord: turns the editor's values and the page of the
+// profile's type into the laundry setup record.
+#pragma once
+
+#include "laundry/laundry_setup.h"
+#include "profiles/page_rules.h"
+#include "profiles/profile_values.h"
+
+namespace profiles {
+
+// The common head, the page's branch and the tail. False, with the page's
+// message shown, when the page refuses its values; a page that is not built
+// refuses before anything is written, naming the missing page.
+bool transferDialogToRecord(const CommonValues& common, const PageRules& page,
+                            STRUCT_laundry_setup& record);
+
+} // namespace profiles

@@ -1,0 +1,195 @@
+// The LAUNDRY SETUP table through the profile store, on a real database.
+#include "profile_db_fixture.h"
+
+#include "profiles/profile_columns.h"
+#include "setup/profile_types.h"
+
+using namespace profiles;
+using profiletest::ProfileDbTest;
+
+namespace {
+
+CdbFieldType fieldTypeOf(ColumnKind kind)
+{
+    switch (kind) {
+    case ColumnKind::Text:
+        return CdbFieldType::Text;
+    case ColumnKind::Money:
+        return CdbFieldType::Currency;
+    case ColumnKind::YesNo:
+        return CdbFieldType::Boolean;
+    case ColumnKind::Integer:
+        return CdbFieldType::Long;
+    }
+    return CdbFieldType::Text;
+}
+
+} // namespace
+
+TEST_F(ProfileDbTest, EveryColumnTheEditorWritesExistsWithItsKind)
+{
+    CdbRecordset table = database().OpenRecordset(QStringLiteral("LAUNDRY SETUP"));
+    const CdbFields fields = table.GetFields();
+    auto expectColumn = [&](const ProfileColumn& column) {
+        try {
+            EXPECT_EQ(fields.Item(QLatin1String(column.name)).GetType(), fieldTypeOf(column.kind))
+                << column.name;
+        } catch (const CdbException&) {
+            ADD_FAILURE() << "missing column " << column.name;
+        }
+    };
+    for (const ProfileColumn& column : commonColumns())
+        if (QLatin1String(column.name) != QLatin1String(kColProfileType))
+            expectColumn(column);
+    for (int code = 0; code < setup::kProfileTypeCount; ++code)
+        for (const ProfileColumn& column : typeColumns(code))
+            expectColumn(column);
+}
+
+TEST_F(ProfileDbTest, SavedProfileLoadsBackWithItsTypeColumnsOnly)
+{
+    CommonValues common = newProfileValues(setup::kRetrofit);
+    common.name = QStringLiteral("Front washers");
+    common.vendPrice = Currency::fromCents(125);
+    common.topoffPrice = Currency::fromCents(25);
+    common.enableTokens = true;
+    common.checkLocation = false;
+    common.locationClustering = true;
+    ColumnValues columns = {{"IDLE MESSAGE", QStringLiteral("INSERT CARD")},
+                            {"DISPLAY PRICE", 1},
+                            {"SCROLL SPEED", 40},
+                            {"DEDUCTION", 2}};
+    ProfileStore store = openList();
+    ASSERT_TRUE(store.save(common, columns, SaveMode::Add));
+
+    ProfileStore reopened = openList();
+    ASSERT_TRUE(reopened.positionOn(QStringLiteral("FRONT WASHERS")));
+    ProfileValues loaded;
+    ASSERT_TRUE(reopened.loadCurrent(loaded));
+    EXPECT_EQ(loaded.common.name, QStringLiteral("Front washers"));
+    EXPECT_EQ(loaded.common.vendPrice, Currency::fromCents(125));
+    EXPECT_EQ(loaded.common.topoffPrice, Currency::fromCents(25));
+    EXPECT_EQ(loaded.common.maxCardValue, Currency::fromDollars(100));
+    EXPECT_TRUE(loaded.common.enableTokens);
+    EXPECT_FALSE(loaded.common.checkLocation);
+    EXPECT_TRUE(loaded.common.locationClustering);
+    EXPECT_TRUE(loaded.common.clearCounters);
+    EXPECT_EQ(loaded.common.typeCode, setup::kRetrofit);
+    EXPECT_EQ(textValue(loaded.columns, "IDLE MESSAGE"), QStringLiteral("INSERT CARD"));
+    EXPECT_EQ(intValue(loaded.columns, "SCROLL SPEED"), 40);
+    EXPECT_EQ(intValue(loaded.columns, "DEDUCTION"), 2);
+    EXPECT_TRUE(flagValue(loaded.columns, "DISPLAY PRICE"));
+    // Columns never written load by the loading rules: null gives "" and 0.
+    EXPECT_EQ(textValue(loaded.columns, "BUSY MESSAGE", QStringLiteral("x")), QString());
+    EXPECT_EQ(intValue(loaded.columns, "PULSES", -1), 0);
+    EXPECT_FALSE(flagValue(loaded.columns, "DISPLAY IDLE", true));
+    EXPECT_FALSE(loaded.columns.contains(QStringLiteral("WASH")));
+    EXPECT_TRUE(ui_->messages().empty());
+}
+
+TEST_F(ProfileDbTest, ListSkipsCycleSetupProfilesAndSortsByName)
+{
+    addProfile(QStringLiteral("b dryers"), setup::kTovan2000);
+    addProfile(QStringLiteral("Cycle program"), setup::kTovan2000CycleSetup);
+    addProfile(QStringLiteral("A washers"), setup::kMaytagGen2);
+    EXPECT_EQ(openList().names(), (QStringList{"A washers", "b dryers"}));
+    EXPECT_EQ(openTable().names().size(), 3);
+}
+
+TEST_F(ProfileDbTest, EditingResetsTheSharedColumnsOfTheOldType)
+{
+    addProfile(QStringLiteral("Laundromat 1"), setup::kRetrofit,
+               {{"IDLE MESSAGE", QStringLiteral("HELLO")}, {"DISPLAY IDLE", 1}, {"PULSES", 4}});
+    ProfileStore store = openList();
+    ASSERT_TRUE(store.positionOn(QStringLiteral("Laundromat 1")));
+    CommonValues common = newProfileValues(setup::kMaytagGen2);
+    common.name = QStringLiteral("Laundromat 1");
+    ASSERT_TRUE(store.save(common, {{"DRYER", 1}, {"DRY", 45}}, SaveMode::Edit));
+
+    CdbRecordset raw = database().OpenRecordset(QStringLiteral("LAUNDRY SETUP"));
+    raw.MoveFirst();
+    EXPECT_EQ(raw.GetField(QStringLiteral("IDLE MESSAGE")).toString(), QString());
+    EXPECT_EQ(raw.GetField(QStringLiteral("DISPLAY IDLE")).toBool(), false);
+    EXPECT_EQ(raw.GetField(QStringLiteral("PULSES")).toInt(), 0);
+    EXPECT_EQ(raw.GetField(QStringLiteral("DRY")).toInt(), 45);
+    EXPECT_EQ(raw.GetField(QStringLiteral("PROFILE TYPE")).toString(), QStringLiteral("4"));
+    EXPECT_EQ(raw.GetRecordCount(), 1);
+}
+
+TEST_F(ProfileDbTest, KeptColumnsOfUnbuiltPagesSurviveAnEdit)
+{
+    addProfile(QStringLiteral("Stack"), setup::kMaytagGen2Advanced,
+               {{"MACHINE SERIAL", QStringLiteral("A123456789")},
+                {"SPEC PRICE", QVariant::fromValue(Currency::fromCents(75))},
+                {"SUDS DETECT", 1}});
+    ProfileStore store = openList();
+    ASSERT_TRUE(store.positionOn(QStringLiteral("Stack")));
+    ProfileValues loaded;
+    ASSERT_TRUE(store.loadCurrent(loaded));
+    loaded.common.maxCardValue = Currency::fromDollars(50);
+    ASSERT_TRUE(store.save(loaded.common, loaded.columns, SaveMode::Edit));
+
+    ProfileValues again;
+    ProfileStore reread = openList();
+    ASSERT_TRUE(reread.positionOn(QStringLiteral("Stack")));
+    ASSERT_TRUE(reread.loadCurrent(again));
+    EXPECT_EQ(again.columns, loaded.columns);
+    EXPECT_EQ(again.common.maxCardValue, Currency::fromDollars(50));
+}
+
+TEST_F(ProfileDbTest, TypeTextThatIsNotANumberLoadsAsRetrofit)
+{
+    CdbRecordset raw = database().OpenRecordset(QStringLiteral("LAUNDRY SETUP"));
+    raw.AddNew();
+    raw.SetField(QStringLiteral("PROFILE NAME"), QStringLiteral("Odd"));
+    raw.SetField(QStringLiteral("PROFILE TYPE"), QStringLiteral("x7"));
+    raw.Update();
+    ProfileStore store = openList();
+    ASSERT_TRUE(store.positionOn(QStringLiteral("Odd")));
+    ProfileValues loaded;
+    loaded.common.typeCode = 9;
+    ASSERT_TRUE(store.loadCurrent(loaded));
+    EXPECT_EQ(loaded.common.typeCode, 0);
+    EXPECT_FALSE(loaded.common.clearCounters); // null yes/no loads as 0
+    EXPECT_EQ(loaded.common.vendPrice, Currency());
+}
+
+TEST_F(ProfileDbTest, EmptyTableLoadsNothingWithoutAMessage)
+{
+    ProfileStore store = openList();
+    EXPECT_FALSE(store.positionOn(QStringLiteral("anything")));
+    ProfileValues values;
+    values.common.name = QStringLiteral("kept");
+    EXPECT_TRUE(store.loadCurrent(values));
+    EXPECT_EQ(values.common.name, QStringLiteral("kept"));
+    EXPECT_TRUE(ui_->messages().empty());
+}
+
+TEST_F(ProfileDbTest, DeleteRemovesTheCurrentRow)
+{
+    addProfile(QStringLiteral("one"), 0);
+    addProfile(QStringLiteral("two"), 0);
+    ProfileStore store = openList();
+    ASSERT_TRUE(store.positionOn(QStringLiteral("one")));
+    ASSERT_TRUE(store.deleteCurrent());
+    EXPECT_EQ(openList().names(), QStringList{QStringLiteral("two")});
+}
+
+TEST_F(ProfileDbTest, ReadOnlyDatabaseRefusesTheAddAndKeepsWhatIsStored)
+{
+    addProfile(QStringLiteral("stored"), 0);
+    CdbDBEngine engine;
+    CdbDatabase readOnly = engine.OpenDatabase(databasePath(), true);
+    ProfileStore store(readOnly.OpenRecordset(profileListQuery()));
+    CommonValues common = newProfileValues(0);
+    common.name = QStringLiteral("new one");
+    EXPECT_FALSE(store.save(common, {}, SaveMode::Add));
+    ASSERT_EQ(ui_->messages().size(), 1u);
+    EXPECT_TRUE(ui_->messages()[0].text.startsWith(
+        QStringLiteral("Error adding new profile to database.\nError 3027 : ")))
+        << ui_->messages()[0].text.toStdString();
+    EXPECT_EQ(ui_->messages()[0].caption, QStringLiteral("ERROR: Reader Manager"));
+    EXPECT_EQ(store.recordset().GetEditMode(), CdbEditMode::None);
+    readOnly.Close();
+    EXPECT_EQ(openList().names(), QStringList{QStringLiteral("stored")});
+}
