@@ -15,19 +15,23 @@ bool isDisplayable(QChar c)
 
 } // namespace
 
+std::optional<QString> messageTextError(QStringView text, const QString& fieldName)
+{
+    for (QChar c : text)
+        if (!isDisplayable(c))
+            return QStringLiteral("The %1 message entered has an illegal character (%2). Please "
+                                  "change message.")
+                .arg(fieldName, QString(c));
+    return std::nullopt;
+}
+
 bool checkMessageText(QStringView text, const QString& fieldName)
 {
-    for (QChar c : text) {
-        if (isDisplayable(c))
-            continue;
-        promptui::MessageBox(
-            QStringLiteral("The %1 message entered has an illegal character (%2). Please "
-                           "change message.")
-                .arg(fieldName, QString(c)),
-            QStringLiteral("Reader Manager"), promptui::MB_OK | promptui::MB_ICONEXCLAMATION);
-        return false;
-    }
-    return true;
+    const std::optional<QString> error = messageTextError(text, fieldName);
+    if (error)
+        promptui::MessageBox(*error, QStringLiteral("Reader Manager"),
+                             promptui::MB_OK | promptui::MB_ICONEXCLAMATION);
+    return !error;
 }
 
 } // namespace fields

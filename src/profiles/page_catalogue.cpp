@@ -1,17 +1,50 @@
 #include "profiles/page_catalogue.h"
 
+#include "profiles/pages/cycle_setup_page.h"
+#include "profiles/pages/cycle_setup_page_rules.h"
+#include "profiles/pages/display_message_page.h"
+#include "profiles/pages/display_message_page_rules.h"
+#include "profiles/pages/gen2_page.h"
+#include "profiles/pages/gen2_page_rules.h"
 #include "profiles/pages/kept_columns_page.h"
+#include "profiles/pages/tovan2000_page.h"
+#include "profiles/pages/tovan2000_page_rules.h"
+#include "setup/profile_types.h"
 
 namespace profiles {
 
 std::unique_ptr<PageRules> makePageRules(int code)
 {
-    return std::make_unique<KeptColumnsPageRules>(code);
+    switch (code) {
+    case setup::kRetrofit:
+    case setup::kElectromechanical:
+        return std::make_unique<DisplayMessagePageRules>(code);
+    case setup::kTovan2000:
+        return std::make_unique<Tovan2000PageRules>();
+    case setup::kTovan2000CycleSetup:
+        return std::make_unique<CycleSetupPageRules>();
+    case setup::kMaytagGen2:
+        return std::make_unique<Gen2PageRules>();
+    default:
+        return std::make_unique<KeptColumnsPageRules>(code);
+    }
 }
 
 OptionPageWidget* makePageWidget(int code, QWidget* parent)
 {
-    return new KeptColumnsPage(code, parent);
+    switch (code) {
+    case setup::kRetrofit:
+    case setup::kElectromechanical:
+        return new DisplayMessagePage(code, parent);
+    case setup::kTovan2000:
+        return new Tovan2000Page(parent);
+    case setup::kTovan2000CycleSetup:
+        return new CycleSetupPage(parent);
+    case setup::kMaytagGen2:
+        return new Gen2Page(parent);
+    default:
+        return new KeptColumnsPage(code, parent);
+    }
 }
 
 } // namespace profiles

@@ -1,0 +1,86 @@
+#include "profiles/pages/cycle_setup_page_rules.h"
+
+namespace profiles {
+
+namespace {
+
+constexpr char kColProgram[] = "SCROLL SPEED";
+constexpr char kColCold[] = "DISPLAY IDLE";
+// A column of the type the page has no control for; kept cleared.
+constexpr char kColDisplayPrice[] = "DISPLAY PRICE";
+
+bool validProgram(int program)
+{
+    return program >= 0 && program < CycleSetupPageRules::kProgramCount;
+}
+
+} // namespace
+
+const std::array<int, CycleSetupPageRules::kStepCount>& CycleSetupPageRules::stepControls()
+{
+    static constexpr std::array<int, kStepCount> controls = {
+        1001, 1005, 1004, 1003, 1002, 1006, // Module A: fill, wash, soak, agitate, drain, spin
+        1007, 1011, 1010, 1009, 1008,       // Module B: fill, rinse, soak, agitate, drain
+        1013, 1014, 1016, 1015,             // Module C: spray, spin, second spray, second spin
+    };
+    return controls;
+}
+
+QStringList CycleSetupPageRules::programNames()
+{
+    QStringList names;
+    for (int program = 1; program <= kProgramCount; ++program)
+        names << QString::asprintf(" %3.3d", program);
+    return names;
+}
+
+CycleSetupPageRules::StepTexts CycleSetupPageRules::stepTexts(int program)
+{
+    StepTexts texts;
+    if (!validProgram(program))
+        return texts;
+    const setup::CycleProgram steps = *setup::tovan2000CycleProgram(uint8_t(program));
+    for (int step = 0; step < kStepCount; ++step)
+        texts[step] = QString::asprintf("%2.2d:%2.2d", steps[step].minutes, steps[step].seconds);
+    return texts;
+}
+
+QString CycleSetupPageRules::pageName() const
+{
+    return QStringLiteral("IDD_OPTIONS_TOVAN2000_CS");
+}
+
+void CycleSetupPageRules::reset()
+{
+    program_ = 0;
+    cold_ = true;
+}
+
+void CycleSetupPageRules::load(const ColumnValues& columns)
+{
+    // The page offers programs 0-7 only; a stored value outside the table
+    // falls back to the first program rather than reaching a card.
+    const int program = intValue(columns, kColProgram);
+    program_ = validProgram(program) ? program : 0;
+    cold_ = flagValue(columns, kColCold);
+}
+
+ColumnValues CycleSetupPageRules::columns() const
+{
+    return {{kColProgram, program_}, {kColCold, cold_ ? 1 : 0}, {kColDisplayPrice, 0}};
+}
+
+void CycleSetupPageRules::writeRecord(const CommonValues& /*common*/,
+                                      STRUCT_laundry_setup& record) const
+{
+    record.scroll_speed = uint8_t(program_);
+    record.washer = cold_ ? 1 : 0;
+}
+
+void CycleSetupPageRules::selectProgram(int program)
+{
+    if (validProgram(program))
+        program_ = program;
+}
+
+} // namespace profiles
