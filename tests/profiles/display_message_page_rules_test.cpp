@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include "page_test_support.h"
+
 #include <set>
 #include <string>
 
@@ -16,18 +18,8 @@ using Rules = DisplayMessagePageRules;
 constexpr int kRetrofit = Rules::kRetrofit;
 constexpr int kElectro = Rules::kElectromechanical;
 
-std::set<QString> keysOf(const ColumnValues& columns)
-{
-    return {columns.keyBegin(), columns.keyEnd()};
-}
-
-std::set<QString> typeColumnNames(int code)
-{
-    std::set<QString> names;
-    for (const ProfileColumn& column : typeColumns(code))
-        names.insert(QString::fromLatin1(column.name));
-    return names;
-}
+using profiletest::keysOf;
+using profiletest::typeColumnNames;
 
 DisplayMessageValues sampleValues()
 {

@@ -5,24 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include "page_test_support.h"
+
 #include <set>
 
 namespace {
 
 using namespace profiles;
 
-std::set<QString> keysOf(const ColumnValues& columns)
-{
-    return {columns.keyBegin(), columns.keyEnd()};
-}
-
-std::set<QString> typeColumnNames(int code)
-{
-    std::set<QString> names;
-    for (const ProfileColumn& column : typeColumns(code))
-        names.insert(QString::fromLatin1(column.name));
-    return names;
-}
+using profiletest::keysOf;
+using profiletest::typeColumnNames;
 
 // ---- Tovan2000 ----
 
