@@ -42,6 +42,25 @@ LAUNDRY_EXPORT uint8_t create_laundry_setup_card(BaseCardImage* image, uint16_t 
 // otherwise (silently).
 LAUNDRY_EXPORT uint8_t read_laundry_setup_card(STRUCT_laundry_setup* record, uint8_t* headerByte);
 
+// The system database the profile entry points open ("manager.mdb" in the
+// current directory until a host names another file; null puts that back).
+LAUNDRY_EXPORT void set_laundry_database_path(const char* path);
+
+// Opens the profile editor in selection mode. 1 when the operator chose a
+// profile and `record` was filled from it, 0 otherwise. `profile_name` (31
+// bytes: at most 30 Latin-1 characters and a NUL) receives the profile last
+// loaded into the editor, "" when none was; it is left alone when the
+// database could not be opened.
+LAUNDRY_EXPORT uint8_t SelectLaundrySetupProfile(char* profile_name, STRUCT_laundry_setup* record);
+
+// Opens the profile editor as the profile manager.
+LAUNDRY_EXPORT void ShowAndLoadLaundrySetupProfile();
+
+// Without a dialog: finds the profile `name` (Latin-1, letter case ignored),
+// checks it as the editor's Select does and fills `record`. 1 on success;
+// every refusal is shown.
+LAUNDRY_EXPORT uint8_t load_laundry_setup_profile(const char* name, STRUCT_laundry_setup* record);
+
 // Appends a plain-text description of the card in the reader, of type
 // `cardType`, to `text`, one item a line, each line ending in CR LF. Unknown
 // types append nothing; a failed read shows its message and appends nothing.

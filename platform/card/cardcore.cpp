@@ -5,6 +5,10 @@
 #include "card/card_status.h"
 #include "card/fault_injection.h"
 
+#include <QTreeWidget>
+
+#include <algorithm>
+
 namespace cardcore {
 
 namespace {
@@ -46,6 +50,38 @@ bool GetTokensEnabled()
 void SetTokensEnabled(bool enabled)
 {
     tokensEnabled = enabled;
+}
+
+void SetupSort(ListSort& sort, int clickedColumn)
+{
+    if (clickedColumn == sort.column) {
+        sort.ascending = !sort.ascending;
+        return;
+    }
+    sort.column = clickedColumn;
+    sort.ascending = true;
+}
+
+void Sort(QTreeWidget* list, const ListSort& sort)
+{
+    if (list == nullptr || sort.column < 0 || sort.column >= list->columnCount())
+        return;
+    QList<QTreeWidgetItem*> rows;
+    while (list->topLevelItemCount() > 0)
+        rows.append(list->takeTopLevelItem(0));
+    const int column = sort.column;
+    const auto before = [column](const QTreeWidgetItem* a, const QTreeWidgetItem* b) {
+        return a->text(column).compare(b->text(column), Qt::CaseInsensitive) < 0;
+    };
+    // Descending keeps equal rows in their order too: compare the other way
+    // round instead of reversing the result.
+    if (sort.ascending)
+        std::stable_sort(rows.begin(), rows.end(), before);
+    else
+        std::stable_sort(
+            rows.begin(), rows.end(),
+            [&before](const QTreeWidgetItem* a, const QTreeWidgetItem* b) { return before(b, a); });
+    list->addTopLevelItems(rows);
 }
 
 } // namespace cardcore

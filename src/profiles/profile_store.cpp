@@ -168,7 +168,7 @@ bool ProfileStore::deleteCurrent()
     }
 }
 
-QStringList ProfileStore::names()
+std::optional<QStringList> ProfileStore::names()
 {
     QStringList names;
     try {
@@ -176,10 +176,11 @@ QStringList ProfileStore::names()
             return names;
         for (recordset_.MoveFirst(); !recordset_.GetEOF(); recordset_.MoveNext())
             names << recordset_.GetField(QLatin1String(kColProfileName)).toString();
+        return names;
     } catch (const CdbException& error) {
         showDatabaseError(QString(), error);
+        return std::nullopt;
     }
-    return names;
 }
 
 } // namespace profiles

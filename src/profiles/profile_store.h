@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace profiles {
 
 // Type-3 profiles are never listed.
@@ -44,8 +46,9 @@ public:
     // Deletes the current row; "Cannot delete current record." on failure.
     bool deleteCurrent();
 
-    // The names of the listed rows, in list order (leaves no current record).
-    QStringList names();
+    // The names of the listed rows, in list order (leaves no current record);
+    // nullopt after a database error, which is shown.
+    std::optional<QStringList> names();
 
 private:
     // TransferDialogToDatabase: false after showing its message.

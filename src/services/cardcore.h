@@ -4,6 +4,7 @@
 #include <cstdint>
 
 class BaseCardImage;
+class QTreeWidget;
 
 namespace cardcore {
 
@@ -18,5 +19,19 @@ uint8_t bcd_to_hex(uint8_t bcd);
 // change it; the library only reads it.
 bool GetTokensEnabled();
 void SetTokensEnabled(bool enabled);
+
+// List sorting: the column a list is sorted by and the direction.
+struct ListSort {
+    int column = -1; // none yet
+    bool ascending = true;
+};
+
+// A click on a column header: the same column again turns the direction
+// round, another column sorts ascending by it.
+void SetupSort(ListSort& sort, int clickedColumn);
+// Orders the list's rows by the text of the sort column (letter case
+// ignored); rows with equal texts keep their order. Nothing happens without
+// a sort column.
+void Sort(QTreeWidget* list, const ListSort& sort);
 
 }  // namespace cardcore

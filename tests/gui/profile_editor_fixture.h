@@ -1,0 +1,211 @@
+// The profile editor over a fresh manager.mdb in a temporary folder: rows
+// are stored straight through a recordset, the editor is driven by a dialog
+// runner that hands it to the test, and the scripted prompt service answers
+// for the operator.
+#pragma once
+
+#include "card/virtual_reader.h"
+#include "laundry/laundry.h"
+#include "platform/ui/checked_scripted_ui.h"
+#include "profiles/profile_editor_dialog.h"
+#include "profiles/profile_selection.h"
+#include "services/dao.h"
+#include "services/dialog_runner.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+namespace profiletest {
+
+using Editor = profiles::ProfileEditorDialog;
+using Columns = QMap<QString, QVariant>;
+
+// Stores one LAUNDRY SETUP row with common values as a new profile has them;
+// `columns` adds or replaces any column.
+inline void storeProfile(const QString& databasePath, const QString& name, int code,
+                         const Columns& columns = {})
+{
+    Columns row = {
+        {"PROFILE NAME", name},
+        {"PROFILE TYPE", QString::number(code)},
+        {"VEND PRICE", Currency::fromDollars(1).toVariant()},
+        {"TOPOFF PRICE", Currency().toVariant()},
+        {"MAX CARD VALUE", Currency::fromDollars(100).toVariant()},
+        {"ENABLE TOKENS", false},
+        {"CLEAR COUNT", true},
+        {"LOCATION", true},
+        {"LOCATION CLUSTERING", false},
+        {"USER TRANSACTION COL", false},
+    };
+    for (auto it = columns.cbegin(); it != columns.cend(); ++it)
+        row.insert(it.key(), it.value());
+    CdbDBEngine engine;
+    CdbDatabase database = engine.OpenDatabase(databasePath);
+    CdbRecordset table = database.OpenRecordset(QStringLiteral("LAUNDRY SETUP"));
+    table.AddNew();
+    for (auto it = row.cbegin(); it != row.cend(); ++it)
+        table.SetField(it.key(), it.value());
+    table.Update();
+    table.Close();
+    database.Close();
+}
+
+class ProfileEditorTest : public ::testing::Test {
+protected:
+    ProfileEditorTest()
+    {
+        card::resetCardStack(); // tokens on, an empty reader
+        set_laundry_ui_mode(LAUNDRY_UI_SCRIPTED);
+        path_ = dir_.filePath(QStringLiteral("manager.mdb"));
+        QString error;
+        EXPECT_TRUE(dbhelper::createDatabase(path_, &error)) << error.toStdString();
+        profiles::setDatabasePath(path_);
+    }
+    ~ProfileEditorTest() override
+    {
+        promptui::setDialogRunner({});
+        profiles::setDatabasePath({});
+        card::resetCardStack();
+    }
+
+    QString path(const QString& name) const { return dir_.filePath(name); }
+    const QString& databasePath() const { return path_; }
+    ui::ScriptedUi& script() { return ui_.ui(); }
+
+    void addProfile(const QString& name, int code, const Columns& columns = {})
+    {
+        storeProfile(path_, name, code, columns);
+    }
+
+    // Every stored profile name, in name order.
+    QStringList storedNames() const
+    {
+        CdbDBEngine engine;
+        CdbDatabase database = engine.OpenDatabase(path_);
+        CdbRecordset rows = database.OpenRecordset(
+            QStringLiteral("SELECT * FROM [LAUNDRY SETUP] ORDER BY [PROFILE NAME]"));
+        QStringList names;
+        if (rows.GetRecordCount() > 0)
+            for (rows.MoveFirst(); !rows.GetEOF(); rows.MoveNext())
+                names << rows.GetField(QStringLiteral("PROFILE NAME")).toString();
+        database.Close();
+        return names;
+    }
+
+    QVariant storedField(const QString& name, const QString& column) const
+    {
+        CdbDBEngine engine;
+        CdbDatabase database = engine.OpenDatabase(path_);
+        CdbRecordset rows = database.OpenRecordset(QStringLiteral("LAUNDRY SETUP"));
+        rows.FindFirst(QStringLiteral("[PROFILE NAME] = ") + dbhelper::quoteFilterText(name));
+        const QVariant value = rows.GetNoMatch() ? QVariant() : rows.GetField(column);
+        database.Close();
+        return value;
+    }
+
+    // The next editor that opens is shown and handed to `drive`; one that is
+    // still open afterwards is closed as the window's close box would.
+    void whenEditorOpens(std::function<void(Editor&)> drive)
+    {
+        promptui::setDialogRunner([this, drive](QDialog& dialog) {
+            ++editorsOpened_;
+            dialog.show();
+            drive(dynamic_cast<Editor&>(dialog));
+            if (dialog.isVisible())
+                dialog.reject();
+            return dialog.result();
+        });
+    }
+    int editorsOpened() const { return editorsOpened_; }
+
+    // --- Driving the editor -------------------------------------------------
+    template <class W> static W& child(const QWidget& editor, const char* name)
+    {
+        W* widget = editor.findChild<W*>(QString::fromLatin1(name));
+        if (widget == nullptr)
+            throw std::runtime_error(std::string("no control ") + name);
+        return *widget;
+    }
+    static QLineEdit& edit(const Editor& editor, const char* name)
+    {
+        return child<QLineEdit>(editor, name);
+    }
+    // The control of that name on the option page that shows.
+    static QLineEdit& visibleEdit(const Editor& editor, const char* name)
+    {
+        for (QLineEdit* field : editor.findChildren<QLineEdit*>(QString::fromLatin1(name)))
+            if (field->isVisible())
+                return *field;
+        throw std::runtime_error(std::string("no visible control ") + name);
+    }
+    static QTreeWidget& list(const Editor& editor)
+    {
+        return child<QTreeWidget>(editor, "profileList");
+    }
+    static void trigger(const Editor& editor, const char* action)
+    {
+        child<QAction>(editor, action).trigger();
+    }
+    static void click(const Editor& editor, const char* button)
+    {
+        child<QPushButton>(editor, button).click();
+    }
+    static void pickRow(const Editor& editor, int row)
+    {
+        list(editor).setCurrentItem(list(editor).topLevelItem(row));
+    }
+    static QStringList column(const Editor& editor, int column)
+    {
+        QStringList texts;
+        for (int row = 0; row < list(editor).topLevelItemCount(); ++row)
+            texts << list(editor).topLevelItem(row)->text(column);
+        return texts;
+    }
+    static int selectedRow(const Editor& editor)
+    {
+        const auto items = list(editor).selectedItems();
+        return items.isEmpty() ? -1 : list(editor).indexOfTopLevelItem(items.first());
+    }
+    // Types into an edit as the operator would: its limits apply.
+    static void type(QLineEdit& field, const QString& text)
+    {
+        field.selectAll();
+        QTest::keyClick(&field, Qt::Key_Delete);
+        QTest::keyClicks(&field, text);
+    }
+    static void leave(QWidget& field)
+    {
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(&field, &out);
+    }
+    static void clickHeader(const Editor& editor, int section)
+    {
+        QHeaderView* header = list(editor).header();
+        const QPoint at(header->sectionViewportPosition(section) + header->sectionSize(section) / 2,
+                        header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+    }
+
+private:
+    QTemporaryDir dir_;
+    QString path_;
+    uitest::CheckedScriptedUi ui_;
+    int editorsOpened_ = 0;
+};
+
+} // namespace profiletest
