@@ -93,7 +93,7 @@ TEST_F(ProfileDbTest, ListSkipsCycleSetupProfilesAndSortsByName)
     addProfile(QStringLiteral("Cycle program"), setup::kTovan2000CycleSetup);
     addProfile(QStringLiteral("A washers"), setup::kMaytagGen2);
     EXPECT_EQ(openList().names(), (QStringList{"A washers", "b dryers"}));
-    EXPECT_EQ(openTable().names().size(), 3);
+    EXPECT_EQ(openTable().names()->size(), 3);
 }
 
 TEST_F(ProfileDbTest, EditingResetsTheSharedColumnsOfTheOldType)

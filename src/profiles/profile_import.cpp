@@ -1,0 +1,182 @@
+// The import of a profile file: every profile is checked by the editor's own
+// rules first, and only a file without a single refusal is stored.
+#include "profiles/all_profiles_query.h"
+#include "profiles/editor_rules.h"
+#include "profiles/page_catalogue.h"
+#include "profiles/profile_json.h"
+#include "profiles/profile_store.h"
+#include "services/prompt.h"
+#include "setup/profile_types.h"
+
+#include <memory>
+#include <vector>
+
+namespace profiles {
+namespace {
+
+const char kManagerMdbCaption[] = "manager.mdb error";
+const char kTableConnectError[] = "Error connecting to 'Reader Setup Profile' table.";
+
+struct CheckedProfile {
+    CommonValues common;
+    ColumnValues columns; // as the page saves them
+};
+
+class ProfileChecker {
+public:
+    ProfileChecker(const QString& label, QList<ImportRefusal>& refusals)
+        : label_(label), refusals_(refusals)
+    {
+    }
+
+    void refuse(const Refusal& refusal, const QString& fallbackColumn)
+    {
+        refusals_.append(
+            {label_, refusal.column.isEmpty() ? fallbackColumn : refusal.column, refusal.message});
+    }
+    void refuse(const Check& check, const QString& fallbackColumn)
+    {
+        if (check)
+            refuse(*check, fallbackColumn);
+    }
+
+private:
+    QString label_;
+    QList<ImportRefusal>& refusals_;
+};
+
+bool typeKeeps(int code, const char* column)
+{
+    for (const ProfileColumn& c : typeColumns(code))
+        if (qstrcmp(c.name, column) == 0)
+            return true;
+    return false;
+}
+
+// The editor's Update checks and the field limits of the type's page.
+// `takenNames` holds the names already in the table and those earlier in the
+// file. The page's values come back for the save.
+CheckedProfile checkProfile(const ProfileValues& values, const QStringList& takenNames,
+                            ProfileChecker& checker)
+{
+    const CommonValues& common = values.common;
+    const int code = common.typeCode;
+    const QString nameColumn = QString::fromLatin1(kColProfileName);
+    if (common.name.size() > kProfileNameMaxLength)
+        checker.refuse(Refusal{nameColumn, kIdProfileName,
+                               QStringLiteral("A profile name has at most %1 characters.")
+                                   .arg(kProfileNameMaxLength)},
+                       nameColumn);
+    else
+        checker.refuse(checkProfileName(common.name, QString(), takenNames), nameColumn);
+
+    // An import refuses what the editor corrects with the same message.
+    if (setup::maxCardValueEditable(code))
+        for (const Refusal& message : checkMaxCardValue(common.maxCardValue).messages)
+            checker.refuse(message, QString::fromLatin1(kColMaxCardValue));
+
+    // Nickel prices: the vend price, and the top-off price where the type's
+    // page keeps one (LG). A Gen2 Advanced profile has no top-off price to enter.
+    if (setup::pricesInNickels(code)) {
+        checker.refuse(checkNickelPrice(common.vendPrice, kIdVendPrice, kColVendPrice),
+                       QString::fromLatin1(kColVendPrice));
+        if (typeKeeps(code, kColTopoffPrice))
+            checker.refuse(checkNickelPrice(common.topoffPrice, kIdTopoffPrice, kColTopoffPrice),
+                           QString::fromLatin1(kColTopoffPrice));
+    }
+
+    const std::unique_ptr<PageRules> page = makePageRules(code);
+    page->load(values.columns);
+    checker.refuse(page->checkFields(), page->pageName());
+    checker.refuse(page->checkBeforeSave(), page->pageName());
+    return {common, page->columns()};
+}
+
+struct AddedRow {
+    CdbBookmark bookmark;
+    QString name;
+};
+
+// Removes the rows this import added before a database error stopped it.
+// The database layer has no transactions to roll back, so the import undoes
+// its own adds; a row that cannot be removed is named to the operator.
+void removeAdded(ProfileStore& store, const std::vector<AddedRow>& added, QStringList left)
+{
+    for (const AddedRow& row : added) {
+        try {
+            store.recordset().SetBookmark(row.bookmark);
+            store.recordset().Delete();
+        } catch (const CdbException&) {
+            left << row.name;
+        }
+    }
+    if (!left.isEmpty())
+        promptui::MessageBox(
+            QStringLiteral("The import stopped and these profiles it had added could not be "
+                           "removed again:\n%1")
+                .arg(left.join(QLatin1Char('\n'))),
+            QStringLiteral("ERROR: Reader Manager"), promptui::MB_OK | promptui::MB_ICONERROR);
+}
+
+} // namespace
+
+ImportOutcome importProfiles(const QJsonArray& profiles, CdbDatabase& database)
+{
+    ImportOutcome outcome;
+    CdbRecordset recordset;
+    if (!dbhelper::Connect_To_Recordset(allProfilesQuery(), &recordset, &database)) {
+        promptui::MessageBox(QString::fromLatin1(kTableConnectError),
+                             QString::fromLatin1(kManagerMdbCaption), promptui::MB_OK);
+        outcome.databaseFailed = true;
+        return outcome;
+    }
+    // Closes the recordset on every return path.
+    const std::unique_ptr<CdbRecordset, void (*)(CdbRecordset*)> closer(
+        &recordset, [](CdbRecordset* r) { r->Close(); });
+    ProfileStore store(recordset);
+
+    // Every name in the table, type 3 included: an import never adds a second
+    // row under a name a profile already has.
+    std::optional<QStringList> listed = store.names();
+    if (!listed) {
+        outcome.databaseFailed = true;
+        return outcome;
+    }
+    QStringList takenNames = *listed;
+
+    std::vector<CheckedProfile> checked;
+    for (int i = 0; i < profiles.size(); ++i) {
+        ParsedProfile parsed = profileFromJson(profiles.at(i), i);
+        outcome.refusals.append(parsed.refusals);
+        if (!parsed.values)
+            continue;
+        ProfileChecker checker(parsed.label, outcome.refusals);
+        checked.push_back(checkProfile(*parsed.values, takenNames, checker));
+        takenNames << parsed.values->common.name;
+    }
+    if (!outcome.refusals.isEmpty())
+        return outcome;
+
+    std::vector<AddedRow> added;
+    for (const CheckedProfile& profile : checked) {
+        QStringList unfound;
+        bool saved = store.save(profile.common, profile.columns, SaveMode::Add);
+        if (saved) {
+            try {
+                added.push_back({store.recordset().GetLastModified(), profile.common.name});
+            } catch (const CdbException&) {
+                unfound << profile.common.name; // stored, but cannot be found to undo it
+                saved = false;
+            }
+        }
+        if (!saved) {
+            removeAdded(store, added, unfound);
+            outcome.databaseFailed = true;
+            return outcome;
+        }
+    }
+    outcome.stored = int(checked.size());
+    return outcome;
+}
+
+} // namespace profiles

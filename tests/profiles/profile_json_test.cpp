@@ -1,0 +1,254 @@
+// Profiles as JSON: what an export writes an import stores unchanged, and an
+// import that refuses anything stores nothing.
+#include "platform/ui/checked_scripted_ui.h"
+#include "profiles/all_profiles_query.h"
+#include "profiles/profile_json.h"
+#include "profiles/profile_selection.h"
+#include "profiles/profile_store.h"
+
+#include <QJsonDocument>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include <sqlite3.h>
+
+namespace {
+
+using profiles::ImportOutcome;
+using profiles::ProfileStore;
+using profiles::ProfileValues;
+
+QJsonArray array(const char* json)
+{
+    QString error;
+    const auto parsed = profiles::parseProfileFile(QByteArray(json), &error);
+    EXPECT_TRUE(parsed) << error.toStdString();
+    return parsed.value_or(QJsonArray{});
+}
+
+// One profile of each type with a Vend Price, as an export writes it.
+const char kProfilesOfTypes0To4[] = R"([
+{"PROFILE NAME":"Front Row","VEND PRICE":"1.25","TOPOFF PRICE":"0.25","MAX CARD VALUE":"100",
+ "ENABLE TOKENS":false,"CLEAR COUNT":true,"LOCATION":true,"LOCATION CLUSTERING":false,
+ "USER TRANSACTION COL":true,"PROFILE TYPE":0,"IDLE MESSAGE":"INSERT CARD",
+ "BUSY MESSAGE":"IN USE","DISPLAY IDLE":true,"DISPLAY PRICE":false,"SCROLL SPEED":70,
+ "PULSES":4,"DEDUCTION":2,"BUSY DISPLAY TYPE":1},
+{"PROFILE NAME":"Old Dryers","VEND PRICE":"1.5","TOPOFF PRICE":"0.1","MAX CARD VALUE":"655",
+ "ENABLE TOKENS":false,"CLEAR COUNT":false,"LOCATION":false,"LOCATION CLUSTERING":false,
+ "USER TRANSACTION COL":false,"PROFILE TYPE":1,"IDLE MESSAGE":"DRY-ME","BUSY MESSAGE":"",
+ "DISPLAY IDLE":false,"DISPLAY PRICE":true,"SCROLL SPEED":0,"DEDUCTION":1,
+ "BUSY DISPLAY TYPE":0,"DRYER RUN TIME":199,"HEAT TIME":150,"TOPOFF TIME":12},
+{"PROFILE NAME":"Tovan Dryers","VEND PRICE":"2","TOPOFF PRICE":"0","MAX CARD VALUE":"100",
+ "ENABLE TOKENS":false,"CLEAR COUNT":true,"LOCATION":true,"LOCATION CLUSTERING":false,
+ "USER TRANSACTION COL":false,"PROFILE TYPE":2,"DRYER RUN TIME":45,"HEAT TIME":42,
+ "TOPOFF TIME":8},
+{"PROFILE NAME":"Cycle Seven","VEND PRICE":"1","TOPOFF PRICE":"0","MAX CARD VALUE":"100",
+ "ENABLE TOKENS":false,"CLEAR COUNT":true,"LOCATION":true,"LOCATION CLUSTERING":false,
+ "USER TRANSACTION COL":false,"PROFILE TYPE":3,"DISPLAY IDLE":false,"DISPLAY PRICE":false,
+ "SCROLL SPEED":6},
+{"PROFILE NAME":"Gen2 Dryer","VEND PRICE":"0.75","TOPOFF PRICE":"0.25","MAX CARD VALUE":"100",
+ "ENABLE TOKENS":false,"CLEAR COUNT":true,"LOCATION":true,"LOCATION CLUSTERING":false,
+ "USER TRANSACTION COL":false,"PROFILE TYPE":4,"WASHER":false,"DRYER":true,"WASH":0,
+ "RINSE":0,"DRY":60}
+])";
+
+class ProfileJson : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        path_ = dir_.filePath("manager.mdb");
+        QString error;
+        ASSERT_TRUE(dbhelper::createDatabase(path_, &error)) << error.toStdString();
+        ASSERT_TRUE(dbhelper::Connect_To_Database(path_, &database_, &engine_, 0));
+    }
+    void TearDown() override { database_.Close(); }
+
+    ImportOutcome import(const QJsonArray& profiles)
+    {
+        return profiles::importProfiles(profiles, database_);
+    }
+
+    ProfileStore store()
+    {
+        return ProfileStore(database_.OpenRecordset(profiles::allProfilesQuery()));
+    }
+
+    std::optional<ProfileValues> load(const QString& name)
+    {
+        ProfileStore s = store();
+        ProfileValues values;
+        if (!s.positionOn(name) || !s.loadCurrent(values))
+            return std::nullopt;
+        return values;
+    }
+
+    QStringList refusalTexts(const ImportOutcome& outcome)
+    {
+        QStringList texts;
+        for (const auto& refusal : outcome.refusals)
+            texts << refusal.text();
+        return texts;
+    }
+
+    QTemporaryDir dir_;
+    QString path_;
+    CdbDBEngine engine_;
+    CdbDatabase database_;
+};
+
+TEST_F(ProfileJson, EveryTypeFrom0To4ComesBackAsItWasImported)
+{
+    uitest::CheckedScriptedUi ui;
+    const QJsonArray profiles = array(kProfilesOfTypes0To4);
+    const ImportOutcome outcome = import(profiles);
+    ASSERT_TRUE(outcome.succeeded()) << refusalTexts(outcome).join('\n').toStdString();
+    EXPECT_EQ(outcome.stored, 5);
+
+    for (const QJsonValue& value : profiles) {
+        const QJsonObject original = value.toObject();
+        const QString name = original["PROFILE NAME"].toString();
+        const auto loaded = load(name);
+        ASSERT_TRUE(loaded) << name.toStdString();
+        const QJsonObject exported = profiles::profileToJson(*loaded);
+        EXPECT_EQ(exported, original) << QJsonDocument(exported).toJson().toStdString();
+    }
+    // The type stays 3: an import is no editor save.
+    EXPECT_EQ(load("Cycle Seven")->common.typeCode, 3);
+    EXPECT_TRUE(ui->messages().empty());
+}
+
+TEST_F(ProfileJson, ProfileKeysFollowTheColumnOrder)
+{
+    const QStringList keys = profiles::profileJsonKeys(0);
+    EXPECT_EQ(keys.first(), "PROFILE NAME");
+    EXPECT_EQ(keys.indexOf("PROFILE TYPE"), 9);
+    EXPECT_EQ(keys.mid(10, 2), QStringList({"IDLE MESSAGE", "BUSY MESSAGE"}));
+    // Maytag Gen2 Advanced keeps its own VEND PRICE: written once.
+    EXPECT_EQ(profiles::profileJsonKeys(5).count("VEND PRICE"), 1);
+}
+
+TEST_F(ProfileJson, EveryRefusalIsNamedByProfileAndColumnAndNothingIsStored)
+{
+    uitest::CheckedScriptedUi ui;
+    const ImportOutcome outcome = import(array(R"([
+        {"PROFILE NAME":"Good","PROFILE TYPE":0,"IDLE MESSAGE":"HELLO"},
+        {"PROFILE NAME":"Forms","PROFILE TYPE":0,"COLOUR":"red","WASH":3,"PULSES":"4",
+         "DISPLAY IDLE":1,"VEND PRICE":"1.2.3","TOPOFF PRICE":1},
+        {"PROFILE NAME":"Rules","PROFILE TYPE":1,"MAX CARD VALUE":"12.5",
+         "IDLE MESSAGE":"50% OFF","DRYER RUN TIME":200},
+        {"PROFILE NAME":"Zero Card","PROFILE TYPE":0,"MAX CARD VALUE":"0"},
+        {"PROFILE NAME":"Nickels","PROFILE TYPE":5,"VEND PRICE":"1.23"},
+        {"PROFILE NAME":"It's","PROFILE TYPE":2},
+        {"PROFILE TYPE":2},
+        {"PROFILE NAME":"Future","PROFILE TYPE":15},
+        {"PROFILE NAME":"Typeless"},
+        "not an object"
+    ])"));
+    EXPECT_FALSE(outcome.succeeded());
+    EXPECT_EQ(outcome.stored, 0);
+    const QStringList texts = refusalTexts(outcome);
+    const QStringList expected = {
+        "Forms: COLOUR: unknown column",
+        "Forms: DISPLAY IDLE: expected true or false",
+        "Forms: PULSES: expected a whole number",
+        "Forms: TOPOFF PRICE: expected money as decimal text such as \"1.25\"",
+        "Forms: VEND PRICE: expected money as decimal text such as \"1.25\"",
+        "Forms: WASH: not a column of a \"Retrofit\" profile",
+        "Rules: MAX CARD VALUE: Max Card Value must be a whole dollar amount. Truncating cents.",
+        "Rules: DRYER RUN TIME: Dryer run time ranges from 0 to 199.",
+        "Rules: IDLE MESSAGE: The Idle message entered has an illegal character (%). Please "
+        "change message.",
+        "Zero Card: MAX CARD VALUE: Max Card Value must be greater than $0 and less than or "
+        "equal to $655.",
+        "Nickels: VEND PRICE: Please  enter a currency multiple of Nickels.The range is $0.05 to "
+        "$9.95",
+        "It's: PROFILE NAME: Profile name can't contain a ' character.",
+        "#7: PROFILE NAME:  Empty Profile Name\n A unique profile name must be provided",
+        "Future: PROFILE TYPE: unknown profile type 15",
+        "Typeless: PROFILE TYPE: missing",
+        "#10: not a JSON object",
+    };
+    EXPECT_EQ(texts, expected) << texts.join('\n').toStdString();
+    EXPECT_EQ(store().names(), QStringList()); // not even "Good"
+    EXPECT_TRUE(ui->messages().empty());
+}
+
+TEST_F(ProfileJson, ANameTakenInAnyCaseIsADuplicateInTheTableAndInTheFile)
+{
+    uitest::CheckedScriptedUi ui;
+    ASSERT_TRUE(import(array(R"([{"PROFILE NAME":"Dryers","PROFILE TYPE":3}])")).succeeded());
+
+    const ImportOutcome outcome = import(array(R"([
+        {"PROFILE NAME":"DRYERS","PROFILE TYPE":0},
+        {"PROFILE NAME":"Washers","PROFILE TYPE":0},
+        {"PROFILE NAME":"washers  ","PROFILE TYPE":4}
+    ])"));
+    const QString duplicate = QStringLiteral(" Duplicate Profile Name\n Must be unique");
+    EXPECT_EQ(refusalTexts(outcome), QStringList({"DRYERS: PROFILE NAME: " + duplicate,
+                                                  "washers: PROFILE NAME: " + duplicate}));
+    // The type-3 row the editor never lists is still there, unchanged.
+    EXPECT_EQ(store().names(), QStringList({"Dryers"}));
+    EXPECT_EQ(load("dryers")->common.typeCode, 3);
+}
+
+TEST_F(ProfileJson, ADatabaseErrorLeavesNothingHalfImported)
+{
+    uitest::CheckedScriptedUi ui;
+    // The engine refuses the third row, after two were added.
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(sqlite3_open(path_.toUtf8().constData(), &raw), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(raw,
+                           "CREATE TRIGGER refuse_third BEFORE INSERT ON \"LAUNDRY SETUP\" "
+                           "WHEN NEW.\"PROFILE NAME\" = 'Tovan Dryers' "
+                           "BEGIN SELECT RAISE(ABORT, 'refused'); END",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(raw);
+
+    const ImportOutcome outcome = import(array(kProfilesOfTypes0To4));
+    EXPECT_TRUE(outcome.databaseFailed);
+    EXPECT_EQ(outcome.stored, 0);
+    ASSERT_EQ(ui->messages().size(), 1u);
+    EXPECT_TRUE(ui->messages()[0].text.startsWith("Error adding new profile to database.\nError "))
+        << ui->messages()[0].text.toStdString();
+    EXPECT_EQ(ui->messages()[0].caption, "ERROR: Reader Manager");
+    EXPECT_EQ(store().names(), QStringList());
+}
+
+TEST_F(ProfileJson, ANamedProfileOfAnyTypeConvertsWithoutTheEditor)
+{
+    uitest::CheckedScriptedUi ui;
+    ASSERT_TRUE(import(array(kProfilesOfTypes0To4)).succeeded());
+    database_.Close();
+    profiles::setDatabasePath(path_);
+
+    STRUCT_laundry_setup record;
+    std::memset(&record, 0, sizeof record);
+    ASSERT_EQ(profiles::convertProfileByName("front ROW", record), 1);
+    EXPECT_EQ(record.card_type_code, 184);
+    EXPECT_EQ(record.vend_price, 125);
+    EXPECT_EQ(record.deduction, 2);
+    EXPECT_EQ(record.max_card_value, 100);
+    // Type 3 is never listed, but a name reaches it.
+    ASSERT_EQ(profiles::convertProfileByName("Cycle Seven", record), 1);
+    EXPECT_EQ(record.card_type_code, 181);
+    EXPECT_EQ(record.scroll_speed, 6);
+    EXPECT_EQ(record.washer, 0);
+    EXPECT_TRUE(ui->messages().empty());
+
+    EXPECT_EQ(profiles::convertProfileByName("Back Row", record), 0);
+    ASSERT_EQ(ui->messages().size(), 1u);
+    EXPECT_EQ(ui->messages()[0].text,
+              "The reader setup profile \"Back Row\" was not found in the database.");
+    EXPECT_EQ(ui->messages()[0].caption, "ERROR: Reader Manager");
+
+    profiles::setDatabasePath(dir_.filePath("missing.mdb"));
+    EXPECT_EQ(profiles::convertProfileByName("Front Row", record), 0);
+    EXPECT_EQ(ui->lastMessage()->text, "Error loading database");
+    EXPECT_EQ(ui->lastMessage()->caption, "manager.mdb error");
+}
+
+} // namespace
