@@ -9,6 +9,7 @@ namespace cli {
 int runCardCommand(const QStringList& args);
 int runSetupCommand(const QStringList& args);
 int runDbCommand(const QStringList& args);
+int runProfileCommand(const QStringList& args);
 int cardDescribe(const QStringList& args);
 
 }  // namespace cli

@@ -15,9 +15,10 @@ const char kHelp[] =
     "Smart-card work for coin-laundry machines from the command line.\n"
     "\n"
     "Groups:\n"
-    "  card   card image files: new, dump, describe\n"
-    "  setup  reader setup cards: write, read\n"
-    "  db     the system database: init\n"
+    "  card     card image files: new, dump, describe\n"
+    "  setup    reader setup cards: write, read\n"
+    "  profile  reader setup profiles: list, show, export, import\n"
+    "  db       the system database: init\n"
     "\n"
     "Options:\n"
     "  --tokens on|off  whether tokens are in use in this installation (default on)\n"
@@ -67,6 +68,8 @@ int main(int argc, char** argv)
         return cli::runSetupCommand(args);
     if (group == QLatin1String("db"))
         return cli::runDbCommand(args);
+    if (group == QLatin1String("profile"))
+        return cli::runProfileCommand(args);
     if (group.isEmpty()) {
         cli::printError(QStringLiteral("no command given"));
         cli::printOut(QString::fromLatin1(kHelp));

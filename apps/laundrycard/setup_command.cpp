@@ -1,4 +1,4 @@
-// laundrycard setup write
+// laundrycard setup write | read
 #include "card/card_images.h"
 #include "card/virtual_reader.h"
 #include "cli.h"
@@ -11,6 +11,7 @@
 #include <QSaveFile>
 
 #include <cstring>
+#include <optional>
 
 namespace cli {
 namespace {
@@ -35,31 +36,54 @@ bool readRecord(const QString& path, STRUCT_laundry_setup* record)
     return true;
 }
 
+// The record of a named profile, converted as the profile editor's Select
+// converts it, with the customer id in word_02 as the desktop host puts it.
+bool profileRecord(const QString& name, const QString& database, uint16_t custId,
+                   STRUCT_laundry_setup* record)
+{
+    clear_laundry_setup_struct(record);
+    record->word_02 = custId;
+    set_laundry_database_path(database.toUtf8().constData());
+    return load_laundry_setup_profile(name.toLatin1().constData(), record) == 1;
+}
+
 int setupWrite(const QStringList& args)
 {
     CommandParser cmd(
-        QStringLiteral("setup write --record REC (--reader CARD | --file CARD) [--cust ID] "
-                       "[--yes|--no]"),
+        QStringLiteral("setup write (--record REC | --profile NAME --db DB) "
+                       "(--reader CARD | --file CARD) [--cust ID] [--yes|--no]"),
         QStringLiteral("Writes a setup record as a reader setup card onto the card in the "
-                       "reader (--reader) or into a setup file (--file, created when missing)."));
+                       "reader (--reader) or into a setup file (--file, created when missing). "
+                       "The record comes from a record file (--record) or from a profile of a "
+                       "database (--profile), converted as the profile editor's Select does."));
     auto& p = cmd.parser();
     p.addOption({QStringLiteral("record"), QStringLiteral("File with the setup record bytes."),
                  QStringLiteral("REC")});
+    p.addOption({QStringLiteral("profile"),
+                 QStringLiteral("Name of the reader setup profile to write (with --db)."),
+                 QStringLiteral("NAME")});
+    p.addOption({QStringLiteral("db"),
+                 QStringLiteral("The system database (manager.mdb) holding the profile."),
+                 QStringLiteral("DB")});
     p.addOption({QStringLiteral("reader"),
                  QStringLiteral("Card image file to put in the virtual reader."),
                  QStringLiteral("CARD")});
     p.addOption({QStringLiteral("file"), QStringLiteral("Setup file to write."),
                  QStringLiteral("CARD")});
     p.addOption({QStringLiteral("cust"),
-                 QStringLiteral("Customer id this host works with (default: the record's)."),
+                 QStringLiteral("Customer id this host works with (default: the record's; "
+                                "0 with --profile)."),
                  QStringLiteral("ID")});
     p.addOption({QStringLiteral("yes"), QStringLiteral("Answer Yes to every question.")});
     p.addOption({QStringLiteral("no"), QStringLiteral("Answer No to every question.")});
     if (auto status = cmd.parse(args, 0, 0))
         return *status;
 
-    if (!p.isSet(QStringLiteral("record")))
-        return cmd.usageError(QStringLiteral("--record is required"));
+    const bool fromProfile = p.isSet(QStringLiteral("profile"));
+    if (fromProfile == p.isSet(QStringLiteral("record")))
+        return cmd.usageError(QStringLiteral("give exactly one of --record and --profile"));
+    if (fromProfile != p.isSet(QStringLiteral("db")))
+        return cmd.usageError(QStringLiteral("--db goes with --profile, and only with it"));
     const bool toReader = p.isSet(QStringLiteral("reader"));
     if (toReader == p.isSet(QStringLiteral("file")))
         return cmd.usageError(QStringLiteral("give exactly one of --reader and --file"));
@@ -67,12 +91,22 @@ int setupWrite(const QStringList& args)
         return cmd.usageError(QStringLiteral("give at most one of --yes and --no"));
 
     STRUCT_laundry_setup record;
-    if (!readRecord(p.value(QStringLiteral("record")), &record))
-        return kExitFailed;
+    std::optional<uint32_t> custId;
     bool bad = false;
-    const auto custId = cmd.number(QStringLiteral("cust"), 0xFFFF, record.word_02, &bad);
-    if (bad)
-        return kExitUsage;
+    if (fromProfile) {
+        custId = cmd.number(QStringLiteral("cust"), 0xFFFF, 0, &bad);
+        if (bad)
+            return kExitUsage;
+        if (!profileRecord(p.value(QStringLiteral("profile")), p.value(QStringLiteral("db")),
+                           uint16_t(*custId), &record))
+            return kExitFailed;
+    } else {
+        if (!readRecord(p.value(QStringLiteral("record")), &record))
+            return kExitFailed;
+        custId = cmd.number(QStringLiteral("cust"), 0xFFFF, record.word_02, &bad);
+        if (bad)
+            return kExitUsage;
+    }
 
     if (p.isSet(QStringLiteral("yes")))
         promptui::setConsoleAnswer(promptui::IDYES);
@@ -152,7 +186,8 @@ int setupRead(const QStringList& args)
 int runSetupCommand(const QStringList& args)
 {
     return runGroup(QStringLiteral("setup"),
-                    {{"write", "write a setup record onto a card or into a setup file", &setupWrite},
+                    {{"write", "write a setup record or a profile onto a card or into a setup file",
+                      &setupWrite},
                      {"read", "read a Retrofit or Gen2 setup card into a record file", &setupRead}},
                     args);
 }
