@@ -1,13 +1,58 @@
 #include "data_folder.h"
 
 #include "card/card_dump.h"
+#include "profiles/profile_json.h"
 #include "services/dao.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+// The resource lives in this static library: nothing would pull its
+// initialiser into the program otherwise.
+static void initSampleProfilesResource()
+{
+    Q_INIT_RESOURCE(sample_profiles);
+}
 
 namespace readermanager {
 namespace {
+
+const char kSampleProfilesResource[] = ":/reader-manager/sample_profiles.json";
+
+// Adds one sample profile of each of the first five types to a new database,
+// so a first run has something to select and write. "" on success, else
+// why not.
+QString seedSampleProfiles(const QString& path)
+{
+    initSampleProfilesResource();
+    QFile resource(QString::fromLatin1(kSampleProfilesResource));
+    if (!resource.open(QIODevice::ReadOnly))
+        return QStringLiteral("The sample profiles are missing from Reader Manager.");
+    QString error;
+    const auto samples = profiles::parseProfileFile(resource.readAll(), &error);
+    if (!samples)
+        return error;
+
+    CdbDatabase database;
+    CdbDBEngine engine;
+    if (!dbhelper::Connect_To_Database(path, &database, &engine, 0)) {
+        const CdbLastOLEError last;
+        return QStringLiteral("Error %1 : %2")
+            .arg(last.GetResultCode() & 0xFFFF)
+            .arg(last.GetDescription());
+    }
+    const profiles::ImportOutcome outcome = profiles::importProfiles(*samples, database);
+    database.Close();
+    QStringList refusals;
+    for (const profiles::ImportRefusal& refusal : outcome.refusals)
+        refusals << refusal.text();
+    if (!refusals.isEmpty())
+        return refusals.join(QLatin1Char('\n'));
+    if (outcome.databaseFailed)
+        return QStringLiteral("A database error stopped the import.");
+    return {};
+}
 
 QString openError(const QString& path)
 {
@@ -32,6 +77,11 @@ void prepareDatabase(DataFolder& data)
         error = openError(path);
     } else if (dbhelper::createDatabase(path, &error)) {
         data.createdDatabase = true;
+        // The database is usable without them: report and go on.
+        if (const QString seedError = seedSampleProfiles(path); !seedError.isEmpty())
+            data.errors << QStringLiteral("Could not add the sample profiles to the new database "
+                                          "%1:\n%2")
+                               .arg(QDir::toNativeSeparators(path), seedError);
     } else {
         error = QStringLiteral("Could not create the database %1:\n%2")
                     .arg(QDir::toNativeSeparators(path), error);

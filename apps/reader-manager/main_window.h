@@ -44,6 +44,11 @@ public:
     bool writeSetupFileFromRecord(const QString& recordPath, const QString& outPath);
     // Reads a Retrofit or Gen2 setup card in the reader and shows its fields.
     bool readSetupCard();
+    // The library's profile manager over the data folder's database.
+    void openProfileManager();
+    // Lets the operator choose a profile and writes it as a setup card onto
+    // the card in the reader, for this host's customer id.
+    bool createSetupCard();
     void setTokensEnabled(bool enabled);
 
     uint16_t customerId() const;
@@ -64,6 +69,7 @@ private:
     void chooseRecordForSetupCard();
     void chooseRecordForSetupFile();
     void readSetupCardAction() { readSetupCard(); }
+    void createSetupCardAction() { createSetupCard(); }
     void applyTokensAction();
     void showAbout();
     void quit();
@@ -75,6 +81,8 @@ private:
     bool requireCard();
     QString askOpenFile(const QString& title, const QString& filter);
     QString askSaveFile(const QString& title, const QString& fileName, const QString& filter);
+    // Points the library's profile entry points at the data folder's database.
+    void useProfileDatabase();
 
     HostSettings settings_;
     DataFolder data_;

@@ -1,7 +1,9 @@
 // The window's actions in one table, and the thin slots behind them that ask
 // for files before handing over to the work methods.
+#include "card/card_images.h"
 #include "card/virtual_reader.h"
 #include "host_messages.h"
+#include "laundry/laundry.h"
 #include "main_window.h"
 
 #include <QAction>
@@ -42,11 +44,13 @@ void MainWindow::createActions()
         {"&Reader", "Eject Card", "ejectCardAction", &MainWindow::ejectCard},
         {"&Reader", nullptr, nullptr, nullptr},
         {"&Reader", "Exit", "exitAction", &MainWindow::quit, QKeySequence::Quit},
+        {"&Card", "Create Setup Card", "createSetupCardAction", &MainWindow::createSetupCardAction},
         {"&Card", "Write Setup Card From Record File...", "writeSetupCardAction",
          &MainWindow::chooseRecordForSetupCard},
         {"&Card", "Write Setup File From Record File...", "writeSetupFileAction",
          &MainWindow::chooseRecordForSetupFile},
         {"&Card", "Read Setup Card", "readSetupCardAction", &MainWindow::readSetupCardAction},
+        {"&Profiles", "Profile Manager", "profileManagerAction", &MainWindow::openProfileManager},
         {"&Settings", "Tokens Enabled", "tokensEnabledAction", &MainWindow::applyTokensAction,
          QKeySequence::UnknownKey, true},
         {"&Help", "About", "aboutAction", &MainWindow::showAbout},
@@ -124,6 +128,40 @@ void MainWindow::chooseRecordForSetupFile()
         askSaveFile(tr("Write Setup File"), QStringLiteral("setup.lcard"), kCardFileFilter);
     if (!out.isEmpty())
         writeSetupFileFromRecord(record, out);
+}
+
+void MainWindow::useProfileDatabase()
+{
+    // Without a usable database the library names the file it could not open.
+    const QString path = data_.databasePath.isEmpty()
+                             ? QDir(data_.folder).filePath(QString::fromLatin1(kDatabaseFileName))
+                             : data_.databasePath;
+    set_laundry_database_path(path.toUtf8().constData());
+}
+
+void MainWindow::openProfileManager()
+{
+    useProfileDatabase();
+    ShowAndLoadLaundrySetupProfile();
+}
+
+bool MainWindow::createSetupCard()
+{
+    bool written = false;
+    if (requireCard()) {
+        useProfileDatabase();
+        STRUCT_laundry_setup record{};
+        clear_laundry_setup_struct(&record);
+        // The card header carries the customer id of the host that wrote it.
+        record.word_02 = customerId();
+        char profileName[31] = {};
+        if (SelectLaundrySetupProfile(profileName, &record) == 1) {
+            card::RexaCard image;
+            written = create_laundry_setup_card(&image, customerId(), &record, 0) == 1;
+        }
+    }
+    refreshCard();
+    return written;
 }
 
 void MainWindow::applyTokensAction()

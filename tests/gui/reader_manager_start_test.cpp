@@ -162,11 +162,11 @@ TEST_F(ReaderManagerTest, MenusRunTheirActions)
     QStringList menus;
     for (QAction* menu : window->menuBar()->actions())
         menus << menu->text();
-    EXPECT_EQ(menus, QStringList({"&Reader", "&Card", "&Settings", "&Help"}));
+    EXPECT_EQ(menus, QStringList({"&Reader", "&Card", "&Profiles", "&Settings", "&Help"}));
     QStringList cardMenu;
     for (QAction* item : window->menuBar()->actions()[1]->menu()->actions())
         cardMenu << item->text();
-    EXPECT_EQ(cardMenu, QStringList({"Write Setup Card From Record File...",
+    EXPECT_EQ(cardMenu, QStringList({"Create Setup Card", "Write Setup Card From Record File...",
                                      "Write Setup File From Record File...", "Read Setup Card"}));
 
     window->action("aboutAction")->trigger();

@@ -1,0 +1,89 @@
+// Reader Manager's profile actions: the profile manager and a setup card made
+// from a chosen profile, over the data folder's database.
+#include "profile_editor_fixture.h"
+#include "reader_manager_fixture.h"
+
+namespace {
+
+constexpr uint16_t kHostCustomer = 0x4321;
+const QString kProfile = QStringLiteral("Host Retrofit");
+
+class ReaderManagerProfiles : public ReaderManagerTest {
+protected:
+    void SetUp() override
+    {
+        window_ = makeWindow();
+        window_->setCustomerId(kHostCustomer);
+        ASSERT_FALSE(window_->databasePath().isEmpty());
+        profiletest::storeProfile(
+            window_->databasePath(), kProfile, 0,
+            {{"VEND PRICE", Currency::fromCents(200).toVariant()}, {"IDLE MESSAGE", "READY"}});
+    }
+    ~ReaderManagerProfiles() override
+    {
+        promptui::setDialogRunner({});
+        profiles::setDatabasePath({});
+    }
+
+    readermanager::MainWindow& window() { return *window_; }
+
+    // The editor that opens picks our profile, then presses `button`.
+    void whenEditorOpensPress(const char* button)
+    {
+        promptui::setDialogRunner([this, button](QDialog& editor) {
+            ++editorsOpened_;
+            editor.show();
+            auto* list = editor.findChild<QTreeWidget*>(QStringLiteral("profileList"));
+            const auto rows = list->findItems(kProfile, Qt::MatchExactly, 0);
+            EXPECT_EQ(rows.size(), 1);
+            if (!rows.isEmpty())
+                list->setCurrentItem(rows.first());
+            editor.findChild<QPushButton*>(QString::fromLatin1(button))->click();
+            return editor.result();
+        });
+    }
+
+    int editorsOpened_ = 0;
+
+private:
+    std::unique_ptr<readermanager::MainWindow> window_;
+};
+
+TEST_F(ReaderManagerProfiles, ProfileManagerOpensOnTheDataFolderDatabase)
+{
+    QString title;
+    promptui::setDialogRunner([&](QDialog& editor) {
+        title = editor.windowTitle();
+        return int(QDialog::Rejected);
+    });
+    window().action(QStringLiteral("profileManagerAction"))->trigger();
+    EXPECT_EQ(title, "Reader Profile Manager (List of Reader Setup Profiles) ");
+    EXPECT_EQ(profiles::databasePath(), window().databasePath());
+}
+
+TEST_F(ReaderManagerProfiles, CreateSetupCardWritesTheChosenProfileForThisHost)
+{
+    const card::CardState blank = *card::insertedCard();
+    whenEditorOpensPress("cancelButton");
+    window().action(QStringLiteral("createSetupCardAction"))->trigger();
+    EXPECT_EQ(*card::insertedCard(), blank) << "nothing chosen, nothing written";
+    EXPECT_TRUE(script().messages().empty());
+
+    whenEditorOpensPress("updateButton");
+    window().action(QStringLiteral("createSetupCardAction"))->trigger();
+    EXPECT_EQ(editorsOpened_, 2);
+    ASSERT_NE(script().lastMessage(), nullptr);
+    EXPECT_EQ(script().lastMessage()->text, "Reader Setup Card Created");
+
+    const card::CardState& written = *card::insertedCard();
+    EXPECT_EQ(written.cardType(), 0xB8);
+    EXPECT_EQ(written.custId(), kHostCustomer);
+    const std::vector<uint8_t>& data = written.files.at(0x2001);
+    ASSERT_GE(data.size(), 130u);
+    EXPECT_EQ(data[8] << 8 | data[9], 200);
+    EXPECT_EQ(data[10] << 8 | data[11], kHostCustomer);
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(&data[66]), 5), "READY");
+    EXPECT_EQ(label(window(), "cardTypeLabel"), "Retrofit Setup Card (184)");
+}
+
+} // namespace
