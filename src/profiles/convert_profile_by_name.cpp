@@ -5,6 +5,7 @@
 #include "profiles/profile_selection.h"
 #include "profiles/profile_store.h"
 #include "profiles/record_conversion.h"
+#include "services/cardcore.h"
 #include "services/dao.h"
 #include "services/prompt.h"
 
@@ -72,6 +73,9 @@ uint8_t convertProfileByName(const QString& name, STRUCT_laundry_setup& record)
     ProfileValues values;
     if (!store.loadCurrent(values))
         return 0;
+    // As in the editor: an installation without tokens never enables them.
+    if (!cardcore::GetTokensEnabled())
+        values.common.enableTokens = false;
 
     const std::unique_ptr<PageRules> page = makePageRules(values.common.typeCode);
     page->load(values.columns);

@@ -1,0 +1,88 @@
+// A named profile converted without the editor, as laundrycard does it.
+#include "profile_db_fixture.h"
+
+#include "profiles/profile_selection.h"
+#include "services/cardcore.h"
+#include "setup/profile_types.h"
+#include "setup/setup_record.h"
+
+using namespace profiles;
+
+namespace {
+
+class ConvertByName : public profiletest::ProfileDbTest {
+protected:
+    ConvertByName()
+    {
+        setDatabasePath(databasePath());
+        setup::clearSetupRecord(record_);
+    }
+    ~ConvertByName() override
+    {
+        setDatabasePath({});
+        cardcore::SetTokensEnabled(true);
+    }
+
+    void addTokenProfile(const QString& name, int code, const ColumnValues& columns = {})
+    {
+        CommonValues common = newProfileValues(code);
+        common.name = name;
+        common.enableTokens = true;
+        ASSERT_TRUE(openTable().save(common, columns, SaveMode::Add));
+    }
+
+    STRUCT_laundry_setup record_;
+};
+
+} // namespace
+
+TEST_F(ConvertByName, TokensFollowTheInstallation)
+{
+    addTokenProfile(QStringLiteral("Retro"), setup::kRetrofit);
+    ASSERT_EQ(convertProfileByName(QStringLiteral("retro"), record_), 1);
+    EXPECT_EQ(record_.enable_tokens, 1);
+    EXPECT_EQ(record_.card_type_code, 0xB8);
+    EXPECT_EQ(record_.vend_price, 100);
+
+    cardcore::SetTokensEnabled(false);
+    ASSERT_EQ(convertProfileByName(QStringLiteral("Retro"), record_), 1);
+    EXPECT_EQ(record_.enable_tokens, 0);
+    EXPECT_TRUE(ui_->messages().empty());
+}
+
+TEST_F(ConvertByName, CycleSetupProfilesAreReachedByName)
+{
+    addTokenProfile(QStringLiteral("Program 7"), setup::kTovan2000CycleSetup,
+                    {{"SCROLL SPEED", 6}, {"DISPLAY IDLE", 0}});
+    ASSERT_EQ(convertProfileByName(QStringLiteral("Program 7"), record_), 1);
+    EXPECT_EQ(record_.card_type_code, 0xB5);
+    EXPECT_EQ(record_.scroll_speed, 6);
+    EXPECT_EQ(record_.washer, 0); // Warm
+}
+
+TEST_F(ConvertByName, RefusalsAreShownAndNothingIsConverted)
+{
+    addTokenProfile(QStringLiteral("Stack"), setup::kMaytagGen2Advanced);
+    addTokenProfile(QStringLiteral("Bad idle"), setup::kRetrofit,
+                    {{"IDLE MESSAGE", QStringLiteral("50% OFF")}});
+    EXPECT_EQ(convertProfileByName(QStringLiteral("Stack"), record_), 0);
+    EXPECT_EQ(convertProfileByName(QStringLiteral("Bad idle"), record_), 0);
+    EXPECT_EQ(convertProfileByName(QStringLiteral("Missing"), record_), 0);
+    const QStringList texts = ui_->messageTexts();
+    ASSERT_EQ(texts.size(), 3);
+    EXPECT_TRUE(texts[0].contains(QStringLiteral("IDD_MAYTAG_DEFUALT"))) << texts[0].toStdString();
+    EXPECT_EQ(texts[1], QStringLiteral("The Idle message entered has an illegal character (%). "
+                                       "Please change message."));
+    EXPECT_EQ(texts[2],
+              QStringLiteral("The reader setup profile \"Missing\" was not found in the database."));
+    EXPECT_EQ(record_.card_type_code, 0xB8); // the refused Retrofit wrote its head only
+}
+
+TEST_F(ConvertByName, AMissingDatabaseIsReported)
+{
+    setDatabasePath(databasePath() + QStringLiteral(".gone"));
+    EXPECT_EQ(convertProfileByName(QStringLiteral("Retro"), record_), 0);
+    ASSERT_EQ(ui_->messages().size(), 1u);
+    EXPECT_EQ(ui_->messages()[0].text, QStringLiteral("Error loading database"));
+    EXPECT_EQ(ui_->messages()[0].caption, QStringLiteral("manager.mdb error"));
+}
