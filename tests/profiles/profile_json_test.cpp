@@ -3,7 +3,6 @@
 #include "platform/ui/checked_scripted_ui.h"
 #include "profiles/all_profiles_query.h"
 #include "profiles/profile_json.h"
-#include "profiles/profile_selection.h"
 #include "profiles/profile_store.h"
 
 #include <QJsonDocument>
@@ -11,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 
 #include <sqlite3.h>
 
@@ -216,39 +214,6 @@ TEST_F(ProfileJson, ADatabaseErrorLeavesNothingHalfImported)
         << ui->messages()[0].text.toStdString();
     EXPECT_EQ(ui->messages()[0].caption, "ERROR: Reader Manager");
     EXPECT_EQ(store().names(), QStringList());
-}
-
-TEST_F(ProfileJson, ANamedProfileOfAnyTypeConvertsWithoutTheEditor)
-{
-    uitest::CheckedScriptedUi ui;
-    ASSERT_TRUE(import(array(kProfilesOfTypes0To4)).succeeded());
-    database_.Close();
-    profiles::setDatabasePath(path_);
-
-    STRUCT_laundry_setup record;
-    std::memset(&record, 0, sizeof record);
-    ASSERT_EQ(profiles::convertProfileByName("front ROW", record), 1);
-    EXPECT_EQ(record.card_type_code, 184);
-    EXPECT_EQ(record.vend_price, 125);
-    EXPECT_EQ(record.deduction, 2);
-    EXPECT_EQ(record.max_card_value, 100);
-    // Type 3 is never listed, but a name reaches it.
-    ASSERT_EQ(profiles::convertProfileByName("Cycle Seven", record), 1);
-    EXPECT_EQ(record.card_type_code, 181);
-    EXPECT_EQ(record.scroll_speed, 6);
-    EXPECT_EQ(record.washer, 0);
-    EXPECT_TRUE(ui->messages().empty());
-
-    EXPECT_EQ(profiles::convertProfileByName("Back Row", record), 0);
-    ASSERT_EQ(ui->messages().size(), 1u);
-    EXPECT_EQ(ui->messages()[0].text,
-              "The reader setup profile \"Back Row\" was not found in the database.");
-    EXPECT_EQ(ui->messages()[0].caption, "ERROR: Reader Manager");
-
-    profiles::setDatabasePath(dir_.filePath("missing.mdb"));
-    EXPECT_EQ(profiles::convertProfileByName("Front Row", record), 0);
-    EXPECT_EQ(ui->lastMessage()->text, "Error loading database");
-    EXPECT_EQ(ui->lastMessage()->caption, "manager.mdb error");
 }
 
 } // namespace
