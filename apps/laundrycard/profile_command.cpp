@@ -46,9 +46,11 @@ public:
         return false;
     }
 
-    // Every profile row, ordered by name.
-    std::optional<ProfileStore> store()
+    // Opens the file, then every profile row ordered by name.
+    std::optional<ProfileStore> openStore(const QString& path)
     {
+        if (!open(path))
+            return std::nullopt;
         CdbRecordset recordset;
         if (!dbhelper::Connect_To_Recordset(profiles::allProfilesQuery(), &recordset, &database_)) {
             const CdbLastOLEError last;
@@ -74,11 +76,21 @@ void addDbOption(CommandParser& cmd)
                             QStringLiteral("DB")});
 }
 
-std::optional<int> requireDb(CommandParser& cmd)
+// Parses a profile command, whose --db is required; the exit status when
+// the command line is refused or asked for help.
+std::optional<int> parseWithDb(CommandParser& cmd, const QStringList& args, int minPositional,
+                               int maxPositional)
 {
+    if (auto status = cmd.parse(args, minPositional, maxPositional))
+        return status;
     if (!cmd.parser().isSet(QStringLiteral("db")))
         return cmd.usageError(QStringLiteral("--db is required"));
     return std::nullopt;
+}
+
+QString dbPath(CommandParser& cmd)
+{
+    return cmd.parser().value(QStringLiteral("db"));
 }
 
 QString profileJson(const ProfileValues& values)
@@ -164,15 +176,11 @@ int profileList(const QStringList& args)
     cmd.parser().addOption(
         {QStringLiteral("json"),
          QStringLiteral("A JSON array of {name, type, type_name, idle_message, busy_message}.")});
-    if (auto status = cmd.parse(args, 0, 0))
-        return *status;
-    if (auto status = requireDb(cmd))
+    if (auto status = parseWithDb(cmd, args, 0, 0))
         return *status;
 
     ProfileDatabase db;
-    if (!db.open(cmd.parser().value(QStringLiteral("db"))))
-        return kExitFailed;
-    auto store = db.store();
+    auto store = db.openStore(dbPath(cmd));
     if (!store)
         return kExitFailed;
     const auto all = loadAll(*store);
@@ -232,15 +240,11 @@ int profileShow(const QStringList& args)
     cmd.parser().addOption(
         {QStringLiteral("json"),
          QStringLiteral("One JSON object keyed by column name, as profile import reads it.")});
-    if (auto status = cmd.parse(args, 1, 1))
-        return *status;
-    if (auto status = requireDb(cmd))
+    if (auto status = parseWithDb(cmd, args, 1, 1))
         return *status;
 
     ProfileDatabase db;
-    if (!db.open(cmd.parser().value(QStringLiteral("db"))))
-        return kExitFailed;
-    auto store = db.store();
+    auto store = db.openStore(dbPath(cmd));
     if (!store)
         return kExitFailed;
     const auto values = loadProfile(*store, cmd.positional()[0]);
@@ -268,15 +272,11 @@ int profileExport(const QStringList& args)
     cmd.parser().addPositionalArgument(QStringLiteral("NAME"), QStringLiteral("Profile names."),
                                        QStringLiteral("[NAME...]"));
     addDbOption(cmd);
-    if (auto status = cmd.parse(args, 0, INT_MAX))
-        return *status;
-    if (auto status = requireDb(cmd))
+    if (auto status = parseWithDb(cmd, args, 0, INT_MAX))
         return *status;
 
     ProfileDatabase db;
-    if (!db.open(cmd.parser().value(QStringLiteral("db"))))
-        return kExitFailed;
-    auto store = db.store();
+    auto store = db.openStore(dbPath(cmd));
     if (!store)
         return kExitFailed;
     std::vector<ProfileValues> chosen;
@@ -313,9 +313,7 @@ int profileImport(const QStringList& args)
     cmd.parser().addPositionalArgument(QStringLiteral("FILE"),
                                        QStringLiteral("JSON file with an array of profiles."));
     addDbOption(cmd);
-    if (auto status = cmd.parse(args, 1, 1))
-        return *status;
-    if (auto status = requireDb(cmd))
+    if (auto status = parseWithDb(cmd, args, 1, 1))
         return *status;
 
     const QString path = cmd.positional()[0];
@@ -332,7 +330,7 @@ int profileImport(const QStringList& args)
     }
 
     ProfileDatabase db;
-    if (!db.open(cmd.parser().value(QStringLiteral("db"))))
+    if (!db.open(dbPath(cmd)))
         return kExitFailed;
     const profiles::ImportOutcome outcome = profiles::importProfiles(*array, db.database());
     if (!outcome.refusals.isEmpty()) {
