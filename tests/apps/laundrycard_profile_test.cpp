@@ -3,18 +3,14 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
+
+#include "laundrycard_runner.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using clitest::CliRun;
 
 // In name order, one profile a line with its keys in column order: exactly
 // what an export of these profiles writes.
@@ -49,7 +45,7 @@ const QByteArray kProfiles =
     R"("DRYER RUN TIME":45,"HEAT TIME":42,"TOPOFF TIME":8})"
     "\n]\n";
 
-class LaundrycardProfile : public ::testing::Test {
+class LaundrycardProfile : public clitest::CliTest<::testing::Test> {
 protected:
     void SetUp() override
     {
@@ -57,18 +53,6 @@ protected:
         writeFile("profiles.json", kProfiles);
     }
 
-    CliRun run(const QStringList& args)
-    {
-        QProcess process;
-        process.setWorkingDirectory(dir_.path());
-        process.start(QStringLiteral(LAUNDRYCARD_PATH), args);
-        process.closeWriteChannel();
-        EXPECT_TRUE(process.waitForFinished(30000));
-        return {process.exitCode(), process.readAllStandardOutput(),
-                process.readAllStandardError()};
-    }
-
-    QString path(const QString& name) const { return dir_.filePath(name); }
     QString db() const { return path("manager.mdb"); }
 
     void writeFile(const QString& name, const QByteArray& bytes)
@@ -84,9 +68,6 @@ protected:
         ASSERT_EQ(import.exitCode, 0) << import.err.toStdString();
         EXPECT_EQ(import.out, "Imported 5 profiles\n");
     }
-
-private:
-    QTemporaryDir dir_;
 };
 
 TEST_F(LaundrycardProfile, ImportThenListShowAndExportGiveTheProfilesBack)

@@ -6,8 +6,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
+
+#include "laundrycard_runner.h"
 
 #include <gtest/gtest.h>
 
@@ -69,21 +69,7 @@ const std::vector<CodeCase>& cases()
     return all;
 }
 
-class SetupCodesThroughTheCli : public ::testing::TestWithParam<size_t> {
-protected:
-    QTemporaryDir dir;
-
-    int run(const QStringList& args, QByteArray* out = nullptr)
-    {
-        QProcess process;
-        process.start(QStringLiteral(LAUNDRYCARD_PATH), args);
-        process.closeWriteChannel();
-        EXPECT_TRUE(process.waitForFinished(30000));
-        if (out)
-            *out = process.readAllStandardOutput();
-        return process.exitCode();
-    }
-};
+class SetupCodesThroughTheCli : public clitest::CliTest<::testing::TestWithParam<size_t>> {};
 
 TEST_P(SetupCodesThroughTheCli, WriteThenDumpShowsTheFixedBytes)
 {
@@ -94,17 +80,18 @@ TEST_P(SetupCodesThroughTheCli, WriteThenDumpShowsTheFixedBytes)
     record.card_type_code = c.code;
     record.word_02 = 0x1234;
     c.fill(record);
-    QFile rec(dir.filePath("record.bin"));
+    QFile rec(path("record.bin"));
     ASSERT_TRUE(rec.open(QIODevice::WriteOnly));
     rec.write(reinterpret_cast<const char*>(&record), sizeof record);
     rec.close();
 
-    const QString out = dir.filePath("setup.lcard");
-    ASSERT_EQ(run({"setup", "write", "--record", rec.fileName(), "--file", out}), 0) << c.code;
-    QByteArray json;
-    ASSERT_EQ(run({"card", "dump", out, "--json"}, &json), 0);
+    const QString out = path("setup.lcard");
+    ASSERT_EQ(run({"setup", "write", "--record", rec.fileName(), "--file", out}).exitCode, 0)
+        << c.code;
+    const clitest::CliRun dump = run({"card", "dump", out, "--json"});
+    ASSERT_EQ(dump.exitCode, 0);
     const QJsonObject image =
-        QJsonDocument::fromJson(json).object()["images"].toArray()[0].toObject();
+        QJsonDocument::fromJson(dump.out).object()["images"].toArray()[0].toObject();
     EXPECT_EQ(image["type"].toInt(), c.headerType) << c.code;
     EXPECT_EQ(image["cust_id"].toInt(), 0x1234) << c.code;
     EXPECT_EQ(image["version"].toInt(), c.version) << c.code;

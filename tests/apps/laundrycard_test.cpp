@@ -6,8 +6,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
+
+#include "laundrycard_runner.h"
 
 #include <gtest/gtest.h>
 
@@ -15,26 +15,10 @@
 
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using clitest::CliRun;
 
-class Laundrycard : public ::testing::Test {
+class Laundrycard : public clitest::CliTest<::testing::Test> {
 protected:
-    CliRun run(const QStringList& args)
-    {
-        QProcess process;
-        process.setWorkingDirectory(dir_.path());
-        process.start(QStringLiteral(LAUNDRYCARD_PATH), args);
-        process.closeWriteChannel();
-        EXPECT_TRUE(process.waitForFinished(30000));
-        return {process.exitCode(), process.readAllStandardOutput(),
-                process.readAllStandardError()};
-    }
-
-    QString path(const QString& name) const { return dir_.filePath(name); }
 
     QString writeRecord(uint16_t cardTypeCode, uint16_t custId)
     {
@@ -58,9 +42,6 @@ protected:
         EXPECT_EQ(dump.exitCode, 0) << dump.err.toStdString();
         return QJsonDocument::fromJson(dump.out).object()["images"].toArray()[0].toObject();
     }
-
-private:
-    QTemporaryDir dir_;
 };
 
 TEST_F(Laundrycard, NewCardDumpsAsOneJsonObjectInTheDocumentedForm)
