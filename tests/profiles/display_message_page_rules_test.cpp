@@ -117,6 +117,14 @@ TEST(DisplayMessagePageRulesTest, CheckFieldsReportsTheFirstFieldOutOfRange)
     EXPECT_FALSE(electro.checkFields());
     electro.values().topoffTime = 200;
     EXPECT_EQ(electro.checkFields()->column, "TOPOFF TIME");
+
+    // Choices only a stored or imported value can put out of their list.
+    Rules choices(kRetrofit);
+    choices.values().busyDisplayType = 2;
+    EXPECT_EQ(choices.checkFields()->column, "BUSY DISPLAY TYPE");
+    choices.values().deduction = 3;
+    EXPECT_EQ(choices.checkFields()->message,
+              "Please choose a Cash Deduction: Immediate (0), Count Down (1) or Re-insert (2).");
 }
 
 TEST(DisplayMessagePageRulesTest, PageCheckNamesTheIllegalCharacterIdleFirst)

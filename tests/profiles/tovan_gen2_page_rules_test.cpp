@@ -163,8 +163,13 @@ TEST(CycleSetupPageRules, ProgramAndTemperatureReachColumnsAndRecord)
 
     rules.selectProgram(8); // no such program
     EXPECT_EQ(rules.program(), 5);
+    EXPECT_FALSE(rules.checkFields());
     rules.load({{"SCROLL SPEED", 9}, {"DISPLAY IDLE", 1}});
-    EXPECT_EQ(rules.program(), 0);
+    const Check refusal = rules.checkFields();
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->column, "SCROLL SPEED");
+    EXPECT_EQ(refusal->message,
+              "Please choose one of the cycle programs 001 to 008 (stored as 0 to 7).");
 
     rules.selectProgram(3);
     rules.clickCold();

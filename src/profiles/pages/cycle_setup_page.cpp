@@ -1,9 +1,11 @@
 #include "profiles/pages/cycle_setup_page.h"
 
+#include "fields/choice_lists.h"
 #include "ui_cycle_setup_page.h"
 
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <array>
 
 namespace profiles {
@@ -64,7 +66,8 @@ void CycleSetupPage::showValues()
 {
     {
         const QSignalBlocker blocker(ui_->programCombo);
-        ui_->programCombo->setCurrentIndex(rules_.program());
+        ui_->programCombo->setCurrentIndex(
+            fields::choiceToSelect(rules_.program(), ui_->programCombo->count()));
     }
     showTemperature();
     refreshSteps();
@@ -72,7 +75,7 @@ void CycleSetupPage::showValues()
 
 void CycleSetupPage::readValues()
 {
-    rules_.selectProgram(ui_->programCombo->currentIndex());
+    rules_.selectProgram(std::max(ui_->programCombo->currentIndex(), 0));
     rules_.setCold(ui_->coldCheck->isChecked());
 }
 

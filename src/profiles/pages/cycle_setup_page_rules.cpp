@@ -58,11 +58,24 @@ void CycleSetupPageRules::reset()
 
 void CycleSetupPageRules::load(const ColumnValues& columns)
 {
-    // The page offers programs 0-7 only; a stored value outside the table
-    // falls back to the first program rather than reaching a card.
-    const int program = intValue(columns, kColProgram);
-    program_ = validProgram(program) ? program : 0;
+    // A program outside the table is kept for checkFields to refuse; the
+    // page's list shows the first program for it.
+    program_ = intValue(columns, kColProgram);
     cold_ = flagValue(columns, kColCold);
+}
+
+Check CycleSetupPageRules::checkFields() const
+{
+    if (validProgram(program_))
+        return std::nullopt;
+    Refusal refusal;
+    refusal.column = QString::fromLatin1(kColProgram);
+    refusal.control = kProgramControl;
+    refusal.message = QStringLiteral("Please choose one of the cycle programs 001 to %1 (stored "
+                                     "as 0 to %2).")
+                          .arg(kProgramCount, 3, 10, QLatin1Char('0'))
+                          .arg(kProgramCount - 1);
+    return refusal;
 }
 
 ColumnValues CycleSetupPageRules::columns() const

@@ -35,6 +35,8 @@ public:
     QString pageName() const override;
     void reset() override;
     void load(const ColumnValues& columns) override;
+    // A stored program outside the table.
+    Check checkFields() const override;
     ColumnValues columns() const override;
     void writeRecord(const CommonValues& common, STRUCT_laundry_setup& record) const override;
 

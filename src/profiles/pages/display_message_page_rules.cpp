@@ -146,6 +146,17 @@ Check DisplayMessagePageRules::checkTopoffTime(std::optional<int> value) const
 
 Check DisplayMessagePageRules::checkFields() const
 {
+    // The page's lists cannot hold anything else; a stored or imported value can.
+    if (Check c = checkRange(values_.deduction, 2,
+                             QStringLiteral("Please choose a Cash Deduction: Immediate (%1), "
+                                            "Count Down (1) or Re-insert (%2)."),
+                             kIdDeduction, kColDeduction))
+        return c;
+    if (Check c = checkRange(values_.busyDisplayType, 1,
+                             QStringLiteral("Please choose the busy display: the busy message "
+                                            "(%1) or the cycle time remaining (%2)."),
+                             kIdShowBusyMessage, kColBusyDisplayType))
+        return c;
     if (Check c = checkScrollSpeed(values_.scrollSpeed))
         return c;
     if (isRetrofit())
