@@ -268,7 +268,9 @@ class CdbDBEngine {
 public:
     CdbDBEngine() = default;
     // Opens an existing database file; 3024 when it does not exist (a file is
-    // never created here), 3049 when it is not a database.
+    // never created here), 3051 for a folder, 3049 when it is not a database
+    // (an empty file included), 3027 when it is opened for writing and the
+    // file or its folder is read-only.
     CdbDatabase OpenDatabase(const QString& fileName, bool readOnly = false);
     // How long a write waits for another connection's write to finish.
     void SetBusyTimeout(int milliseconds) { busyTimeoutMs_ = milliseconds; }

@@ -3,10 +3,10 @@
 #include "../backend_factory.h"
 #include "../dao_error.h"
 #include "sqlite_errors.h"
+#include "sqlite_file_checks.h"
 #include "sqlite_jet_like.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 namespace dao {
 namespace {
@@ -62,9 +62,8 @@ std::unique_ptr<Backend> openBackend(const QString& fileName, const OpenOptions&
 std::unique_ptr<SqliteBackend> SqliteBackend::open(const QString& fileName, bool readOnly,
                                                    int busyTimeoutMs)
 {
-    // Never create a database here: a missing file is an error.
-    if (fileName.isEmpty() || !QFileInfo(fileName).isFile())
-        throwDaoWith(kDaoFileNotFound, fileName);
+    // Never create or change a file here that is not a database to write.
+    checkDatabaseFile(fileName, readOnly);
     sqlite3* raw = nullptr;
     const int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) |
                       SQLITE_OPEN_EXRESCODE | SQLITE_OPEN_NOMUTEX;
@@ -72,6 +71,10 @@ std::unique_ptr<SqliteBackend> SqliteBackend::open(const QString& fileName, bool
     std::unique_ptr<sqlite3, HandleCloser> handle(raw);
     if (rc != SQLITE_OK)
         raiseSqlite(raw, rc);
+    // SQLite quietly falls back to reading a file it may not write; refuse
+    // before the first read makes journal files beside it.
+    if (!readOnly && sqlite3_db_readonly(raw, "main") == 1)
+        refuseReadOnlyFile(fileName);
     sqlite3_extended_result_codes(raw, 1);
     sqlite3_busy_timeout(raw, busyTimeoutMs);
     if (registerJetLike(raw) != SQLITE_OK)
@@ -80,7 +83,7 @@ std::unique_ptr<SqliteBackend> SqliteBackend::open(const QString& fileName, bool
     int probe = sqlite3_exec(raw, "SELECT count(*) FROM sqlite_schema", nullptr, nullptr, nullptr);
     if (probe != SQLITE_OK)
         raiseSqlite(raw, probe);
-    if (!readOnly && !sqlite3_db_readonly(raw, "main")) {
+    if (!readOnly) {
         // WAL lets a reader and a writer work at once; a file that cannot
         // switch (another program holds it) keeps its journal mode.
         sqlite3_exec(raw, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
