@@ -62,6 +62,17 @@ bool buildFile(const QString& path, QString* error)
 
 } // namespace
 
+QString createIndexStatement(const TableDef& table, const IndexDef& index)
+{
+    QStringList names;
+    for (const char* column : index.columns)
+        names << quoteIdentifier(QLatin1String(column));
+    return QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)")
+        .arg(index.unique ? QStringLiteral("UNIQUE ") : QString(),
+             quoteIdentifier(QLatin1String(index.name)), quoteIdentifier(QLatin1String(table.name)),
+             names.join(QStringLiteral(", ")));
+}
+
 QStringList schemaStatements()
 {
     QStringList statements;
@@ -74,15 +85,8 @@ QStringList schemaStatements()
         statements << QStringLiteral("CREATE TABLE %1 (%2)")
                           .arg(quoteIdentifier(QLatin1String(table.name)),
                                columns.join(QStringLiteral(", ")));
-        for (const IndexDef& index : table.indexes) {
-            QStringList names;
-            for (const char* column : index.columns)
-                names << quoteIdentifier(QLatin1String(column));
-            statements << QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
-                              .arg(quoteIdentifier(QLatin1String(index.name)),
-                                   quoteIdentifier(QLatin1String(table.name)),
-                                   names.join(QStringLiteral(", ")));
-        }
+        for (const IndexDef& index : table.indexes)
+            statements << createIndexStatement(table, index);
     }
     return statements;
 }

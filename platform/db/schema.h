@@ -11,7 +11,8 @@
 
 namespace dao {
 
-inline constexpr int kSchemaVersion = 1;
+// 2: the profile name of LAUNDRY SETUP is unique in any letter case.
+inline constexpr int kSchemaVersion = 2;
 
 struct ColumnDef {
     const char* name;
@@ -21,6 +22,7 @@ struct ColumnDef {
 struct IndexDef {
     const char* name;
     std::vector<const char*> columns;
+    bool unique = false; // in the columns' collation: NOCASE for text
 };
 
 struct TableDef {
@@ -34,5 +36,6 @@ const std::vector<TableDef>& systemTables();
 
 // The CREATE TABLE and CREATE INDEX statements of the schema, in order.
 QStringList schemaStatements();
+QString createIndexStatement(const TableDef& table, const IndexDef& index);
 
 } // namespace dao

@@ -431,7 +431,7 @@ const std::vector<TableDef>& systemTables()
         {"LAUNDRY SETUP",
          "ID",
          laundrySetupColumns(),
-         {{"LAUNDRY SETUP BY PROFILE NAME", {"PROFILE NAME"}}}},
+         {{"LAUNDRY SETUP BY PROFILE NAME", {"PROFILE NAME"}, true}}},
         {"PRICE PROFILES",
          "ID",
          {

@@ -270,7 +270,8 @@ public:
     // Opens an existing database file; 3024 when it does not exist (a file is
     // never created here), 3051 for a folder, 3049 when it is not a database
     // (an empty file included), 3027 when it is opened for writing and the
-    // file or its folder is read-only.
+    // file or its folder is read-only. An older system database opened for
+    // writing is upgraded to the current schema when it can be.
     CdbDatabase OpenDatabase(const QString& fileName, bool readOnly = false);
     // How long a write waits for another connection's write to finish.
     void SetBusyTimeout(int milliseconds) { busyTimeoutMs_ = milliseconds; }

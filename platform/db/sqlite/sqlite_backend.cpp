@@ -2,6 +2,7 @@
 
 #include "../backend_factory.h"
 #include "../dao_error.h"
+#include "../schema_upgrade.h"
 #include "sqlite_errors.h"
 #include "sqlite_file_checks.h"
 #include "sqlite_jet_like.h"
@@ -87,6 +88,7 @@ std::unique_ptr<SqliteBackend> SqliteBackend::open(const QString& fileName, bool
         // WAL lets a reader and a writer work at once; a file that cannot
         // switch (another program holds it) keeps its journal mode.
         sqlite3_exec(raw, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
+        upgradeSchema(raw);
     }
     return std::unique_ptr<SqliteBackend>(new SqliteBackend(handle.release(), fileName));
 }

@@ -20,7 +20,8 @@ namespace dao {
 class SqliteBackend : public Backend {
 public:
     // Opens an existing file: 3024 when missing, 3051 for a folder, 3049
-    // when not a database, 3027 for writing to a read-only one.
+    // when not a database, 3027 for writing to a read-only one. Opened for
+    // writing, an older system database is upgraded when it can be.
     static std::unique_ptr<SqliteBackend> open(const QString& fileName, bool readOnly,
                                                int busyTimeoutMs);
     ~SqliteBackend() override;

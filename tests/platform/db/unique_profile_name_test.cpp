@@ -1,0 +1,85 @@
+// A profile name is stored once in any letter case, whoever writes it; files
+// made before that rule get it when they are next opened for writing.
+#include "db_test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using dbtest::daoError;
+
+void addProfile(CdbDatabase& db, const QString& name)
+{
+    CdbRecordset rs = db.OpenRecordset("LAUNDRY SETUP");
+    rs.AddNew();
+    rs.SetField("PROFILE NAME", name);
+    rs.Update();
+}
+
+const QString kNamesInOrder = "SELECT [PROFILE NAME] FROM [LAUNDRY SETUP] ORDER BY ID";
+
+TEST(UniqueProfileName, ASecondNameInAnyCaseIsRefusedWhoeverWritesIt)
+{
+    dbtest::TempDatabase file;
+    CdbDBEngine one;
+    CdbDBEngine two;
+    CdbDatabase first = one.OpenDatabase(file.path());
+    CdbDatabase second = two.OpenDatabase(file.path());
+    addProfile(first, "shared001");
+    EXPECT_EQ(daoError([&] { addProfile(second, "SHARED001"); }), kDaoDuplicateKey);
+    EXPECT_EQ(daoError([&] { addProfile(first, "Shared001"); }), kDaoDuplicateKey);
+    addProfile(second, "other");
+    CdbRecordset rs =
+        second.OpenRecordset("SELECT * FROM [LAUNDRY SETUP] WHERE [PROFILE NAME] = 'other'");
+    rs.Edit();
+    rs.SetField("PROFILE NAME", "SHARED001");
+    EXPECT_EQ(daoError([&] { rs.Update(); }), kDaoDuplicateKey);
+    EXPECT_EQ(dbtest::RawDb(file.path()).column(kNamesInOrder),
+              QStringList({"shared001", "other"}));
+}
+
+// A file as the previous schema version made it: the same tables, a plain
+// index on the profile name.
+void makeVersionOneFile(const QString& path, const QStringList& names)
+{
+    ASSERT_TRUE(dbhelper::createDatabase(path, nullptr));
+    dbtest::RawDb raw(path);
+    raw.exec("DROP INDEX [LAUNDRY SETUP BY PROFILE NAME]");
+    raw.exec("CREATE INDEX [LAUNDRY SETUP BY PROFILE NAME] ON [LAUNDRY SETUP] ([PROFILE NAME])");
+    raw.exec("PRAGMA user_version = 1");
+    for (const QString& name : names)
+        raw.exec(QString("INSERT INTO [LAUNDRY SETUP] ([PROFILE NAME]) VALUES ('%1')").arg(name));
+}
+
+TEST(UniqueProfileName, AnOlderFileIsUpgradedWhenOpenedForWritingUnlessNamesCollide)
+{
+    const struct {
+        QStringList names;
+        bool readOnly;
+        bool upgraded;
+    } cases[] = {
+        {{"shared001", "Dryers"}, false, true},
+        {{"shared001", "Dryers"}, true, false}, // a read-only open changes nothing
+        {{"shared001", "Dryers", "SHARED001"}, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.names.join(",").toStdString() + (c.readOnly ? " read-only" : ""));
+        QTemporaryDir dir;
+        const QString path = dir.filePath("manager.mdb");
+        makeVersionOneFile(path, c.names);
+        {
+            CdbDBEngine engine;
+            CdbDatabase db = engine.OpenDatabase(path, c.readOnly); // opens in every case
+            EXPECT_EQ(db.OpenRecordset("LAUNDRY SETUP").GetRecordCount(), c.names.size());
+        }
+        dbtest::RawDb raw(path);
+        EXPECT_EQ(raw.scalar("PRAGMA user_version"),
+                  qint64(c.upgraded ? dbhelper::schemaVersion() : 1));
+        EXPECT_EQ(raw.scalar("SELECT [unique] FROM pragma_index_list('LAUNDRY SETUP') "
+                             "WHERE name = 'LAUNDRY SETUP BY PROFILE NAME'"),
+                  qint64(c.upgraded));
+        EXPECT_EQ(raw.column(kNamesInOrder), c.names);
+    }
+}
+
+} // namespace
