@@ -42,8 +42,15 @@ public:
     virtual bool readRow(const TableInfo& table, const std::vector<int>& columns, qint64 key,
                          std::vector<SqlValue>& values) = 0;
 
-    // Each write is a transaction of its own. insertRow returns the new key;
-    // updateRow and deleteRow return false when the row is gone.
+    // Transactions nest; each level is committed or rolled back on its own.
+    // Outside one, each write is a transaction of its own; inside, a write
+    // joins it, and a failed write leaves it open for the caller to end.
+    virtual void beginTransaction() = 0;
+    virtual void commitTransaction() = 0;
+    virtual void rollbackTransaction() = 0;
+
+    // insertRow returns the new key; updateRow and deleteRow return false
+    // when the row is gone.
     virtual qint64 insertRow(const TableInfo& table, const std::vector<int>& columns,
                              const std::vector<SqlValue>& values) = 0;
     virtual bool updateRow(const TableInfo& table, qint64 key, const std::vector<int>& columns,

@@ -7,12 +7,24 @@
 #include <QHash>
 
 #include <memory>
+#include <vector>
 
 namespace dao {
 
+class RecordsetCore;
+
+// A row added inside a transaction, which a rollback takes back.
+struct AddedRow {
+    QString table;
+    qint64 key = 0;
+};
+
 class Connection {
 public:
-    explicit Connection(std::unique_ptr<Backend> backend) : backend_(std::move(backend)) {}
+    explicit Connection(std::unique_ptr<Backend> backend);
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
 
     Backend& backend(); // 3420 once closed
     // Described once per connection; the schema is not expected to change
@@ -20,13 +32,31 @@ public:
     const TableInfo& table(const QString& name);
     QString name() const { return backend_->fileName(); }
     bool isOpen() const { return backend_->isOpen(); }
-    void close() { backend_->close(); }
+    // An open transaction is rolled back by the engine as it closes.
+    void close();
+
+    // Nested transactions; commit and rollback end the innermost (3034
+    // without one). A rollback takes the rows it undid out of every open
+    // recordset, so none shows a row that no longer exists.
+    void beginTransaction();
+    void commitTransaction();
+    void rollbackTransaction();
+    int transactionDepth() const { return static_cast<int>(levels_.size()); }
+    void rowAdded(const QString& table, qint64 key);
+
+    void attach(RecordsetCore* recordset) { recordsets_.push_back(recordset); }
+    void detach(RecordsetCore* recordset);
 
     int recordsAffected = 0;
 
 private:
+    void requireTransaction() const;
+
     std::unique_ptr<Backend> backend_;
     QHash<QString, TableInfo> tables_;
+    std::vector<std::vector<AddedRow>> levels_; // one per open transaction, innermost last
+    std::vector<RecordsetCore*> recordsets_;
+    bool counted_ = true; // still in openConnectionCount()
 };
 
 } // namespace dao

@@ -242,6 +242,48 @@ bool CdbDatabase::IsOpen() const
     return connection_ && connection_->isOpen();
 }
 
+void CdbDatabase::BeginTrans()
+{
+    connection().beginTransaction();
+}
+
+void CdbDatabase::CommitTrans()
+{
+    connection().commitTransaction();
+}
+
+void CdbDatabase::Rollback()
+{
+    connection().rollbackTransaction();
+}
+
+// --- CdbTransaction ---------------------------------------------------------
+
+CdbTransaction::CdbTransaction(CdbDatabase& database) : database_(database)
+{
+    database_.BeginTrans();
+    level_ = database_.connection().transactionDepth();
+}
+
+void CdbTransaction::Commit()
+{
+    database_.CommitTrans();
+    committed_ = true;
+}
+
+CdbTransaction::~CdbTransaction()
+{
+    // Inner levels left open are rolled back with this one. A closed
+    // database has rolled back already.
+    try {
+        while (!committed_ && database_.IsOpen() &&
+               database_.connection().transactionDepth() >= level_)
+            database_.Rollback();
+    } catch (const CdbException&) {
+        // Left to the engine, which rolls back when the database closes.
+    }
+}
+
 // --- CdbDBEngine ------------------------------------------------------------
 
 CdbDatabase CdbDBEngine::OpenDatabase(const QString& fileName, bool readOnly)

@@ -19,7 +19,10 @@ const QHash<int, QString>& texts()
                         "they would create duplicate values in the index, primary key, or "
                         "relationship.")},
         {kDaoFileNotFound, QStringLiteral("Could not find file '%1'.")},
+        {kDaoDiskFull, QStringLiteral("Not enough space on disk.")},
         {kDaoReadOnly, QStringLiteral("Cannot update. Database or object is read-only.")},
+        {kDaoNoTransaction, QStringLiteral("You tried to commit or rollback a transaction "
+                                           "without first beginning a transaction.")},
         {kDaoNotADatabase,
          QStringLiteral("Cannot open database '%1'. It may not be a database that your "
                         "application recognizes, or the file may be corrupt.")},

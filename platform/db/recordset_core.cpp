@@ -33,6 +33,12 @@ RecordsetCore::RecordsetCore(std::shared_ptr<Connection> connection,
     }
     loadKeys();
     placeFirstOrEnd();
+    connection_->attach(this);
+}
+
+RecordsetCore::~RecordsetCore()
+{
+    connection_->detach(this);
 }
 
 void RecordsetCore::checkOpen() const
@@ -139,6 +145,7 @@ void RecordsetCore::update()
     // a value and update again, or cancel.
     if (mode_ == CdbEditMode::Add) {
         const qint64 key = backend().insertRow(table_, columns, values);
+        connection_->rowAdded(table_.name, key);
         keys_.append(key);
         lastModified_ = key;
     } else {
@@ -165,9 +172,32 @@ void RecordsetCore::remove()
     requireCurrent();
     if (!backend().deleteRow(table_, keys_.at(position_)))
         throwDao(kDaoRecordDeleted);
-    keys_.removeAt(position_);
+    dropKey(position_);
+}
+
+// The cursor keeps its place: on the current record's key it becomes the
+// hole a Delete leaves.
+void RecordsetCore::dropKey(int position)
+{
+    keys_.removeAt(position);
     cachedKey_.reset();
-    place_ = Place::Deleted;
+    if (place_ != Place::On && place_ != Place::Deleted)
+        return;
+    if (position < position_)
+        --position_;
+    else if (position == position_)
+        place_ = Place::Deleted;
+}
+
+void RecordsetCore::forgetRolledBack(const std::vector<AddedRow>& rows)
+{
+    cachedKey_.reset();
+    for (const AddedRow& row : rows) {
+        if (row.table != table_.name)
+            continue;
+        if (const auto position = keys_.positionOf(row.key))
+            dropKey(*position);
+    }
 }
 
 // --- moving ----------------------------------------------------------------

@@ -21,6 +21,9 @@ class RecordsetCore {
 public:
     // Raises 3078 for an unknown table, 3070 for an unknown column.
     RecordsetCore(std::shared_ptr<Connection> connection, const SelectStatement& statement);
+    ~RecordsetCore();
+    RecordsetCore(const RecordsetCore&) = delete;
+    RecordsetCore& operator=(const RecordsetCore&) = delete;
 
     void addNew();
     void edit();
@@ -53,6 +56,9 @@ public:
     void setBookmark(qint64 key);
     qint64 lastModified() const;
     void requery();
+    // After a rollback: the rows it took back leave the keyset as a Delete
+    // would take them out, and every other row is read again.
+    void forgetRolledBack(const std::vector<AddedRow>& rows);
     void close() { open_ = false; }
     bool isOpen() const { return open_ && connection_->isOpen(); }
 
@@ -65,6 +71,7 @@ private:
     void loadKeys();
     void placeFirstOrEnd();
     void placeOn(int position);
+    void dropKey(int position);
     void leaveEdit();
     void requireCurrent() const;
     const std::vector<QVariant>& currentRow();

@@ -84,6 +84,7 @@ enum DaoErrorNumber : int {
     kDaoFileNotFound = 3024,
     kDaoDiskFull = 3026,
     kDaoReadOnly = 3027,
+    kDaoNoTransaction = 3034,
     kDaoOutOfMemory = 3035,
     kDaoDiskIoError = 3043,
     kDaoNotADatabase = 3049,
@@ -255,13 +256,47 @@ public:
     void Execute(const QString& sql);
     int GetRecordsAffected() const;
     QString GetName() const;
+    // Closing rolls back a transaction still open.
     void Close();
     bool IsOpen() const;
 
+    // Transactions nest; CommitTrans and Rollback end the innermost, and
+    // raise 3034 when none is open. Until committed, the writes of a
+    // transaction are seen only through this database. A write that fails
+    // inside one raises its error and leaves the transaction for the caller
+    // to end (after a full disk, only Rollback can).
+    // After a Rollback the recordsets of this database no longer hold the
+    // rows it took back (as if deleted there) and read every row afresh.
+    // Prefer CdbTransaction, which cannot leave one open.
+    void BeginTrans();
+    void CommitTrans();
+    void Rollback();
+
 private:
     friend class CdbDBEngine;
+    friend class CdbTransaction;
     dao::Connection& connection() const;
     std::shared_ptr<dao::Connection> connection_;
+};
+
+// A transaction that is rolled back on every path out of its scope unless
+// committed:
+//     CdbTransaction transaction(db);
+//     ...writes...
+//     transaction.Commit();
+class CdbTransaction {
+public:
+    explicit CdbTransaction(CdbDatabase& database); // BeginTrans
+    ~CdbTransaction();                              // Rollback unless committed; never throws
+    CdbTransaction(const CdbTransaction&) = delete;
+    CdbTransaction& operator=(const CdbTransaction&) = delete;
+
+    void Commit(); // CommitTrans; once failed, the destructor rolls back
+
+private:
+    CdbDatabase database_;
+    int level_ = 0; // the nesting level this transaction opened
+    bool committed_ = false;
 };
 
 class CdbDBEngine {

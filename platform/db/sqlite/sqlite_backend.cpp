@@ -1,6 +1,5 @@
 #include "sqlite_backend.h"
 
-#include "../backend_factory.h"
 #include "../dao_error.h"
 #include "../schema_upgrade.h"
 #include "sqlite_errors.h"
@@ -8,6 +7,7 @@
 #include "sqlite_jet_like.h"
 
 #include <QFile>
+#include <QScopeGuard>
 
 namespace dao {
 namespace {
@@ -15,35 +15,14 @@ namespace {
 // More distinct statements than this and the cache starts over.
 constexpr int kStatementCacheLimit = 128;
 
-// BEGIN IMMEDIATE takes the write lock up front, so a write never fails
-// half-way for want of it; the busy timeout covers the wait.
-class WriteTransaction {
-public:
-    explicit WriteTransaction(sqlite3* db, const std::function<void(const char*)>& execute)
-        : db_(db), execute_(execute)
-    {
-        execute_("BEGIN IMMEDIATE");
-    }
-    ~WriteTransaction()
-    {
-        if (!done_)
-            sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    }
-    void commit()
-    {
-        execute_("COMMIT");
-        done_ = true;
-    }
-
-private:
-    sqlite3* db_;
-    const std::function<void(const char*)>& execute_;
-    bool done_ = false;
-};
-
 struct HandleCloser {
     void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
 };
+
+QString savepointName(int level)
+{
+    return QStringLiteral("level%1").arg(level);
+}
 
 QString columnList(const TableInfo& table, const std::vector<int>& columns)
 {
@@ -54,11 +33,6 @@ QString columnList(const TableInfo& table, const std::vector<int>& columns)
 }
 
 } // namespace
-
-std::unique_ptr<Backend> openBackend(const QString& fileName, const OpenOptions& options)
-{
-    return SqliteBackend::open(fileName, options.readOnly, options.busyTimeoutMs);
-}
 
 std::unique_ptr<SqliteBackend> SqliteBackend::open(const QString& fileName, bool readOnly,
                                                    int busyTimeoutMs)
@@ -110,8 +84,12 @@ void SqliteBackend::close()
     if (!db_)
         return;
     finalizeAll();
+    // An open transaction is rolled back (closing would do it anyway).
+    if (!sqlite3_get_autocommit(db_))
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close_v2(db_);
     db_ = nullptr;
+    depth_ = 0;
 }
 
 sqlite3* SqliteBackend::connection() const
@@ -139,17 +117,68 @@ StatementUse SqliteBackend::use(const QString& sql)
     return StatementUse(db, *it, activeUses_);
 }
 
-void SqliteBackend::execute(const char* sql)
+void SqliteBackend::execute(const QString& sql)
 {
-    StatementUse statement = use(QLatin1String(sql));
+    StatementUse statement = use(sql);
     while (statement.step()) {
     }
 }
 
+// The engine itself may end a transaction after some failures (disk full,
+// I/O); writing on would then commit each write alone.
+void SqliteBackend::requireLiveTransaction()
+{
+    if (depth_ > 0 && sqlite3_get_autocommit(connection()))
+        throwDao(kDaoReservedError, QStringLiteral("The transaction was ended by the database "
+                                                   "engine after an error; roll it back."));
+}
+
+// The first level is one SQLite transaction begun with BEGIN IMMEDIATE, so
+// the write lock is taken up front (the busy timeout covers the wait) and no
+// write fails half-way for want of it; deeper levels are savepoints.
+void SqliteBackend::beginTransaction()
+{
+    requireLiveTransaction();
+    execute(depth_ == 0 ? QStringLiteral("BEGIN IMMEDIATE")
+                        : QStringLiteral("SAVEPOINT ") + savepointName(depth_ + 1));
+    ++depth_;
+}
+
+void SqliteBackend::commitTransaction()
+{
+    requireLiveTransaction();
+    execute(depth_ == 1 ? QStringLiteral("COMMIT")
+                        : QStringLiteral("RELEASE ") + savepointName(depth_));
+    --depth_;
+}
+
+void SqliteBackend::rollbackTransaction()
+{
+    if (!sqlite3_get_autocommit(connection())) {
+        if (depth_ == 1) {
+            execute(QStringLiteral("ROLLBACK"));
+        } else {
+            execute(QStringLiteral("ROLLBACK TO ") + savepointName(depth_));
+            execute(QStringLiteral("RELEASE ") + savepointName(depth_));
+        }
+    }
+    --depth_;
+}
+
+// Outside the caller's transactions a write is a transaction of its own.
 qint64 SqliteBackend::runWrite(const SqlText& text)
 {
-    const std::function<void(const char*)> exec = [this](const char* sql) { execute(sql); };
-    WriteTransaction transaction(connection(), exec);
+    requireLiveTransaction();
+    const bool own = depth_ == 0;
+    if (own)
+        execute(QStringLiteral("BEGIN IMMEDIATE"));
+    auto rollback =
+        qScopeGuard([this] { sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr); });
+    // Inside the caller's transaction the caller decides what a failure
+    // undoes; SQLite has undone the failed statement (or, after the errors
+    // requireLiveTransaction looks for, the whole transaction).
+    if (!own)
+        rollback.dismiss();
     {
         StatementUse statement = use(text.sql);
         statement.bindAll(text.params);
@@ -157,7 +186,9 @@ qint64 SqliteBackend::runWrite(const SqlText& text)
         }
     }
     const qint64 changes = sqlite3_changes64(db_);
-    transaction.commit();
+    if (own)
+        execute(QStringLiteral("COMMIT"));
+    rollback.dismiss();
     return changes;
 }
 
@@ -262,17 +293,8 @@ qint64 SqliteBackend::insertRow(const TableInfo& table, const std::vector<int>& 
                             marks.join(QStringLiteral(", ")));
         text.params = values;
     }
-    const std::function<void(const char*)> exec = [this](const char* sql) { execute(sql); };
-    WriteTransaction transaction(connection(), exec);
-    {
-        StatementUse statement = use(text.sql);
-        statement.bindAll(text.params);
-        while (statement.step()) {
-        }
-    }
-    const qint64 key = sqlite3_last_insert_rowid(db_);
-    transaction.commit();
-    return key;
+    runWrite(text);
+    return sqlite3_last_insert_rowid(db_);
 }
 
 bool SqliteBackend::updateRow(const TableInfo& table, qint64 key, const std::vector<int>& columns,

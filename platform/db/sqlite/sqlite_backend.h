@@ -1,7 +1,8 @@
 // The SQLite engine behind the DAO layer, straight on the sqlite3 C API:
-// prepared statements with bound values, each write in BEGIN IMMEDIATE, a
-// busy timeout and the WAL journal so two programs on one machine can share
-// the file, extended result codes mapped to DAO errors.
+// prepared statements with bound values, transactions begun with BEGIN
+// IMMEDIATE (savepoints when nested), a busy timeout and the WAL journal so
+// two programs on one machine can share the file, extended result codes
+// mapped to DAO errors.
 #pragma once
 
 #include "../backend.h"
@@ -30,6 +31,10 @@ public:
     bool isOpen() const override { return db_ != nullptr; }
     void close() override;
 
+    void beginTransaction() override;
+    void commitTransaction() override;
+    void rollbackTransaction() override;
+
     TableInfo describeTable(const QString& name) override;
     std::vector<qint64> selectKeys(const TableInfo& table, const BoundExpr* where,
                                    const std::vector<OrderTerm>& order) override;
@@ -54,7 +59,8 @@ private:
 
     sqlite3* connection() const;
     StatementUse use(const QString& sql);
-    void execute(const char* sql);
+    void execute(const QString& sql);
+    void requireLiveTransaction();
     qint64 runWrite(const SqlText& text);
     static SqlText scanSql(const TableInfo& table, const BoundExpr& filter, const MatchScan& scan);
     void finalizeAll();
@@ -63,6 +69,7 @@ private:
     QString fileName_;
     QHash<QString, sqlite3_stmt*> statements_;
     int activeUses_ = 0;
+    int depth_ = 0; // transactions open: 1 is BEGIN IMMEDIATE, deeper are savepoints
 };
 
 } // namespace dao

@@ -1,0 +1,30 @@
+#include "backend_factory.h"
+
+#include "sqlite/sqlite_backend.h"
+
+namespace dao {
+namespace {
+
+BackendWrapper& wrapper()
+{
+    static BackendWrapper kWrapper;
+    return kWrapper;
+}
+
+} // namespace
+
+void setBackendWrapper(BackendWrapper wrapper)
+{
+    dao::wrapper() = std::move(wrapper);
+}
+
+std::unique_ptr<Backend> openBackend(const QString& fileName, const OpenOptions& options)
+{
+    std::unique_ptr<Backend> backend =
+        SqliteBackend::open(fileName, options.readOnly, options.busyTimeoutMs);
+    if (wrapper())
+        backend = wrapper()(std::move(backend));
+    return backend;
+}
+
+} // namespace dao

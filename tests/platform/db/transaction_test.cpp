@@ -1,0 +1,266 @@
+// Transactions as DAO has them: writes kept or undone together, nested
+// levels, a guard that cannot leave one open, recordsets that never show a
+// row a rollback took back, and failures that leave the caller in charge.
+#include "db/sqlite/sqlite_backend.h"
+#include "db_test_support.h"
+#include "support/failing_backend.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using dbtest::daoError;
+
+const QString kNames = "SELECT [PROFILE NAME] FROM [LAUNDRY SETUP] ORDER BY ID";
+
+void addProfile(CdbRecordset& rs, const QString& name)
+{
+    rs.AddNew();
+    rs.SetField("PROFILE NAME", name);
+    rs.Update();
+}
+
+QStringList names(CdbRecordset rs)
+{
+    QStringList result;
+    if (rs.GetRecordCount() == 0)
+        return result;
+    for (rs.MoveFirst(); !rs.GetEOF(); rs.MoveNext())
+        result << rs.GetField("PROFILE NAME").toString();
+    return result;
+}
+
+class Transactions : public ::testing::Test {
+protected:
+    // What another program reading the file sees.
+    QStringList stored() { return dbtest::RawDb(file.path()).column(kNames); }
+
+    dbtest::TempDatabase file;
+    CdbDatabase db = file.open();
+    CdbRecordset rs = db.OpenRecordset("LAUNDRY SETUP");
+};
+
+TEST_F(Transactions, CommitKeepsAndRollbackUndoesEveryKindOfWrite)
+{
+    for (bool commit : {true, false}) {
+        SCOPED_TRACE(commit ? "commit" : "rollback");
+        db.Execute("DELETE FROM [LAUNDRY SETUP]");
+        rs.Requery();
+        for (const char* name : {"A", "B", "C"})
+            addProfile(rs, name);
+        db.BeginTrans();
+        addProfile(rs, "D");
+        rs.MoveFirst();
+        rs.MoveNext();
+        rs.Edit();
+        rs.SetField("PROFILE NAME", "B2");
+        rs.Update();
+        rs.MoveNext();
+        rs.Delete();
+        db.Execute("DELETE FROM [LAUNDRY SETUP] WHERE [PROFILE NAME] = 'A'");
+        EXPECT_EQ(stored(), QStringList({"A", "B", "C"})); // nothing is seen before the commit
+        if (commit)
+            db.CommitTrans();
+        else
+            db.Rollback();
+        EXPECT_EQ(stored(), commit ? QStringList({"B2", "D"}) : QStringList({"A", "B", "C"}));
+    }
+}
+
+TEST_F(Transactions, ARollbackTakesItsRowsOutOfOpenRecordsets)
+{
+    addProfile(rs, "A");
+    rs.MoveFirst();
+    db.BeginTrans();
+    addProfile(rs, "B");
+    CdbRecordset sorted =
+        db.OpenRecordset("SELECT * FROM [LAUNDRY SETUP] ORDER BY [PROFILE NAME] DESC");
+    EXPECT_EQ(sorted.GetField("PROFILE NAME").toString(), "B");
+    rs.Edit();
+    rs.SetField("IDLE MESSAGE", "undone");
+    rs.Update();
+    EXPECT_EQ(rs.GetField("IDLE MESSAGE").toString(), "undone");
+    db.Rollback();
+
+    EXPECT_EQ(rs.GetRecordCount(), 1);
+    EXPECT_FALSE(rs.GetField("IDLE MESSAGE").isValid()); // read again, not remembered
+    // The current row was taken back: as after a Delete, no current record.
+    EXPECT_EQ(daoError([&] { sorted.GetField("PROFILE NAME"); }), kDaoNoCurrentRecord);
+    sorted.MoveNext();
+    EXPECT_EQ(sorted.GetField("PROFILE NAME").toString(), "A");
+    // The engine gives the key of a row taken back out again; no recordset
+    // may show the new row under the old one's place as well.
+    addProfile(rs, "C");
+    EXPECT_EQ(names(rs), QStringList({"A", "C"}));
+    EXPECT_EQ(names(sorted), QStringList({"A"}));
+}
+
+TEST_F(Transactions, LevelsNestAndEndInnermostFirst)
+{
+    EXPECT_EQ(daoError([&] { db.CommitTrans(); }), kDaoNoTransaction);
+    EXPECT_EQ(daoError([&] { db.Rollback(); }), kDaoNoTransaction);
+    EXPECT_EQ(CdbLastOLEError().GetDescription(), "You tried to commit or rollback a transaction "
+                                                  "without first beginning a transaction.");
+    db.BeginTrans();
+    addProfile(rs, "Outer");
+    db.BeginTrans();
+    addProfile(rs, "Undone");
+    db.Rollback();
+    db.BeginTrans();
+    addProfile(rs, "Inner");
+    db.CommitTrans();
+    EXPECT_EQ(names(rs), QStringList({"Outer", "Inner"}));
+    EXPECT_TRUE(stored().isEmpty());
+    db.CommitTrans();
+    EXPECT_EQ(stored(), QStringList({"Outer", "Inner"}));
+    EXPECT_EQ(daoError([&] { db.CommitTrans(); }), kDaoNoTransaction);
+
+    // Rolling back a level undoes what inner levels committed into it.
+    db.BeginTrans();
+    db.BeginTrans();
+    addProfile(rs, "Gone");
+    db.CommitTrans();
+    db.Rollback();
+    EXPECT_EQ(names(rs), QStringList({"Outer", "Inner"}));
+    EXPECT_EQ(stored(), QStringList({"Outer", "Inner"}));
+}
+
+TEST_F(Transactions, OnlyACommittedGuardKeepsItsWritesAndClosingRollsBack)
+{
+    const struct {
+        const char* what;
+        std::function<void()> run;
+        QStringList kept;
+    } cases[] = {
+        {"left by an exception",
+         [&] {
+             CdbTransaction transaction(db);
+             addProfile(rs, "A");
+             addProfile(rs, "A"); // duplicate name
+             transaction.Commit();
+         },
+         {}},
+        {"committed",
+         [&] {
+             CdbTransaction transaction(db);
+             addProfile(rs, "A");
+             transaction.Commit();
+         },
+         {"A"}},
+        {"inner guard left uncommitted",
+         [&] {
+             CdbTransaction outer(db);
+             addProfile(rs, "A");
+             {
+                 CdbTransaction inner(db);
+                 addProfile(rs, "B");
+             }
+             outer.Commit();
+         },
+         {"A"}},
+        {"database closed in a transaction",
+         [&] {
+             db.BeginTrans();
+             addProfile(rs, "A");
+             db.Close();
+         },
+         {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        db = file.open();
+        rs = db.OpenRecordset("LAUNDRY SETUP");
+        db.Execute("DELETE FROM [LAUNDRY SETUP]");
+        daoError(c.run);
+        EXPECT_EQ(stored(), c.kept);
+        if (db.IsOpen()) { // no transaction is left open
+            EXPECT_EQ(daoError([&] { db.Rollback(); }), kDaoNoTransaction);
+        }
+    }
+}
+
+// Stops the file from growing past its present size, as a full disk would.
+class FullDisk {
+public:
+    FullDisk()
+    {
+        dao::setBackendWrapper([](std::unique_ptr<dao::Backend> backend) {
+            sqlite3* db = dynamic_cast<dao::SqliteBackend&>(*backend).handle();
+            sqlite3_exec(db, "PRAGMA max_page_count = 1", nullptr, nullptr, nullptr);
+            return backend;
+        });
+    }
+    ~FullDisk() { dao::setBackendWrapper(nullptr); }
+};
+
+TEST(TransactionFailure, AFailedWriteLeavesTheTransactionToTheCaller)
+{
+    // SQLite undoes a whole transaction when the disk is full, a constraint
+    // only the failed statement.
+    const struct {
+        int number;
+        bool earlierWritesKept;
+    } cases[] = {{kDaoDuplicateKey, true}, {kDaoDiskFull, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.number);
+        dbtest::TempDatabase file;
+        std::unique_ptr<FullDisk> fullDisk;
+        if (c.number == kDaoDiskFull)
+            fullDisk = std::make_unique<FullDisk>();
+        CdbDatabase db = file.open();
+        CdbRecordset rs = db.OpenRecordset("LAUNDRY SETUP");
+        db.BeginTrans();
+        addProfile(rs, "A");
+        rs.AddNew();
+        rs.SetField("PROFILE NAME", c.earlierWritesKept ? QString("a") : QString(100000, 'x'));
+        EXPECT_EQ(daoError([&] { rs.Update(); }), c.number);
+        rs.SetField("PROFILE NAME", "B");
+        if (c.earlierWritesKept) {
+            rs.Update();
+            db.CommitTrans();
+        } else {
+            // Nothing is written as if the transaction were still there; the
+            // caller's Rollback ends it.
+            EXPECT_EQ(daoError([&] { rs.Update(); }), kDaoReservedError);
+            EXPECT_EQ(daoError([&] { db.CommitTrans(); }), kDaoReservedError);
+            db.Rollback();
+            EXPECT_EQ(rs.GetRecordCount(), 0);
+        }
+        EXPECT_EQ(dbtest::RawDb(file.path()).column(kNames),
+                  c.earlierWritesKept ? QStringList({"A", "B"}) : QStringList());
+    }
+}
+
+// The operation the sweep runs: two profiles written together.
+void addTwoProfiles(const QString& path)
+{
+    CdbDBEngine engine;
+    CdbDatabase db = engine.OpenDatabase(path);
+    CdbTransaction transaction(db);
+    CdbRecordset rs = db.OpenRecordset("LAUNDRY SETUP");
+    addProfile(rs, "First");
+    addProfile(rs, "Second");
+    transaction.Commit();
+}
+
+TEST(FaultSweep, EveryFailingCallLeavesAllOrNothingAndNoConnectionOpen)
+{
+    dbtest::TempDatabase file;
+    dbtest::RawDb raw(file.path());
+    for (const bool writesOnly : {false, true}) {
+        SCOPED_TRACE(writesOnly ? "writes" : "every call");
+        testsupport::FaultInjection faults({0, writesOnly});
+        addTwoProfiles(file.path());
+        const int calls = faults.calls();
+        EXPECT_GE(calls, 4); // begin, two inserts, commit
+        raw.exec("DELETE FROM [LAUNDRY SETUP]");
+        for (int k = 1; k <= calls; ++k) {
+            faults.failAt(k);
+            EXPECT_EQ(daoError([&] { addTwoProfiles(file.path()); }), kDaoDiskFull) << k;
+            EXPECT_EQ(dao::openConnectionCount(), 0) << k;
+            EXPECT_EQ(raw.scalar("SELECT count(*) FROM [LAUNDRY SETUP]"), qint64(0)) << k;
+        }
+    }
+}
+
+} // namespace
