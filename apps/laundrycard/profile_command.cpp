@@ -2,6 +2,7 @@
 // profiles of a system database, as text for people and JSON for scripts.
 // Every row is reached, Tovan2000 Cycle Setup profiles included, which the
 // editor never lists.
+#include "card/input_file.h"
 #include "cli.h"
 #include "commands.h"
 #include "ordered_json.h"
@@ -10,7 +11,6 @@
 #include "profiles/profile_store.h"
 #include "setup/profile_types.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -317,13 +317,15 @@ int profileImport(const QStringList& args)
         return *status;
 
     const QString path = cmd.positional()[0];
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        printError(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+    QByteArray bytes;
+    if (QString error = card::readInputFile(QStringLiteral("profile file"), path,
+                                            {profiles::kProfileFileMaxBytes}, &bytes);
+        !error.isEmpty()) {
+        printError(error);
         return kExitFailed;
     }
     QString error;
-    const auto array = profiles::parseProfileFile(file.readAll(), &error);
+    const auto array = profiles::parseProfileFile(bytes, &error);
     if (!array) {
         printError(QStringLiteral("%1: %2").arg(path, error));
         return kExitFailed;

@@ -1,5 +1,6 @@
 // laundrycard setup write | read
 #include "card/card_images.h"
+#include "card/setup_record_file.h"
 #include "card/virtual_reader.h"
 #include "cli.h"
 #include "commands.h"
@@ -7,32 +8,20 @@
 #include "services/prompt.h"
 #include "services/ui_mode.h"
 
-#include <QFile>
-#include <QSaveFile>
-
-#include <cstring>
 #include <optional>
 
 namespace cli {
 namespace {
 
-// The record file holds the exact bytes of one setup record.
 bool readRecord(const QString& path, STRUCT_laundry_setup* record)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        printError(QStringLiteral("cannot read record file %1: %2").arg(path, file.errorString()));
+    QString error;
+    const std::optional<STRUCT_laundry_setup> read = card::readSetupRecordFile(path, &error);
+    if (!read) {
+        printError(error);
         return false;
     }
-    const QByteArray bytes = file.read(sizeof(STRUCT_laundry_setup) + 1);
-    if (bytes.size() != qsizetype(sizeof(STRUCT_laundry_setup))) {
-        printError(QStringLiteral("record file %1 holds %2 bytes; a setup record is %3 bytes")
-                       .arg(path)
-                       .arg(bytes.size())
-                       .arg(sizeof(STRUCT_laundry_setup)));
-        return false;
-    }
-    std::memcpy(record, bytes.constData(), sizeof *record);
+    *record = *read;
     return true;
 }
 
@@ -44,7 +33,7 @@ bool profileRecord(const QString& name, const QString& database, uint16_t custId
     clear_laundry_setup_struct(record);
     record->word_02 = custId;
     set_laundry_database_path(database.toUtf8().constData());
-    return load_laundry_setup_profile(name.toLatin1().constData(), record) == 1;
+    return load_laundry_setup_profile(name.toUtf8().constData(), record) == 1;
 }
 
 int setupWrite(const QStringList& args)
@@ -68,8 +57,8 @@ int setupWrite(const QStringList& args)
     p.addOption({QStringLiteral("reader"),
                  QStringLiteral("Card image file to put in the virtual reader."),
                  QStringLiteral("CARD")});
-    p.addOption({QStringLiteral("file"), QStringLiteral("Setup file to write."),
-                 QStringLiteral("CARD")});
+    p.addOption(
+        {QStringLiteral("file"), QStringLiteral("Setup file to write."), QStringLiteral("CARD")});
     p.addOption({QStringLiteral("cust"),
                  QStringLiteral("Customer id this host works with (default: the record's; "
                                 "0 with --profile)."),
@@ -123,6 +112,8 @@ int setupWrite(const QStringList& args)
         card::RexaCard image;
         written = create_laundry_setup_card(&image, uint16_t(*custId), &record, 0);
         card::eject();
+        if (!written && !image.lastError().isEmpty())
+            printError(image.lastError());
     } else {
         card::RexaFile image;
         if (!image.InitForWrite(p.value(QStringLiteral("file")))) {
@@ -130,10 +121,8 @@ int setupWrite(const QStringList& args)
             return kExitFailed;
         }
         written = create_laundry_setup_card(&image, uint16_t(*custId), &record, 0);
-        if (written && !image.lastError().isEmpty()) {
+        if (!written && !image.lastError().isEmpty())
             printError(image.lastError());
-            return kExitFailed;
-        }
     }
     return written ? kExitOk : kExitFailed;
 }
@@ -171,17 +160,15 @@ int setupRead(const QStringList& args)
         return kExitFailed;
     }
 
-    QSaveFile out(p.value(QStringLiteral("record")));
-    if (!out.open(QIODevice::WriteOnly) ||
-        out.write(reinterpret_cast<const char*>(&record), sizeof record) != qint64(sizeof record) ||
-        !out.commit()) {
-        printError(QStringLiteral("cannot write %1: %2").arg(out.fileName(), out.errorString()));
+    if (const QString error = card::writeSetupRecordFile(p.value(QStringLiteral("record")), record);
+        !error.isEmpty()) {
+        printError(error);
         return kExitFailed;
     }
     return kExitOk;
 }
 
-}  // namespace
+} // namespace
 
 int runSetupCommand(const QStringList& args)
 {
@@ -192,4 +179,4 @@ int runSetupCommand(const QStringList& args)
                     args);
 }
 
-}  // namespace cli
+} // namespace cli

@@ -1,16 +1,16 @@
 #include "main_window.h"
-#include "read_setup_summary.h"
 #include "card_details_text.h"
+#include "read_setup_summary.h"
 
 #include "card/card_dump.h"
 #include "card/card_images.h"
+#include "card/setup_record_file.h"
 #include "card/virtual_reader.h"
 #include "card_summary.h"
 #include "host_messages.h"
 #include "laundry/laundry.h"
 #include "reader_panel.h"
 #include "services/cardcore.h"
-#include "setup_record_file.h"
 
 #include <QAction>
 #include <QDir>
@@ -162,12 +162,21 @@ bool MainWindow::requireCard()
     return false;
 }
 
+bool MainWindow::writeCard(STRUCT_laundry_setup& record)
+{
+    card::RexaCard image;
+    const bool written = create_laundry_setup_card(&image, customerId(), &record, 0) == 1;
+    if (!written && !image.lastError().isEmpty())
+        showError(tr("Could not save the card file:\n%1").arg(image.lastError()));
+    return written;
+}
+
 std::optional<STRUCT_laundry_setup> MainWindow::loadRecord(const QString& recordPath)
 {
     QString error;
-    std::optional<STRUCT_laundry_setup> record = readSetupRecordFile(recordPath, &error);
+    std::optional<STRUCT_laundry_setup> record = card::readSetupRecordFile(recordPath, &error);
     if (!record) {
-        showError(error);
+        showError(tr("Could not read the setup record:\n%1").arg(error));
         return std::nullopt;
     }
     // The card header carries the customer id of the host that wrote it.
@@ -180,8 +189,7 @@ bool MainWindow::writeSetupCardFromRecord(const QString& recordPath)
     bool written = false;
     if (requireCard()) {
         if (std::optional<STRUCT_laundry_setup> record = loadRecord(recordPath)) {
-            card::RexaCard image;
-            written = create_laundry_setup_card(&image, customerId(), &*record, 0) == 1;
+            written = writeCard(*record);
         }
     }
     refreshCard();
@@ -218,14 +226,12 @@ bool MainWindow::writeSetupFileFromRecord(const QString& recordPath, const QStri
                       .arg(QDir::toNativeSeparators(outPath), image.lastError()));
         return false;
     }
-    bool written = create_laundry_setup_card(&image, customerId(), &*record, 0) == 1;
-    // The library reports its own failures, not those of loading or saving the
-    // file, and it cannot tell a save that failed when it closed the file.
-    if (!image.lastError().isEmpty()) {
+    const bool written = create_laundry_setup_card(&image, customerId(), &*record, 0) == 1;
+    // The library has said that the file was not written; the host adds why
+    // the file could not be loaded or saved.
+    if (!written && !image.lastError().isEmpty())
         showError(tr("Could not write the setup file %1:\n%2")
                       .arg(QDir::toNativeSeparators(outPath), image.lastError()));
-        written = false;
-    }
     // The reader holds its card in memory: it must see what was written into
     // its own file, and must not save an older copy over it later.
     const QString inReader = card::cardFilePath();

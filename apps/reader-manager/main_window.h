@@ -79,6 +79,9 @@ private:
     void startUp();
     std::optional<STRUCT_laundry_setup> loadRecord(const QString& recordPath);
     bool requireCard();
+    // Writes the record onto the card in the reader; the library shows its
+    // messages, the host adds why the card file could not be saved.
+    bool writeCard(STRUCT_laundry_setup& record);
     QString askOpenFile(const QString& title, const QString& filter);
     QString askSaveFile(const QString& title, const QString& fileName, const QString& filter);
     // Points the library's profile entry points at the data folder's database.

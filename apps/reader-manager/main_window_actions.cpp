@@ -155,10 +155,8 @@ bool MainWindow::createSetupCard()
         // The card header carries the customer id of the host that wrote it.
         record.word_02 = customerId();
         char profileName[31] = {};
-        if (SelectLaundrySetupProfile(profileName, &record) == 1) {
-            card::RexaCard image;
-            written = create_laundry_setup_card(&image, customerId(), &record, 0) == 1;
-        }
+        if (SelectLaundrySetupProfile(profileName, &record) == 1)
+            written = writeCard(record);
     }
     refreshCard();
     return written;

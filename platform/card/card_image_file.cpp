@@ -1,16 +1,17 @@
 #include "card/card_image_file.h"
 
+#include "card/atomic_file.h"
 #include "card/crc32.h"
-#include "card/fault_injection.h"
+#include "card/input_file.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <QtEndian>
 #include <cstring>
 #include <set>
 
 namespace card {
 namespace {
+
+const QString kWhat = QStringLiteral("card image file");
 
 template <typename T> void append(QByteArray& out, const T& value)
 {
@@ -193,16 +194,10 @@ QString decodeCardImages(const QByteArray& bytes, std::vector<CardState>* images
 QString loadCardImageFile(const QString& path, std::vector<CardState>* images)
 {
     images->clear();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("cannot open card image file %1: %2").arg(path, file.errorString());
-    if (file.size() > kCardFileMaxBytesOnDisk)
-        return QStringLiteral("card image file %1 is larger than %2 bytes")
-            .arg(path)
-            .arg(kCardFileMaxBytesOnDisk);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return QStringLiteral("cannot read card image file %1: %2").arg(path, file.errorString());
+    QByteArray bytes;
+    if (QString error = readInputFile(kWhat, path, {kCardFileMaxBytesOnDisk}, &bytes);
+        !error.isEmpty())
+        return error;
     if (QString error = decodeCardImages(bytes, images); !error.isEmpty())
         return QStringLiteral("card image file %1 is damaged: %2").arg(path, error);
     return {};
@@ -210,24 +205,7 @@ QString loadCardImageFile(const QString& path, std::vector<CardState>* images)
 
 QString saveCardImageFile(const QString& path, const std::vector<CardState>& images)
 {
-    const bool injected = faults::onCall(FaultKind::CardFileSave).has_value();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("cannot write card image file %1: %2").arg(path, file.errorString());
-    const QByteArray bytes = encodeCardImages(images);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return QStringLiteral("cannot write card image file %1: %2").arg(path, file.errorString());
-    }
-    if (injected) {
-        // Fail after the bytes went out, as a full disk would at commit time.
-        file.cancelWriting();
-        file.commit();
-        return QStringLiteral("cannot write card image file %1: injected fault").arg(path);
-    }
-    if (!file.commit())
-        return QStringLiteral("cannot write card image file %1: %2").arg(path, file.errorString());
-    return {};
+    return saveFileAtomically(kWhat, path, encodeCardImages(images));
 }
 
 } // namespace card

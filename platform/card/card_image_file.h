@@ -18,7 +18,7 @@ inline constexpr uint16_t kCardFileVersion = 1;
 // Largest file an image may hold: the practical limit of file images, whose
 // reported maximum data size is unlimited.
 inline constexpr uint32_t kImageFileMaxBytes = 1024 * 1024;
-// Larger card image files are refused before they are read.
+// Larger card image files are refused (also while reading a pipe).
 inline constexpr qint64 kCardFileMaxBytesOnDisk = 64 * 1024 * 1024;
 
 inline constexpr uint8_t kImageFlagPom = 0x01;
@@ -63,8 +63,7 @@ QByteArray encodeCardImages(const std::vector<CardState>& images);
 QString decodeCardImages(const QByteArray& bytes, std::vector<CardState>* images);
 
 QString loadCardImageFile(const QString& path, std::vector<CardState>* images);
-// Atomic: on failure the file on disk is unchanged. Fails when the fault
-// injector arms FaultKind::CardFileSave.
+// Atomic: on failure the file on disk is unchanged.
 QString saveCardImageFile(const QString& path, const std::vector<CardState>& images);
 
 } // namespace card

@@ -21,7 +21,8 @@ protected:
 };
 
 // The card in the reader slot. Every operation needs the card powered; Init
-// powers it on and Close powers it off.
+// powers it on and Close powers it off. What is written between them reaches
+// the card file at Commit, in one atomic save; Close drops the rest.
 class CardImage : public BaseCardImage, public KeyAreaTarget {
 public:
     // Powers the card on; initialises a card that is not initialised and then
@@ -41,9 +42,10 @@ public:
     uint32_t GetMaxDataSize() override { return kCardFileMaxBytes; }
     bool CheckPrevState() override { return true; }
     bool IsCreatingSetupFile() override { return false; }
+    uint8_t Commit() override;
 
     uint8_t writeKeyArea(const KeyArea& keys) override;
-    // Why the last Init failed.
+    // Why the last Init or Commit failed.
     QString lastError() const { return lastError_; }
     FileSelection selectedFile() const { return selected_; }
 
@@ -59,10 +61,9 @@ class RexaCard : public CardImage {};
 class NimboCard : public CardImage {};
 
 // A card image file. Init loads every image; the operations act on the
-// current image in memory, and Close saves the file atomically when
-// something changed. GetMaxDataSize reports no limit, but a file on an
-// image stops at kImageFileMaxBytes (1 MiB): writes past it fail with
-// kStatusOutOfRange.
+// current image in memory; Commit saves the file atomically when something
+// changed, and Close drops what was not committed. GetMaxDataSize reports no limit, but a file on
+// an image stops at kImageFileMaxBytes (1 MiB): writes past it fail with kStatusOutOfRange.
 //
 // From a successful Init until Close (or destruction) the file image is the
 // layout target: the cardlayout calls and the cardfx globals and tables act
@@ -91,14 +92,17 @@ public:
     uint32_t GetMaxDataSize() override { return 0xFFFFFFFF; }
     bool CheckPrevState() override { return false; }
     bool IsCreatingSetupFile() override { return true; }
-    // Creates the file with one initialised blank image when it is missing
-    // and makes the image writable output: Init then initialises a blank
-    // first image (reporting IsNewCard) instead of refusing writes to it.
+    uint8_t Commit() override;
+    // Makes the image writable output: Init then starts from one initialised
+    // blank image when the file is missing (the file appears only at a
+    // successful Commit) and initialises a blank first image (reporting
+    // IsNewCard) instead of refusing writes to it. False when path cannot be
+    // written: a folder, a file that is not writable, a missing folder.
     bool InitForWrite(const QString& path);
 
     uint8_t writeKeyArea(const KeyArea& keys) override;
     const QString& path() const { return path_; }
-    // Why the last Init, InitForWrite or Close failed.
+    // Why the last Init, InitForWrite or Commit failed.
     QString lastError() const { return lastError_; }
     bool isOpen() const { return open_; }
     std::size_t currentImageIndex() const { return current_; }

@@ -57,8 +57,7 @@ constexpr const char* kNames[] = {"Init",
                                   "LoadKeys",
                                   "LoadZQKeys",
                                   "PowerCard",
-                                  "CardInserted",
-                                  "CardFileSave"};
+                                  "CardInserted"};
 static_assert(std::size(kNames) == kKinds, "one name per fault kind");
 
 } // namespace

@@ -12,7 +12,7 @@ namespace card {
 enum class FaultKind {
     // BaseCardImage operations 2 to 13 (card images and file images alike).
     Init,
-    Close, // the image stays powered / the file image is not saved
+    Close, // the card stays powered
     GetNextCardImage,
     SelectFile,
     GetCardType,
@@ -45,9 +45,6 @@ enum class FaultKind {
     LoadZQKeys, // the factory key set is not loaded
     PowerCard,
     CardInserted,
-    // every save of a card image file (write-through of the reader slot,
-    // FileImage::Close, new card files); the file on disk stays as it was
-    CardFileSave,
     Count
 };
 
@@ -65,7 +62,7 @@ int callCount(FaultKind kind);
 // Counts a call of kind; the status to fail with when a fault fires.
 std::optional<uint8_t> onCall(FaultKind kind);
 
-// "WriteData", "NIMBOSetDataArea", "CardFileSave", ...: the enumerator name.
+// "WriteData", "NIMBOSetDataArea", ...: the enumerator name.
 QString kindName(FaultKind kind);
 std::optional<FaultKind> kindFromName(const QString& name);
 

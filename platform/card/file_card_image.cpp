@@ -3,6 +3,7 @@
 #include "card/card_status.h"
 #include "card/fault_injection.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace card {
@@ -27,12 +28,13 @@ bool FileImage::InitForWrite(const QString& path)
     path_ = path;
     forWrite_ = true;
     const QFileInfo info(path);
-    if (!info.exists()) {
-        lastError_ = saveCardImageFile(path, oneBlankInitialisedImage());
-        return lastError_.isEmpty();
-    }
-    if (!info.isFile() || !info.isWritable()) {
+    if (info.exists() && (!info.isFile() || !info.isWritable())) {
         lastError_ = QStringLiteral("card image file %1 is not a writable file").arg(path);
+        return false;
+    }
+    if (!info.exists() && !info.absoluteDir().exists()) {
+        lastError_ = QStringLiteral("cannot write card image file %1: the folder %2 does not exist")
+                         .arg(path, info.absolutePath());
         return false;
     }
     lastError_.clear();
@@ -80,16 +82,23 @@ bool FileImage::Init()
     return true;
 }
 
+uint8_t FileImage::Commit()
+{
+    if (!open_)
+        return kStatusNotOpen;
+    if (!dirty_)
+        return kStatusOk;
+    lastError_ = saveCardImageFile(path_, images_);
+    if (!lastError_.isEmpty())
+        return kStatusSaveFailed;
+    dirty_ = false;
+    return kStatusOk;
+}
+
 void FileImage::Close()
 {
     closeLayoutTarget(*this);
-    if (faults::onCall(FaultKind::Close)) {
-        lastError_ = QStringLiteral("injected fault: changes not saved");
-        open_ = false;
-        return;
-    }
-    if (open_ && dirty_)
-        lastError_ = saveCardImageFile(path_, images_);
+    faults::onCall(FaultKind::Close);
     open_ = false;
     dirty_ = false;
     images_.clear();

@@ -19,15 +19,12 @@ bool CardImage::Init()
         lastError_ = QStringLiteral("no card in the reader");
         return false;
     }
+    slot.beginSession();
     if (!slot.card()->initialised) {
-        const uint8_t status = slot.change([](CardState& c) {
+        slot.change([](CardState& c) {
             c.initialise();
             return kStatusOk;
         });
-        if (status != kStatusOk) {
-            lastError_ = status == kStatusSaveFailed ? slot.lastSaveError() : statusText(status);
-            return false;
-        }
         newCard_ = true;
     }
     lastError_.clear();
@@ -39,6 +36,14 @@ void CardImage::Close()
     if (faults::onCall(FaultKind::Close))
         return;
     ReaderSlot::instance().powerOff();
+}
+
+uint8_t CardImage::Commit()
+{
+    ReaderSlot& slot = ReaderSlot::instance();
+    const uint8_t status = slot.commitSession();
+    lastError_ = status == kStatusSaveFailed ? slot.lastSaveError() : QString();
+    return status;
 }
 
 bool CardImage::GetNextCardImage()

@@ -41,6 +41,8 @@ QString ReaderSlot::insert(const QString& path, int imageIndex)
 
 void ReaderSlot::eject()
 {
+    inSession_ = false;
+    saved_.clear();
     images_.clear();
     index_ = 0;
     path_.clear();
@@ -51,6 +53,40 @@ bool ReaderSlot::powerOn()
 {
     powered_ = hasCard();
     return powered_;
+}
+
+void ReaderSlot::powerOff()
+{
+    endSession();
+    powered_ = false;
+}
+
+void ReaderSlot::beginSession()
+{
+    endSession();
+    saved_ = images_;
+    inSession_ = true;
+}
+
+uint8_t ReaderSlot::commitSession()
+{
+    if (!inSession_ || images_ == saved_)
+        return kStatusOk;
+    if (QString error = saveCardImageFile(path_, images_); !error.isEmpty()) {
+        saveError_ = error;
+        images_ = saved_;
+        return kStatusSaveFailed;
+    }
+    saved_ = images_;
+    return kStatusOk;
+}
+
+void ReaderSlot::endSession()
+{
+    if (inSession_)
+        images_ = std::move(saved_);
+    saved_.clear();
+    inSession_ = false;
 }
 
 uint8_t ReaderSlot::poweredCard(const CardState** card) const
@@ -73,6 +109,10 @@ uint8_t ReaderSlot::change(const std::function<uint8_t(CardState&)>& change)
         return status;
     if (changed == images_)
         return kStatusOk;
+    if (inSession_) {
+        images_ = std::move(changed);
+        return kStatusOk;
+    }
     if (QString error = saveCardImageFile(path_, changed); !error.isEmpty()) {
         saveError_ = error;
         return kStatusSaveFailed;

@@ -22,7 +22,8 @@ public:
     int imageIndex() const { return index_; }
     bool powered() const { return powered_; }
     bool powerOn();
-    void powerOff() { powered_ = false; }
+    // Ends any session too, dropping its uncommitted changes.
+    void powerOff();
     const CardState* card() const { return hasCard() ? &images_[index_] : nullptr; }
     const QString& lastSaveError() const { return saveError_; }
 
@@ -30,8 +31,16 @@ public:
     // the slot and powered.
     uint8_t poweredCard(const CardState** card) const;
     // Runs change on a copy of the powered card and keeps the copy only when
-    // change returns kStatusOk and the file was saved.
+    // change returns kStatusOk and, outside a session, the file was saved.
     uint8_t change(const std::function<uint8_t(CardState&)>& change);
+
+    // A session (a CardImage from Init to Close) keeps its changes in memory
+    // until commitSession saves them in one atomic write of the card file;
+    // endSession drops what was not committed. Outside a session every
+    // change is saved at once, as a card keeps what a reader writes.
+    void beginSession();
+    uint8_t commitSession();
+    void endSession();
 
     uint8_t targetCard(const CardState** card) override { return poweredCard(card); }
     uint8_t changeTargetCard(const std::function<uint8_t(CardState&)>& fn) override
@@ -42,6 +51,8 @@ public:
 
 private:
     std::vector<CardState> images_; // every image of the file, for saving
+    std::vector<CardState> saved_;  // what the file holds, during a session
+    bool inSession_ = false;
     int index_ = 0;
     QString path_;
     bool powered_ = false;

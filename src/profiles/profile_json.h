@@ -55,6 +55,10 @@ struct ParsedProfile {
 };
 ParsedProfile profileFromJson(const QJsonValue& element, int position);
 
+// A profile takes a few KiB as JSON: a larger file is refused before it is
+// parsed.
+inline constexpr qint64 kProfileFileMaxBytes = 16 * 1024 * 1024;
+
 // The array of a profile file; nullopt with *error set when the text is not
 // a JSON array.
 std::optional<QJsonArray> parseProfileFile(const QByteArray& json, QString* error);

@@ -21,6 +21,12 @@ void showError(const QString& message)
     MessageBox(message, QString::fromLatin1(text::kCaptionError), MB_OK | MB_ICONERROR);
 }
 
+void showCardNotCreated()
+{
+    MessageBox(QString::fromLatin1(text::kCardNotCreated),
+               QString::fromLatin1(text::kCaptionWarning), MB_OK | MB_ICONWARNING);
+}
+
 // Steps 4-7: the card's type and owner. False when the write must not go on.
 bool mayOverwrite(BaseCardImage& image, uint16_t custId, const STRUCT_laundry_setup& record)
 {
@@ -30,8 +36,7 @@ bool mayOverwrite(BaseCardImage& image, uint16_t custId, const STRUCT_laundry_se
         return false;
     }
     if (type != 0xFF && type != 0 && uint16_t{type} != record.card_type_code) {
-        const QString question = QString::fromLatin1(text::kEraseQuestionHead) +
-                                 StrCardtype(type) +
+        const QString question = QString::fromLatin1(text::kEraseQuestionHead) + StrCardtype(type) +
                                  QString::fromLatin1(text::kEraseQuestionTail);
         if (MessageBox(question, QString::fromLatin1(text::kCaptionAreYouSure),
                        MB_YESNO | MB_ICONWARNING) == IDNO)
@@ -64,6 +69,19 @@ bool writeKeys(BaseCardImage& image)
     return true;
 }
 
+// Nothing written is lasting until the image commits it: a card file or
+// setup file that cannot be saved fails the whole write, as a failed
+// encoder does, and the card or file stays as it was.
+bool commitWrites(BaseCardImage& image)
+{
+    if (const uint8_t status = image.Commit(); status != 0) {
+        showError(text::withErrorNum(text::kErrorWritingData, status));
+        showCardNotCreated();
+        return false;
+    }
+    return true;
+}
+
 // Steps 1-9 inside the progress window; true when the card was written.
 // Leaving this function steps "Done" or "Cancelled", closes the image and
 // ends the progress window, in that order, on every path.
@@ -84,20 +102,24 @@ bool writeSetupCardSteps(BaseCardImage& image, uint16_t custId, const STRUCT_lau
 
     StepProgress(QString::fromLatin1(text::kStepWriting));
     if (!write_setup_layout(image, &record)) {
-        MessageBox(QString::fromLatin1(text::kCardNotCreated),
-                   QString::fromLatin1(text::kCaptionWarning), MB_OK | MB_ICONWARNING);
+        showCardNotCreated();
         return false;
     }
 
     StepProgress(QString::fromLatin1(text::kStepWriting));
-    if (!writeKeys(image))
+    if (!writeKeys(image)) {
+        // The setup data went on before the keys and stays on the card.
+        image.Commit();
+        return false;
+    }
+    if (!commitWrites(image))
         return false;
 
     session.markDone();
     return true;
 }
 
-}  // namespace
+} // namespace
 
 uint8_t createSetupCard(BaseCardImage& image, uint16_t custId, const STRUCT_laundry_setup& record)
 {
@@ -109,4 +131,4 @@ uint8_t createSetupCard(BaseCardImage& image, uint16_t custId, const STRUCT_laun
     return 1;
 }
 
-}  // namespace setup
+} // namespace setup

@@ -1,9 +1,11 @@
 #include "card_test_support.h"
+#include "support/failing_saves.h"
 
 #include "card/crc32.h"
 #include "card/fault_injection.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QtEndian>
 
 using card::CardState;
@@ -210,11 +212,25 @@ TEST_F(CardStackTest, AFailedSaveLeavesTheOldFileIntact)
     const QString file = writeImages("card.lcif", {sampleCard()});
     const QByteArray before = readFile(file);
 
-    card::faults::inject(card::FaultKind::CardFileSave, 1, 1);
-    const QString error = card::saveCardImageFile(file, {CardState::factoryFresh()});
-    EXPECT_EQ(error, "cannot write card image file " + file + ": injected fault");
-    EXPECT_EQ(readFile(file), before);
-    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"card.lcif"});
+    // A full disk at any write or at the commit: the old file stays, no
+    // temporary file is left, and the caller learns why.
+    for (const FailingSaves::At at : {FailingSaves::At::Write, FailingSaves::At::Commit}) {
+        FailingSaves full(at);
+        const QString error = card::saveCardImageFile(file, {CardState::factoryFresh()});
+        EXPECT_TRUE(full.fired());
+        EXPECT_EQ(error, "cannot write card image file " + file + ": No space left on device");
+        EXPECT_EQ(readFile(file), before);
+        EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"card.lcif"});
+    }
+    // A new file that cannot be written does not appear at all.
+    FailingSaves full(FailingSaves::At::Write);
+    EXPECT_FALSE(card::saveCardImageFile(path("new.lcif"), {sampleCard()}).isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(path("new.lcif")));
+}
+
+TEST_F(CardStackTest, SavingAfterAFailureWritesTheNewContent)
+{
+    const QString file = writeImages("card.lcif", {sampleCard()});
 
     EXPECT_EQ(card::saveCardImageFile(file, {CardState::factoryFresh()}), QString());
     EXPECT_EQ(cardOnDisk(file), CardState::factoryFresh());

@@ -1,4 +1,5 @@
 #include "card_test_support.h"
+#include "support/failing_saves.h"
 
 #include "card/card_images.h"
 #include "card/card_status.h"
@@ -30,6 +31,9 @@ TEST_F(CardImageTest, InitPowersOnAndInitialisesAFreshCardAsNew)
     EXPECT_EQ(image.GetNumCardImages(), 1u);
     CardState expected = CardState::factoryFresh();
     expected.initialise();
+    EXPECT_EQ(*card::insertedCard(), expected);
+    EXPECT_EQ(cardOnDisk(file), CardState::factoryFresh()); // not before Commit
+    ASSERT_EQ(image.Commit(), 0);
     EXPECT_EQ(cardOnDisk(file), expected);
 
     uint8_t type = 0xAA;
@@ -65,6 +69,7 @@ TEST_F(CardImageTest, WritesBeforeSelectFileReachTheHeader)
     EXPECT_EQ(image.WriteData(1, card::kCardFileMaxBytes, block), card::kStatusOutOfRange);
     EXPECT_EQ(image.WriteData(2, 0xFFFFFFFF, block), card::kStatusOutOfRange);
 
+    ASSERT_EQ(image.Commit(), 0);
     const CardState onDisk = cardOnDisk(file);
     const card::CardHeader expectedHeader = {0xB9, 0x12, 0x34, 0x01, 0, 0, 0, 0};
     EXPECT_EQ(onDisk.header, expectedHeader);
@@ -102,27 +107,26 @@ TEST_F(CardImageTest, OperationsNeedThePoweredCard)
     EXPECT_EQ(image.GetCardType(nullptr), card::kStatusBadArgument);
 }
 
-TEST_F(CardImageTest, AFailedSaveMakesTheWriteFail)
+TEST_F(CardImageTest, AFailedCommitOrNoCommitKeepsTheOldCard)
 {
-    const QString file = insertCard(true);
+    const QString file = insertCard(false);
+    const QByteArray before = readFile(file);
+    {
+        card::RexaCard image;
+        ASSERT_TRUE(image.Init());
+        ASSERT_EQ(image.SetCustId(0x1234), 0);
+        FailingSaves full(FailingSaves::At::Write);
+        EXPECT_EQ(image.Commit(), card::kStatusSaveFailed);
+        EXPECT_TRUE(image.lastError().endsWith("No space left on device"));
+        uint16_t custId = 0;
+        ASSERT_EQ(image.GetCustId(&custId), 0);
+        EXPECT_EQ(custId, 0xFFFF); // back to the card as its file holds it
+    }
     card::RexaCard image;
     ASSERT_TRUE(image.Init());
-    card::faults::inject(card::FaultKind::CardFileSave, 1, 1);
-    EXPECT_EQ(image.SetCustId(0x1234), card::kStatusSaveFailed);
-    uint16_t custId = 0xFFFF;
-    ASSERT_EQ(image.GetCustId(&custId), 0);
-    EXPECT_EQ(custId, 0);
-    EXPECT_EQ(cardOnDisk(file).custId(), 0);
-}
-
-TEST_F(CardImageTest, InitFailsWhenTheNewCardCannotBeSaved)
-{
-    insertCard(false);
-    card::faults::inject(card::FaultKind::CardFileSave, 1, 1);
-    card::RexaCard image;
-    EXPECT_FALSE(image.Init());
-    EXPECT_TRUE(image.lastError().contains("injected fault"));
-    EXPECT_FALSE(image.IsNewCard());
+    ASSERT_EQ(image.SetCustId(0x1234), 0);
+    image.Close();
+    EXPECT_EQ(readFile(file), before);
     EXPECT_FALSE(card::insertedCard()->initialised);
 }
 
@@ -152,13 +156,14 @@ TEST_F(CardImageTest, InsertingChoosesAnImageAndChecksCardSizes)
     card::RexaCard image;
     ASSERT_TRUE(image.Init());
     ASSERT_EQ(image.SetCardType(0xC0), 0);
+    ASSERT_EQ(image.Commit(), 0);
     std::vector<CardState> images;
     ASSERT_EQ(card::loadCardImageFile(file, &images), QString());
     second.setCardType(0xC0);
     EXPECT_EQ(images, (std::vector<CardState>{first, second, tooBig}));
 }
 
-TEST_F(CardImageTest, FileImageWalksItsImagesAndSavesOnClose)
+TEST_F(CardImageTest, FileImageWalksItsImagesAndSavesOnCommit)
 {
     CardState a = CardState::factoryFresh();
     a.initialise();
@@ -188,9 +193,9 @@ TEST_F(CardImageTest, FileImageWalksItsImagesAndSavesOnClose)
     EXPECT_EQ(image.WriteData(1, card::kImageFileMaxBytes, bytes), card::kStatusOutOfRange);
     EXPECT_FALSE(image.GetNextCardImage());
 
-    EXPECT_EQ(cardOnDisk(file, 1), b); // nothing saved before Close
+    EXPECT_EQ(cardOnDisk(file, 1), b); // nothing saved before Commit
+    ASSERT_EQ(image.Commit(), 0);
     image.Close();
-    EXPECT_EQ(image.lastError(), QString());
     EXPECT_EQ(cardOnDisk(file, 1).extent(0x0100), card::kImageFileMaxBytes);
     EXPECT_EQ(cardOnDisk(file, 0), a);
     EXPECT_EQ(image.GetCardType(&type), card::kStatusNotOpen);
@@ -199,14 +204,14 @@ TEST_F(CardImageTest, FileImageWalksItsImagesAndSavesOnClose)
 TEST_F(CardImageTest, FileImageWithoutChangesDoesNotRewriteTheFile)
 {
     const QString file = writeImages("ro.lcif", {CardState::factoryFresh()});
-    const int savesBefore = card::faults::callCount(card::FaultKind::CardFileSave);
+    const FailingSaves counted(FailingSaves::At::Nothing);
     card::NimboFile image(file);
     ASSERT_TRUE(image.Init());
     uint8_t byte = 0;
     EXPECT_EQ(image.WriteData(1, 0, &byte), card::kStatusNotInitialised);
+    EXPECT_EQ(image.Commit(), 0);
     image.Close();
-    EXPECT_EQ(image.lastError(), QString());
-    EXPECT_EQ(card::faults::callCount(card::FaultKind::CardFileSave), savesBefore);
+    EXPECT_EQ(counted.commits(), 0);
 }
 
 TEST_F(CardImageTest, FileImageRefusesDamagedOrMissingFiles)
@@ -224,16 +229,21 @@ TEST_F(CardImageTest, FileImageRefusesDamagedOrMissingFiles)
     EXPECT_FALSE(image.isOpen());
 }
 
-TEST_F(CardImageTest, InitForWriteCreatesAnInitialisedImage)
+TEST_F(CardImageTest, InitForWriteMakesTheFileOnlyAtCommit)
 {
     const QString file = path("setup.lcif");
     card::RexaFile image;
     ASSERT_TRUE(image.InitForWrite(file));
-    ASSERT_TRUE(QFileInfo::exists(file));
     ASSERT_TRUE(image.Init());
     EXPECT_FALSE(image.IsNewCard());
     const uint8_t header[3] = {0xBB, 0x00, 0x07};
     ASSERT_EQ(image.WriteData(3, 0, header), 0);
+    image.Close();
+    EXPECT_FALSE(QFileInfo::exists(file)); // dropped without Commit
+
+    ASSERT_TRUE(image.Init());
+    ASSERT_EQ(image.WriteData(3, 0, header), 0);
+    ASSERT_EQ(image.Commit(), 0);
     image.Close();
     EXPECT_EQ(cardOnDisk(file).custId(), 7);
     EXPECT_EQ(cardOnDisk(file).cardType(), 0xBB);
@@ -246,24 +256,26 @@ TEST_F(CardImageTest, InitForWriteOnAFreshImageInitialisesItAsNew)
     ASSERT_TRUE(image.InitForWrite(file));
     ASSERT_TRUE(image.Init());
     EXPECT_TRUE(image.IsNewCard());
-    image.Close();
+    ASSERT_EQ(image.Commit(), 0);
     EXPECT_TRUE(cardOnDisk(file).initialised);
 
     card::RexaFile nowhere;
     EXPECT_FALSE(nowhere.InitForWrite(path("no/such/folder/x.lcif")));
+    EXPECT_FALSE(nowhere.InitForWrite(dir_.path()));
     EXPECT_FALSE(nowhere.lastError().isEmpty());
 }
 
-TEST_F(CardImageTest, FileImageKeepsTheOldFileWhenCloseCannotSave)
+TEST_F(CardImageTest, FileImageKeepsTheOldFileWhenCommitCannotSave)
 {
-    const QString file = path("keep.lcif");
+    const QString file = writeImages("keep.lcif", {CardState::factoryFresh()});
+    const QByteArray before = readFile(file);
     card::RexaFile image;
     ASSERT_TRUE(image.InitForWrite(file));
-    const QByteArray before = readFile(file);
     ASSERT_TRUE(image.Init());
     ASSERT_EQ(image.SetCardType(0xC8), 0);
-    card::faults::inject(card::FaultKind::CardFileSave, 1, 1);
+    FailingSaves full(FailingSaves::At::Commit);
+    EXPECT_EQ(image.Commit(), card::kStatusSaveFailed);
+    EXPECT_TRUE(image.lastError().endsWith("No space left on device"));
     image.Close();
-    EXPECT_TRUE(image.lastError().contains("injected fault"));
     EXPECT_EQ(readFile(file), before);
 }

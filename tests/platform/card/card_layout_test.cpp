@@ -1,4 +1,5 @@
 #include "card_test_support.h"
+#include "support/failing_saves.h"
 
 #include "card/card_status.h"
 #include "card/fault_injection.h"
@@ -203,11 +204,13 @@ TEST_F(CardLayoutTest, AFailedWriteThroughLeavesCardAndFileUnchanged)
     const card::CardState before = *card::insertedCard();
     const QByteArray bytesBefore = readFile(file);
 
-    card::faults::inject(card::FaultKind::CardFileSave, 1, 1);
-    EXPECT_EQ(NIMBOSetCardType(0xB8), card::kStatusSaveFailed);
+    {
+        FailingSaves full(FailingSaves::At::Write);
+        EXPECT_EQ(NIMBOSetCardType(0xB8), card::kStatusSaveFailed);
+    }
     EXPECT_EQ(*card::insertedCard(), before);
     EXPECT_EQ(readFile(file), bytesBefore);
-    EXPECT_TRUE(card::lastSaveError().contains("injected fault"));
+    EXPECT_TRUE(card::lastSaveError().endsWith("No space left on device"));
 
     EXPECT_EQ(NIMBOSetCardType(0xB8), 0);
     EXPECT_EQ(cardOnDisk(file).cardType(), 0xB8);

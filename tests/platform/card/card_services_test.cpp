@@ -82,6 +82,7 @@ TEST_F(CardServicesTest, CardSetKeysWritesTheLoadedManagementKeys)
 
     ASSERT_TRUE(keyring::LoadKeys());
     ASSERT_EQ(cardcore::CardSetKeys(image), 0);
+    ASSERT_EQ(image.Commit(), 0);
     EXPECT_EQ(cardOnDisk(file).keys, card::kManagementKeySet);
 
     image.Close();
@@ -92,7 +93,7 @@ TEST_F(CardServicesTest, CardSetKeysWritesTheLoadedManagementKeys)
     ASSERT_TRUE(fileImage.InitForWrite(setup));
     ASSERT_TRUE(fileImage.Init());
     ASSERT_EQ(cardcore::CardSetKeys(fileImage), 0);
-    fileImage.Close();
+    ASSERT_EQ(fileImage.Commit(), 0);
     EXPECT_EQ(cardOnDisk(setup).keys, card::kManagementKeySet);
 }
 

@@ -1,6 +1,7 @@
 // The layout library and the cardfx globals follow the open file image, and
 // fall back to the card in the reader when none is open.
 #include "card_test_support.h"
+#include "support/failing_saves.h"
 
 #include "card/card_images.h"
 #include "card/card_status.h"
@@ -123,7 +124,8 @@ TEST_P(LayoutWriterTarget, AnOpenFileImageGetsWhatTheReaderWouldGet)
 
     ASSERT_EQ(GetParam().write(file, record), 0);
     expectReaderUntouched();
-    EXPECT_EQ(readFile(out), blank); // saved on Close, as the image's own writes
+    EXPECT_EQ(readFile(out), blank); // saved on Commit, as the image's own writes
+    ASSERT_EQ(file.Commit(), 0);
     file.Close();
     ASSERT_EQ(file.lastError(), QString());
 
@@ -150,6 +152,7 @@ TEST_P(LayoutWriterTarget, AFileImageNeedsNoCardInTheReader)
     ASSERT_TRUE(file.InitForWrite(out));
     ASSERT_TRUE(file.Init());
     ASSERT_EQ(GetParam().write(file, tovan2000Record(GetParam().code)), 0);
+    ASSERT_EQ(file.Commit(), 0);
     file.Close();
     EXPECT_EQ(typeOnDisk(out), GetParam().code);
     EXPECT_FALSE(card::hasCard());
@@ -178,6 +181,7 @@ TEST_F(LayoutTargetTest, ReadersReadTheOpenFileImage)
     TOVAN2000_SETUP_CARD read{};
     ASSERT_EQ(NIMBOReadTovan2000Setup(&read), 0); // before the file is saved
     EXPECT_EQ(std::memcmp(&read, &expected, sizeof read), 0);
+    ASSERT_EQ(file.Commit(), 0);
     file.Close();
 
     card::NimboFile reopened(out);
@@ -193,6 +197,7 @@ TEST_F(LayoutTargetTest, ReadersReadTheOpenFileImage)
     ASSERT_EQ(NIMBOReadGen2AdvSetup(&gen2Read), 0);
     EXPECT_EQ(gen2Read.vend_price, 0x0125);
     EXPECT_EQ(gen2Read.word_02, kCustomer);
+    ASSERT_EQ(reopened.Commit(), 0);
     reopened.Close();
 
     EXPECT_EQ(NIMBOReadTovan2000Setup(&read), card::kStatusNoCard);
@@ -213,8 +218,10 @@ TEST_F(LayoutTargetTest, LastOpenedFileImageWinsUntilItCloses)
     uint8_t type = 0;
     ASSERT_EQ(NIMBOGetCardType(&type), 0);
     EXPECT_EQ(type, 0xB1);
+    ASSERT_EQ(fileB.Commit(), 0);
     fileB.Close();
     ASSERT_EQ(NIMBOSetCardType(0xA2), 0);
+    ASSERT_EQ(fileA.Commit(), 0);
     fileA.Close();
     expectReaderUntouched();
     EXPECT_EQ(typeOnDisk(a), 0xA2);
@@ -234,11 +241,13 @@ TEST_F(LayoutTargetTest, ClosingAnOlderFileImageKeepsTheNewerOne)
     {
         card::RexaFile fileB(b);
         ASSERT_TRUE(fileB.Init());
+        ASSERT_EQ(fileA.Commit(), 0);
         fileA.Close();
         ASSERT_EQ(NIMBOSetCardType(0xB2), 0);
         // Opening A again puts it back on top.
         ASSERT_TRUE(fileA.Init());
         ASSERT_EQ(NIMBOSetCardType(0xA3), 0);
+        ASSERT_EQ(fileA.Commit(), 0);
         fileA.Close();
         ASSERT_EQ(NIMBOSetCardType(0xB3), 0);
     } // B is dropped without Close: its changes are lost and it is no target.
@@ -284,6 +293,7 @@ TEST_F(LayoutTargetTest, ValidateCardAndChipTablesUseTheOpenFileImage)
     uint16_t readId = 0;
     ASSERT_EQ(cardfx::GetCustId[2](&readId), 0);
     EXPECT_EQ(readId, 0x4321);
+    ASSERT_EQ(file.Commit(), 0);
     file.Close();
     EXPECT_EQ(cardOnDisk(out).custId(), 0x4321);
     EXPECT_EQ(cardOnDisk(out).version(), 7);
@@ -297,7 +307,7 @@ TEST_F(LayoutTargetTest, ValidateCardAndChipTablesUseTheOpenFileImage)
 TEST_F(LayoutTargetTest, AFreshFileImageFailsValidationAndRefusesWrites)
 {
     const QString out = writeImages("fresh.lcif", {CardState::factoryFresh()});
-    const int savesBefore = card::faults::callCount(card::FaultKind::CardFileSave);
+    const FailingSaves counted(FailingSaves::At::Nothing);
     card::RexaFile file(out);
     ASSERT_TRUE(file.Init()); // not InitForWrite: the image stays fresh
     EXPECT_EQ(cardfx::ValidateCard(), card::kStatusCardNotValid);
@@ -305,8 +315,9 @@ TEST_F(LayoutTargetTest, AFreshFileImageFailsValidationAndRefusesWrites)
     uint8_t type = 0;
     ASSERT_EQ(NIMBOGetCardType(&type), 0);
     EXPECT_EQ(type, 0xFF);
+    ASSERT_EQ(file.Commit(), 0);
     file.Close();
-    EXPECT_EQ(card::faults::callCount(card::FaultKind::CardFileSave), savesBefore);
+    EXPECT_EQ(counted.commits(), 0);
 }
 
 // The layout calls on a file image reach as far as the image's own writes.
@@ -325,6 +336,7 @@ TEST_F(LayoutTargetTest, DataAreaLimitIsTheTargets)
     ASSERT_EQ(NIMBOSetDataArea(&area), 0);
     area.offset = card::kImageFileMaxBytes - 2;
     EXPECT_EQ(NIMBOSetDataArea(&area), card::kStatusOutOfRange);
+    ASSERT_EQ(file.Commit(), 0);
     file.Close();
     EXPECT_EQ(cardOnDisk(out).extent(kSetupDataFileId), card::kCardFileMaxBytes + 4);
 }
