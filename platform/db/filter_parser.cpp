@@ -5,6 +5,8 @@
 namespace dao {
 namespace {
 
+constexpr int kQueryTooComplex = 3360;
+
 std::unique_ptr<Expr> combine(Expr::Kind kind, std::unique_ptr<Expr> left,
                               std::unique_ptr<Expr> right)
 {
@@ -40,6 +42,15 @@ const Token& FilterParser::peek(size_t ahead) const
     return tokens_[i];
 }
 
+// The parser, the binder, the SQL writer and the tree's destructor all
+// recurse once per level; a bounded tree keeps them within the stack however
+// long the text.
+void FilterParser::countPart()
+{
+    if (++parts_ > kMaxFilterParts)
+        throwDao(kQueryTooComplex, QStringLiteral("Query is too complex."));
+}
+
 std::unique_ptr<Expr> FilterParser::parseExpression()
 {
     return parseOr();
@@ -50,6 +61,7 @@ std::unique_ptr<Expr> FilterParser::parseOr()
     auto left = parseAnd();
     while (peek().isKeyword("OR")) {
         ++pos_;
+        countPart();
         left = combine(Expr::Kind::Or, std::move(left), parseAnd());
     }
     return left;
@@ -60,6 +72,7 @@ std::unique_ptr<Expr> FilterParser::parseAnd()
     auto left = parseNot();
     while (peek().isKeyword("AND")) {
         ++pos_;
+        countPart();
         left = combine(Expr::Kind::And, std::move(left), parseNot());
     }
     return left;
@@ -69,6 +82,7 @@ std::unique_ptr<Expr> FilterParser::parseNot()
 {
     if (peek().isKeyword("NOT")) {
         ++pos_;
+        countPart();
         return combine(Expr::Kind::Not, parseNot(), nullptr);
     }
     return parsePredicate();
@@ -86,6 +100,7 @@ std::unique_ptr<Expr> FilterParser::parsePredicate()
 {
     if (peek().isSymbol("(")) {
         ++pos_;
+        countPart();
         auto inner = parseOr();
         if (!peek().isSymbol(")"))
             throw SyntaxFailure{SyntaxProblem::MissingBracket};

@@ -1,5 +1,6 @@
 // Parses Jet filter expressions into a tree. Precedence from loose to tight:
-// OR, AND, NOT, then one comparison, LIKE or IS NULL.
+// OR, AND, NOT, then one comparison, LIKE or IS NULL. A filter of more than
+// kMaxFilterParts operators and parentheses is refused as too complex.
 #pragma once
 
 #include "filter_ast.h"
@@ -8,6 +9,8 @@
 #include <vector>
 
 namespace dao {
+
+inline constexpr int kMaxFilterParts = 1000;
 
 class FilterParser {
 public:
@@ -24,9 +27,12 @@ private:
     bool parseOperand(Operand& operand);
     const Token& peek(size_t ahead = 0) const;
     bool startsCondition() const;
+    // Counts one more operator or parenthesis; raises 3360 past the limit.
+    void countPart();
 
     const std::vector<Token>& tokens_;
     size_t& pos_;
+    int parts_ = 0;
 };
 
 // A whole filter text; raises CdbException 3075 naming the text on a syntax
