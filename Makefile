@@ -4,13 +4,17 @@
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
 
-.PHONY: all build run test test-asan bench format clean deps
+.PHONY: all build run test test-asan asan-build fuzz bench format clean deps deps-clang
 
 all: build
 
 deps:
 	@bash scripts/bootstrap
+
+deps-clang:
+	@bash scripts/bootstrap fuzz
 
 $(BUILD)/build.ninja: | deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -24,11 +28,20 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-# The same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
-test-asan: deps
-	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLAUNDRY_SANITIZE=ON
+# One clang build for the sanitizers and the fuzzers: the libraries and tests
+# under AddressSanitizer and UndefinedBehaviorSanitizer, plus the fuzz targets.
+asan-build: deps-clang
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+		-DCMAKE_CXX_COMPILER=$$(command -v clang++) -DLAUNDRY_FUZZ=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
+
+# The same tests under the sanitizers; each fuzz target runs its seeds once.
+test-asan: asan-build
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
+
+# Every fuzz target for FUZZ_SECONDS on a copy of its seeds (tests/fuzz/corpus).
+fuzz: asan-build
+	bash tests/fuzz/run_fuzzers.sh $(ASAN_BUILD) $(FUZZ_SECONDS)
 
 bench: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLAUNDRY_BUILD_BENCH=ON
