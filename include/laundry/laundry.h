@@ -50,13 +50,15 @@ LAUNDRY_EXPORT void set_laundry_database_path(const char* path);
 // profile and `record` was filled from it, 0 otherwise. `profile_name` (31
 // bytes: at most 30 Latin-1 characters and a NUL) receives the profile last
 // loaded into the editor, "" when none was; it is left alone when the
-// database could not be opened.
+// database could not be opened. A stored name that Latin-1 cannot carry
+// (only another program could have stored it) is refused with a message,
+// never handed back changed: the result is then 0 and the buffer "".
 LAUNDRY_EXPORT uint8_t SelectLaundrySetupProfile(char* profile_name, STRUCT_laundry_setup* record);
 
 // Opens the profile editor as the profile manager.
 LAUNDRY_EXPORT void ShowAndLoadLaundrySetupProfile();
 
-// Without a dialog: finds the profile `name` (Latin-1, letter case ignored),
+// Without a dialog: finds the profile `name` (UTF-8, letter case ignored),
 // checks it as the editor's Select does and fills `record`. 1 on success;
 // every refusal is shown.
 LAUNDRY_EXPORT uint8_t load_laundry_setup_profile(const char* name, STRUCT_laundry_setup* record);

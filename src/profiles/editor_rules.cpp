@@ -3,6 +3,8 @@
 #include "profiles/profile_columns.h"
 #include "setup/profile_types.h"
 
+#include <algorithm>
+
 namespace profiles {
 namespace {
 
@@ -13,6 +15,11 @@ constexpr qint64 kMaxCardDollars = 655;
 constexpr qint64 kDefaultMaxCardDollars = 100;
 constexpr qint64 kNickelUnits = 500;
 constexpr qint64 kMaxNickelPriceUnits = 99500;
+
+bool representable(QChar c)
+{
+    return (c >= u' ' && c <= u'~') || (c >= QChar(0xA0) && c <= QChar(0xFF));
+}
 
 Refusal nameRefusal(const QString& message)
 {
@@ -46,10 +53,26 @@ Check checkProfileName(const QString& name, const QString& previousName,
     for (const QChar c : name)
         if (c == u'\'' || c == u'"' || c == u'|')
             return nameRefusal(QStringLiteral("Profile name can't contain a %1 character.").arg(c));
+    for (const QChar c : name)
+        if (!representable(c))
+            return nameRefusal(
+                QStringLiteral("Profile name can't contain the character U+%1; a name holds "
+                               "printable Latin-1 characters only.")
+                    .arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0')));
     if (name.compare(previousName, Qt::CaseInsensitive) != 0 &&
         listedNames.contains(name, Qt::CaseInsensitive))
-        return nameRefusal(QStringLiteral(" Duplicate Profile Name\n Must be unique"));
+        return duplicateNameRefusal();
     return std::nullopt;
+}
+
+bool nameRepresentable(const QString& name)
+{
+    return std::all_of(name.begin(), name.end(), representable);
+}
+
+Refusal duplicateNameRefusal()
+{
+    return nameRefusal(QStringLiteral(" Duplicate Profile Name\n Must be unique"));
 }
 
 MaxCardValueCheck checkMaxCardValue(Currency value)
@@ -81,8 +104,8 @@ Check checkNickelPrice(Currency value, int control, const char* column)
     Refusal refusal;
     refusal.column = QLatin1String(column);
     refusal.control = control;
-    refusal.message = QStringLiteral(
-        "Please  enter a currency multiple of Nickels.The range is $0.05 to $9.95");
+    refusal.message =
+        QStringLiteral("Please  enter a currency multiple of Nickels.The range is $0.05 to $9.95");
     refusal.caption = QLatin1String(kNickelCaption);
     return refusal;
 }

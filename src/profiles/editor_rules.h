@@ -45,6 +45,15 @@ enum EditorControl : int {
 Check checkProfileName(const QString& name, const QString& previousName,
                        const QStringList& listedNames);
 
+// Whether the name can travel to the host unchanged: the host's buffer holds
+// Latin-1, so names are printable Latin-1 (no control characters, nothing
+// beyond U+00FF such as a byte-order mark or a lone surrogate).
+bool nameRepresentable(const QString& name);
+
+// The refusal a stored duplicate raises when the database itself refuses a
+// second name (another program added it meanwhile).
+Refusal duplicateNameRefusal();
+
 // The Max Card Value check on leaving its edit: the messages shown, in order,
 // and the value the edit shows afterwards.
 struct MaxCardValueCheck {
@@ -61,12 +70,12 @@ Check checkNickelPrice(Currency value, int control, const char* column);
 // What edit mode enables for a type (the page's own controls aside).
 struct EditControls {
     bool maxCardValue = false;
-    bool enableTokens = false;           // otherwise disabled and cleared
-    bool commonChecks = false;           // Clear Counters, Check Location, User Transaction
-    bool userTransaction = false;        // cleared and disabled for code 2
-    bool pricesEditable = false;         // the two price edits (read-only for code 3)
-    bool pricesVisible = false;          // with their labels: codes 0-4
-    bool locationClustering = false;     // the Check Location rule
+    bool enableTokens = false;       // otherwise disabled and cleared
+    bool commonChecks = false;       // Clear Counters, Check Location, User Transaction
+    bool userTransaction = false;    // cleared and disabled for code 2
+    bool pricesEditable = false;     // the two price edits (read-only for code 3)
+    bool pricesVisible = false;      // with their labels: codes 0-4
+    bool locationClustering = false; // the Check Location rule
 };
 EditControls editControlsFor(int code, bool checkLocation);
 

@@ -287,7 +287,13 @@ void ProfileEditorDialog::save()
 {
     const PageRules* rules = pages_->rules(values_.typeCode);
     const ColumnValues columns = rules ? rules->columns() : ColumnValues{};
-    if (!store_.save(values_, columns, adding_ ? SaveMode::Add : SaveMode::Edit))
+    const ProfileStore::Saved saved =
+        store_.save(values_, columns, adding_ ? SaveMode::Add : SaveMode::Edit);
+    if (saved == ProfileStore::Saved::DuplicateName) {
+        ui_->profileName->setFocus();
+        ui_->profileName->selectAll();
+    }
+    if (saved != ProfileStore::Saved::Yes)
         return;
     adding_ = false;
     editing_ = false;

@@ -1,5 +1,6 @@
 // The import of a profile file: every profile is checked by the editor's own
-// rules first, and only a file without a single refusal is stored.
+// rules first, and a file without a single refusal is stored in one
+// transaction, all of it or nothing.
 #include "profiles/all_profiles_query.h"
 #include "profiles/editor_rules.h"
 #include "profiles/page_catalogue.h"
@@ -92,30 +93,30 @@ CheckedProfile checkProfile(const ProfileValues& values, const QStringList& take
     return {common, page->columns()};
 }
 
-struct AddedRow {
-    CdbBookmark bookmark;
-    QString name;
-};
-
-// Removes the rows this import added before a database error stopped it.
-// The database layer has no transactions to roll back, so the import undoes
-// its own adds; a row that cannot be removed is named to the operator.
-void removeAdded(ProfileStore& store, const std::vector<AddedRow>& added, QStringList left)
+void showImportError(const CdbException& error)
 {
-    for (const AddedRow& row : added) {
-        try {
-            store.recordset().SetBookmark(row.bookmark);
-            store.recordset().Delete();
-        } catch (const CdbException&) {
-            left << row.name;
-        }
+    promptui::MessageBox(QStringLiteral("Error adding new profile to database.\n") +
+                             daoErrorText(error),
+                         QStringLiteral("ERROR: Reader Manager"),
+                         promptui::MB_OK | promptui::MB_ICONERROR);
+}
+
+// Checks every profile of the file against the names `taken` (those of the
+// table and those earlier in the file) and collects the refusals.
+std::vector<CheckedProfile> checkAll(const QJsonArray& profiles, QStringList taken,
+                                     QList<ImportRefusal>& refusals)
+{
+    std::vector<CheckedProfile> checked;
+    for (int i = 0; i < profiles.size(); ++i) {
+        ParsedProfile parsed = profileFromJson(profiles.at(i), i);
+        refusals.append(parsed.refusals);
+        if (!parsed.values)
+            continue;
+        ProfileChecker checker(parsed.label, refusals);
+        checked.push_back(checkProfile(*parsed.values, taken, checker));
+        taken << parsed.values->common.name;
     }
-    if (!left.isEmpty())
-        promptui::MessageBox(
-            QStringLiteral("The import stopped and these profiles it had added could not be "
-                           "removed again:\n%1")
-                .arg(left.join(QLatin1Char('\n'))),
-            QStringLiteral("ERROR: Reader Manager"), promptui::MB_OK | promptui::MB_ICONERROR);
+    return checked;
 }
 
 } // namespace
@@ -135,45 +136,47 @@ ImportOutcome importProfiles(const QJsonArray& profiles, CdbDatabase& database)
         &recordset, [](CdbRecordset* r) { r->Close(); });
     ProfileStore store(recordset);
 
-    // Every name in the table, type 3 included: an import never adds a second
-    // row under a name a profile already has.
-    std::optional<QStringList> listed = store.names();
-    if (!listed) {
+    // One transaction: it holds the write lock from the start, so the names
+    // read below stay the table's names until the commit (no other program
+    // can add one meanwhile), and a failure anywhere stores nothing.
+    std::optional<CdbTransaction> transaction;
+    try {
+        transaction.emplace(database);
+        recordset.Requery();
+    } catch (const CdbException& error) {
+        showImportError(error);
         outcome.databaseFailed = true;
         return outcome;
     }
-    QStringList takenNames = *listed;
-
-    std::vector<CheckedProfile> checked;
-    for (int i = 0; i < profiles.size(); ++i) {
-        ParsedProfile parsed = profileFromJson(profiles.at(i), i);
-        outcome.refusals.append(parsed.refusals);
-        if (!parsed.values)
-            continue;
-        ProfileChecker checker(parsed.label, outcome.refusals);
-        checked.push_back(checkProfile(*parsed.values, takenNames, checker));
-        takenNames << parsed.values->common.name;
+    // Every name in the table, type 3 included: an import never adds a second
+    // row under a name a profile already has.
+    const std::optional<QStringList> stored = store.names();
+    if (!stored) {
+        outcome.databaseFailed = true;
+        return outcome;
     }
+    const std::vector<CheckedProfile> checked = checkAll(profiles, *stored, outcome.refusals);
     if (!outcome.refusals.isEmpty())
         return outcome;
 
-    std::vector<AddedRow> added;
     for (const CheckedProfile& profile : checked) {
-        QStringList unfound;
-        bool saved = store.save(profile.common, profile.columns, SaveMode::Add);
-        if (saved) {
-            try {
-                added.push_back({store.recordset().GetLastModified(), profile.common.name});
-            } catch (const CdbException&) {
-                unfound << profile.common.name; // stored, but cannot be found to undo it
-                saved = false;
-            }
+        const ProfileStore::Saved saved = store.save(profile.common, profile.columns, SaveMode::Add);
+        if (saved == ProfileStore::Saved::DuplicateName) {
+            outcome.refusals.append({profile.common.name, QString::fromLatin1(kColProfileName),
+                                     duplicateNameRefusal().message});
+            return outcome;
         }
-        if (!saved) {
-            removeAdded(store, added, unfound);
+        if (saved != ProfileStore::Saved::Yes) {
             outcome.databaseFailed = true;
             return outcome;
         }
+    }
+    try {
+        transaction->Commit();
+    } catch (const CdbException& error) {
+        showImportError(error);
+        outcome.databaseFailed = true;
+        return outcome;
     }
     outcome.stored = int(checked.size());
     return outcome;

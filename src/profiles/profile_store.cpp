@@ -1,5 +1,6 @@
 #include "profiles/profile_store.h"
 
+#include "profiles/editor_rules.h"
 #include "services/prompt.h"
 
 namespace profiles {
@@ -123,7 +124,8 @@ bool ProfileStore::writeValues(const CommonValues& common, const ColumnValues& c
     }
 }
 
-bool ProfileStore::save(const CommonValues& common, const ColumnValues& columns, SaveMode mode)
+ProfileStore::Saved ProfileStore::save(const CommonValues& common, const ColumnValues& columns,
+                                       SaveMode mode)
 {
     const bool adding = mode == SaveMode::Add;
     try {
@@ -139,21 +141,25 @@ bool ProfileStore::save(const CommonValues& common, const ColumnValues& columns,
                                  : QStringLiteral("Error editing Reader profile in database.\n"),
                           error);
         cancelPendingUpdate(recordset_);
-        return false;
+        return Saved::No;
     }
     if (!writeValues(common, columns)) {
         cancelPendingUpdate(recordset_);
-        return false;
+        return Saved::No;
     }
     try {
         recordset_.Update();
-        return true;
+        return Saved::Yes;
     } catch (const CdbException& error) {
+        cancelPendingUpdate(recordset_);
+        if (error.errorNumber() == kDaoDuplicateKey) {
+            showRefusal(duplicateNameRefusal());
+            return Saved::DuplicateName;
+        }
         showDatabaseError(adding ? QStringLiteral("Error adding new profile to database.\n")
                                  : QStringLiteral("Error editing Reader profile in database.\n"),
                           error);
-        cancelPendingUpdate(recordset_);
-        return false;
+        return Saved::No;
     }
 }
 

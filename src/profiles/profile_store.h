@@ -40,8 +40,11 @@ public:
 
     // Save steps 1-4: AddNew, or Edit and the reset of the shared columns;
     // the common columns and the type's `columns`; Update. Each failure shows
-    // its message, cancels the half-done add or edit and gives false.
-    bool save(const CommonValues& common, const ColumnValues& columns, SaveMode mode);
+    // its message and cancels the half-done add or edit. A name the database
+    // refuses as taken (another program stored it meanwhile, in any letter
+    // case) shows the editor's duplicate-name message.
+    enum class Saved { Yes, No, DuplicateName };
+    Saved save(const CommonValues& common, const ColumnValues& columns, SaveMode mode);
 
     // Deletes the current row; "Cannot delete current record." on failure.
     bool deleteCurrent();

@@ -28,7 +28,8 @@ protected:
         CommonValues common = newProfileValues(code);
         common.name = name;
         common.enableTokens = true;
-        ASSERT_TRUE(openTable().save(common, columns, SaveMode::Add));
+        ASSERT_EQ(openTable().save(common, columns, SaveMode::Add),
+                  profiles::ProfileStore::Saved::Yes);
     }
 
     STRUCT_laundry_setup record_;
@@ -73,8 +74,8 @@ TEST_F(ConvertByName, RefusalsAreShownAndNothingIsConverted)
     EXPECT_TRUE(texts[0].contains(QStringLiteral("IDD_MAYTAG_DEFUALT"))) << texts[0].toStdString();
     EXPECT_EQ(texts[1], QStringLiteral("The Idle message entered has an illegal character (%). "
                                        "Please change message."));
-    EXPECT_EQ(texts[2],
-              QStringLiteral("The reader setup profile \"Missing\" was not found in the database."));
+    EXPECT_EQ(texts[2], QStringLiteral(
+                            "The reader setup profile \"Missing\" was not found in the database."));
     EXPECT_EQ(record_.card_type_code, 0xB8); // the refused Retrofit wrote its head only
 }
 

@@ -40,7 +40,8 @@ protected:
         profiles::CommonValues common = profiles::newProfileValues(code);
         common.name = name;
         profiles::ProfileStore store = openTable();
-        ASSERT_TRUE(store.save(common, columns, profiles::SaveMode::Add));
+        ASSERT_EQ(store.save(common, columns, profiles::SaveMode::Add),
+                  profiles::ProfileStore::Saved::Yes);
     }
 
     uitest::CheckedScriptedUi ui_;

@@ -60,7 +60,7 @@ TEST_F(ProfileDbTest, SavedProfileLoadsBackWithItsTypeColumnsOnly)
                             {"SCROLL SPEED", 40},
                             {"DEDUCTION", 2}};
     ProfileStore store = openList();
-    ASSERT_TRUE(store.save(common, columns, SaveMode::Add));
+    ASSERT_EQ(store.save(common, columns, SaveMode::Add), profiles::ProfileStore::Saved::Yes);
 
     ProfileStore reopened = openList();
     ASSERT_TRUE(reopened.positionOn(QStringLiteral("FRONT WASHERS")));
@@ -104,7 +104,8 @@ TEST_F(ProfileDbTest, EditingResetsTheSharedColumnsOfTheOldType)
     ASSERT_TRUE(store.positionOn(QStringLiteral("Laundromat 1")));
     CommonValues common = newProfileValues(setup::kMaytagGen2);
     common.name = QStringLiteral("Laundromat 1");
-    ASSERT_TRUE(store.save(common, {{"DRYER", 1}, {"DRY", 45}}, SaveMode::Edit));
+    ASSERT_EQ(store.save(common, {{"DRYER", 1}, {"DRY", 45}}, SaveMode::Edit),
+              profiles::ProfileStore::Saved::Yes);
 
     CdbRecordset raw = database().OpenRecordset(QStringLiteral("LAUNDRY SETUP"));
     raw.MoveFirst();
@@ -127,7 +128,8 @@ TEST_F(ProfileDbTest, KeptColumnsOfUnbuiltPagesSurviveAnEdit)
     ProfileValues loaded;
     ASSERT_TRUE(store.loadCurrent(loaded));
     loaded.common.maxCardValue = Currency::fromDollars(50);
-    ASSERT_TRUE(store.save(loaded.common, loaded.columns, SaveMode::Edit));
+    ASSERT_EQ(store.save(loaded.common, loaded.columns, SaveMode::Edit),
+              profiles::ProfileStore::Saved::Yes);
 
     ProfileValues again;
     ProfileStore reread = openList();
@@ -183,7 +185,7 @@ TEST_F(ProfileDbTest, ReadOnlyDatabaseRefusesTheAddAndKeepsWhatIsStored)
     ProfileStore store(readOnly.OpenRecordset(profileListQuery()));
     CommonValues common = newProfileValues(0);
     common.name = QStringLiteral("new one");
-    EXPECT_FALSE(store.save(common, {}, SaveMode::Add));
+    EXPECT_EQ(store.save(common, {}, SaveMode::Add), profiles::ProfileStore::Saved::No);
     ASSERT_EQ(ui_->messages().size(), 1u);
     EXPECT_TRUE(ui_->messages()[0].text.startsWith(
         QStringLiteral("Error adding new profile to database.\nError 3027 : ")))

@@ -9,7 +9,11 @@ int daoNumberForSqlite(int extendedCode)
     switch (extendedCode) {
     case SQLITE_CONSTRAINT_NOTNULL:
         return kDaoNullNotAllowed;
+    // Only a unique index or key makes a duplicate; a trigger or a check
+    // that refuses a row breaks a rule of the table.
     case SQLITE_CONSTRAINT_CHECK:
+    case SQLITE_CONSTRAINT_TRIGGER:
+    case SQLITE_CONSTRAINT_FOREIGNKEY:
         return kDaoValidationRule;
     case SQLITE_IOERR_NOMEM:
         return kDaoOutOfMemory;

@@ -11,7 +11,14 @@ namespace {
 
 Check checkMessage(const QString& text, const char* name, int control, const char* column)
 {
-    const std::optional<QString> error = fields::messageTextError(text, QString::fromLatin1(name));
+    std::optional<QString> error = fields::messageTextError(text, QString::fromLatin1(name));
+    // The editor's field stops at the display's width; a stored or imported
+    // text that is longer is refused, never cut.
+    if (!error && text.size() > DisplayMessagePageRules::kMessageMaxLength)
+        error = QStringLiteral("The %1 message holds %2 characters; the display shows at most %3.")
+                    .arg(QString::fromLatin1(name))
+                    .arg(text.size())
+                    .arg(DisplayMessagePageRules::kMessageMaxLength);
     if (!error)
         return std::nullopt;
     Refusal refusal;
