@@ -4,56 +4,36 @@
 
 #include "card/card_state.h"
 #include "card/layout_target.h"
-#include "services/card_image.h"
+#include "card/target_card_image.h"
 
 #include <QString>
 #include <vector>
 
 namespace card {
 
-// The images of this stack whose key area CardSetKeys can write.
-class KeyAreaTarget {
-public:
-    virtual uint8_t writeKeyArea(const KeyArea& keys) = 0;
-
-protected:
-    ~KeyAreaTarget() = default;
-};
-
 // The card in the reader slot. Every operation needs the card powered; Init
 // powers it on and Close powers it off. What is written between them reaches
 // the card file at Commit, in one atomic save; Close drops the rest.
-class CardImage : public BaseCardImage, public KeyAreaTarget {
+class CardImage : public TargetCardImage {
 public:
     // Powers the card on; initialises a card that is not initialised and then
     // reports IsNewCard. False when the slot is empty.
     bool Init() override;
     void Close() override;
     bool GetNextCardImage() override;
-    uint8_t SelectFile(uint16_t fileId) override;
-    uint8_t GetCardType(uint8_t* type) override;
-    uint8_t GetCustId(uint16_t* custId) override;
-    uint8_t GetCardVersion(uint8_t* version) override;
-    uint8_t ReadData(uint32_t length, uint32_t offset, uint8_t* buffer) override;
-    uint8_t SetCardType(uint8_t type) override;
-    uint8_t SetCustId(uint16_t custId) override;
-    uint8_t SetCardVersion(uint8_t version) override;
-    uint8_t WriteData(uint32_t length, uint32_t offset, const uint8_t* buffer) override;
     uint32_t GetMaxDataSize() override { return kCardFileMaxBytes; }
     bool CheckPrevState() override { return true; }
     bool IsCreatingSetupFile() override { return false; }
     uint8_t Commit() override;
 
-    uint8_t writeKeyArea(const KeyArea& keys) override;
     // Why the last Init or Commit failed.
     QString lastError() const { return lastError_; }
-    FileSelection selectedFile() const { return selected_; }
 
 protected:
     CardImage() = default;
+    LayoutTarget& target() override;
 
 private:
-    FileSelection selected_;
     QString lastError_;
 };
 
@@ -69,7 +49,7 @@ class NimboCard : public CardImage {};
 // layout target: the cardlayout calls and the cardfx globals and tables act
 // on its current image, not on the card in the reader, and their changes are
 // saved with the file's other changes on Close.
-class FileImage : public BaseCardImage, public KeyAreaTarget, public LayoutTarget {
+class FileImage : public TargetCardImage, public LayoutTarget {
 public:
     // An image dropped without Close stops being the layout target; its
     // unsaved changes are lost.
@@ -80,15 +60,6 @@ public:
     bool Init() override;
     void Close() override;
     bool GetNextCardImage() override;
-    uint8_t SelectFile(uint16_t fileId) override;
-    uint8_t GetCardType(uint8_t* type) override;
-    uint8_t GetCustId(uint16_t* custId) override;
-    uint8_t GetCardVersion(uint8_t* version) override;
-    uint8_t ReadData(uint32_t length, uint32_t offset, uint8_t* buffer) override;
-    uint8_t SetCardType(uint8_t type) override;
-    uint8_t SetCustId(uint16_t custId) override;
-    uint8_t SetCardVersion(uint8_t version) override;
-    uint8_t WriteData(uint32_t length, uint32_t offset, const uint8_t* buffer) override;
     uint32_t GetMaxDataSize() override { return 0xFFFFFFFF; }
     bool CheckPrevState() override { return false; }
     bool IsCreatingSetupFile() override { return true; }
@@ -100,21 +71,17 @@ public:
     // written: a folder, a file that is not writable, a missing folder.
     bool InitForWrite(const QString& path);
 
-    uint8_t writeKeyArea(const KeyArea& keys) override;
     const QString& path() const { return path_; }
     // Why the last Init, InitForWrite or Commit failed.
     QString lastError() const { return lastError_; }
     bool isOpen() const { return open_; }
-    std::size_t currentImageIndex() const { return current_; }
 
 protected:
     FileImage() = default;
     explicit FileImage(const QString& path) : path_(path) {}
+    LayoutTarget& target() override { return *this; }
 
 private:
-    uint8_t currentImage(CardState** image);
-    uint8_t markChanged(uint8_t status);
-
     uint8_t targetCard(const CardState** card) override;
     uint8_t changeTargetCard(const std::function<uint8_t(CardState&)>& change) override;
     uint32_t targetFileMaxBytes() const override;
@@ -123,7 +90,6 @@ private:
     QString lastError_;
     std::vector<CardState> images_;
     std::size_t current_ = 0;
-    FileSelection selected_;
     bool open_ = false;
     bool dirty_ = false;
     bool forWrite_ = false;

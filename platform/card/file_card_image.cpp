@@ -53,7 +53,7 @@ bool FileImage::Init()
     dirty_ = false;
     images_.clear();
     current_ = 0;
-    selected_.reset();
+    selectHeader();
     newCard_ = false;
     if (faults::onCall(FaultKind::Init)) {
         lastError_ = QStringLiteral("injected fault");
@@ -111,44 +111,27 @@ bool FileImage::GetNextCardImage()
     if (!open_ || current_ + 1 >= images_.size())
         return false;
     ++current_;
-    selected_.reset();
+    selectHeader();
     return true;
-}
-
-uint8_t FileImage::currentImage(CardState** image)
-{
-    if (!open_)
-        return kStatusNotOpen;
-    *image = &images_[current_];
-    return kStatusOk;
-}
-
-uint8_t FileImage::markChanged(uint8_t status)
-{
-    if (status == kStatusOk)
-        dirty_ = true;
-    return status;
 }
 
 uint8_t FileImage::targetCard(const CardState** card)
 {
-    CardState* image = nullptr;
-    if (const uint8_t status = currentImage(&image); status)
-        return status;
-    *card = image;
+    if (!open_)
+        return kStatusNotOpen;
+    *card = &images_[current_];
     return kStatusOk;
 }
 
 uint8_t FileImage::changeTargetCard(const std::function<uint8_t(CardState&)>& change)
 {
-    CardState* image = nullptr;
-    if (const uint8_t status = currentImage(&image); status)
-        return status;
-    CardState changed = *image;
+    if (!open_)
+        return kStatusNotOpen;
+    CardState changed = images_[current_];
     if (const uint8_t status = change(changed); status)
         return status;
-    if (changed != *image) {
-        *image = std::move(changed);
+    if (changed != images_[current_]) {
+        images_[current_] = std::move(changed);
         dirty_ = true;
     }
     return kStatusOk;
@@ -157,113 +140,6 @@ uint8_t FileImage::changeTargetCard(const std::function<uint8_t(CardState&)>& ch
 uint32_t FileImage::targetFileMaxBytes() const
 {
     return kImageFileMaxBytes;
-}
-
-uint8_t FileImage::SelectFile(uint16_t fileId)
-{
-    if (const auto fault = faults::onCall(FaultKind::SelectFile))
-        return *fault;
-    if (!open_)
-        return kStatusNotOpen;
-    selected_ = fileId;
-    return kStatusOk;
-}
-
-uint8_t FileImage::GetCardType(uint8_t* type)
-{
-    if (const auto fault = faults::onCall(FaultKind::GetCardType))
-        return *fault;
-    CardState* image = nullptr;
-    if (const uint8_t status = currentImage(&image); status)
-        return status;
-    if (type == nullptr)
-        return kStatusBadArgument;
-    *type = image->cardType();
-    return kStatusOk;
-}
-
-uint8_t FileImage::GetCustId(uint16_t* custId)
-{
-    if (const auto fault = faults::onCall(FaultKind::GetCustId))
-        return *fault;
-    CardState* image = nullptr;
-    if (const uint8_t status = currentImage(&image); status)
-        return status;
-    if (custId == nullptr)
-        return kStatusBadArgument;
-    *custId = image->custId();
-    return kStatusOk;
-}
-
-uint8_t FileImage::GetCardVersion(uint8_t* version)
-{
-    if (const auto fault = faults::onCall(FaultKind::GetCardVersion))
-        return *fault;
-    CardState* image = nullptr;
-    if (const uint8_t status = currentImage(&image); status)
-        return status;
-    if (version == nullptr)
-        return kStatusBadArgument;
-    *version = image->version();
-    return kStatusOk;
-}
-
-uint8_t FileImage::ReadData(uint32_t length, uint32_t offset, uint8_t* buffer)
-{
-    if (const auto fault = faults::onCall(FaultKind::ReadData))
-        return *fault;
-    CardState* image = nullptr;
-    if (const uint8_t status = currentImage(&image); status)
-        return status;
-    return image->read(selected_, offset, length, buffer, kImageFileMaxBytes);
-}
-
-uint8_t FileImage::SetCardType(uint8_t type)
-{
-    if (const auto fault = faults::onCall(FaultKind::SetCardType))
-        return *fault;
-    CardState* image = nullptr;
-    if (const uint8_t status = currentImage(&image); status)
-        return status;
-    return markChanged(image->setCardType(type));
-}
-
-uint8_t FileImage::SetCustId(uint16_t custId)
-{
-    if (const auto fault = faults::onCall(FaultKind::SetCustId))
-        return *fault;
-    CardState* image = nullptr;
-    if (const uint8_t status = currentImage(&image); status)
-        return status;
-    return markChanged(image->setCustId(custId));
-}
-
-uint8_t FileImage::SetCardVersion(uint8_t version)
-{
-    if (const auto fault = faults::onCall(FaultKind::SetCardVersion))
-        return *fault;
-    CardState* image = nullptr;
-    if (const uint8_t status = currentImage(&image); status)
-        return status;
-    return markChanged(image->setVersion(version));
-}
-
-uint8_t FileImage::WriteData(uint32_t length, uint32_t offset, const uint8_t* buffer)
-{
-    if (const auto fault = faults::onCall(FaultKind::WriteData))
-        return *fault;
-    CardState* image = nullptr;
-    if (const uint8_t status = currentImage(&image); status)
-        return status;
-    return markChanged(image->write(selected_, offset, length, buffer, kImageFileMaxBytes));
-}
-
-uint8_t FileImage::writeKeyArea(const KeyArea& keys)
-{
-    CardState* image = nullptr;
-    if (const uint8_t status = currentImage(&image); status)
-        return status;
-    return markChanged(image->setKeys(keys));
 }
 
 } // namespace card
