@@ -5,11 +5,8 @@
 #include "card/input_file.h"
 #include "cli.h"
 #include "commands.h"
+#include "laundry/profile_table.h"
 #include "ordered_json.h"
-#include "profiles/all_profiles_query.h"
-#include "profiles/profile_json.h"
-#include "profiles/profile_store.h"
-#include "setup/profile_types.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -22,52 +19,8 @@
 namespace cli {
 namespace {
 
-using profiles::ProfileStore;
-using profiles::ProfileValues;
-
-// The database named by --db, open for one command and closed on every path.
-class ProfileDatabase {
-public:
-    ~ProfileDatabase()
-    {
-        if (database_.IsOpen())
-            database_.Close();
-    }
-
-    bool open(const QString& path)
-    {
-        if (dbhelper::Connect_To_Database(path, &database_, &engine_, 0))
-            return true;
-        const CdbLastOLEError last;
-        printError(QStringLiteral("cannot open the database %1: Error %2 : %3")
-                       .arg(path)
-                       .arg(last.GetResultCode() & 0xFFFF)
-                       .arg(last.GetDescription()));
-        return false;
-    }
-
-    // Opens the file, then every profile row ordered by name.
-    std::optional<ProfileStore> openStore(const QString& path)
-    {
-        if (!open(path))
-            return std::nullopt;
-        CdbRecordset recordset;
-        if (!dbhelper::Connect_To_Recordset(profiles::allProfilesQuery(), &recordset, &database_)) {
-            const CdbLastOLEError last;
-            printError(QStringLiteral("cannot read the table LAUNDRY SETUP: Error %1 : %2")
-                           .arg(last.GetResultCode() & 0xFFFF)
-                           .arg(last.GetDescription()));
-            return std::nullopt;
-        }
-        return ProfileStore(recordset);
-    }
-
-    CdbDatabase& database() { return database_; }
-
-private:
-    CdbDBEngine engine_;
-    CdbDatabase database_;
-};
+// Profile files are refused above this size (a profile takes a few KiB).
+constexpr qint64 kProfileFileMaxBytes = 16 * 1024 * 1024;
 
 void addDbOption(CommandParser& cmd)
 {
@@ -93,61 +46,28 @@ QString dbPath(CommandParser& cmd)
     return cmd.parser().value(QStringLiteral("db"));
 }
 
-QString profileJson(const ProfileValues& values)
+QString profileJson(const LaundryProfile& profile)
 {
-    return toOrderedJson(profiles::profileToJson(values),
-                         profiles::profileJsonKeys(values.common.typeCode));
+    return toOrderedJson(profile.columns, profile.keys);
 }
 
-// Loads the profile `name` (compared without regard to case); prints an
-// error and gives nullopt when there is none.
-std::optional<ProfileValues> loadProfile(ProfileStore& store, const QString& name)
+// The table of --db, or an error printed and nullopt.
+std::unique_ptr<LaundryProfileTable> openTable(CommandParser& cmd)
 {
-    bool found = false;
-    try {
-        found = store.positionOn(name);
-    } catch (const CdbException& error) {
-        printError(profiles::daoErrorText(error).trimmed());
-        return std::nullopt;
-    }
-    ProfileValues values;
-    if (!found) {
-        printError(QStringLiteral("no profile named \"%1\"").arg(name));
-        return std::nullopt;
-    }
-    if (!store.loadCurrent(values))
-        return std::nullopt;
-    return values;
-}
-
-// Every row's values, in name order.
-std::optional<std::vector<ProfileValues>> loadAll(ProfileStore& store)
-{
-    std::vector<ProfileValues> all;
-    CdbRecordset& rows = store.recordset();
-    try {
-        if (rows.GetRecordCount() == 0)
-            return all;
-        for (rows.MoveFirst(); !rows.GetEOF(); rows.MoveNext()) {
-            ProfileValues values;
-            if (!store.loadCurrent(values))
-                return std::nullopt;
-            all.push_back(values);
-        }
-    } catch (const CdbException& error) {
-        printError(profiles::daoErrorText(error).trimmed());
-        return std::nullopt;
-    }
-    return all;
+    auto table = std::make_unique<LaundryProfileTable>();
+    if (table->open(dbPath(cmd)))
+        return table;
+    printError(table->error());
+    return nullptr;
 }
 
 QString typeText(int code)
 {
-    const QString listName = setup::profileTypeListName(code);
+    const QString listName = LaundryProfileTable::typeName(code);
     return listName.isEmpty() ? QString::number(code) : listName;
 }
 
-QString table(const QList<QStringList>& rows)
+QString textTable(const QList<QStringList>& rows)
 {
     std::vector<qsizetype> widths;
     for (const QStringList& row : rows)
@@ -179,27 +99,28 @@ int profileList(const QStringList& args)
     if (auto status = parseWithDb(cmd, args, 0, 0))
         return *status;
 
-    ProfileDatabase db;
-    auto store = db.openStore(dbPath(cmd));
-    if (!store)
+    const auto table = openTable(cmd);
+    if (!table)
         return kExitFailed;
-    const auto all = loadAll(*store);
-    if (!all)
+    const auto all = table->all();
+    if (!all) {
+        printError(table->error());
         return kExitFailed;
+    }
 
     // Only the Retrofit and Electromechanical types keep messages.
-    const auto message = [](const ProfileValues& values, const char* column) {
-        return profiles::textValue(values.columns, column);
+    const auto message = [](const LaundryProfile& profile, const char* column) {
+        return profile.columns.value(QLatin1String(column)).toString();
     };
     if (cmd.parser().isSet(QStringLiteral("json"))) {
         QJsonArray array;
-        for (const ProfileValues& values : *all)
+        for (const LaundryProfile& profile : *all)
             array.append(QJsonObject{
-                {QStringLiteral("name"), values.common.name},
-                {QStringLiteral("type"), values.common.typeCode},
-                {QStringLiteral("type_name"), typeText(values.common.typeCode)},
-                {QStringLiteral("idle_message"), message(values, "IDLE MESSAGE")},
-                {QStringLiteral("busy_message"), message(values, "BUSY MESSAGE")},
+                {QStringLiteral("name"), profile.name()},
+                {QStringLiteral("type"), profile.type()},
+                {QStringLiteral("type_name"), typeText(profile.type())},
+                {QStringLiteral("idle_message"), message(profile, "IDLE MESSAGE")},
+                {QStringLiteral("busy_message"), message(profile, "BUSY MESSAGE")},
             });
         printOut(toOrderedJson(array, {QStringLiteral("name"), QStringLiteral("type"),
                                        QStringLiteral("type_name"), QStringLiteral("idle_message"),
@@ -209,26 +130,19 @@ int profileList(const QStringList& args)
     }
     QList<QStringList> rows = {{QStringLiteral("PROFILE NAME"), QStringLiteral("PROFILE TYPE"),
                                 QStringLiteral("IDLE MESSAGE"), QStringLiteral("BUSY MESSAGE")}};
-    for (const ProfileValues& values : *all)
-        rows << QStringList{values.common.name, typeText(values.common.typeCode),
-                            message(values, "IDLE MESSAGE"), message(values, "BUSY MESSAGE")};
-    printOut(table(rows));
+    for (const LaundryProfile& profile : *all)
+        rows << QStringList{profile.name(), typeText(profile.type()),
+                            message(profile, "IDLE MESSAGE"), message(profile, "BUSY MESSAGE")};
+    printOut(textTable(rows));
     return kExitOk;
 }
 
 // One column of a profile as text: money "$1.50", yes/no "Yes"/"No".
 QString columnText(const QJsonValue& value, const QString& column)
 {
-    if (column == QLatin1String(profiles::kColProfileType))
+    if (column == QLatin1String("PROFILE TYPE"))
         return QStringLiteral("%1 (%2)").arg(value.toInt()).arg(typeText(value.toInt()));
-    if (value.isBool())
-        return value.toBool() ? QStringLiteral("Yes") : QStringLiteral("No");
-    if (value.isDouble())
-        return QString::number(value.toInt());
-    if (profiles::columnKind(column) == profiles::ColumnKind::Money)
-        return dbhelper::fieldText(
-            Currency::parse(value.toString()).value_or(Currency{}).toVariant());
-    return value.toString();
+    return LaundryProfileTable::valueText(column, value);
 }
 
 int profileShow(const QStringList& args)
@@ -243,23 +157,24 @@ int profileShow(const QStringList& args)
     if (auto status = parseWithDb(cmd, args, 1, 1))
         return *status;
 
-    ProfileDatabase db;
-    auto store = db.openStore(dbPath(cmd));
-    if (!store)
+    const auto table = openTable(cmd);
+    if (!table)
         return kExitFailed;
-    const auto values = loadProfile(*store, cmd.positional()[0]);
-    if (!values)
+    const auto profile = table->find(cmd.positional()[0]);
+    if (!profile) {
+        printError(table->error());
         return kExitFailed;
+    }
 
     if (cmd.parser().isSet(QStringLiteral("json"))) {
-        printOut(profileJson(*values) + QLatin1Char('\n'));
+        printOut(profileJson(*profile) + QLatin1Char('\n'));
         return kExitOk;
     }
-    const QJsonObject object = profiles::profileToJson(*values);
     QList<QStringList> rows;
-    for (const QString& column : profiles::profileJsonKeys(values->common.typeCode))
-        rows << QStringList{column + QLatin1Char(':'), columnText(object.value(column), column)};
-    printOut(table(rows));
+    for (const QString& column : profile->keys)
+        rows << QStringList{column + QLatin1Char(':'),
+                            columnText(profile->columns.value(column), column)};
+    printOut(textTable(rows));
     return kExitOk;
 }
 
@@ -275,27 +190,30 @@ int profileExport(const QStringList& args)
     if (auto status = parseWithDb(cmd, args, 0, INT_MAX))
         return *status;
 
-    ProfileDatabase db;
-    auto store = db.openStore(dbPath(cmd));
-    if (!store)
+    const auto table = openTable(cmd);
+    if (!table)
         return kExitFailed;
-    std::vector<ProfileValues> chosen;
+    QList<LaundryProfile> chosen;
     if (cmd.positional().isEmpty()) {
-        auto all = loadAll(*store);
-        if (!all)
+        auto all = table->all();
+        if (!all) {
+            printError(table->error());
             return kExitFailed;
+        }
         chosen = std::move(*all);
     }
     for (const QString& name : cmd.positional()) {
-        auto values = loadProfile(*store, name);
-        if (!values)
+        auto profile = table->find(name);
+        if (!profile) {
+            printError(table->error());
             return kExitFailed;
-        chosen.push_back(*values);
+        }
+        chosen << *profile;
     }
 
     QStringList lines;
-    for (const ProfileValues& values : chosen)
-        lines << profileJson(values);
+    for (const LaundryProfile& profile : chosen)
+        lines << profileJson(profile);
     printOut(lines.isEmpty() ? QStringLiteral("[]\n")
                              : QStringLiteral("[\n") + lines.join(QStringLiteral(",\n")) +
                                    QStringLiteral("\n]\n"));
@@ -319,29 +237,26 @@ int profileImport(const QStringList& args)
     const QString path = cmd.positional()[0];
     QByteArray bytes;
     if (QString error = card::readInputFile(QStringLiteral("profile file"), path,
-                                            {profiles::kProfileFileMaxBytes}, &bytes);
+                                            {kProfileFileMaxBytes}, &bytes);
         !error.isEmpty()) {
         printError(error);
         return kExitFailed;
     }
-    QString error;
-    const auto array = profiles::parseProfileFile(bytes, &error);
-    if (!array) {
-        printError(QStringLiteral("%1: %2").arg(path, error));
+    const auto table = openTable(cmd);
+    if (!table)
+        return kExitFailed;
+    const LaundryProfileImport outcome = table->import(bytes);
+    if (!outcome.fileError.isEmpty()) {
+        printError(QStringLiteral("%1: %2").arg(path, outcome.fileError));
         return kExitFailed;
     }
-
-    ProfileDatabase db;
-    if (!db.open(dbPath(cmd)))
-        return kExitFailed;
-    const profiles::ImportOutcome outcome = profiles::importProfiles(*array, db.database());
     if (!outcome.refusals.isEmpty()) {
         printError(QStringLiteral("nothing imported; %1 refused:").arg(outcome.refusals.size()));
-        for (const profiles::ImportRefusal& refusal : outcome.refusals)
-            printError(refusal.text());
+        for (const QString& refusal : outcome.refusals)
+            printError(refusal);
         return kExitFailed;
     }
-    if (outcome.databaseFailed) {
+    if (outcome.failed) {
         printError(QStringLiteral("nothing imported"));
         return kExitFailed;
     }

@@ -1,7 +1,7 @@
 #include "data_folder.h"
 
 #include "card/card_dump.h"
-#include "profiles/profile_json.h"
+#include "laundry/profile_table.h"
 #include "services/dao.h"
 
 #include <QDir>
@@ -29,27 +29,15 @@ QString seedSampleProfiles(const QString& path)
     QFile resource(QString::fromLatin1(kSampleProfilesResource));
     if (!resource.open(QIODevice::ReadOnly))
         return QStringLiteral("The sample profiles are missing from Reader Manager.");
-    QString error;
-    const auto samples = profiles::parseProfileFile(resource.readAll(), &error);
-    if (!samples)
-        return error;
-
-    CdbDatabase database;
-    CdbDBEngine engine;
-    if (!dbhelper::Connect_To_Database(path, &database, &engine, 0)) {
-        const CdbLastOLEError last;
-        return QStringLiteral("Error %1 : %2")
-            .arg(last.GetResultCode() & 0xFFFF)
-            .arg(last.GetDescription());
-    }
-    const profiles::ImportOutcome outcome = profiles::importProfiles(*samples, database);
-    database.Close();
-    QStringList refusals;
-    for (const profiles::ImportRefusal& refusal : outcome.refusals)
-        refusals << refusal.text();
-    if (!refusals.isEmpty())
-        return refusals.join(QLatin1Char('\n'));
-    if (outcome.databaseFailed)
+    LaundryProfileTable table;
+    if (!table.open(path))
+        return table.error();
+    const LaundryProfileImport outcome = table.import(resource.readAll());
+    if (!outcome.fileError.isEmpty())
+        return outcome.fileError;
+    if (!outcome.refusals.isEmpty())
+        return outcome.refusals.join(QLatin1Char('\n'));
+    if (outcome.failed)
         return QStringLiteral("A database error stopped the import.");
     return {};
 }

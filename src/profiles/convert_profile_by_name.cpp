@@ -1,12 +1,10 @@
 // The editor's Select without the editor: a host without a display names
 // the profile to turn into a setup record.
-#include "profiles/all_profiles_query.h"
 #include "profiles/page_catalogue.h"
 #include "profiles/profile_selection.h"
-#include "profiles/profile_store.h"
+#include "profiles/profile_table.h"
 #include "profiles/record_conversion.h"
 #include "services/cardcore.h"
-#include "services/dao.h"
 #include "services/prompt.h"
 
 #include <memory>
@@ -14,20 +12,7 @@
 namespace profiles {
 namespace {
 
-const char kManagerMdbCaption[] = "manager.mdb error";
 const char kReaderManagerErrorCaption[] = "ERROR: Reader Manager";
-
-// Closes the database, and with it every recordset opened from it, on every
-// return path.
-struct OpenDatabase {
-    CdbDBEngine engine;
-    CdbDatabase database;
-    ~OpenDatabase()
-    {
-        if (database.IsOpen())
-            database.Close();
-    }
-};
 
 void showError(const QString& text, const char* caption, unsigned icon = 0)
 {
@@ -38,20 +23,12 @@ void showError(const QString& text, const char* caption, unsigned icon = 0)
 
 uint8_t convertProfileByName(const QString& name, STRUCT_laundry_setup& record)
 {
-    OpenDatabase db;
-    if (!dbhelper::Connect_To_Database(databasePath(), &db.database, &db.engine, 0)) {
-        showError(QStringLiteral("Error loading database"), kManagerMdbCaption);
-        return 0;
-    }
     // Every row, type 3 included: the editor never lists Tovan2000 Cycle Setup
     // profiles, so naming one here is the way to its setup card.
-    CdbRecordset recordset;
-    if (!dbhelper::Connect_To_Recordset(allProfilesQuery(), &recordset, &db.database)) {
-        showError(QStringLiteral("Error connecting to 'Reader Setup Profile' table."),
-                  kManagerMdbCaption);
+    ProfileTable table;
+    if (!table.open(ProfileTable::Rows::All))
         return 0;
-    }
-    ProfileStore store(recordset);
+    ProfileStore& store = table.store();
 
     // A name that could not be saved cannot be in the table, and it never
     // reaches a filter text.

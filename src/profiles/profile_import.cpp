@@ -1,22 +1,19 @@
 // The import of a profile file: every profile is checked by the editor's own
 // rules first, and a file without a single refusal is stored in one
 // transaction, all of it or nothing.
-#include "profiles/all_profiles_query.h"
 #include "profiles/editor_rules.h"
 #include "profiles/page_catalogue.h"
 #include "profiles/profile_json.h"
-#include "profiles/profile_store.h"
+#include "profiles/profile_table.h"
 #include "services/prompt.h"
 #include "setup/profile_types.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace profiles {
 namespace {
-
-const char kManagerMdbCaption[] = "manager.mdb error";
-const char kTableConnectError[] = "Error connecting to 'Reader Setup Profile' table.";
 
 struct CheckedProfile {
     CommonValues common;
@@ -95,10 +92,9 @@ CheckedProfile checkProfile(const ProfileValues& values, const QStringList& take
 
 void showImportError(const CdbException& error)
 {
-    promptui::MessageBox(QStringLiteral("Error adding new profile to database.\n") +
-                             daoErrorText(error),
-                         QStringLiteral("ERROR: Reader Manager"),
-                         promptui::MB_OK | promptui::MB_ICONERROR);
+    promptui::MessageBox(
+        QStringLiteral("Error adding new profile to database.\n") + daoErrorText(error),
+        QStringLiteral("ERROR: Reader Manager"), promptui::MB_OK | promptui::MB_ICONERROR);
 }
 
 // Checks every profile of the file against the names `taken` (those of the
@@ -121,28 +117,17 @@ std::vector<CheckedProfile> checkAll(const QJsonArray& profiles, QStringList tak
 
 } // namespace
 
-ImportOutcome importProfiles(const QJsonArray& profiles, CdbDatabase& database)
+ImportOutcome importProfiles(const QJsonArray& profiles, ProfileTable& table)
 {
     ImportOutcome outcome;
-    CdbRecordset recordset;
-    if (!dbhelper::Connect_To_Recordset(allProfilesQuery(), &recordset, &database)) {
-        promptui::MessageBox(QString::fromLatin1(kTableConnectError),
-                             QString::fromLatin1(kManagerMdbCaption), promptui::MB_OK);
-        outcome.databaseFailed = true;
-        return outcome;
-    }
-    // Closes the recordset on every return path.
-    const std::unique_ptr<CdbRecordset, void (*)(CdbRecordset*)> closer(
-        &recordset, [](CdbRecordset* r) { r->Close(); });
-    ProfileStore store(recordset);
-
+    ProfileStore& store = table.store();
     // One transaction: it holds the write lock from the start, so the names
     // read below stay the table's names until the commit (no other program
     // can add one meanwhile), and a failure anywhere stores nothing.
     std::optional<CdbTransaction> transaction;
     try {
-        transaction.emplace(database);
-        recordset.Requery();
+        transaction.emplace(table.database());
+        table.recordset().Requery();
     } catch (const CdbException& error) {
         showImportError(error);
         outcome.databaseFailed = true;
@@ -160,7 +145,8 @@ ImportOutcome importProfiles(const QJsonArray& profiles, CdbDatabase& database)
         return outcome;
 
     for (const CheckedProfile& profile : checked) {
-        const ProfileStore::Saved saved = store.save(profile.common, profile.columns, SaveMode::Add);
+        const ProfileStore::Saved saved =
+            store.save(profile.common, profile.columns, SaveMode::Add);
         if (saved == ProfileStore::Saved::DuplicateName) {
             outcome.refusals.append({profile.common.name, QString::fromLatin1(kColProfileName),
                                      duplicateNameRefusal().message});

@@ -19,6 +19,8 @@
 
 namespace profiles {
 
+class ProfileTable;
+
 // The keys of a profile of `code` in the order an export writes them: the
 // common columns, then the type's own (a column both hold appears once).
 QStringList profileJsonKeys(int code);
@@ -65,9 +67,9 @@ std::optional<QJsonArray> parseProfileFile(const QByteArray& json, QString* erro
 
 // Checks every profile of `profiles` by the editor's rules (name, Max Card
 // Value, nickel prices, the page's field limits and save check) and adds
-// them all to the LAUNDRY SETUP table of `database`, or none of them. A name
-// already in the table, of any type, is refused as a duplicate: an import
-// never overwrites a profile.
-ImportOutcome importProfiles(const QJsonArray& profiles, CdbDatabase& database);
+// them all to the open table (every row), or none of them. A name already in
+// the table, of any type, is refused as a duplicate: an import never
+// overwrites a profile.
+ImportOutcome importProfiles(const QJsonArray& profiles, ProfileTable& table);
 
 } // namespace profiles

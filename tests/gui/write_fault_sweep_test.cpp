@@ -8,6 +8,7 @@
 #include "card/fault_injection.h"
 #include "profile_editor_fixture.h"
 #include "profiles/profile_json.h"
+#include "profiles/profile_table.h"
 #include "support/failing_backend.h"
 #include "support/failing_saves.h"
 
@@ -210,12 +211,9 @@ TEST_F(WriteFaultSweep, AnImportStoresAllOrNothing)
             addProfile("Kept", 0);
         },
         [&] {
-            CdbDBEngine engine;
-            CdbDatabase database;
-            if (dbhelper::Connect_To_Database(databasePath(), &database, &engine, 0)) {
-                profiles::importProfiles(profiles, database);
-                database.Close();
-            }
+            profiles::ProfileTable table;
+            if (table.open(profiles::ProfileTable::Rows::All))
+                profiles::importProfiles(profiles, table);
         },
         [&] { return storedNames().size() == 4; },
         [&](const QString& what) {

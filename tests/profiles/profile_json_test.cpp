@@ -4,12 +4,12 @@
 #include "profiles/all_profiles_query.h"
 #include "profiles/profile_json.h"
 #include "profiles/profile_store.h"
+#include "profiles/profile_table.h"
 
 #include <QJsonDocument>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
 
 #include <sqlite3.h>
 
@@ -66,7 +66,10 @@ protected:
 
     ImportOutcome import(const QJsonArray& profiles)
     {
-        return profiles::importProfiles(profiles, database_);
+        profiles::ProfileTable table;
+        if (!table.open(profiles::ProfileTable::Rows::All, path_))
+            return {};
+        return profiles::importProfiles(profiles, table);
     }
 
     ProfileStore store()

@@ -1,0 +1,35 @@
+#include "services/open_table.h"
+
+OpenTable::Failure OpenTable::open(const QString& path, const QString& source)
+{
+    close();
+    CdbDBEngine engine;
+    if (!dbhelper::Connect_To_Database(path, &database_, &engine, 0))
+        return Failure::Database;
+    if (!dbhelper::Connect_To_Recordset(source, &recordset_, &database_)) {
+        close();
+        return Failure::Recordset;
+    }
+    return Failure::None;
+}
+
+void OpenTable::close()
+{
+    try {
+        if (recordset_.IsOpen())
+            recordset_.Close();
+        // Closing rolls back a transaction the operation left open.
+        if (database_.IsOpen())
+            database_.Close();
+    } catch (const CdbException&) {
+        // Nothing is left to save: a failed close loses nothing.
+    }
+}
+
+QString OpenTable::lastErrorText()
+{
+    const CdbLastOLEError last;
+    return QStringLiteral("Error %1 : %2")
+        .arg(last.GetResultCode() & 0xFFFF)
+        .arg(last.GetDescription());
+}

@@ -1,0 +1,35 @@
+// One table of the system database open for one operation: the database file
+// and a recordset over the table, both closed again on every path out. The
+// profile table, and the data collection and price special tables after it,
+// are opened this way; each says itself what the operator sees on failure.
+#pragma once
+
+#include "services/dao.h"
+
+#include <QString>
+
+class OpenTable {
+public:
+    enum class Failure { None, Database, Recordset };
+
+    OpenTable() = default;
+    ~OpenTable() { close(); }
+    OpenTable(const OpenTable&) = delete;
+    OpenTable& operator=(const OpenTable&) = delete;
+
+    // Opens the database file at path, then the recordset of source (a table
+    // name or SELECT text). On failure nothing stays open and the engine's
+    // error is CdbLastOLEError's.
+    Failure open(const QString& path, const QString& source);
+    void close();
+
+    CdbDatabase& database() { return database_; }
+    CdbRecordset& recordset() { return recordset_; }
+
+    // "Error %d : %s" of the last engine error, for messages that add it.
+    static QString lastErrorText();
+
+private:
+    CdbDatabase database_;
+    CdbRecordset recordset_;
+};
