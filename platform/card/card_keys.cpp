@@ -31,28 +31,19 @@ QString keyStateName(KeyState state)
 namespace keystore {
 namespace {
 bool management = false;
-bool factory = false;
 } // namespace
 
 void loadManagement()
 {
     management = true;
 }
-void loadFactory()
-{
-    factory = true;
-}
 bool managementLoaded()
 {
     return management;
 }
-bool factoryLoaded()
-{
-    return factory;
-}
 void reset()
 {
-    management = factory = false;
+    management = false;
 }
 
 } // namespace keystore

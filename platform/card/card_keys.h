@@ -29,9 +29,7 @@ QString keyStateName(KeyState state);
 // Which key sets the keyring service has loaded in this process.
 namespace keystore {
 void loadManagement();
-void loadFactory();
 bool managementLoaded();
-bool factoryLoaded();
 void reset();
 } // namespace keystore
 

@@ -46,6 +46,4 @@ ModuleState::ModuleState() { promptui::installUi(resolvedMode()); }
 
 void setHostUiMode(int mode) { g_mode = mode; }
 
-int hostUiMode() { return g_mode; }
-
 }  // namespace exports

@@ -13,6 +13,5 @@ public:
 };
 
 void setHostUiMode(int mode);
-int hostUiMode();
 
 }  // namespace exports

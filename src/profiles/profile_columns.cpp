@@ -264,12 +264,6 @@ bool flagValue(const ColumnValues& values, const char* column, bool fallback)
     return it->typeId() == QMetaType::Bool ? it->toBool() : it->toInt() != 0;
 }
 
-Currency moneyValue(const ColumnValues& values, const char* column, Currency fallback)
-{
-    const auto it = values.constFind(QLatin1String(column));
-    return it == values.cend() ? fallback : Currency::fromVariant(*it).value_or(fallback);
-}
-
 int profileTypeFromText(const QVariant& stored)
 {
     if (stored.typeId() != QMetaType::QString)

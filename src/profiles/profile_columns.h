@@ -63,7 +63,6 @@ QVariant saveValue(const QVariant& value, ColumnKind kind);
 QString textValue(const ColumnValues& values, const char* column, const QString& fallback = {});
 int intValue(const ColumnValues& values, const char* column, int fallback = 0);
 bool flagValue(const ColumnValues& values, const char* column, bool fallback = false);
-Currency moneyValue(const ColumnValues& values, const char* column, Currency fallback = {});
 
 // The decimal parse of a PROFILE TYPE text ("" and anything else give 0).
 int profileTypeFromText(const QVariant& stored);
