@@ -25,9 +25,11 @@ for target in $(printf "%s\n" "${!max_len[@]}" | sort); do
   work=$build/fuzz/$target
   mkdir -p "$work/corpus" "$work/findings"
   cp -n "$seeds/$target"/* "$work/corpus/"
+  dict=()
+  [ -f "$seeds/../$target.dict" ] && dict=(-dict="$seeds/../$target.dict")
   echo "fuzz: $target for ${seconds}s" >&2
   if ! ASAN_OPTIONS=detect_leaks=1 QT_QPA_PLATFORM=offscreen \
-      "$build/bin/$target" -max_total_time="$seconds" -max_len="${max_len[$target]}" \
+      "$build/bin/$target" -max_total_time="$seconds" -max_len="${max_len[$target]}" "${dict[@]}" \
       -rss_limit_mb=2048 -timeout=20 -print_final_stats=1 \
       -artifact_prefix="$work/findings/" "$work/corpus" > "$work/log" 2>&1; then
     failed+=("$target")
