@@ -4,6 +4,7 @@
 // each other. Each reader takes only the bytes its card type carries.
 #include "card/card_status.h"
 #include "card/setup_card_io.h"
+#include "laundry/card_types.h"
 #include "laundry/gen2_setup_card.h"
 #include "services/cardlayout.h"
 
@@ -13,11 +14,6 @@ namespace cardlayout {
 
 namespace {
 
-constexpr uint8_t kGen2AdvancedCardType = 185;
-constexpr uint8_t kGen2CardType = 187;
-// LG cards are the Gen2 Advanced layout with a few bytes moved; the Gen2
-// Advanced reader decodes them alike.
-constexpr uint8_t kLgCardType = 197;
 constexpr std::size_t kGen2BlockSize = 125;
 
 using Gen2Block = card::SetupBlock<kGen2BlockSize>;
@@ -111,12 +107,14 @@ uint8_t readGen2Card(std::initializer_list<uint8_t> cardTypes,
 
 uint8_t NIMBOReadGen2Setup(GEN2_SETUP_CARD* card)
 {
-    return readGen2Card({kGen2CardType}, &decodeGen2, card);
+    return readGen2Card({laundry::kGen2Card}, &decodeGen2, card);
 }
 
+// LG cards are the Gen2 Advanced layout with a few bytes moved; the Gen2
+// Advanced reader decodes them alike.
 uint8_t NIMBOReadGen2AdvSetup(GEN2_SETUP_CARD* card)
 {
-    return readGen2Card({kGen2AdvancedCardType, kLgCardType}, &decodeGen2Advanced, card);
+    return readGen2Card({laundry::kGen2AdvancedCard, laundry::kLgCard}, &decodeGen2Advanced, card);
 }
 
 } // namespace cardlayout

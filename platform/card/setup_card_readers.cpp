@@ -4,6 +4,7 @@
 #include "card/card_status.h"
 #include "card/setup_card_io.h"
 #include "laundry/advanteck_setup_card.h"
+#include "laundry/card_types.h"
 #include "laundry/mdc_setup_card.h"
 #include "laundry/setup_cards.h"
 #include "services/cardlayout.h"
@@ -14,10 +15,6 @@
 namespace cardlayout {
 
 namespace {
-
-constexpr uint8_t kRetrofitCardType = 184;
-constexpr uint8_t kAdvanteckCardType = 192;
-constexpr uint8_t kMdcCardType = 193;
 
 // Both multi-block cards put their second block here.
 constexpr uint32_t kSecondBlockOffset = 400;
@@ -158,7 +155,7 @@ uint8_t NIMBOReadRetrofitSetup(RETRO_FIT_SETUP_CARD* card)
     if (card == nullptr)
         return card::kStatusBadArgument;
     card::SetupCardHeader header;
-    if (const uint8_t status = card::readSetupCardHeader(kRetrofitCardType, &header))
+    if (const uint8_t status = card::readSetupCardHeader(laundry::kRetrofitCard, &header))
         return status;
     RETRO_FIT_SETUP_CARD read{};
     read.card_type = header.type;
@@ -185,7 +182,7 @@ uint8_t NIMBOReadAdvanteckSetup(ADVNTECK_SETUP_CARD* card)
     if (card == nullptr)
         return card::kStatusBadArgument;
     card::SetupCardHeader header;
-    if (const uint8_t status = card::readSetupCardHeader(kAdvanteckCardType, &header))
+    if (const uint8_t status = card::readSetupCardHeader(laundry::kAdvantechCard, &header))
         return status;
     Block<kAdvanteckBlock1Size> block1{};
     if (const uint8_t status = card::readSetupBlock(0, &block1))
@@ -209,7 +206,7 @@ uint8_t NIMBOReadMdcSetup(MDC_SETUP_CARD* card)
     if (card == nullptr)
         return card::kStatusBadArgument;
     card::SetupCardHeader header;
-    if (const uint8_t status = card::readSetupCardHeader(kMdcCardType, &header))
+    if (const uint8_t status = card::readSetupCardHeader(laundry::kMdcCard, &header))
         return status;
     Block<kMdcBlockSize> block{};
     if (const uint8_t status = card::readSetupBlock(0, &block))

@@ -4,6 +4,7 @@
 #include "card/card_state.h"
 #include "card/card_status.h"
 #include "card/setup_card_io.h"
+#include "laundry/card_types.h"
 #include "laundry/tovan2000_setup_card.h"
 #include "services/cardlayout.h"
 
@@ -14,7 +15,7 @@ namespace cardlayout {
 
 namespace {
 
-constexpr uint8_t kTovan2000CardType = 180;
+constexpr uint8_t kTovan2000CardType = laundry::kTovan2000Card;
 // Version 1 marks the data layout below.
 constexpr uint8_t kTovan2000CardVersion = 1;
 constexpr uint32_t kTovan2000DataSize = 60;

@@ -1,5 +1,6 @@
 #include "setup/alliance_layout.h"
 
+#include "laundry/card_types.h"
 #include "setup/card_bytes.h"
 #include "setup/encoder_frame.h"
 
@@ -39,7 +40,7 @@ void storeDryerPrices(AllianceBlockA& b, const STRUCT_laundry_setup& r)
 uint8_t writeAlliance(BaseCardImage& image, const STRUCT_laundry_setup& r,
                       const AllianceVariant* variant)
 {
-    const CardHeader header{kAllianceCardType, r.word_02};
+    const CardHeader header{laundry::kAllianceCard, r.word_02};
     if (!variant)
         return writeSetupCard(image, r.byte_138, header, {}, kStatusMachineTypeRefused);
     const AllianceBlockA blockA = allianceBlockA(*variant, r);

@@ -11,7 +11,6 @@ class BaseCardImage;
 
 namespace setup {
 
-inline constexpr uint8_t kAllianceCardType = 198;
 inline constexpr uint32_t kAllianceBlockBOffset = 256;
 // The record's machine type is not one the product line takes.
 inline constexpr uint8_t kStatusMachineTypeRefused = 20;

@@ -1,5 +1,6 @@
 #include "setup/gen2_layout.h"
 
+#include "laundry/card_types.h"
 #include "services/cardcore.h"
 #include "setup/card_bytes.h"
 #include "setup/encoder_frame.h"
@@ -9,9 +10,6 @@
 namespace setup {
 namespace {
 
-constexpr uint16_t kGen2CardType = 0xBB;
-constexpr uint16_t kGen2AdvancedCardType = 0xB9;
-constexpr uint16_t kLgCardType = 0xC5;
 constexpr uint8_t kLgDryerMachineType = 8;
 
 uint32_t locationBcd(uint32_t locationMachine)
@@ -149,7 +147,7 @@ uint8_t writeCard(BaseCardImage& image, const Card& c,
 GEN2_SETUP_CARD makeGen2Record(const STRUCT_laundry_setup& r)
 {
     GEN2_SETUP_CARD c{};
-    fillCommon(c, r, kGen2CardType);
+    fillCommon(c, r, laundry::kGen2Card);
     c.topoff_price_alt = r.topoff_price_alt;
     // Washers run on wash and rinse times, dryers on the dry time alone.
     c.wash = cardcore::hex_to_bcd(r.washer ? r.wash : r.dry);
@@ -161,14 +159,14 @@ GEN2_SETUP_CARD makeGen2Record(const STRUCT_laundry_setup& r)
 GEN2_SETUP_CARD makeGen2AdvancedRecord(const STRUCT_laundry_setup& r)
 {
     GEN2_SETUP_CARD c{};
-    fillAdvanced(c, r, kGen2AdvancedCardType, kGen2AdvancedCardVersion);
+    fillAdvanced(c, r, laundry::kGen2AdvancedCard, kGen2AdvancedCardVersion);
     return c;
 }
 
 GEN2_LG_SETUP_CARD makeLgRecord(const STRUCT_laundry_setup& r)
 {
     GEN2_LG_SETUP_CARD c{};
-    fillAdvanced(c, r, kLgCardType, kLgCardVersion);
+    fillAdvanced(c, r, laundry::kLgCard, kLgCardVersion);
     c.washer = r.washer;
     c.topoff_time_alt = r.topoff_time_alt;
     return c;

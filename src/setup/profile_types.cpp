@@ -1,26 +1,32 @@
 #include "setup/profile_types.h"
 
+#include "laundry/card_types.h"
+
 #include <array>
 
 namespace setup {
 namespace {
 
+using namespace laundry;
+
 constexpr std::array<ProfileTypeInfo, kProfileTypeCount> kCatalogue = {{
-    {0, "Retrofit", 0, "Retrofit", "IDD_OPTIONS_RETRO", 0xB8},
-    {1, "Electromechanical", 1, "Electromechanical Retrofit", "IDD_OPTIONS_SEARS", 0xB8},
-    {2, "Tovan2000", 2, "Tovan2000", "IDD_OPTIONS_TOVAN2000", 0xB4},
-    {3, "Tovan2000 Cycle Setup", std::nullopt, nullptr, "IDD_OPTIONS_TOVAN2000_CS", 0xB5},
-    {4, "Maytag Gen2", 3, "Maytag Gen2", "IDD_OPTIONS_GEN2", 0xBB},
-    {5, "Maytag Gen2 Advanced", 4, "Maytag Gen2 Advanced", "IDD_MAYTAG_DEFUALT", 0xB9},
-    {6, "Advantech", 5, "Advantech", "IDD_TOVAN_DEFAULT_DLG", 0xC0},
-    {7, "Speed Queen/Huebsch MDC", 6, "Speed Queen/Huebsch MDC", "IDD_DIALOG_ALLIANCE", 0xC1},
-    {8, "LG type", 7, "LG", "IDD_LG_DEFAULT", 0xC5},
-    {9, "Alliance Quantum/ACA", 8, "Alliance Quantum/ACA", "IDD_DIALOG_CENTURION", 0xC6},
-    {10, "Maytag Marlin", 9, "Maytag Marlin", "Marlin main (tabs) dialog", 0xC7},
-    {11, "Wascomat", 10, "Wascomat", "Wascomat main dialog", 0xC8},
-    {12, "Maytag Quicksilver", 11, "Maytag Quicksilver", "Quicksilver main (tabs) dialog", 0xC9},
-    {13, "Generic", 12, "Generic", "Manual Setup dialog", 0xCA},
-    {14, "Maytag MHN33", 13, "Maytag MHN33", "MHN33 main (tabs) dialog", 0xC7},
+    {0, "Retrofit", 0, "Retrofit", "IDD_OPTIONS_RETRO", kRetrofitCard},
+    {1, "Electromechanical", 1, "Electromechanical Retrofit", "IDD_OPTIONS_SEARS", kRetrofitCard},
+    {2, "Tovan2000", 2, "Tovan2000", "IDD_OPTIONS_TOVAN2000", kTovan2000Card},
+    {3, "Tovan2000 Cycle Setup", std::nullopt, nullptr, "IDD_OPTIONS_TOVAN2000_CS",
+     kTovan2000CycleSetupCard},
+    {4, "Maytag Gen2", 3, "Maytag Gen2", "IDD_OPTIONS_GEN2", kGen2Card},
+    {5, "Maytag Gen2 Advanced", 4, "Maytag Gen2 Advanced", "IDD_MAYTAG_DEFUALT", kGen2AdvancedCard},
+    {6, "Advantech", 5, "Advantech", "IDD_TOVAN_DEFAULT_DLG", kAdvantechCard},
+    {7, "Speed Queen/Huebsch MDC", 6, "Speed Queen/Huebsch MDC", "IDD_DIALOG_ALLIANCE", kMdcCard},
+    {8, "LG type", 7, "LG", "IDD_LG_DEFAULT", kLgCard},
+    {9, "Alliance Quantum/ACA", 8, "Alliance Quantum/ACA", "IDD_DIALOG_CENTURION", kAllianceCard},
+    {10, "Maytag Marlin", 9, "Maytag Marlin", "Marlin main (tabs) dialog", kMaytagMarlinCard},
+    {11, "Wascomat", 10, "Wascomat", "Wascomat main dialog", kWascomatCard},
+    {12, "Maytag Quicksilver", 11, "Maytag Quicksilver", "Quicksilver main (tabs) dialog",
+     kMaytagQuicksilverCard},
+    {13, "Generic", 12, "Generic", "Manual Setup dialog", kGenericCard},
+    {14, "Maytag MHN33", 13, "Maytag MHN33", "MHN33 main (tabs) dialog", kMaytagMarlinCard},
 }};
 
 bool inSet(int code, std::initializer_list<int> codes)
