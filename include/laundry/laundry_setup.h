@@ -8,14 +8,20 @@
 #include <cstddef>
 #include <cstdint>
 
+// Bits of `option_flags`, the same on every card that carries the byte.
+inline constexpr uint8_t kCheckLocationBit = 0x02;
+inline constexpr uint8_t kClearCountersBit = 0x08;
+inline constexpr uint8_t kUserTransactionBit = 0x40;
+inline constexpr uint8_t kClusteringBit = 0x80;
+
 #pragma pack(push, 1)
 struct STRUCT_laundry_setup {
     // --- common head ---
     uint16_t vend_price;            // 0x000 cents (nickels for types 5, 8)
     uint16_t word_02;               // 0x002 customer id written on the card header
     uint16_t word_04;               // 0x004
-    uint8_t option_flags;           // 0x006 bit1 check location, bit3 clear counters,
-                                    //       bit6 user transactions, bit7 clustering
+    uint8_t option_flags;           // 0x006 kCheckLocationBit, kClearCountersBit,
+                                    //       kUserTransactionBit, kClusteringBit
     uint8_t byte_007;               // 0x007
     uint16_t dryer_run_time;        // 0x008
     uint16_t heat_time;             // 0x00A

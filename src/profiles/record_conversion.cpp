@@ -7,7 +7,6 @@
 namespace profiles {
 namespace {
 
-constexpr uint8_t kCheckLocationBit = 0x02;
 constexpr uint8_t kClearCountersBit = 0x08;
 constexpr uint8_t kUserTransactionBit = 0x40;
 constexpr uint8_t kClusteringBit = 0x80;

@@ -1,6 +1,6 @@
 // The card details report: a plain-text description of the laundry card in
 // the reader, appended line by line (each line ends in CR LF) to the host's
-// text.
+// text. Which formatter describes which card type is card_type_registry's.
 #pragma once
 
 #include <QString>
@@ -13,10 +13,6 @@ namespace report {
 // read error and appends nothing.
 using Formatter = void (*)(QString& text);
 
-// The formatter of a card type code, or nullptr when the code is not
-// described.
-Formatter formatterFor(uint16_t cardType);
-
 void appendCardDetails(uint16_t cardType, QString& text);
 
-}  // namespace report
+} // namespace report

@@ -4,7 +4,11 @@
 #include "report/report_lines.h"
 #include "services/cardcore.h"
 #include "services/cardlayout.h"
+#include "setup/block_read.h"
+#include "setup/card_bytes.h"
+#include "setup/tovan2000_layout.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -52,16 +56,18 @@ void describeComplexDcCard(QString& text)
 
 void describeCycleSetup(QString& text)
 {
-    // Data bytes 38 (temperature code) to 43 (program id).
-    constexpr uint32_t kOffset = 38;
-    const auto area = readDataArea(kOffset, 6, kErrorReadingSetup);
-    if (!area)
+    // From the temperature to the program id, in one read.
+    using setup::CycleSetupData;
+    CycleSetupData data{};
+    if (!setup::readBlockBytes(data, setup::kCycleSetupDataOffset,
+                               offsetof(CycleSetupData, temperature),
+                               offsetof(CycleSetupData, reserved_36))) {
+        showReadError(kErrorReadingSetup);
         return;
-    const uint8_t* data = area->data;
-    constexpr uint8_t kWarmCode = 12;
-    text += QString::asprintf("Cycle Program ID: %d\r\n", int(data[43 - kOffset]));
-    text +=
-        QString::asprintf("Temperature: %s\r\n", data[38 - kOffset] == kWarmCode ? "Warm" : "Cold");
+    }
+    text += QString::asprintf("Cycle Program ID: %d\r\n", int(data.program_id));
+    text += QString::asprintf("Temperature: %s\r\n",
+                              data.temperature == setup::kCycleWarmWater ? "Warm" : "Cold");
 }
 
 void describePriceSpecial(QString& text)
@@ -73,8 +79,10 @@ void describePriceSpecial(QString& text)
     if (!area)
         return;
     const uint8_t* data = area->data;
-    text += QStringLiteral("Default Vend: ") + centsAsDollars(be16(data + 0)) + kEndOfLine;
-    text += QStringLiteral("Default Topoff: ") + centsAsDollars(be16(data + 2)) + kEndOfLine;
+    text +=
+        QStringLiteral("Default Vend: ") + centsAsDollars(setup::load_be16(data + 0)) + kEndOfLine;
+    text += QStringLiteral("Default Topoff: ") + centsAsDollars(setup::load_be16(data + 2)) +
+            kEndOfLine;
     text += QString::asprintf("Topoff Time: %d (mins)\r\n", int(cardcore::bcd_to_hex(data[4])));
     text += QString::asprintf("Number of Specials: %d\r\n", int(data[5]));
 }

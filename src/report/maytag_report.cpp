@@ -1,84 +1,20 @@
-// Maytag Marlin, MHN33 (199) and Quicksilver (201) setup cards: their data
-// block read straight from the card.
+// Maytag Marlin, MHN33 (199) and Quicksilver (201) setup cards: the block
+// setup/maytag_layout.h defines, read straight from the card.
 #include "report/formatters.h"
 #include "report/report_lines.h"
-#include "services/cardlayout.h"
-
-#include <cstddef>
-#include <cstring>
+#include "setup/block_read.h"
+#include "setup/card_bytes.h"
+#include "setup/maytag_layout.h"
 
 namespace report {
 namespace {
 
-// The setup block at data-area offset 0, as far as the report reads it.
-// Prices are counts of the coin-1 value.
-#pragma pack(push, 1)
-struct MaytagSetupData {
-    uint8_t reserved_0[14];          // 0
-    uint8_t option_flags;            // 14
-    uint8_t max_card_value[2];       // 15  whole dollars, high byte first
-    uint8_t normal_price;            // 17
-    uint8_t delicates_price;         // 18
-    uint8_t powerwash_price;         // 19
-    uint8_t cool_upgrade_price;      // 20
-    uint8_t warm_upgrade_price;      // 21
-    uint8_t normal_special_price;    // 22
-    uint8_t delicates_special_price; // 23
-    uint8_t powerwash_special_price; // 24
-    uint8_t extra_rinse_price;       // 25
-    uint8_t reserved_26[14];         // 26
-    char machine_location[10];       // 40
-    char machine_id[10];             // 50
-    uint8_t reserved_60[3];          // 60
-    char serial[10];                 // 63
-    uint8_t reserved_73[3];          // 73
-    uint8_t normal_options;          // 76
-    uint8_t powerwash_options;       // 77
-    uint8_t delicates_options;       // 78
-    uint8_t soil_level_price;        // 79
-    uint8_t hot_upgrade_price;       // 80
-    uint8_t reserved_81[4];          // 81
-    uint8_t feature_flags;           // 85
-    uint8_t reserved_86[2];          // 86
-    uint8_t special_days;            // 88  bit 0 Sunday .. bit 6 Saturday
-    uint8_t special_begin_hour;      // 89
-    uint8_t special_end_hour;        // 90
-    uint8_t reserved_91[4];          // 91
-    uint8_t coin1_nickels;           // 95
-    uint8_t reserved_96;             // 96
-    uint8_t penny_increment;         // 97
-    uint8_t reserved_98[14];         // 98
-    uint8_t enable_tokens;           // 112
-    uint8_t reserved_113[12];        // 113
-};
-#pragma pack(pop)
-static_assert(offsetof(MaytagSetupData, option_flags) == 14);
-static_assert(offsetof(MaytagSetupData, max_card_value) == 15);
-static_assert(offsetof(MaytagSetupData, normal_price) == 17);
-static_assert(offsetof(MaytagSetupData, normal_special_price) == 22);
-static_assert(offsetof(MaytagSetupData, extra_rinse_price) == 25);
-static_assert(offsetof(MaytagSetupData, machine_location) == 40);
-static_assert(offsetof(MaytagSetupData, machine_id) == 50);
-static_assert(offsetof(MaytagSetupData, serial) == 63);
-static_assert(offsetof(MaytagSetupData, normal_options) == 76);
-static_assert(offsetof(MaytagSetupData, soil_level_price) == 79);
-static_assert(offsetof(MaytagSetupData, hot_upgrade_price) == 80);
-static_assert(offsetof(MaytagSetupData, feature_flags) == 85);
-static_assert(offsetof(MaytagSetupData, special_days) == 88);
-static_assert(offsetof(MaytagSetupData, coin1_nickels) == 95);
-static_assert(offsetof(MaytagSetupData, penny_increment) == 97);
-static_assert(offsetof(MaytagSetupData, enable_tokens) == 112);
-static_assert(sizeof(MaytagSetupData) == 125);
-
 constexpr uint32_t kCentsPerCoinStep = 5;
+
+using setup::MaytagSetupBlock;
 
 // feature_flags
 constexpr int kSpecialPricingBit = 0;
-// option_flags, in the order the report lists them
-constexpr int kCheckLocationBit = 1;
-constexpr int kLocationClusteringBit = 7;
-constexpr int kClearCountersBit = 3;
-constexpr int kUserTransactionsBit = 6;
 // cycle options: bits 0-1 the temperature
 constexpr int kHeavySoilBit = 2;
 constexpr int kExtraRinseBit = 3;
@@ -109,7 +45,7 @@ QString specialDays(uint8_t days)
     return text;
 }
 
-QString describe(const MaytagSetupData& data)
+QString describe(const MaytagSetupBlock& data)
 {
     const uint32_t coinValue = data.coin1_nickels * kCentsPerCoinStep;
     const auto price = [coinValue](const char* label, uint8_t coins) {
@@ -153,17 +89,18 @@ QString describe(const MaytagSetupData& data)
     }
 
     text += line("\r\n\r\n");
-    if (bit(data.option_flags, kCheckLocationBit))
+    if (data.option_flags & kCheckLocationBit)
         text += line("Location checking On\r\n");
-    if (bit(data.option_flags, kLocationClusteringBit))
+    if (data.option_flags & kClusteringBit)
         text += line("Location clustering On\r\n");
-    if (bit(data.option_flags, kClearCountersBit))
+    if (data.option_flags & kClearCountersBit)
         text += line("Clear counters On\r\n");
-    if (bit(data.option_flags, kUserTransactionsBit))
+    if (data.option_flags & kUserTransactionBit)
         text += line("User Tx On\r\n");
     if (data.enable_tokens != 0)
         text += line("Token vends enabled\r\n");
-    text += QString::asprintf("Max value on card = $%d.00\r\n", int(be16(data.max_card_value)));
+    text += QString::asprintf("Max value on card = $%d.00\r\n",
+                              int(setup::load_be16(data.max_card_value)));
     return text;
 }
 
@@ -171,15 +108,11 @@ QString describe(const MaytagSetupData& data)
 
 void describeMaytag(QString& text)
 {
-    HEADER_DATA_AREA area{};
-    area.length = sizeof(MaytagSetupData);
-    area.offset = 0;
-    if (cardlayout::NIMBOReadDataArea(&area) != 0) {
+    MaytagSetupBlock data{};
+    if (!setup::readBlock(data, 0)) {
         showReadError(kErrorReadingData);
         return;
     }
-    MaytagSetupData data;
-    std::memcpy(&data, area.data, sizeof data);
     text += describe(data);
 }
 

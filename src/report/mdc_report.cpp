@@ -1,5 +1,6 @@
 // Speed Queen/Huebsch MDC setup card (193): read back into its family record
 // and described item by item.
+#include "laundry/laundry_setup.h"
 #include "laundry/mdc_setup_card.h"
 #include "report/formatters.h"
 #include "report/report_lines.h"
@@ -32,10 +33,6 @@ constexpr int kSpecialPricingBit = 2;
 // Celsius unit on a dryer.
 constexpr int kAudioBit = 3;
 constexpr int kWaterSaverOrCelsiusBit = 4;
-// option_flags
-constexpr int kCheckLocationBit = 1;
-constexpr int kClearCountersBit = 3;
-constexpr int kUserTransactionsBit = 6;
 
 const char* machineTypeName(uint8_t type)
 {
@@ -213,9 +210,9 @@ void appendOptions(const MDC_SETUP_CARD& card, QString& text)
     const auto onOffLine = [&text](const char* label, bool on) {
         text += QLatin1String(label) + onOff(on) + QStringLiteral(" \r\n");
     };
-    onOffLine("Check Location: ", bit(card.option_flags, kCheckLocationBit));
-    onOffLine("Clear Counters: ", bit(card.option_flags, kClearCountersBit));
-    onOffLine("User Transactions: ", bit(card.option_flags, kUserTransactionsBit));
+    onOffLine("Check Location: ", card.option_flags & kCheckLocationBit);
+    onOffLine("Clear Counters: ", card.option_flags & kClearCountersBit);
+    onOffLine("User Transactions: ", card.option_flags & kUserTransactionBit);
     const bool audio = bit(card.mdc_options, kAudioBit);
     onOffLine("Audio: ", audio);
     if (audio)

@@ -37,8 +37,4 @@ QString machineTypeLine(uint8_t flags)
     return QStringLiteral("Machine Type: ") + QLatin1String(word) + QLatin1String(kEndOfLine);
 }
 
-uint16_t le16(const uint8_t* bytes) { return uint16_t(bytes[0] | (bytes[1] << 8)); }
-
-uint16_t be16(const uint8_t* bytes) { return uint16_t((bytes[0] << 8) | bytes[1]); }
-
 }  // namespace report

@@ -36,11 +36,6 @@ QString moneyLine(const QString& label, uint32_t amount, uint32_t unit);
 // (bit 4) or "None" + "\r\n".
 QString machineTypeLine(uint8_t flags);
 
-// A 16-bit value stored low byte first in a reader record.
-uint16_t le16(const uint8_t* bytes);
-// A 16-bit value stored high byte first on the card.
-uint16_t be16(const uint8_t* bytes);
-
 inline bool bit(uint32_t value, int n) { return ((value >> n) & 1u) != 0; }
 
 }  // namespace report

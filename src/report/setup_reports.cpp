@@ -3,6 +3,7 @@
 // Advantech. Each prints from record offsets, through the record's fields.
 #include "laundry/advanteck_setup_card.h"
 #include "laundry/gen2_setup_card.h"
+#include "laundry/laundry_setup.h"
 #include "laundry/setup_cards.h"
 #include "laundry/tovan2000_setup_card.h"
 #include "report/formatters.h"
@@ -42,13 +43,14 @@ QString locationLines(const char (&location)[10], const char (&machineId)[10])
 
 QString checkAndClearLines(uint8_t flags)
 {
-    return line("Check Location: ", onOff(bit(flags, 1))) +
-           line("Clear Counters: ", onOff(bit(flags, 3)));
+    return line("Check Location: ", onOff(flags & kCheckLocationBit)) +
+           line("Clear Counters: ", onOff(flags & kClearCountersBit));
 }
 
 QString optionLines(uint8_t flags)
 {
-    return checkAndClearLines(flags) + line("User Transactions: ", onOff(bit(flags, 6)));
+    return checkAndClearLines(flags) +
+           line("User Transactions: ", onOff(flags & kUserTransactionBit));
 }
 
 QString maxCardValueLine(uint16_t wholeDollars)

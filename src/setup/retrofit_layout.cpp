@@ -27,59 +27,65 @@ RETRO_FIT_SETUP_CARD makeRetrofitRecord(const STRUCT_laundry_setup& r)
     return card;
 }
 
-std::array<uint8_t, kRetrofitBlock1Size> retrofitBlock1(const RETRO_FIT_SETUP_CARD& c)
+RetrofitBlock1 retrofitBlock1(const RETRO_FIT_SETUP_CARD& c)
 {
-    std::array<uint8_t, kRetrofitBlock1Size> b{};
-    store_be16(&b[8], c.vend_price);
-    store_be16(&b[10], c.word_02);
-    store_be16(&b[12], c.word_04);
-    b[14] = c.option_flags;
-    std::memcpy(&b[32], c.time_bcd, sizeof c.time_bcd);
-    store_be16(&b[38], c.topoff_price);
-    std::memcpy(&b[40], c.text_field_10, 10);
-    std::memcpy(&b[50], c.text_field_1a, 10);
-    b[63] = 0xA1;
-    store_be16(&b[64], c.display_flags);
-    std::memcpy(&b[66], c.idle_message, 30);
-    std::memcpy(&b[96], c.busy_message, 30);
-    b[126] = c.pulses;
-    b[127] = c.scroll_speed;
-    store_be16(&b[128], c.max_card_value);
+    RetrofitBlock1 b{};
+    store_be16(b.vend_price, c.vend_price);
+    store_be16(b.cust_id, c.word_02);
+    store_be16(b.word_04, c.word_04);
+    b.option_flags = c.option_flags;
+    std::memcpy(b.time_bcd, c.time_bcd, sizeof b.time_bcd);
+    store_be16(b.topoff_price, c.topoff_price);
+    std::memcpy(b.text_field_10, c.text_field_10, sizeof b.text_field_10);
+    std::memcpy(b.text_field_1a, c.text_field_1a, sizeof b.text_field_1a);
+    b.marker = 0xA1;
+    store_be16(b.display_flags, c.display_flags);
+    std::memcpy(b.idle_message, c.idle_message, sizeof b.idle_message);
+    std::memcpy(b.busy_message, c.busy_message, sizeof b.busy_message);
+    b.pulses = c.pulses;
+    b.scroll_speed = c.scroll_speed;
+    store_be16(b.max_card_value, c.max_card_value);
     return b;
 }
 
-std::array<uint8_t, kRetrofitBlock2Size> retrofitBlock2(const RETRO_FIT_SETUP_CARD& c)
+RetrofitBlock2 retrofitBlock2(const RETRO_FIT_SETUP_CARD& c)
 {
-    std::array<uint8_t, kRetrofitBlock2Size> b{};
-    const auto* lines = c.text_lines_24;
-    std::memcpy(&b[0], lines, 40);
-    b[40] = c.bytes_9c[0];
-    b[41] = c.bytes_9c[1];
-    std::memcpy(&b[42], lines + 40, 20);
-    b[62] = c.bytes_9c[2];
-    std::memcpy(&b[63], lines + 60, 20);
-    b[83] = c.bytes_9c[3];
-    b[84] = c.bytes_9c[6];
-    b[85] = c.bytes_9c[5];
-    b[86] = c.bytes_9c[4];
+    RetrofitBlock2 b{};
+    const char* lines = c.text_lines_24;
+    std::memcpy(b.text_lines_0, lines, sizeof b.text_lines_0);
+    std::memcpy(b.text_lines_40, lines + 40, sizeof b.text_lines_40);
+    std::memcpy(b.text_lines_60, lines + 60, sizeof b.text_lines_60);
+    std::memcpy(b.text_lines_80, lines + 80, sizeof b.text_lines_80);
+    b.bytes_9c_01[0] = c.bytes_9c[0];
+    b.bytes_9c_01[1] = c.bytes_9c[1];
+    b.byte_9c_2 = c.bytes_9c[2];
+    b.byte_9c_3 = c.bytes_9c[3];
+    b.bytes_9c_654[0] = c.bytes_9c[6];
+    b.bytes_9c_654[1] = c.bytes_9c[5];
+    b.bytes_9c_654[2] = c.bytes_9c[4];
     const int wordOrder[5] = {4, 1, 2, 3, 0};
     for (int i = 0; i < 5; ++i)
-        store_be16(&b[87 + 2 * i], c.words_a4[wordOrder[i]]);
-    b[97] = c.bytes_9c[7];
-    std::memcpy(&b[98], lines + 80, 40);
-    b[138] = c.byte_af;
+        store_be16(b.words_a4[i], c.words_a4[wordOrder[i]]);
+    b.byte_9c_7 = c.bytes_9c[7];
+    b.byte_af = c.byte_af;
     return b;
 }
 
 uint8_t CardSetRetrofitSetup(BaseCardImage& image, const RETRO_FIT_SETUP_CARD* card)
 {
-    const auto block1 = retrofitBlock1(*card);
+    const RetrofitBlock1 block1 = retrofitBlock1(*card);
     const CardHeader header{static_cast<uint8_t>(card->card_type & 0xFF), card->word_02};
     if (card->card_version == 0)
-        return writeSetupCard(image, card->card_version, header, {{0, block1}});
-    const auto block2 = retrofitBlock2(*card);
+        return writeSetupCard(image, card->card_version, header, {{0, blockBytes(block1)}});
+    const RetrofitBlock2 block2 = retrofitBlock2(*card);
     return writeSetupCard(image, card->card_version, header,
-                          {{0, block1}, {kRetrofitBlock2Offset, block2}});
+                          {{0, blockBytes(block1)}, {kRetrofitBlock2Offset, blockBytes(block2)}});
 }
 
-}  // namespace setup
+uint8_t writeRetrofitLayout(BaseCardImage& image, const STRUCT_laundry_setup& record)
+{
+    const RETRO_FIT_SETUP_CARD card = makeRetrofitRecord(record);
+    return CardSetRetrofitSetup(image, &card);
+}
+
+} // namespace setup

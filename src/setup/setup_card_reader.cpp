@@ -4,9 +4,14 @@
 #include "services/cardlayout.h"
 #include "services/progress.h"
 #include "services/readerio.h"
+#include "setup/block_read.h"
+#include "setup/card_bytes.h"
+#include "setup/card_type_registry.h"
 #include "setup/messages.h"
 #include "setup/operation_end.h"
+#include "setup/retrofit_layout.h"
 
+#include <cstddef>
 #include <cstring>
 
 namespace setup {
@@ -16,29 +21,22 @@ using promptui::StepProgress;
 
 constexpr int kReadSteps = 2;
 
-// Two card bytes read high byte first.
-uint16_t be16(const uint8_t* d) { return static_cast<uint16_t>((d[0] << 8) | d[1]); }
-
-bool readDataArea(HEADER_DATA_AREA& area, uint32_t offset, uint32_t length)
-{
-    std::memset(&area, 0, sizeof area);
-    area.length = length;
-    area.offset = offset;
-    return cardlayout::NIMBOReadDataArea(&area) == 0;
-}
-
-bool isRetrofitStyleCard()
+// The read-back of the card in the reader, or nullptr when it has none.
+SetupReader readBackOfCard()
 {
     if (!readerio::PowerCard(readerio::POWER_ON) || cardfx::ValidateCard() != 0)
-        return false;
+        return nullptr;
     uint8_t type = 0;
-    return cardlayout::NIMBOGetCardType(&type) == 0 &&
-           (type == kRetrofitCardType || type == kGen2CardType);
+    if (cardlayout::NIMBOGetCardType(&type) != 0)
+        return nullptr;
+    const CardTypeEntry* entry = cardTypeEntry(type);
+    return entry ? entry->readBack : nullptr;
 }
 
 bool readCard(STRUCT_laundry_setup& record, uint8_t* headerByte)
 {
-    if (!isRetrofitStyleCard())
+    const SetupReader readBack = readBackOfCard();
+    if (!readBack)
         return false;
 
     StepProgress(QString::fromLatin1(text::kStepReadingHeader));
@@ -51,38 +49,40 @@ bool readCard(STRUCT_laundry_setup& record, uint8_t* headerByte)
         *headerByte = header.data[cardlayout::kHeaderAreaDataIndex + 3];
 
     StepProgress(QString::fromLatin1(text::kStepReadingData));
-    return read_setup_data_area(&record);
+    return readBack(&record);
 }
 
-}  // namespace
+} // namespace
 
+// The fields of block 1, in the three reads the card library's callers
+// make: the head, the times and texts, the display.
 bool read_setup_data_area(STRUCT_laundry_setup* r)
 {
-    HEADER_DATA_AREA area;
-    if (!readDataArea(area, 8, 7))
+    using B = RetrofitBlock1;
+    B b{};
+    if (!readBlockBytes(b, 0, offsetof(B, vend_price), offsetof(B, reserved_15)))
         return false;
-    const uint8_t* d = area.data;
-    r->vend_price = be16(d);
-    r->word_02 = be16(d + 2);
-    r->option_flags = d[6];
+    r->vend_price = load_be16(b.vend_price);
+    r->word_02 = load_be16(b.cust_id);
+    r->option_flags = b.option_flags;
 
-    if (!readDataArea(area, 32, 28))
+    if (!readBlockBytes(b, 0, offsetof(B, time_bcd), offsetof(B, reserved_60)))
         return false;
     // The time fields take the card's BCD bytes as they are.
-    r->dryer_run_time = be16(d);
-    r->heat_time = be16(d + 2);
-    r->topoff_time = be16(d + 4);
-    r->topoff_price = static_cast<uint16_t>(be16(d + 6) * 100);
-    std::memcpy(r->text_field_10, d + 8, sizeof r->text_field_10);
-    std::memcpy(r->text_field_1a, d + 18, sizeof r->text_field_1a);
+    r->dryer_run_time = load_be16(&b.time_bcd[0]);
+    r->heat_time = load_be16(&b.time_bcd[2]);
+    r->topoff_time = load_be16(&b.time_bcd[4]);
+    r->topoff_price = static_cast<uint16_t>(load_be16(b.topoff_price) * 100);
+    std::memcpy(r->text_field_10, b.text_field_10, sizeof r->text_field_10);
+    std::memcpy(r->text_field_1a, b.text_field_1a, sizeof r->text_field_1a);
 
-    if (!readDataArea(area, 64, 64))
+    if (!readBlockBytes(b, 0, offsetof(B, display_flags), offsetof(B, max_card_value)))
         return false;
-    r->display_flags = be16(d);
-    std::memcpy(r->idle_message, d + 2, sizeof r->idle_message);
-    std::memcpy(r->busy_message, d + 32, sizeof r->busy_message);
-    r->pulses = d[62];
-    r->scroll_speed = d[63];
+    r->display_flags = load_be16(b.display_flags);
+    std::memcpy(r->idle_message, b.idle_message, sizeof r->idle_message);
+    std::memcpy(r->busy_message, b.busy_message, sizeof r->busy_message);
+    r->pulses = b.pulses;
+    r->scroll_speed = b.scroll_speed;
     return true;
 }
 
@@ -97,4 +97,4 @@ uint8_t readSetupCard(STRUCT_laundry_setup& record, uint8_t* headerByte)
     return 1;
 }
 
-}  // namespace setup
+} // namespace setup

@@ -7,6 +7,7 @@
 #include "setup/card_bytes.h"
 #include "setup/retrofit_style_head.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace setup {
@@ -52,11 +53,6 @@ constexpr std::array<std::array<Step, kCycleProgramCount>, kCycleStepCount> kCyc
     {{{6, 23}, {4, 23}, {4, 23}, {4, 23}, {6, 23}, {4, 23}, {4, 23}, {4, 23}}},
 }};
 
-// The machine reads 0x0C as warm water and 0x04 as cold; the page's washer
-// choice (record `washer`) asks for cold.
-constexpr uint8_t kColdTemperature = 0x04;
-constexpr uint8_t kWarmTemperature = 0x0C;
-
 } // namespace
 
 std::optional<CycleProgram> tovan2000CycleProgram(uint8_t program)
@@ -69,23 +65,21 @@ std::optional<CycleProgram> tovan2000CycleProgram(uint8_t program)
     return steps;
 }
 
-std::optional<std::array<uint8_t, kCycleSetupDataSize>> tovan2000CycleData(uint8_t program,
-                                                                           bool washer)
+std::optional<CycleSetupData> tovan2000CycleData(uint8_t program, bool washer)
 {
     const auto steps = tovan2000CycleProgram(program);
     if (!steps)
         return std::nullopt;
-    std::array<uint8_t, kCycleSetupDataSize> data{};
+    CycleSetupData data{};
     for (int step = 0; step < kCycleStepCount; ++step) {
-        data[2 * step] = cardcore::hex_to_bcd((*steps)[step].minutes);
-        data[2 * step + 1] = cardcore::hex_to_bcd((*steps)[step].seconds);
+        data.step_times[step][0] = cardcore::hex_to_bcd((*steps)[step].minutes);
+        data.step_times[step][1] = cardcore::hex_to_bcd((*steps)[step].seconds);
     }
-    data[30] = washer ? kColdTemperature : kWarmTemperature;
-    data[31] = 0x00;
-    data[32] = 0x01;
-    data[33] = 0x02;
-    data[34] = 0xFF;
-    data[35] = static_cast<uint8_t>(program + 1);
+    // The page's washer choice (record `washer`) asks for cold water.
+    data.temperature = washer ? kCycleColdWater : kCycleWarmWater;
+    constexpr uint8_t kConstants[] = {0x00, 0x01, 0x02, 0xFF};
+    std::ranges::copy(kConstants, data.constants);
+    data.program_id = static_cast<uint8_t>(program + 1);
     return data;
 }
 
@@ -111,9 +105,9 @@ uint8_t write_tovan2000_cycle_setup(const STRUCT_laundry_setup& record)
         return status;
 
     HEADER_DATA_AREA area{};
-    area.length = kCycleSetupDataSize;
+    area.length = sizeof *data;
     area.offset = kCycleSetupDataOffset;
-    std::memcpy(area.data, data->data(), data->size());
+    std::memcpy(area.data, &*data, sizeof *data);
     return cardlayout::NIMBOSetDataArea(&area);
 }
 
