@@ -1,35 +1,66 @@
-// The two checks every card-details test makes: what a formatter appends to
-// the host's text, and that a failed read shows its message and appends
-// nothing.
+// The card details report tests: a setup card written onto the card in the
+// reader by the library's own writer, and what the report of its type
+// appends to the host's text.
 #pragma once
 
-#include "report/card_details.h"
+#include "card/card_images.h"
+#include "laundry/laundry.h"
 #include "services/prompt.h"
+#include "services/readerio.h"
+#include "setup/setup_record.h"
 #include "support/card_fixture.h"
+
+#include <cstring>
 
 class ReportFixture : public CardFixture {
 protected:
     static constexpr char kHostText[] = "Card Type: host text\r\n";
 
-    // What `formatter` appends after the host's own text, with no message shown.
-    QString appendedBy(report::Formatter formatter)
+    // A cleared profile record of the card type and customer.
+    static STRUCT_laundry_setup setupRecord(uint16_t cardTypeCode, uint16_t custId)
+    {
+        STRUCT_laundry_setup r;
+        std::memset(&r, 0, sizeof r);
+        setup::clearSetupRecord(r);
+        r.card_type_code = cardTypeCode;
+        r.word_02 = custId;
+        return r;
+    }
+
+    // Writes the record onto a fresh card in the reader, left powered as the
+    // host leaves it before the report.
+    void writeCard(STRUCT_laundry_setup record)
+    {
+        insertCard(fresh());
+        card::RexaCard image;
+        ASSERT_EQ(create_laundry_setup_card(&image, record.word_02, &record, 0), 1);
+        script().clear();
+        ASSERT_TRUE(readerio::PowerCard(readerio::POWER_ON));
+    }
+
+    // What the report of `cardType` appends after the host's own text, with
+    // no message shown.
+    QString appended(uint16_t cardType)
     {
         QString text = QString::fromLatin1(kHostText);
-        formatter(text);
+        GetCardDetails(cardType, text);
         EXPECT_TRUE(text.startsWith(QLatin1String(kHostText)));
-        EXPECT_TRUE(script().messages().empty());
+        EXPECT_TRUE(script().messages().empty()) << script().messageTexts().join("|").toStdString();
         return text.mid(int(sizeof kHostText) - 1);
     }
 
-    void expectReadErrorOnly(report::Formatter formatter, const char* message)
+    // The report of `cardType` shows `message` and appends nothing.
+    void expectReadErrorOnly(uint16_t cardType, const char* message)
     {
+        script().clear();
         QString text = QString::fromLatin1(kHostText);
-        formatter(text);
+        GetCardDetails(cardType, text);
         EXPECT_EQ(text, QLatin1String(kHostText));
         ASSERT_EQ(script().messages().size(), 1u);
         const ui::RecordedMessage& box = script().messages()[0];
         EXPECT_EQ(box.text, message);
         EXPECT_EQ(box.caption, "ERROR: Read Card");
         EXPECT_EQ(box.buttons, unsigned(promptui::MB_OK));
+        script().clear();
     }
 };

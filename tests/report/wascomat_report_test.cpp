@@ -1,42 +1,17 @@
-#include "card/card_images.h"
-#include "report/formatters.h"
 #include "report/report_fixture.h"
 #include "services/cardlayout.h"
-#include "services/prompt.h"
-#include "services/readerio.h"
-#include "setup/setup_record.h"
-#include "setup/wascomat_layout.h"
-
-#include <cstring>
 
 namespace {
-
-constexpr uint32_t kPriceUnitOffset = 105;
 
 class WascomatReport : public ReportFixture {
 protected:
     static STRUCT_laundry_setup wascomatRecord()
     {
-        STRUCT_laundry_setup r;
-        std::memset(&r, 0, sizeof r);
-        setup::clearSetupRecord(r);
-        r.card_type_code = 200;
-        r.word_02 = 0x0789;
+        STRUCT_laundry_setup r = setupRecord(200, 0x0789);
         setup::copyTextField(r.text_field_10, 10, "WASCO");
         std::memcpy(r.text_field_1a, "WASCOMAT-7", 10);
         r.machine_type = 3;
         return r;
-    }
-
-    // Writes the record with our own Wascomat writer onto a card in the
-    // reader, left powered as the host leaves it before the report.
-    void writeCard(const STRUCT_laundry_setup& record)
-    {
-        insertCard(initialised(0, 0));
-        card::RexaCard image;
-        ASSERT_TRUE(image.Init());
-        ASSERT_EQ(setup::writeWascomatSetup(image, record), 0);
-        ASSERT_TRUE(readerio::PowerCard(readerio::POWER_ON));
     }
 
     // Our writer always stores a unit of 1 cent; machines may hold others.
@@ -44,15 +19,9 @@ protected:
     {
         HEADER_DATA_AREA area{};
         area.length = 1;
-        area.offset = kPriceUnitOffset;
+        area.offset = 105;
         area.data[0] = unit;
         ASSERT_EQ(cardlayout::NIMBOSetDataArea(&area), 0);
-    }
-
-    QString appended() { return appendedBy(&report::describeWascomat); }
-    void expectReadErrorOnly()
-    {
-        ReportFixture::expectReadErrorOnly(&report::describeWascomat, "Error reading data on card");
     }
 };
 
@@ -71,23 +40,16 @@ TEST_F(WascomatReport, SpecialPricingWithAPriceUnitOfFive)
     writeCard(r);
     setPriceUnit(5);
 
-    EXPECT_EQ(appended(), "Machine Location: WASCO\r\n"
-                          "MachineID: WASCOMAT-7\r\n"
-                          "Program 1 price: $12.90\r\n"
-                          "Program 2 price: $1.00\r\n"
-                          "Program 3 price: $1.25\r\n"
-                          "Program 4 price: $2.00\r\n"
-                          "Program 5 price: $0.00\r\n"
-                          "Option 1 price:  $0.50\r\n"
-                          "Option 2 price:  $0.15\r\n"
-                          "Special pricing enabled:\r\n"
-                          "Program 1 special price: $0.90\r\n"
-                          "Program 2 special price: $0.95\r\n"
-                          "Program 3 special price: $1.50\r\n"
-                          "Program 4 special price: $0.05\r\n"
-                          "Program 5 special price: $0.10\r\n"
-                          "Option 1 special price:  $44.64\r\n"
-                          "Option 2 special price:  $0.05\r\n");
+    EXPECT_EQ(appended(200), "Machine Location: WASCO\r\n"
+                             "MachineID: WASCOMAT-7\r\nProgram 1 price: $12.90\r\n"
+                             "Program 2 price: $1.00\r\nProgram 3 price: $1.25\r\n"
+                             "Program 4 price: $2.00\r\nProgram 5 price: $0.00\r\n"
+                             "Option 1 price:  $0.50\r\nOption 2 price:  $0.15\r\n"
+                             "Special pricing enabled:\r\nProgram 1 special price: $0.90\r\n"
+                             "Program 2 special price: $0.95\r\nProgram 3 special price: $1.50\r\n"
+                             "Program 4 special price: $0.05\r\nProgram 5 special price: $0.10\r\n"
+                             "Option 1 special price:  $44.64\r\n"
+                             "Option 2 special price:  $0.05\r\n");
 }
 
 TEST_F(WascomatReport, NoSpecialPricingAsOurWriterStoresIt)
@@ -103,22 +65,12 @@ TEST_F(WascomatReport, NoSpecialPricingAsOurWriterStoresIt)
     r.spec_days = 0x7F;
     writeCard(r);
 
-    EXPECT_EQ(appended(), "Machine Location: WASCO\r\n"
-                          "MachineID: WASCOMAT-7\r\n"
-                          "Program 1 price: $12.34\r\n"
-                          "Program 2 price: $0.05\r\n"
-                          "Program 3 price: $600.00\r\n"
-                          "Program 4 price: $1.00\r\n"
-                          "Program 5 price: $0.07\r\n"
-                          "Option 1 price:  $0.00\r\n"
-                          "Option 2 price:  $655.35\r\n");
-}
-
-TEST_F(WascomatReport, UnpoweredCardIsAReadError)
-{
-    writeCard(wascomatRecord());
-    ASSERT_TRUE(readerio::PowerCard(readerio::POWER_OFF));
-    expectReadErrorOnly();
+    EXPECT_EQ(appended(200), "Machine Location: WASCO\r\n"
+                             "MachineID: WASCOMAT-7\r\nProgram 1 price: $12.34\r\n"
+                             "Program 2 price: $0.05\r\nProgram 3 price: $600.00\r\n"
+                             "Program 4 price: $1.00\r\nProgram 5 price: $0.07\r\n"
+                             "Option 1 price:  $0.00\r\n"
+                             "Option 2 price:  $655.35\r\n");
 }
 
 } // namespace

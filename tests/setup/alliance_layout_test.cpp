@@ -1,40 +1,24 @@
 #include "setup/alliance_layout.h"
-#include "setup/setup_record.h"
+#include "setup/layout_bytes.h"
 #include "support/recording_card_image.h"
 
 #include <gtest/gtest.h>
 
-#include <QByteArray>
-
-#include <cstring>
-#include <ostream>
 #include <set>
 
 namespace {
 
-QByteArray hex(const char* text)
-{
-    return QByteArray::fromHex(text);
-}
-QByteArray zeros(int count)
-{
-    return QByteArray(count, '\0');
-}
+using namespace layouttest;
 
 enum class Line { Aca, Centurion };
 
-// An Alliance profile with a distinct value in every field the cards carry;
-// everything else holds 0xAA so a stray read shows up on the card.
+// An Alliance profile with a distinct value in every field the cards carry.
 STRUCT_laundry_setup allianceRecord(Line line, uint8_t machineType, bool cyclePricing)
 {
-    STRUCT_laundry_setup r;
-    std::memset(&r, 0xAA, sizeof r);
-    setup::clearSetupRecord(r);
-    r.card_type_code = 198;
+    STRUCT_laundry_setup r = clearedRecord(198);
     r.aca_product_line = line == Line::Aca ? 1 : 0;
     r.machine_type = machineType;
     r.byte_138 = 5;
-    r.word_02 = 0x1234;
     r.option_flags = 0x4A;
     r.max_card_value = 300;
     r.audio_time = 0x11;
@@ -95,11 +79,6 @@ struct Variant {
     int celsiusAt;    // dryers: the Celsius bit; -1 for washers
 };
 
-void PrintTo(const Variant& v, std::ostream* os)
-{
-    *os << v.name;
-}
-
 const Variant kVariants[] = {
     {"Aca1", Line::Aca, 1, false, "32217001", "00",
      "4c3d2a1b f6 e2 f7f8 d2d4 c0c6c3c9 c1c7c4ca c2c8c5cb 05 0000 1d 01", 132, -1},
@@ -151,6 +130,7 @@ protected:
     {
         RecordingCardImage image;
         EXPECT_EQ(encode(image, r, GetParam().line), 0);
+        EXPECT_EQ(image.header.left(4).toHex(), "c6123405"); // version = byte_138
         return image.file(0x2001);
     }
 };
@@ -160,40 +140,10 @@ TEST_P(AllianceVariantTest, WritesBothBlocksByteExact)
     const Variant& v = GetParam();
     for (const bool cyclePricing : {false, true}) {
         SCOPED_TRACE(cyclePricing ? "cycle pricing" : "flat price");
-        RecordingCardImage image;
-        ASSERT_EQ(encode(image, allianceRecord(v.line, v.machineType, cyclePricing), v.line), 0);
-        EXPECT_EQ(image.calls,
-                  QStringList({"SetCardVersion 5", "WriteData header 3 0", "SelectFile 2001",
-                               "WriteData 2001 138 0", "WriteData 2001 64 256"}));
-        EXPECT_EQ(image.header.left(4).toHex(), "c6123405");
-        const QByteArray file = image.file(0x2001);
-        ASSERT_EQ(file.size(), 320);
-        EXPECT_EQ(file.left(138).toHex(), expectedBlockA(v, cyclePricing).toHex());
-        EXPECT_EQ(file.mid(138, 118), zeros(118));
-        EXPECT_EQ(file.mid(256).toHex(), expectedBlockB(v, cyclePricing).toHex());
-    }
-}
-
-std::set<int> differingOffsets(const QByteArray& a, const QByteArray& b)
-{
-    std::set<int> offsets;
-    for (int i = 0; i < std::min(a.size(), b.size()); ++i)
-        if (a[i] != b[i])
-            offsets.insert(i);
-    return offsets;
-}
-
-TEST_P(AllianceVariantTest, CyclePricingChangesOnlyThePrices)
-{
-    const Variant& v = GetParam();
-    const auto changed = differingOffsets(write(allianceRecord(v.line, v.machineType, false)),
-                                          write(allianceRecord(v.line, v.machineType, true)));
-    ASSERT_FALSE(changed.empty());
-    for (const int offset : changed) {
-        const bool flagsByte = offset == 48;
-        const bool blockAPrice = offset >= 89 && offset <= 106;
-        const bool blockBPrice = v.dryer && offset >= 256 && offset < 266;
-        EXPECT_TRUE(flagsByte || blockAPrice || blockBPrice) << "offset " << offset;
+        const QByteArray file = write(allianceRecord(v.line, v.machineType, cyclePricing));
+        EXPECT_EQ(file.toHex(),
+                  (expectedBlockA(v, cyclePricing) + zeros(118) + expectedBlockB(v, cyclePricing))
+                      .toHex());
     }
 }
 
@@ -202,16 +152,23 @@ TEST_P(AllianceVariantTest, AudioSignalAndCelsiusReachTheirBytes)
     const Variant& v = GetParam();
     STRUCT_laundry_setup quiet = allianceRecord(v.line, v.machineType, false);
     quiet.mdc_options = 0x00;
+    const QByteArray a = write(quiet);
+    const QByteArray b = write(allianceRecord(v.line, v.machineType, false));
+    std::set<int> changed;
+    for (int i = 0; i < std::min(a.size(), b.size()); ++i)
+        if (a[i] != b[i])
+            changed.insert(i);
     std::set<int> expected = {23, v.audioAt};
     if (v.celsiusAt >= 0)
         expected.insert(v.celsiusAt);
-    EXPECT_EQ(differingOffsets(write(quiet), write(allianceRecord(v.line, v.machineType, false))),
-              expected);
+    EXPECT_EQ(changed, expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Variants, AllianceVariantTest, ::testing::ValuesIn(kVariants),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The ACA layout for any nonzero product line; the extractor (4) exists on
+// the Centurion line only.
 TEST(AllianceLayout, WriterPicksTheLayoutByProductLine)
 {
     for (const uint8_t productLine : {1, 0x80}) {
@@ -224,71 +181,22 @@ TEST(AllianceLayout, WriterPicksTheLayoutByProductLine)
     RecordingCardImage centurion;
     ASSERT_EQ(setup::writeAllianceSetup(centurion, allianceRecord(Line::Centurion, 1, false)), 0);
     EXPECT_EQ(centurion.file(0x2001).mid(82, 4).toHex(), "2d216501");
-
-    // The extractor exists on the Centurion line only.
-    RecordingCardImage acaExtractor;
-    EXPECT_EQ(setup::writeAllianceSetup(acaExtractor, allianceRecord(Line::Aca, 4, false)), 20);
-    RecordingCardImage centurionExtractor;
-    EXPECT_EQ(
-        setup::writeAllianceSetup(centurionExtractor, allianceRecord(Line::Centurion, 4, false)),
-        0);
 }
 
-struct Refusal {
-    Line line;
-    uint8_t machineType;
-};
-
-class AllianceMachineTypeRefused : public ::testing::TestWithParam<Refusal> {};
-
-TEST_P(AllianceMachineTypeRefused, Returns20AfterTheHeaderWithoutSelectingTheSetupFile)
+TEST(AllianceLayout, OtherMachineTypesReturn20AfterTheHeaderWithoutSelectingTheSetupFile)
 {
-    RecordingCardImage image;
-    const Refusal& p = GetParam();
-    EXPECT_EQ(encode(image, allianceRecord(p.line, p.machineType, true), p.line), 20);
-    EXPECT_EQ(image.calls, QStringList({"SetCardVersion 5", "WriteData header 3 0"}));
-    EXPECT_EQ(image.header.left(4).toHex(), "c6123405");
-    EXPECT_TRUE(image.files.empty());
+    const std::pair<Line, uint8_t> refused[] = {
+        {Line::Centurion, 3}, {Line::Centurion, 5}, {Line::Centurion, 6},
+        {Line::Centurion, 7}, {Line::Centurion, 0}, {Line::Aca, 4},
+        {Line::Aca, 8},       {Line::Aca, 3},       {Line::Aca, 0xFF}};
+    for (const auto& [line, machineType] : refused) {
+        SCOPED_TRACE(int(machineType));
+        RecordingCardImage image;
+        EXPECT_EQ(setup::writeAllianceSetup(image, allianceRecord(line, machineType, true)), 20);
+        EXPECT_EQ(image.calls, QStringList({"SetCardVersion 5", "WriteData header 3 0"}));
+        EXPECT_EQ(image.header.left(4).toHex(), "c6123405");
+        EXPECT_TRUE(image.files.empty());
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(MachineTypes, AllianceMachineTypeRefused,
-                         ::testing::Values(Refusal{Line::Centurion, 3}, Refusal{Line::Centurion, 5},
-                                           Refusal{Line::Centurion, 6}, Refusal{Line::Centurion, 7},
-                                           Refusal{Line::Centurion, 0}, Refusal{Line::Aca, 4},
-                                           Refusal{Line::Aca, 8}, Refusal{Line::Aca, 3},
-                                           Refusal{Line::Aca, 0xFF}));
-
-struct FrameFailure {
-    const char* failOn;
-    uint8_t expectedStatus;
-    int callsMade;
-};
-
-void PrintTo(const FrameFailure& f, std::ostream* os)
-{
-    *os << f.failOn;
-}
-
-class AllianceFrameFailure : public ::testing::TestWithParam<std::tuple<Variant, FrameFailure>> {};
-
-TEST_P(AllianceFrameFailure, StopsWithTheFrameStatus)
-{
-    const auto& [v, failure] = GetParam();
-    RecordingCardImage image;
-    image.failOn = failure.failOn;
-    image.failStatus = 0x6F;
-    EXPECT_EQ(encode(image, allianceRecord(v.line, v.machineType, false), v.line),
-              failure.expectedStatus);
-    EXPECT_EQ(image.calls.size(), failure.callsMade) << image.calls.join(", ").toStdString();
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Statuses, AllianceFrameFailure,
-    ::testing::Combine(::testing::Values(kVariants[0], kVariants[7]),
-                       ::testing::Values(FrameFailure{"SetCardVersion", 0x6F, 1}, // card's own
-                                         FrameFailure{"WriteData header", 22, 2},
-                                         FrameFailure{"SelectFile", 38, 3},
-                                         FrameFailure{"WriteData 2001 138", 22, 4},
-                                         FrameFailure{"WriteData 2001 64", 22, 5})));
 
 } // namespace

@@ -53,40 +53,33 @@ TEST_F(ManagementCardCheck, ValidChipZeroCardIsAcceptedAsIs)
     EXPECT_TRUE(check(nullptr));  // new_card may be null
 }
 
-struct Refusal {
-    bool blank;
-    uint8_t chip;
-    bool pom;
-    const char* message;
-};
-
-class ManagementCardRefusal : public ManagementCardCheck,
-                              public ::testing::WithParamInterface<Refusal> {};
-
-TEST_P(ManagementCardRefusal, ShowsItsMessage)
+TEST_F(ManagementCardCheck, CardsThatCannotBeManagementCardsAreRefusedUntouched)
 {
-    card::NewCardFileOptions options = GetParam().blank ? fresh(GetParam().chip)
-                                                        : initialised(0, 7, GetParam().chip);
-    options.pom = GetParam().pom;
-    const QString file = insertCard(options);
-    const card::CardState before = onDisk(file);
-    bool newCard = true;
-    QString message;
-    EXPECT_FALSE(check(&newCard, &message));
-    EXPECT_EQ(message, GetParam().message);
-    EXPECT_FALSE(newCard);
-    EXPECT_EQ(onDisk(file), before);
+    constexpr char kNotManagement[] = "Card Cannot Be Used As A Management Card...";
+    const struct {
+        bool blank;
+        uint8_t chip;
+        bool pom;
+        const char* message;
+    } refusals[] = {
+        {true, 1, false, kNotManagement},          {true, 3, false, kNotManagement},
+        {true, 2, false, "Unknown Card..."},       {false, 0, true, kNotManagement},
+        {false, 1, false, kNotManagement},         {false, 2, false, "Card Not Supported..."},
+        {false, 9, false, "Card Not Supported..."}};
+    for (const auto& r : refusals) {
+        card::NewCardFileOptions options = r.blank ? fresh(r.chip) : initialised(0, 7, r.chip);
+        options.pom = r.pom;
+        const QString file = insertCard(options);
+        const card::CardState before = onDisk(file);
+        bool newCard = true;
+        QString message;
+        EXPECT_FALSE(check(&newCard, &message));
+        EXPECT_EQ(message, r.message);
+        EXPECT_FALSE(newCard);
+        EXPECT_EQ(onDisk(file), before);
+        script().clear();
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Chips, ManagementCardRefusal,
-    ::testing::Values(Refusal{true, 1, false, "Card Cannot Be Used As A Management Card..."},
-                      Refusal{true, 3, false, "Card Cannot Be Used As A Management Card..."},
-                      Refusal{true, 2, false, "Unknown Card..."},
-                      Refusal{false, 0, true, "Card Cannot Be Used As A Management Card..."},
-                      Refusal{false, 1, false, "Card Cannot Be Used As A Management Card..."},
-                      Refusal{false, 2, false, "Card Not Supported..."},
-                      Refusal{false, 9, false, "Card Not Supported..."}));
 
 TEST_F(ManagementCardCheck, FailedInitialisationIsCardUnknown)
 {

@@ -1,30 +1,17 @@
+#include "setup/layout_bytes.h"
 #include "setup/mdc_layout.h"
-#include "setup/setup_record.h"
 #include "support/recording_card_image.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 namespace {
 
-QByteArray hex(const char* text)
-{
-    return QByteArray::fromHex(text);
-}
-QByteArray zeros(int n)
-{
-    return QByteArray(n, '\0');
-}
+using namespace layouttest;
 
-// An MDC dryer profile with a distinct value in every field the card carries;
-// bytes the layout never reads keep 0xAA.
+// An MDC dryer profile with a distinct value in every field the card carries.
 STRUCT_laundry_setup mdcRecord()
 {
-    STRUCT_laundry_setup r;
-    std::memset(&r, 0xAA, sizeof r);
-    setup::clearSetupRecord(r);
-    r.card_type_code = 0xC1;
+    STRUCT_laundry_setup r = clearedRecord(0xC1);
     r.word_02 = 0x4321;
     r.byte_138 = 0;
     std::memcpy(r.text_field_10, "LAUNDRY-01", 10);
@@ -54,98 +41,20 @@ STRUCT_laundry_setup mdcRecord()
     return r;
 }
 
-QByteArray expectedFamilyRecord()
+// The special times become BCD; the card version is byte_138.
+TEST(MdcLayout, WritesHeaderAndBlockByteExactWithByte138AsVersion)
 {
-    QByteArray b = hex("c1"
-                       "00"
-                       "2143") +
-                   "LAUNDRY-01SQ-MDC-002";
-    b += hex("094a0814072e060b"
-             "0d0e0f10"
-             "fe"
-             "23450709"
-             "00"
-             "2c01"
-             "1900");
-    b += hex("1101220133014401"
-             "5501660177018801"
-             "01"
-             "00");
-    return b;
+    const QByteArray block =
+        zeros(10) + hex("4321 09 4a 012c 2e06 0d0e0f10 0814 0b") + "LAUNDRY-01SQ-MDC-002" +
+        hex("0111012201330144 0155016601770188 0019 fe 23450709") + zeros(9) + hex("07 01");
+    for (const uint8_t version : {0, 3}) {
+        STRUCT_laundry_setup record = mdcRecord();
+        record.byte_138 = version;
+        RecordingCardImage image;
+        ASSERT_EQ(setup::writeMdcLayout(image, record), 0);
+        EXPECT_EQ(image.header.left(4).toHex(), version == 0 ? "c1432100" : "c1432103");
+        EXPECT_EQ(image.file(0x2001).toHex(), block.toHex());
+    }
 }
-
-QByteArray expectedBlock()
-{
-    QByteArray b = zeros(10) + hex("4321"
-                                   "09"
-                                   "4a"
-                                   "012c"
-                                   "2e06"
-                                   "0d0e0f10"
-                                   "0814"
-                                   "0b");
-    b += "LAUNDRY-01SQ-MDC-002";
-    b += hex("0111012201330144"
-             "0155016601770188"
-             "0019"
-             "fe"
-             "23450709");
-    b += zeros(9) + hex("07"
-                        "01");
-    return b;
-}
-
-TEST(MdcLayout, FamilyRecordFromSetupRecord)
-{
-    const MDC_SETUP_CARD card = setup::makeMdcRecord(mdcRecord());
-    const QByteArray bytes(reinterpret_cast<const char*>(&card), sizeof card);
-    EXPECT_EQ(bytes.toHex(), expectedFamilyRecord().toHex());
-}
-
-TEST(MdcLayout, WritesHeaderAndBlockByteExact)
-{
-    RecordingCardImage image;
-    ASSERT_EQ(setup::writeMdcLayout(image, mdcRecord()), 0);
-
-    EXPECT_EQ(image.calls, QStringList({"SetCardVersion 0", "WriteData header 3 0",
-                                        "SelectFile 2001", "WriteData 2001 79 0"}));
-    EXPECT_EQ(image.header.left(4).toHex(), "c1432100");
-    ASSERT_EQ(expectedBlock().size(), 79);
-    EXPECT_EQ(image.file(0x2001).toHex(), expectedBlock().toHex());
-}
-
-TEST(MdcLayout, CardVersionFollowsByte138)
-{
-    STRUCT_laundry_setup record = mdcRecord();
-    record.byte_138 = 3;
-    RecordingCardImage image;
-    ASSERT_EQ(setup::writeMdcLayout(image, record), 0);
-    EXPECT_EQ(image.calls.first(), "SetCardVersion 3");
-    EXPECT_EQ(image.header.left(4).toHex(), "c1432103");
-    EXPECT_EQ(image.file(0x2001).toHex(), expectedBlock().toHex()); // the data is the same
-}
-
-struct FrameFailure {
-    const char* failOn;
-    uint8_t expectedStatus;
-    int callsMade;
-};
-
-class MdcFrameFailure : public ::testing::TestWithParam<FrameFailure> {};
-
-TEST_P(MdcFrameFailure, StopsWithTheFrameStatus)
-{
-    RecordingCardImage image;
-    image.failOn = GetParam().failOn;
-    image.failStatus = 0x6F;
-    EXPECT_EQ(setup::writeMdcLayout(image, mdcRecord()), GetParam().expectedStatus);
-    EXPECT_EQ(image.calls.size(), GetParam().callsMade) << image.calls.join(", ").toStdString();
-}
-
-INSTANTIATE_TEST_SUITE_P(Statuses, MdcFrameFailure,
-                         ::testing::Values(FrameFailure{"SetCardVersion", 0x6F, 1},
-                                           FrameFailure{"WriteData header", 22, 2},
-                                           FrameFailure{"SelectFile", 38, 3},
-                                           FrameFailure{"WriteData 2001", 22, 4}));
 
 } // namespace

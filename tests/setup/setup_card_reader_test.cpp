@@ -13,7 +13,7 @@ constexpr uint16_t kCustomer = 0x0BEE;
 
 class SetupCardReader : public CardFixture {
 protected:
-    STRUCT_laundry_setup baseRecord(uint16_t cardTypeCode)
+    static STRUCT_laundry_setup baseRecord(uint16_t cardTypeCode)
     {
         STRUCT_laundry_setup r;
         std::memset(&r, 0, sizeof r);
@@ -36,13 +36,12 @@ protected:
         script().clear();
     }
 
-    // A record the reader fills, every byte 0xEE beforehand so untouched
-    // fields show.
-    STRUCT_laundry_setup target()
+    // What the reader makes of the card, into a record of 0xEE bytes so
+    // untouched fields show; headerByte gets the card version.
+    uint8_t read(STRUCT_laundry_setup& record, uint8_t* headerByte = nullptr)
     {
-        STRUCT_laundry_setup r;
-        std::memset(&r, 0xEE, sizeof r);
-        return r;
+        std::memset(&record, 0xEE, sizeof record);
+        return read_laundry_setup_card(&record, headerByte);
     }
 
     void expectSilentCancel()
@@ -50,6 +49,7 @@ protected:
         EXPECT_TRUE(script().messages().empty());
         EXPECT_EQ(script().steps().last(), "Cancelled");
         EXPECT_FALSE(card::isPowered());
+        script().clear();
     }
 };
 
@@ -67,29 +67,26 @@ TEST_F(SetupCardReader, RetrofitCardReadsBackWithRawBcdTimes)
     written.scroll_speed = 6;
     writeCard(written);
 
-    STRUCT_laundry_setup read = target();
+    STRUCT_laundry_setup r;
     uint8_t headerByte = 0;
-    ASSERT_EQ(read_laundry_setup_card(&read, &headerByte), 1);
-
-    EXPECT_EQ(headerByte, 2);  // the Retrofit card version
-    EXPECT_EQ(read.vend_price, 175);
-    EXPECT_EQ(read.word_02, kCustomer);
-    EXPECT_EQ(read.option_flags, 0x8A);
-    EXPECT_EQ(read.dryer_run_time, 0x0045);
-    EXPECT_EQ(read.heat_time, 0x0030);
-    EXPECT_EQ(read.topoff_time, 0x0102);
-    EXPECT_EQ(read.topoff_price, 2500);
-    EXPECT_EQ(std::memcmp(read.text_field_10, "LOCATION-1", 10), 0);
-    EXPECT_EQ(std::memcmp(read.text_field_1a, "MACHINE-22", 10), 0);
-    EXPECT_EQ(read.display_flags, 0x0015);
-    EXPECT_EQ(std::memcmp(read.idle_message, written.idle_message, 30), 0);
-    EXPECT_EQ(std::memcmp(read.busy_message, written.busy_message, 30), 0);
-    EXPECT_EQ(read.pulses, 4);
-    EXPECT_EQ(read.scroll_speed, 6);
+    ASSERT_EQ(read(r, &headerByte), 1);
+    EXPECT_EQ(headerByte, 2); // the Retrofit card version
+    EXPECT_EQ(r.vend_price, 175);
+    EXPECT_EQ(r.word_02, kCustomer);
+    EXPECT_EQ(r.option_flags, 0x8A);
+    EXPECT_EQ(r.dryer_run_time, 0x0045);
+    EXPECT_EQ(r.heat_time, 0x0030);
+    EXPECT_EQ(r.topoff_time, 0x0102);
+    EXPECT_EQ(r.topoff_price, 2500);
+    EXPECT_EQ(std::memcmp(r.text_field_10, "LOCATION-1MACHINE-22", 20), 0);
+    EXPECT_EQ(r.display_flags, 0x0015);
+    EXPECT_EQ(std::memcmp(r.idle_message, written.idle_message, 60), 0); // and busy_message
+    EXPECT_EQ(r.pulses, 4);
+    EXPECT_EQ(r.scroll_speed, 6);
     // Nothing else is touched.
-    EXPECT_EQ(read.word_04, 0xEEEE);
-    EXPECT_EQ(read.card_type_code, 0xEEEE);
-    EXPECT_EQ(read.max_card_value, 0xEEEE);
+    EXPECT_EQ(r.word_04, 0xEEEE);
+    EXPECT_EQ(r.card_type_code, 0xEEEE);
+    EXPECT_EQ(r.max_card_value, 0xEEEE);
 
     EXPECT_TRUE(script().messages().empty());
     ASSERT_EQ(script().progressWindows().size(), 1u);
@@ -110,66 +107,56 @@ TEST_F(SetupCardReader, Gen2CardIsReadWithTheRetrofitOffsets)
     written.topoff_price_alt = 75;
     writeCard(written);
 
-    STRUCT_laundry_setup read = target();
+    STRUCT_laundry_setup r;
     uint8_t headerByte = 0xFF;
-    ASSERT_EQ(read_laundry_setup_card(&read, &headerByte), 1);
+    ASSERT_EQ(read(r, &headerByte), 1);
     EXPECT_EQ(headerByte, 0);
-    EXPECT_EQ(read.vend_price, 175);
-    EXPECT_EQ(read.word_02, kCustomer);
-    EXPECT_EQ(read.option_flags, 0x8A);
-    EXPECT_EQ(std::memcmp(read.text_field_10, "LOCATION-1", 10), 0);
-    EXPECT_EQ(std::memcmp(read.text_field_1a, "MACHINE-22", 10), 0);
+    EXPECT_EQ(r.vend_price, 175);
+    EXPECT_EQ(r.word_02, kCustomer);
+    EXPECT_EQ(r.option_flags, 0x8A);
+    EXPECT_EQ(std::memcmp(r.text_field_10, "LOCATION-1MACHINE-22", 20), 0);
     // Gen2 bytes 32-37: 0x00, BCD wash 0x12, 0, 0, 0, BCD rinse 0x05.
-    EXPECT_EQ(read.dryer_run_time, 0x0012);
-    EXPECT_EQ(read.heat_time, 0x0000);
-    EXPECT_EQ(read.topoff_time, 0x0005);
-    EXPECT_EQ(read.topoff_price, 7500);
-    EXPECT_EQ(read.display_flags, 0);
-    EXPECT_EQ(std::memcmp(read.idle_message, QByteArray(30, '\0').constData(), 30), 0);
-    EXPECT_EQ(read.pulses, 0);
+    EXPECT_EQ(r.dryer_run_time, 0x0012);
+    EXPECT_EQ(r.heat_time, 0x0000);
+    EXPECT_EQ(r.topoff_time, 0x0005);
+    EXPECT_EQ(r.topoff_price, 7500);
+    EXPECT_EQ(r.display_flags, 0);
+    EXPECT_EQ(std::memcmp(r.idle_message, QByteArray(30, '\0').constData(), 30), 0);
+    EXPECT_EQ(r.pulses, 0);
 }
 
-TEST_F(SetupCardReader, OtherCardsAreRefusedSilently)
+TEST_F(SetupCardReader, OtherCardsAndAnEmptyReaderAreRefusedSilently)
 {
+    STRUCT_laundry_setup r;
+    EXPECT_EQ(read(r), 0);
+    EXPECT_EQ(script().steps(), QStringList({"Identifying Card...", "Cancelled"}));
+    script().clear();
     for (const card::NewCardFileOptions& options :
          {fresh(), initialised(0, kCustomer), initialised(185, kCustomer),
           initialised(210, kCustomer)}) {
         insertCard(options, QStringLiteral("c%1").arg(int(options.type.value_or(255))));
-        STRUCT_laundry_setup read = target();
-        EXPECT_EQ(read_laundry_setup_card(&read, nullptr), 0);
-        EXPECT_EQ(read.vend_price, 0xEEEE);
+        EXPECT_EQ(read(r), 0);
+        EXPECT_EQ(r.vend_price, 0xEEEE);
         expectSilentCancel();
-        script().clear();
     }
-}
-
-TEST_F(SetupCardReader, EmptyReaderIsRefusedSilently)
-{
-    STRUCT_laundry_setup read = target();
-    EXPECT_EQ(read_laundry_setup_card(&read, nullptr), 0);
-    EXPECT_TRUE(script().messages().empty());
-    EXPECT_EQ(script().steps(), QStringList({"Identifying Card...", "Cancelled"}));
 }
 
 TEST_F(SetupCardReader, FailedReadsCancelAndKeepEarlierFields)
 {
     writeCard(baseRecord(0xB8));
-
+    STRUCT_laundry_setup r;
     card::faults::inject(FaultKind::NIMBOReadHeaderArea, 1, 0x31);
-    STRUCT_laundry_setup read = target();
-    EXPECT_EQ(read_laundry_setup_card(&read, nullptr), 0);
-    EXPECT_EQ(read.vend_price, 0xEEEE);
+    EXPECT_EQ(read(r), 0);
+    EXPECT_EQ(r.vend_price, 0xEEEE);
     expectSilentCancel();
-    script().clear();
 
     card::faults::reset();
     card::faults::inject(FaultKind::NIMBOReadDataArea, 2, 0x32);
-    read = target();
-    EXPECT_EQ(read_laundry_setup_card(&read, nullptr), 0);
-    EXPECT_EQ(read.vend_price, 175);         // first read stored
-    EXPECT_EQ(read.dryer_run_time, 0xEEEE);  // second read failed
-    EXPECT_EQ(read.display_flags, 0xEEEE);
+    EXPECT_EQ(read(r), 0);
+    EXPECT_EQ(r.vend_price, 175);        // first read stored
+    EXPECT_EQ(r.dryer_run_time, 0xEEEE); // second read failed
+    EXPECT_EQ(r.display_flags, 0xEEEE);
     expectSilentCancel();
 }
 
-}  // namespace
+} // namespace

@@ -70,12 +70,10 @@ TEST(CopyTextField, ShortTextGetsNulThenSpacesFullTextNone)
 
 TEST(ProfileTypes, CardTypeCodesAndNames)
 {
-    const uint16_t codes[] = {0xB8, 0xB8, 0xB4, 0xB5, 0xBB, 0xB9, 0xC0, 0xC1,
-                              0xC5, 0xC6, 0xC7, 0xC8, 0xC9, 0xCA, 0xC7};
+    const uint16_t codes[] = {184, 184, 180, 181, 187, 185, 192, 193,
+                              197, 198, 199, 200, 201, 202, 199};
     for (int code = 0; code < setup::kProfileTypeCount; ++code)
         EXPECT_EQ(setup::cardTypeCodeOf(code), codes[code]) << code;
-    EXPECT_EQ(setup::cardTypeCodeOf(setup::kMaytagMarlin),
-              setup::cardTypeCodeOf(setup::kMaytagMhn33));
     EXPECT_EQ(setup::profileTypeListName(8), "LG type");
     EXPECT_EQ(setup::profileTypeListName(3), "Tovan2000 Cycle Setup");
     EXPECT_EQ(setup::profileTypeListName(15), "");
@@ -135,6 +133,7 @@ TEST(CardBytes, Bcd6AndBigEndianStores)
     setup::store_be16(be, 0x1234);
     EXPECT_EQ(be[0], 0x12);
     EXPECT_EQ(be[1], 0x34);
+    EXPECT_EQ(setup::load_be16(be), 0x1234);
 
     using Pair = std::array<uint8_t, 2>;
     EXPECT_EQ(setup::bcdWordBytes(45), (Pair{0x00, 0x45}));

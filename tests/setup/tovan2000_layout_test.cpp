@@ -1,38 +1,21 @@
-#include "card/card_dump.h"
-#include "card/fault_injection.h"
-#include "card/virtual_reader.h"
 #include "services/cardlayout.h"
 #include "services/keyring.h"
 #include "services/readerio.h"
-#include "setup/setup_record.h"
+#include "setup/layout_bytes.h"
 #include "setup/tovan2000_layout.h"
+#include "support/card_fixture.h"
 #include "support/recording_card_image.h"
 
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
-#include <cstring>
 #include <optional>
 
 namespace {
 
-QByteArray hex(const char* text)
-{
-    return QByteArray::fromHex(text);
-}
-QByteArray zeros(int n)
-{
-    return QByteArray(n, '\0');
-}
+using namespace layouttest;
+using card::FaultKind;
 
 STRUCT_laundry_setup tovanRecord()
 {
-    STRUCT_laundry_setup r;
-    std::memset(&r, 0xAA, sizeof r);
-    setup::clearSetupRecord(r);
-    r.card_type_code = 0xB4;
-    r.word_02 = 0x1234;
+    STRUCT_laundry_setup r = clearedRecord(0xB4);
     r.vend_price = 150;
     r.word_04 = 0;
     r.option_flags = 0x22;
@@ -45,77 +28,37 @@ STRUCT_laundry_setup tovanRecord()
     return r;
 }
 
-QByteArray recordBytes(const TOVAN2000_SETUP_CARD& card)
+// Run time less heat time is taken as a 16-bit value before each byte goes
+// to BCD.
+TEST(Tovan2000Layout, CoolTimeWrapsAsSixteenBits)
 {
-    return QByteArray(reinterpret_cast<const char*>(&card), sizeof card);
-}
-
-TEST(Tovan2000Layout, FamilyRecordFromSetupRecord)
-{
-    const QByteArray expected = hex("b400"
-                                    "3412"
-                                    "9600"
-                                    "3412"
-                                    "0000"
-                                    "22"
-                                    "004500050012"
-                                    "00"
-                                    "3200") +
-                                "LOCATION01TOVAN-0002" + hex("0000");
-    EXPECT_EQ(recordBytes(setup::makeTovan2000Record(tovanRecord())).toHex(), expected.toHex());
-}
-
-struct CoolTimeCase {
-    uint16_t runTime;
-    uint16_t heatTime;
-    const char* bcd;
-};
-
-class Tovan2000CoolTime : public ::testing::TestWithParam<CoolTimeCase> {};
-
-// Run time less heat time is taken as a 16-bit value before each byte goes to BCD.
-TEST_P(Tovan2000CoolTime, WrapsAsSixteenBits)
-{
-    STRUCT_laundry_setup record = tovanRecord();
-    record.dryer_run_time = GetParam().runTime;
-    record.heat_time = GetParam().heatTime;
-    const TOVAN2000_SETUP_CARD card = setup::makeTovan2000Record(record);
-    EXPECT_EQ(recordBytes(card).mid(13, 2).toHex(), GetParam().bcd);
-}
-
-INSTANTIATE_TEST_SUITE_P(Differences, Tovan2000CoolTime,
-                         ::testing::Values(CoolTimeCase{45, 40, "0005"},
-                                           CoolTimeCase{0x0203, 0x0102, "0101"},
-                                           CoolTimeCase{5, 0x0100, "0005"},      // 0xFF05
-                                           CoolTimeCase{0x0010, 0xA000, "9616"}, // 0x6010
-                                           CoolTimeCase{1, 2, "0000"}));         // 0xFFFF
-
-// Tests that write through the layout library to a card in the virtual reader.
-class Tovan2000Card : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        card::resetCardStack();
-        ASSERT_TRUE(dir_.isValid());
+    const struct {
+        uint16_t runTime, heatTime;
+        const char* bcd;
+    } cases[] = {{45, 40, "0005"},
+                 {0x0203, 0x0102, "0101"},
+                 {5, 0x0100, "0005"},      // 0xFF05
+                 {0x0010, 0xA000, "9616"}, // 0x6010
+                 {1, 2, "0000"}};          // 0xFFFF
+    for (const auto& c : cases) {
+        STRUCT_laundry_setup record = tovanRecord();
+        record.dryer_run_time = c.runTime;
+        record.heat_time = c.heatTime;
+        EXPECT_EQ(bytesOf(setup::makeTovan2000Record(record)).mid(13, 2).toHex(), c.bcd);
     }
-    void TearDown() override { card::resetCardStack(); }
+}
 
-    void insertCard(uint8_t type, uint16_t custId)
+// Both writers go through the layout library to the card in the reader.
+class Tovan2000Card : public CardFixture {
+protected:
+    void insertPowered(uint8_t type, uint16_t custId)
     {
-        card::NewCardFileOptions options;
-        options.type = type;
-        options.custId = custId;
-        const QString file = dir_.filePath("card.lcif");
-        ASSERT_EQ(card::createCardImageFile(file, options), QString());
-        QString error;
-        ASSERT_TRUE(card::insertCardFile(file, &error)) << error.toStdString();
+        insertCard(initialised(type, custId));
         ASSERT_TRUE(readerio::PowerCard(readerio::POWER_ON));
     }
-
     static QByteArray header()
     {
-        const auto& h = card::insertedCard()->header;
-        return QByteArray(reinterpret_cast<const char*>(h.data()), 4);
+        return QByteArray(reinterpret_cast<const char*>(card::insertedCard()->header.data()), 4);
     }
     static QByteArray dataArea()
     {
@@ -125,140 +68,92 @@ protected:
                                  : QByteArray(reinterpret_cast<const char*>(it->second.data()),
                                               qsizetype(it->second.size()));
     }
-
-    QTemporaryDir dir_;
 };
 
 TEST_F(Tovan2000Card, WriterOfCode180WritesTheCardInTheReader)
 {
-    insertCard(0, 0);
+    insertPowered(0, 0);
     RecordingCardImage unused;
     ASSERT_EQ(setup::writeTovan2000Layout(unused, tovanRecord()), 0);
     EXPECT_TRUE(unused.calls.isEmpty());
-
     EXPECT_EQ(header().toHex(), "b4123401");
-    const QByteArray expected = zeros(8) +
-                                hex("0096"
-                                    "1234"
-                                    "0000"
-                                    "22") +
-                                zeros(17) +
-                                hex("004500050012"
-                                    "0032") +
-                                "LOCATION01TOVAN-0002";
+    const QByteArray expected = zeros(8) + hex("0096 1234 0000 22") + zeros(17) +
+                                hex("004500050012 0032") + "LOCATION01TOVAN-0002";
     EXPECT_EQ(dataArea().toHex(), expected.toHex());
 }
 
-QByteArray cycleData(const char* times, const char* tail)
+// The card is erased first: nothing is left of the old data at 400.
+TEST_F(Tovan2000Card, CycleSetupWritesHeaderAndProgramDataOnAnErasedCard)
 {
-    return hex(times) + hex(tail) + zeros(84);
+    const auto data = [](const char* times, const char* tail) {
+        return zeros(8) + hex(times) + hex(tail) + zeros(84);
+    };
+    const struct {
+        uint8_t program, washer;
+        QByteArray data;
+    } cases[] = {
+        {0, 1,
+         data("063007000000020001300130063000300000013001300000000000070623", "04000102ff01")},
+        {4, 0,
+         data("063010000000020002000200063000300000013002000000000000070623", "0c000102ff05")},
+        {7, 1,
+         data("063007000000020001300130063000300400013001300000000000070423", "04000102ff08")}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(int(c.program));
+        insertPowered(0xB8, 0x0999);
+        HEADER_DATA_AREA old{};
+        old.length = 4;
+        old.offset = 400;
+        std::memset(old.data, 0x77, 4);
+        ASSERT_EQ(cardlayout::NIMBOSetDataArea(&old), 0);
+
+        STRUCT_laundry_setup record = tovanRecord();
+        record.card_type_code = 0xB5;
+        record.word_02 = 0x2468;
+        record.scroll_speed = c.program;
+        record.washer = c.washer;
+        RecordingCardImage unused;
+        ASSERT_EQ(setup::writeTovan2000CycleLayout(unused, record), 0);
+        EXPECT_TRUE(unused.calls.isEmpty());
+        EXPECT_EQ(header().toHex(), "b5246800");
+        EXPECT_EQ(dataArea().toHex(), c.data.toHex());
+    }
 }
 
-struct CycleCase {
-    uint8_t program;
-    uint8_t washer;
-    QByteArray data;
-};
-
-class Tovan2000CycleSetup : public Tovan2000Card,
-                            public ::testing::WithParamInterface<CycleCase> {};
-
-TEST_P(Tovan2000CycleSetup, WritesHeaderAndProgramData)
+// A program above 7 or a chip without table entry leaves the card untouched.
+TEST_F(Tovan2000Card, CycleSetupRefusalsLeaveTheCardAsItWas)
 {
-    insertCard(0xB8, 0x0999);
-    STRUCT_laundry_setup record = tovanRecord();
-    record.card_type_code = 0xB5;
-    record.word_02 = 0x2468;
-    record.scroll_speed = GetParam().program;
-    record.washer = GetParam().washer;
-    RecordingCardImage unused;
-    ASSERT_EQ(setup::writeTovan2000CycleLayout(unused, record), 0);
-    EXPECT_TRUE(unused.calls.isEmpty());
-
-    EXPECT_EQ(header().toHex(), "b5246800");
-    ASSERT_EQ(GetParam().data.size(), 120);
-    EXPECT_EQ(dataArea().toHex(), (zeros(8) + GetParam().data).toHex());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Programs, Tovan2000CycleSetup,
-    ::testing::Values(
-        CycleCase{0, 1,
-                  cycleData("0630070000000200013001300630003000000130013000000000000706"
-                            "23",
-                            "04000102ff01")},
-        CycleCase{4, 0,
-                  cycleData("0630100000000200020002000630003000000130020000000000000706"
-                            "23",
-                            "0c000102ff05")},
-        CycleCase{7, 1,
-                  cycleData("0630070000000200013001300630003004000130013000000000000704"
-                            "23",
-                            "04000102ff08")},
-        CycleCase{7, 0,
-                  cycleData("0630070000000200013001300630003004000130013000000000000704"
-                            "23",
-                            "0c000102ff08")}));
-
-TEST_F(Tovan2000Card, CycleSetupErasesTheCardFirst)
-{
-    insertCard(0xB8, 0x0999);
-    HEADER_DATA_AREA old{};
-    old.length = 4;
-    old.offset = 400;
-    std::memset(old.data, 0x77, 4);
-    ASSERT_EQ(cardlayout::NIMBOSetDataArea(&old), 0);
-
-    ASSERT_EQ(setup::write_tovan2000_cycle_setup(tovanRecord()), 0);
-    EXPECT_EQ(dataArea().size(), 128); // nothing left at 400
-}
-
-TEST_F(Tovan2000Card, ProgramAboveSevenIsNotWritten)
-{
-    insertCard(0xB8, 0x0999);
+    insertPowered(0xB8, 0x0999);
     const card::CardState before = *card::insertedCard();
     STRUCT_laundry_setup record = tovanRecord();
     record.scroll_speed = 8;
     EXPECT_EQ(setup::write_tovan2000_cycle_setup(record), setup::kStatusNoCycleProgram);
-    EXPECT_EQ(*card::insertedCard(), before);
-    EXPECT_FALSE(setup::tovan2000CycleProgram(8).has_value());
     EXPECT_FALSE(setup::tovan2000CycleData(255, true).has_value());
-}
 
-TEST_F(Tovan2000Card, ChipWithoutTableEntryIsNotWritten)
-{
-    insertCard(0xB8, 0x0999);
-    const card::CardState before = *card::insertedCard();
     keyring::ChipID = 4;
     EXPECT_EQ(setup::write_tovan2000_cycle_setup(tovanRecord()), setup::kStatusNoChipEntry);
     EXPECT_EQ(*card::insertedCard(), before);
 }
 
-struct CycleFailure {
-    card::FaultKind kind;
-    std::optional<card::FaultKind> nextCall; // must not be reached
-};
-
-class Tovan2000CycleFailure : public Tovan2000Card,
-                              public ::testing::WithParamInterface<CycleFailure> {};
-
-TEST_P(Tovan2000CycleFailure, ReturnsTheFirstFailedStatus)
+// The first failed card call's status comes back and no later call is made.
+TEST_F(Tovan2000Card, CycleSetupReturnsTheFirstFailedStatus)
 {
-    insertCard(0xB8, 0x0999);
-    card::faults::inject(GetParam().kind, 1, 0x5A);
-    EXPECT_EQ(setup::write_tovan2000_cycle_setup(tovanRecord()), 0x5A);
-    if (GetParam().nextCall) {
-        EXPECT_EQ(card::faults::callCount(*GetParam().nextCall), 0);
+    const std::pair<FaultKind, std::optional<FaultKind>> calls[] = {
+        {FaultKind::NIMBOCreateCard, FaultKind::NIMBOSetCardType},
+        {FaultKind::NIMBOSetCardType, FaultKind::FxSetCustId},
+        {FaultKind::FxSetCustId, FaultKind::FxSetCardVersion},
+        {FaultKind::FxSetCardVersion, FaultKind::NIMBOSetDataArea},
+        {FaultKind::NIMBOSetDataArea, std::nullopt}};
+    for (const auto& [failing, next] : calls) {
+        SCOPED_TRACE(int(failing));
+        insertPowered(0xB8, 0x0999);
+        card::faults::reset();
+        card::faults::inject(failing, 1, 0x5A);
+        EXPECT_EQ(setup::write_tovan2000_cycle_setup(tovanRecord()), 0x5A);
+        if (next) {
+            EXPECT_EQ(card::faults::callCount(*next), 0);
+        }
     }
 }
-
-using card::FaultKind;
-INSTANTIATE_TEST_SUITE_P(
-    Calls, Tovan2000CycleFailure,
-    ::testing::Values(CycleFailure{FaultKind::NIMBOCreateCard, FaultKind::NIMBOSetCardType},
-                      CycleFailure{FaultKind::NIMBOSetCardType, FaultKind::FxSetCustId},
-                      CycleFailure{FaultKind::FxSetCustId, FaultKind::FxSetCardVersion},
-                      CycleFailure{FaultKind::FxSetCardVersion, FaultKind::NIMBOSetDataArea},
-                      CycleFailure{FaultKind::NIMBOSetDataArea, std::nullopt}));
 
 } // namespace
