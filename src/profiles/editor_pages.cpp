@@ -68,30 +68,14 @@ PageRules* EditorPages::rules(int code) const
 void EditorPages::show(int code)
 {
     OptionPageWidget* page = widget(code);
-    shown_ = code;
     stack_->setCurrentWidget(page ? static_cast<QWidget*>(page) : blank_);
 }
 
-void EditorPages::reset(int code)
+void EditorPages::setEditablePage(int code)
 {
-    if (PageRules* r = rules(code))
-        r->reset();
-    if (OptionPageWidget* page = widget(code))
-        page->showValues();
-}
-
-void EditorPages::resetAllExcept(int keep)
-{
-    for (int code = 0; code < setup::kProfileTypeCount; ++code)
-        if (code != keep)
-            reset(code);
-}
-
-void EditorPages::showAllValues()
-{
-    for (const Page& page : pages_)
-        if (page.widget)
-            page.widget->showValues();
+    for (int other = 0; other < setup::kProfileTypeCount; ++other)
+        if (OptionPageWidget* page = widget(other))
+            page->setEditable(other == code);
 }
 
 void EditorPages::readValues(int code)
@@ -100,19 +84,8 @@ void EditorPages::readValues(int code)
         page->readValues();
 }
 
-void EditorPages::setEditable(int code, bool editable)
+void EditorPages::showValues(int code)
 {
-    if (OptionPageWidget* page = widget(code))
-        page->setEditable(editable);
-}
-
-void EditorPages::setTokens(int code, bool enabled)
-{
-    // What the operator typed on the page stays: read it before the page's
-    // rules react, show the result after.
-    readValues(code);
-    if (PageRules* r = rules(code))
-        r->setTokens(enabled);
     if (OptionPageWidget* page = widget(code))
         page->showValues();
 }

@@ -1,10 +1,9 @@
-// The option pages of the profile editor, one per profile type, stacked at
-// the editor's placeholder so that one shows at a time.
+// The option page widgets of the profile editor, one per profile type,
+// stacked at the editor's placeholder so that one shows at a time.
 #pragma once
 
+#include "profiles/editor_page_set.h"
 #include "profiles/option_page_widget.h"
-#include "profiles/page_rules.h"
-#include "setup/profile_types.h"
 
 #include <array>
 #include <memory>
@@ -13,35 +12,27 @@ class QStackedWidget;
 
 namespace profiles {
 
-class EditorPages {
+class EditorPages : public EditorPageSet {
 public:
     // Creates every page, hidden, in the order the editor's resource creates
     // them. A page that cannot be created is reported ("Unable to Create ...")
     // and its type goes on with rules but no widget.
     explicit EditorPages(QStackedWidget* stack);
-    ~EditorPages();
+    ~EditorPages() override;
     EditorPages(const EditorPages&) = delete;
     EditorPages& operator=(const EditorPages&) = delete;
 
     // Null for an unknown code or a page that could not be created.
     OptionPageWidget* widget(int code) const;
     // Null for an unknown code (or when not even the rules could be made).
-    PageRules* rules(int code) const;
+    PageRules* rules(int code) const override;
+    void readValues(int code) override;
+    void showValues(int code) override;
 
     // Shows the page of `code` and hides the one shown before.
     void show(int code);
-    // The type whose page shows (-1 before the first).
-    int shownCode() const { return shown_; }
-    // Defaults of every page except `keep` (-1 resets them all), shown.
-    void resetAllExcept(int keep);
-    void reset(int code);
-    // Every page shows its rules' values.
-    void showAllValues();
-    // The page's controls into its rules (no checks).
-    void readValues(int code);
-    void setEditable(int code, bool editable);
-    // Hands the editor's tokens flag to the page, which may change its values.
-    void setTokens(int code, bool enabled);
+    // Only the page of `code` (none for -1) takes input.
+    void setEditablePage(int code);
 
 private:
     struct Page {
@@ -51,7 +42,6 @@ private:
 
     QStackedWidget* stack_;
     QWidget* blank_; // shown for a type without a widget
-    int shown_ = -1;
     std::array<Page, setup::kProfileTypeCount> pages_;
 };
 

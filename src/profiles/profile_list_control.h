@@ -1,11 +1,7 @@
-// The editor's profile list: a report list of the listed LAUNDRY SETUP rows
-// with the type shown by its list name.
+// The editor's profile list control: a report list of the session's rows.
 #pragma once
 
-#include "services/dao.h"
-
-#include <QString>
-#include <QStringList>
+#include "profiles/editor_view.h"
 
 class QTreeWidget;
 
@@ -14,13 +10,7 @@ namespace profiles {
 // The four report columns: PROFILE NAME, PROFILE TYPE, IDLE MESSAGE and
 // BUSY MESSAGE.
 void setupProfileList(QTreeWidget* list);
-// Refills the list from the recordset (whose cursor ends past the last row)
-// and shows each row's type by its list name.
-bool fillProfileList(QTreeWidget* list, const CdbRecordset& recordset);
-
-// The PROFILE NAME of every row, in list order.
-QStringList listedNames(const QTreeWidget* list);
-// The row whose name equals `name` without regard to case, or -1.
-int rowOfName(const QTreeWidget* list, const QString& name);
+// Replaces the list's rows.
+void showProfileRows(QTreeWidget* list, const QList<ProfileRow>& rows);
 
 } // namespace profiles
