@@ -79,7 +79,7 @@ int setupWrite(const QStringList& args)
     if (p.isSet(QStringLiteral("yes")) && p.isSet(QStringLiteral("no")))
         return cmd.usageError(QStringLiteral("give at most one of --yes and --no"));
 
-    STRUCT_laundry_setup record;
+    STRUCT_laundry_setup record{};
     std::optional<uint32_t> custId;
     bool bad = false;
     if (fromProfile) {
@@ -149,7 +149,9 @@ int setupRead(const QStringList& args)
         printError(error);
         return kExitFailed;
     }
-    STRUCT_laundry_setup record;
+    // Zeroed first: the clear sets only some fields, and the record file
+    // must not carry whatever the stack held in the others.
+    STRUCT_laundry_setup record{};
     clear_laundry_setup_struct(&record);
     uint8_t version = 0;
     const uint8_t read = read_laundry_setup_card(&record, &version);

@@ -200,7 +200,7 @@ bool MainWindow::readSetupCard()
 {
     if (!requireCard())
         return false;
-    STRUCT_laundry_setup record;
+    STRUCT_laundry_setup record{};
     clear_laundry_setup_struct(&record);
     uint8_t version = 0;
     const bool read = read_laundry_setup_card(&record, &version) == 1;

@@ -7,9 +7,6 @@
 namespace profiles {
 namespace {
 
-constexpr uint8_t kClearCountersBit = 0x08;
-constexpr uint8_t kUserTransactionBit = 0x40;
-constexpr uint8_t kClusteringBit = 0x80;
 constexpr uint16_t kDisplayFlagsOfPage = 0x000F;
 
 uint16_t cents(Currency amount)
