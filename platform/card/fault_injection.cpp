@@ -97,12 +97,4 @@ QString kindName(FaultKind kind)
                                     : QString::fromLatin1(kNames[static_cast<std::size_t>(kind)]);
 }
 
-std::optional<FaultKind> kindFromName(const QString& name)
-{
-    for (std::size_t i = 0; i < kKinds; ++i)
-        if (name == QLatin1String(kNames[i]))
-            return static_cast<FaultKind>(i);
-    return std::nullopt;
-}
-
 } // namespace card::faults

@@ -64,7 +64,6 @@ std::optional<uint8_t> onCall(FaultKind kind);
 
 // "WriteData", "NIMBOSetDataArea", ...: the enumerator name.
 QString kindName(FaultKind kind);
-std::optional<FaultKind> kindFromName(const QString& name);
 
 } // namespace faults
 } // namespace card

@@ -129,13 +129,12 @@ TEST_F(LaundrycardProfile, RefusedImportListsEveryRefusalAndStoresNothing)
     EXPECT_EQ(run({"profile", "import", path("more.json")}).exitCode, 2);
 }
 
-TEST_F(LaundrycardProfile, SetupWriteOfAProfileMakesItsCard)
+TEST_F(LaundrycardProfile, SetupWriteOfAProfileMakesItsCardAndAnUnknownOneExitsOne)
 {
     importProfiles();
     const CliRun write = run({"setup", "write", "--profile", "Front Row", "--db", db(), "--file",
                               path("setup.lcard"), "--cust", "0x1234"});
     ASSERT_EQ(write.exitCode, 0) << write.err.toStdString();
-
     const CliRun dump = run({"card", "dump", path("setup.lcard"), "--json"});
     const QJsonObject image =
         QJsonDocument::fromJson(dump.out).object()["images"].toArray()[0].toObject();
@@ -144,25 +143,19 @@ TEST_F(LaundrycardProfile, SetupWriteOfAProfileMakesItsCard)
     const QString data = image["files"].toObject()["2001"].toString();
     EXPECT_EQ(data.mid(16, 8), "007d1234"); // vend price 125 cents, then the customer id
     EXPECT_EQ(data.mid(256, 4), "0064");    // Max Card Value $100
-}
 
-TEST_F(LaundrycardProfile, AnUnknownProfileExitsOne)
-{
-    importProfiles();
-    const CliRun write = run(
-        {"setup", "write", "--profile", "Back Row", "--db", db(), "--file", path("setup.lcard")});
-    EXPECT_EQ(write.exitCode, 1);
-    EXPECT_TRUE(write.err.contains("The reader setup profile \"Back Row\" was not found in the "
-                                   "database."))
-        << write.err.toStdString();
-    EXPECT_FALSE(QFile::exists(path("setup.lcard")));
-
+    const CliRun unknown = run(
+        {"setup", "write", "--profile", "Back Row", "--db", db(), "--file", path("other.lcard")});
+    EXPECT_EQ(unknown.exitCode, 1);
+    EXPECT_TRUE(unknown.err.contains("The reader setup profile \"Back Row\" was not found in the "
+                                     "database."))
+        << unknown.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path("other.lcard")));
     EXPECT_EQ(run({"profile", "show", "Back Row", "--db", db()}).exitCode, 1);
     const CliRun exported = run({"profile", "export", "--db", db(), "Front Row", "Back Row"});
     EXPECT_EQ(exported.exitCode, 1);
     EXPECT_TRUE(exported.out.isEmpty());
     EXPECT_TRUE(exported.err.contains("no profile named \"Back Row\""));
-
     EXPECT_EQ(run({"setup", "write", "--profile", "Front Row", "--file", path("f")}).exitCode, 2);
 }
 

@@ -5,15 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 using namespace fields;
-using promptui::MB_ICONEXCLAMATION;
-using promptui::MB_OK;
 
-class ShownMessages : public ::testing::Test {
+class CodeFields : public ::testing::Test {
 protected:
-    // Text, caption and flags of every box since the last call.
+    // Caption, text and flags of every box since the last call.
     QStringList take()
     {
         QStringList shown;
@@ -25,92 +25,73 @@ protected:
     uitest::CheckedScriptedUi ui_;
 };
 
-const QString kExclamation = QString::number(MB_OK | MB_ICONEXCLAMATION);
+const QString kExclamation = QString::number(promptui::MB_OK | promptui::MB_ICONEXCLAMATION);
 
-using CodeFields = ShownMessages;
-
-TEST_F(CodeFields, WholeCodesTakeDigitsAndCapitalsOnly)
+QString invalid(const char* what, const char* please)
 {
-    EXPECT_TRUE(checkCode(u"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
-    EXPECT_TRUE(checkCode(u""));
-    EXPECT_TRUE(take().isEmpty());
-    for (const char16_t* bad : {u"abc", u"AB-1", u"A B", u"Ä"}) {
-        EXPECT_FALSE(checkCode(bad));
-        EXPECT_EQ(take(), QStringList{"Invalid Character Entered | Please enter characters from "
-                                      "0-9 or A-Z | " +
-                                      kExclamation});
+    return QStringLiteral("Invalid %1 Entered | Please enter %2 | ").arg(what, please) +
+           kExclamation;
+}
+
+// Each check passes its good texts silently and shows its one box for each bad one.
+TEST_F(CodeFields, EachCheckShowsItsMessageForEveryBadText)
+{
+    const struct {
+        std::function<bool(QStringView)> check;
+        std::vector<const char16_t*> good, bad;
+        QString message;
+    } cases[] = {
+        {checkCode,
+         {u"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ", u""},
+         {u"abc", u"AB-1", u"A B", u"Ä"},
+         invalid("Character", "characters from 0-9 or A-Z")},
+        {checkTypedCodeCharacter,
+         {u"AB1", u""},
+         {u"AB1z"},
+         invalid("Character", "a character from 0-9 or A-Z")},
+        // A wrong character is reported as such, not as a length problem.
+        {checkTenCharacterCode,
+         {u"A1B2C3D4E5", u""},
+         {u"A1B2C3D4E", u"A1B2C3D4E5F"},
+         invalid("Character", "10 characters from 0-9 or A-Z")},
+        {[](QStringView t) { return checkSixDigitNumber(t).has_value(); },
+         {u" 123456 ", u"000999999", u"0"},
+         {u"1000000", u"-5", u"12a", u"", u"99999999999999999999999"},
+         invalid("Number", "a number between the range of 0 to 999999")},
+    };
+    for (const auto& c : cases) {
+        for (const char16_t* good : c.good)
+            EXPECT_TRUE(c.check(good) && take().isEmpty())
+                << QStringView(good).toString().toStdString();
+        for (const char16_t* bad : c.bad) {
+            EXPECT_FALSE(c.check(bad));
+            EXPECT_EQ(take(), QStringList{c.message}) << QStringView(bad).toString().toStdString();
+        }
     }
-}
-
-TEST_F(CodeFields, TypedCharacterIsTheLastOne)
-{
-    EXPECT_TRUE(checkTypedCodeCharacter(u"AB1"));
-    EXPECT_TRUE(checkTypedCodeCharacter(u""));
-    EXPECT_TRUE(take().isEmpty());
-    EXPECT_FALSE(checkTypedCodeCharacter(u"AB1z"));
-    EXPECT_EQ(take(), QStringList{"Invalid Character Entered | Please enter a character from 0-9 "
-                                  "or A-Z | " +
-                                  kExclamation});
-}
-
-TEST_F(CodeFields, TenCharacterCodesAreTenLongOrEmpty)
-{
-    EXPECT_TRUE(checkTenCharacterCode(u"A1B2C3D4E5"));
-    EXPECT_TRUE(checkTenCharacterCode(u""));
-    EXPECT_TRUE(take().isEmpty());
-    const QString tooShort = "Invalid Character Entered | Please enter 10 characters from 0-9 or "
-                             "A-Z | " +
-                             kExclamation;
-    EXPECT_FALSE(checkTenCharacterCode(u"A1B2C3D4E"));
-    EXPECT_EQ(take(), QStringList{tooShort});
-    EXPECT_FALSE(checkTenCharacterCode(u"A1B2C3D4E5F"));
-    EXPECT_EQ(take(), QStringList{tooShort});
-    // A wrong character is reported as such, not as a length problem.
     EXPECT_FALSE(checkTenCharacterCode(u"a"));
-    EXPECT_EQ(take().size(), 1);
-
+    EXPECT_EQ(take(), QStringList{invalid("Character", "characters from 0-9 or A-Z")});
+    EXPECT_EQ(checkSixDigitNumber(u"000999999"), 999999u);
+    EXPECT_TRUE(checkSixDigitNumber(int64_t(999999)));
+    EXPECT_FALSE(checkSixDigitNumber(int64_t(-1)));
+    EXPECT_FALSE(checkSixDigitNumber(int64_t(1000000)));
+    EXPECT_EQ(take().size(), 2);
     EXPECT_EQ(storedTenCharacterCode(""), "0000000000");
     EXPECT_EQ(storedTenCharacterCode("A1B2C3D4E5"), "A1B2C3D4E5");
 }
 
-using NumberFields = ShownMessages;
-
-TEST_F(NumberFields, SixDigitNumbersRunFromZeroTo999999)
-{
-    EXPECT_TRUE(checkSixDigitNumber(int64_t(0)));
-    EXPECT_TRUE(checkSixDigitNumber(int64_t(999999)));
-    EXPECT_EQ(checkSixDigitNumber(u" 123456 "), 123456u);
-    EXPECT_EQ(checkSixDigitNumber(u"000999999"), 999999u);
-    EXPECT_TRUE(take().isEmpty());
-
-    const QString range =
-        "Invalid Number Entered | Please enter a number between the range of 0 to 999999 | " +
-        kExclamation;
-    EXPECT_FALSE(checkSixDigitNumber(int64_t(1000000)));
-    EXPECT_FALSE(checkSixDigitNumber(int64_t(-1)));
-    EXPECT_EQ(take(), QStringList({range, range}));
-    for (const char16_t* bad : {u"1000000", u"-5", u"12a", u"", u"99999999999999999999999"}) {
-        EXPECT_FALSE(checkSixDigitNumber(QStringView(bad)).has_value());
-        EXPECT_EQ(take(), QStringList{range});
-    }
-}
-
-using MessageText = ShownMessages;
-
-TEST_F(MessageText, DisplayTextsTakeLettersDigitsBlanksAndDashes)
+TEST_F(CodeFields, DisplayTextsTakeLettersDigitsBlanksAndDashes)
 {
     EXPECT_TRUE(checkMessageText(u"Insert Card - 24 hr", "Idle"));
     EXPECT_TRUE(checkMessageText(u"", "Busy"));
     EXPECT_TRUE(take().isEmpty());
-
     EXPECT_FALSE(checkMessageText(u"Wash & Dry!", "Idle"));
-    EXPECT_EQ(take(), QStringList{"Reader Manager | The Idle message entered has an illegal "
-                                  "character (&). Please change message. | " +
-                                  kExclamation});
     EXPECT_FALSE(checkMessageText(u"In use.", "Busy"));
-    EXPECT_EQ(take(), QStringList{"Reader Manager | The Busy message entered has an illegal "
-                                  "character (.). Please change message. | " +
-                                  kExclamation});
+    EXPECT_EQ(take(), QStringList({"Reader Manager | The Idle message entered has an illegal "
+                                   "character (&). Please change message. | " +
+                                       kExclamation,
+                                   "Reader Manager | The Busy message entered has an illegal "
+                                   "character (.). Please change message. | " +
+                                       kExclamation}));
 }
 
 } // namespace

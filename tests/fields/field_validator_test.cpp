@@ -30,16 +30,6 @@ protected:
         return messages[0].text;
     }
 
-    // Runs the older money check on text and returns the message it showed
-    // ("" when it passed).
-    QString olderCheck(QString text, bool blankAllowed = false, bool zeroAllowed = false)
-    {
-        ui_->clear();
-        const bool ok = validator_.checkMoney(kPrice, text, blankAllowed, zeroAllowed);
-        EXPECT_EQ(ok, ui_->messages().empty()) << text.toStdString();
-        return ok ? QString() : onlyMessage();
-    }
-
     QString limitsCheck(QString text, Currency multiple, Currency maximum, bool zeroAllowed = false)
     {
         ui_->clear();
@@ -54,41 +44,44 @@ protected:
     FieldValidator validator_;
 };
 
-TEST_F(FieldValidatorTest, OlderMoneyCheckNormalisesTheTextAndFillsTheResult)
-{
-    QString text = "  1.5 ";
-    Currency result;
-    EXPECT_TRUE(validator_.checkMoney(kPrice, text, false, false, &result));
-    EXPECT_EQ(text, "$1.50");
-    EXPECT_EQ(result, Currency(15000));
-    EXPECT_FALSE(validator_.refusedControl());
-
-    text = "$99.999";
-    EXPECT_TRUE(validator_.checkMoney(kPrice, text, false, false, &result));
-    EXPECT_EQ(text, "$99.99");
-    EXPECT_EQ(result, Currency(999900));
-    EXPECT_TRUE(ui_->messages().empty());
-}
-
-TEST_F(FieldValidatorTest, OlderMoneyCheckMessages)
+// The older check: the text shown again (or the message), and the amount.
+TEST_F(FieldValidatorTest, OlderMoneyCheckNormalisesOrNamesTheRange)
 {
     const QString range = "Please enter a value between $0.01 and $99.99";
-    EXPECT_EQ(olderCheck("100"), range);
-    EXPECT_EQ(olderCheck("0"), range);
-    EXPECT_EQ(olderCheck("0.001"), range); // cut to $0.00
-    EXPECT_EQ(olderCheck("99999999999999999999999"), range);
-    EXPECT_EQ(olderCheck("0", false, true), "");
-    EXPECT_EQ(olderCheck("100", false, true), "Please enter a value between $0.00 and $99.99");
-    EXPECT_EQ(olderCheck("99.99"), "");
-    EXPECT_EQ(olderCheck("0.01"), "");
-
-    EXPECT_EQ(olderCheck("$"), kInvalid);
-    EXPECT_EQ(olderCheck("1,00"), kInvalid);
-    EXPECT_EQ(olderCheck("-1"), kInvalid);
-    EXPECT_EQ(olderCheck("1.2.3"), kInvalid);
-
-    EXPECT_EQ(olderCheck("   "), "The field cannot be blank");
-    EXPECT_EQ(olderCheck("   ", true), "");
+    const struct {
+        const char* typed;
+        bool blankAllowed, zeroAllowed;
+        QString shown; // the normalised text, or the message
+        qint64 cents;
+    } cases[] = {
+        {"  1.5 ", false, false, "$1.50", 150},
+        {"$99.999", false, false, "$99.99", 9999},
+        {"0.01", false, false, "$0.01", 1},
+        {"0", false, true, "$0.00", 0},
+        {"100", false, false, range, -1},
+        {"0", false, false, range, -1},
+        {"0.001", false, false, range, -1}, // cut to $0.00
+        {"99999999999999999999999", false, false, range, -1},
+        {"100", false, true, "Please enter a value between $0.00 and $99.99", -1},
+        {"$", false, false, kInvalid, -1},
+        {"1,00", false, false, kInvalid, -1},
+        {"-1", false, false, kInvalid, -1},
+        {"1.2.3", false, false, kInvalid, -1},
+        {"   ", false, false, "The field cannot be blank", -1},
+        {"   ", true, false, "   ", -7}, // passes and leaves result alone
+    };
+    for (const auto& c : cases) {
+        ui_->clear();
+        QString text = c.typed;
+        Currency result(-7);
+        const bool ok = validator_.checkMoney(kPrice, text, c.blankAllowed, c.zeroAllowed, &result);
+        EXPECT_EQ(ok, c.cents != -1) << c.typed;
+        EXPECT_EQ(ok ? text : onlyMessage(), c.shown) << c.typed;
+        if (ok) {
+            EXPECT_TRUE(ui_->messages().empty()) << c.typed;
+            EXPECT_EQ(result, c.cents == -7 ? Currency(-7) : Currency::fromCents(c.cents));
+        }
+    }
 }
 
 TEST_F(FieldValidatorTest, RefusalLeavesTheTextAsTypedAndNamesTheControl)
@@ -109,20 +102,6 @@ TEST_F(FieldValidatorTest, RefusalLeavesTheTextAsTypedAndNamesTheControl)
     EXPECT_FALSE(validator_.refusedControl());
 }
 
-TEST_F(FieldValidatorTest, BlankFieldsPassWithoutAResultInTheOlderFormAndZeroInTheNewer)
-{
-    QString text = "";
-    Currency result(123);
-    EXPECT_TRUE(validator_.checkMoney(kPrice, text, true, false, &result));
-    EXPECT_EQ(result, Currency(123));
-    EXPECT_TRUE(validator_.checkMoneyWithLimits(kPrice, text, true, false, &result, kCent,
-                                                Currency::fromCents(995)));
-    EXPECT_EQ(result, kZero);
-    EXPECT_FALSE(validator_.checkMoneyWithLimits(kPrice, text, false, false, &result, kCent,
-                                                 Currency::fromCents(995)));
-    EXPECT_EQ(onlyMessage(), "The field cannot be blank");
-}
-
 TEST_F(FieldValidatorTest, NewerMoneyCheckUsesTheCallersMaximumAndMultiple)
 {
     const Currency max995 = Currency::fromCents(995);
@@ -136,6 +115,12 @@ TEST_F(FieldValidatorTest, NewerMoneyCheckUsesTheCallersMaximumAndMultiple)
     EXPECT_EQ(limitsCheck("50.01", kCent, max50), "Please enter a value between $0.01 and $50.00");
     EXPECT_EQ(limitsCheck("$50", kCent, max50), "");
     EXPECT_EQ(limitsCheck("1.2.3", kCent, max50), kInvalid);
+    EXPECT_EQ(limitsCheck("", kCent, max50), "The field cannot be blank");
+
+    QString blank;
+    Currency result(123);
+    EXPECT_TRUE(validator_.checkMoneyWithLimits(kPrice, blank, true, false, &result, kCent, max50));
+    EXPECT_EQ(result, kZero); // an allowed blank is $0.00 here
 }
 
 TEST_F(FieldValidatorTest, EveryNickelAndEveryCentUpToTheMaximumPasses)
@@ -172,44 +157,40 @@ TEST_F(FieldValidatorTest, InactiveValidatorChecksNothing)
     EXPECT_TRUE(ui_->messages().empty());
 }
 
-TEST_F(FieldValidatorTest, TimeCheckNormalisesValidTimes)
+TEST_F(FieldValidatorTest, TimeCheckNormalisesValidTimesAndRefusesOthers)
 {
-    struct Case {
+    const struct {
         const char* typed;
-        const char* shown;
-        int hour;
-        int minute;
-    };
-    for (const Case& c : {Case{"0:0", "0:00", 0, 0}, Case{" 7:5 ", "7:05", 7, 5},
-                          Case{"07:30", "7:30", 7, 30}, Case{"23:59", "23:59", 23, 59}}) {
+        const char* shown; // nullptr: refused
+        int hour, minute;
+    } cases[] = {{"0:0", "0:00", 0, 0},
+                 {" 7:5 ", "7:05", 7, 5},
+                 {"07:30", "7:30", 7, 30},
+                 {"23:59", "23:59", 23, 59},
+                 {"  ", "  ", 99, 99},
+                 {"24:00"},
+                 {"9:60"},
+                 {"9"},
+                 {"9:"},
+                 {":30"},
+                 {"-1:30"},
+                 {"9:30 PM"},
+                 {"9.30"},
+                 {"a:b"},
+                 {"99999999999:0"}};
+    for (const auto& c : cases) {
+        ui_->clear();
         QString text = c.typed;
         uint8_t hour = 99;
         uint8_t minute = 99;
-        EXPECT_TRUE(validator_.checkTime(kTime, text, &hour, &minute)) << c.typed;
-        EXPECT_EQ(text, c.shown);
-        EXPECT_EQ(hour, c.hour);
-        EXPECT_EQ(minute, c.minute);
-    }
-    QString blank = "  ";
-    uint8_t hour = 99;
-    EXPECT_TRUE(validator_.checkTime(kTime, blank, &hour, nullptr));
-    EXPECT_EQ(blank, "  ");
-    EXPECT_EQ(hour, 99);
-    EXPECT_TRUE(ui_->messages().empty());
-}
-
-TEST_F(FieldValidatorTest, TimeCheckRefusesBadTimes)
-{
-    for (const char* bad :
-         {"24:00", "9:60", "9", "9:", ":30", "-1:30", "9:30 PM", "9.30", "a:b", "99999999999:0"}) {
-        ui_->clear();
-        QString text = bad;
-        uint8_t hour = 99;
-        EXPECT_FALSE(validator_.checkTime(kTime, text, &hour, nullptr)) << bad;
-        EXPECT_EQ(text, bad);
-        EXPECT_EQ(hour, 99);
-        EXPECT_EQ(validator_.refusedControl(), kTime);
-        EXPECT_EQ(onlyMessage(), "The time format is invalid") << bad;
+        EXPECT_EQ(validator_.checkTime(kTime, text, &hour, &minute), c.shown != nullptr) << c.typed;
+        EXPECT_EQ(text, c.shown ? c.shown : c.typed);
+        EXPECT_EQ(hour, c.shown ? c.hour : 99);
+        EXPECT_EQ(minute, c.shown ? c.minute : 99);
+        if (!c.shown) {
+            EXPECT_EQ(validator_.refusedControl(), kTime);
+            EXPECT_EQ(onlyMessage(), "The time format is invalid") << c.typed;
+        }
     }
 }
 

@@ -2,32 +2,18 @@
 // with the scripted prompt and progress services answering for the operator.
 #pragma once
 
-#include "card/card_image_file.h"
-#include "card/virtual_reader.h"
-#include "laundry/laundry.h"
 #include "main_window.h"
-#include "platform/ui/checked_scripted_ui.h"
+#include "support/card_fixture.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSettings>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <memory>
 
-class ReaderManagerTest : public ::testing::Test {
+class ReaderManagerTest : public CardFixture {
 protected:
-    ReaderManagerTest()
-    {
-        card::resetCardStack();
-        set_laundry_ui_mode(LAUNDRY_UI_SCRIPTED);
-    }
-    ~ReaderManagerTest() override { card::resetCardStack(); }
-
-    QString path(const QString& name) const { return dir_.filePath(name); }
     QString dataFolder() const { return path("data"); }
     QString settingsFile() const { return path("settings.ini"); }
 
@@ -44,19 +30,11 @@ protected:
         EXPECT_NE(widget, nullptr) << name;
         return widget ? widget->text() : QString();
     }
-    static QString cardView(const QWidget& window)
+    static QString cardView(const QWidget& window, const char* name = "cardView")
     {
-        const auto* view = window.findChild<QPlainTextEdit*>(QStringLiteral("cardView"));
-        EXPECT_NE(view, nullptr);
+        const auto* view = window.findChild<QPlainTextEdit*>(QString::fromLatin1(name));
+        EXPECT_NE(view, nullptr) << name;
         return view ? view->toPlainText() : QString();
-    }
-
-    // The first image of a card file as it is on disk now.
-    static card::CardState onDisk(const QString& file)
-    {
-        std::vector<card::CardState> images;
-        EXPECT_EQ(card::loadCardImageFile(file, &images), QString());
-        return images.empty() ? card::CardState{} : images.front();
     }
 
     static void writeFile(const QString& file, const QByteArray& bytes)
@@ -65,10 +43,4 @@ protected:
         ASSERT_TRUE(out.open(QIODevice::WriteOnly)) << file.toStdString();
         ASSERT_EQ(out.write(bytes), bytes.size());
     }
-
-    ui::ScriptedUi& script() { return ui_.ui(); }
-
-private:
-    QTemporaryDir dir_;
-    uitest::CheckedScriptedUi ui_;
 };

@@ -106,7 +106,7 @@ TEST_F(ReaderManagerTest, DatabaseThatDoesNotOpenIsReportedAndTheCardStillGoesIn
     EXPECT_EQ(label(*window, "cardTypeLabel"), "New Card (255)");
 }
 
-TEST_F(ReaderManagerTest, TypedCustomerIdIsRememberedForTheNextStart)
+TEST_F(ReaderManagerTest, TypedCustomerIdIsRememberedAndADamagedOneIsZero)
 {
     {
         const auto window = makeWindow();
@@ -118,17 +118,10 @@ TEST_F(ReaderManagerTest, TypedCustomerIdIsRememberedForTheNextStart)
         QTest::keyClicks(spin, "4660");
         EXPECT_EQ(window->customerId(), 4660);
     }
-    const auto window = makeWindow();
-    EXPECT_EQ(window->customerId(), 4660);
-}
+    EXPECT_EQ(makeWindow()->customerId(), 4660);
 
-TEST_F(ReaderManagerTest, DamagedCustomerIdSettingFallsBackToZero)
-{
     for (const char* stored : {"99999", "-1", "abc"}) {
-        {
-            QSettings settings(settingsFile(), QSettings::IniFormat);
-            settings.setValue("host/customerId", stored);
-        }
+        QSettings(settingsFile(), QSettings::IniFormat).setValue("host/customerId", stored);
         EXPECT_EQ(makeWindow()->customerId(), 0) << stored;
     }
 }
@@ -177,6 +170,10 @@ TEST_F(ReaderManagerTest, MenusRunTheirActions)
     window->action("ejectCardAction")->trigger();
     EXPECT_FALSE(card::hasCard());
     EXPECT_EQ(label(*window, "cardFileLabel"), "No card in the reader");
+    for (const char* name :
+         {"cardTypeLabel", "cardCustomerIdLabel", "cardVersionLabel", "cardChipLabel"})
+        EXPECT_EQ(label(*window, name), QString()) << name;
+    EXPECT_EQ(cardView(*window), QString());
 }
 
 } // namespace

@@ -2,21 +2,21 @@
 #include "support/failing_saves.h"
 
 #include "card/card_status.h"
-#include "card/fault_injection.h"
 #include "services/card_image.h"
 #include "services/cardlayout.h"
 #include "services/readerio.h"
 
 #include <cstring>
+#include <functional>
 
 using namespace cardlayout;
 
 namespace {
 
-HEADER_DATA_AREA area(uint32_t length, uint32_t offset)
+HEADER_DATA_AREA area(uint32_t length, uint32_t offset, uint8_t fill = 0)
 {
     HEADER_DATA_AREA a;
-    std::memset(&a, 0, sizeof a);
+    std::memset(&a, fill, sizeof a);
     a.length = length;
     a.offset = offset;
     return a;
@@ -26,57 +26,33 @@ HEADER_DATA_AREA area(uint32_t length, uint32_t offset)
 
 using CardLayoutTest = CardStackTest;
 
-TEST_F(CardLayoutTest, HeaderWriteOfThreeTakesTypeAndCustomerIdFromIndex950)
+TEST_F(CardLayoutTest, HeaderWritesTakeAndReadsLandAtIndex950)
 {
     const QString file = insertCard(true);
     ASSERT_TRUE(readerio::PowerCard(readerio::POWER_ON));
-    HEADER_DATA_AREA a = area(3, 0);
-    std::memset(a.data, 0xEE, sizeof a.data); // only 950..952 may be taken
+    HEADER_DATA_AREA a = area(3, 0, 0xEE); // only 950..952 may be taken
     a.data[950] = 0xB0;
     a.data[951] = 0x12;
     a.data[952] = 0x34;
     ASSERT_EQ(NIMBOSetHeaderArea(&a), 0);
-
     const card::CardHeader expected = {0xB0, 0x12, 0x34, 0, 0, 0, 0, 0};
     EXPECT_EQ(card::insertedCard()->header, expected);
     EXPECT_EQ(cardOnDisk(file).header, expected);
-    EXPECT_EQ(card::insertedCard()->custId(), 0x1234);
-}
 
-TEST_F(CardLayoutTest, HeaderReadOfEightLandsAtIndex950)
-{
-    insertCard(true);
-    ASSERT_TRUE(readerio::PowerCard(readerio::POWER_ON));
     ASSERT_EQ(NIMBOSetCardType(0xB8), 0);
     ASSERT_EQ(NIMBOSetCustId(0xABCD), 0);
-    HEADER_DATA_AREA a = area(8, 0);
-    std::memset(a.data, 0xEE, sizeof a.data);
-    ASSERT_EQ(NIMBOReadHeaderArea(&a), 0);
-    const uint8_t expected[8] = {0xB8, 0xAB, 0xCD, 0, 0, 0, 0, 0};
-    EXPECT_EQ(std::memcmp(a.data + 950, expected, 8), 0);
-    EXPECT_EQ(a.data[949], 0xEE);
-    EXPECT_EQ(a.data[958], 0xEE);
+    HEADER_DATA_AREA read = area(8, 0, 0xEE);
+    ASSERT_EQ(NIMBOReadHeaderArea(&read), 0);
+    const uint8_t header[8] = {0xB8, 0xAB, 0xCD, 0, 0, 0, 0, 0};
+    EXPECT_EQ(std::memcmp(read.data + 950, header, 8), 0);
+    EXPECT_EQ(read.data[949], 0xEE);
+    EXPECT_EQ(read.data[958], 0xEE);
     // The record byte a caller picks up after that read: data[953], record byte 961.
-    EXPECT_EQ(reinterpret_cast<const uint8_t*>(&a)[961], 0);
+    EXPECT_EQ(reinterpret_cast<const uint8_t*>(&read)[961], 0);
 
-    HEADER_DATA_AREA versionOnly = area(1, 3);
+    HEADER_DATA_AREA versionOnly = area(1, 3, 0xEE);
     ASSERT_EQ(NIMBOReadHeaderArea(&versionOnly), 0);
     EXPECT_EQ(versionOnly.data[950], 0); // data[950 + i] is header[offset + i]
-}
-
-TEST_F(CardLayoutTest, HeaderAreaRefusesRequestsOutsideTheHeader)
-{
-    insertCard(true);
-    ASSERT_TRUE(readerio::PowerCard(readerio::POWER_ON));
-    for (const auto& [length, offset] : std::vector<std::pair<uint32_t, uint32_t>>{
-             {9, 0}, {1, 8}, {3, 6}, {11, 0}, {1, 0xFFFFFFFF}, {0xFFFFFFFF, 1}}) {
-        HEADER_DATA_AREA a = area(length, offset);
-        EXPECT_EQ(NIMBOSetHeaderArea(&a), card::kStatusOutOfRange) << length << "@" << offset;
-        EXPECT_EQ(NIMBOReadHeaderArea(&a), card::kStatusOutOfRange) << length << "@" << offset;
-    }
-    HEADER_DATA_AREA last = area(2, 6);
-    EXPECT_EQ(NIMBOReadHeaderArea(&last), 0);
-    EXPECT_EQ(NIMBOSetHeaderArea(nullptr), card::kStatusBadArgument);
 }
 
 TEST_F(CardLayoutTest, DataAreaMapsIndexZeroToTheRequestedOffsetOfFile2001)
@@ -92,24 +68,10 @@ TEST_F(CardLayoutTest, DataAreaMapsIndexZeroToTheRequestedOffsetOfFile2001)
     EXPECT_EQ(card::insertedCard()->files.at(kSetupDataFileId), expected);
     EXPECT_EQ(cardOnDisk(file).files.at(kSetupDataFileId), expected);
 
-    HEADER_DATA_AREA read = area(6, 7);
-    std::memset(read.data, 0xEE, sizeof read.data);
+    HEADER_DATA_AREA read = area(6, 7, 0xEE);
     ASSERT_EQ(NIMBOReadDataArea(&read), 0);
     const uint8_t back[7] = {0x00, 0x01, 0x02, 0x03, 0x04, 0x00, 0xEE}; // past the extent: 00
     EXPECT_EQ(std::memcmp(read.data, back, 7), 0);
-}
-
-TEST_F(CardLayoutTest, DataAreaRefusesRequestsOutsideBufferOrArea)
-{
-    insertCard(true);
-    ASSERT_TRUE(readerio::PowerCard(readerio::POWER_ON));
-    HEADER_DATA_AREA tooLong = area(961, 0);
-    EXPECT_EQ(NIMBOSetDataArea(&tooLong), card::kStatusOutOfRange);
-    EXPECT_EQ(NIMBOReadDataArea(&tooLong), card::kStatusOutOfRange);
-    HEADER_DATA_AREA pastEnd = area(960, card::kCardFileMaxBytes - 959);
-    EXPECT_EQ(NIMBOSetDataArea(&pastEnd), card::kStatusOutOfRange);
-    HEADER_DATA_AREA wraps = area(16, 0xFFFFFFF8);
-    EXPECT_EQ(NIMBOReadDataArea(&wraps), card::kStatusOutOfRange);
 
     HEADER_DATA_AREA lastBytes = area(960, card::kCardFileMaxBytes - 960);
     lastBytes.data[959] = 0x7F;
@@ -118,12 +80,39 @@ TEST_F(CardLayoutTest, DataAreaRefusesRequestsOutsideBufferOrArea)
     EXPECT_EQ(card::insertedCard()->files.at(kSetupDataFileId).back(), 0x7F);
 }
 
+TEST_F(CardLayoutTest, RequestsOutsideBufferHeaderOrAreaAreRefused)
+{
+    insertCard(true);
+    ASSERT_TRUE(readerio::PowerCard(readerio::POWER_ON));
+    for (const auto& [length, offset] : std::vector<std::pair<uint32_t, uint32_t>>{
+             {9, 0}, {1, 8}, {3, 6}, {11, 0}, {1, 0xFFFFFFFF}, {0xFFFFFFFF, 1}}) {
+        HEADER_DATA_AREA a = area(length, offset);
+        EXPECT_EQ(NIMBOSetHeaderArea(&a), card::kStatusOutOfRange) << length << "@" << offset;
+        EXPECT_EQ(NIMBOReadHeaderArea(&a), card::kStatusOutOfRange) << length << "@" << offset;
+    }
+    HEADER_DATA_AREA last = area(2, 6);
+    EXPECT_EQ(NIMBOReadHeaderArea(&last), 0);
+    EXPECT_EQ(NIMBOSetHeaderArea(nullptr), card::kStatusBadArgument);
+
+    for (const auto& [length, offset] : std::vector<std::pair<uint32_t, uint32_t>>{
+             {961, 0}, {960, card::kCardFileMaxBytes - 959}, {16, 0xFFFFFFF8}}) {
+        HEADER_DATA_AREA a = area(length, offset);
+        EXPECT_EQ(NIMBOSetDataArea(&a), card::kStatusOutOfRange) << length << "@" << offset;
+        EXPECT_EQ(NIMBOReadDataArea(&a), card::kStatusOutOfRange) << length << "@" << offset;
+    }
+}
+
 TEST_F(CardLayoutTest, EveryCallNeedsACardThatIsPowered)
 {
     uint8_t type = 0;
     HEADER_DATA_AREA a = area(1, 0);
-    EXPECT_EQ(NIMBOGetCardType(&type), card::kStatusNoCard);
-    EXPECT_EQ(NIMBOCreateCard(), card::kStatusNoCard);
+    const std::vector<std::function<uint8_t()>> calls = {
+        [&] { return NIMBOGetCardType(&type); }, [] { return NIMBOSetCardType(1); },
+        [] { return NIMBOSetCustId(1); },        [] { return NIMBOCreateCard(); },
+        [&] { return NIMBOReadHeaderArea(&a); }, [&] { return NIMBOSetHeaderArea(&a); },
+        [&] { return NIMBOReadDataArea(&a); },   [&] { return NIMBOSetDataArea(&a); }};
+    for (const auto& call : calls)
+        EXPECT_EQ(call(), card::kStatusNoCard);
     EXPECT_FALSE(readerio::CardInserted());
     EXPECT_FALSE(readerio::PowerCard(readerio::POWER_ON));
     EXPECT_TRUE(readerio::PowerCard(readerio::POWER_OFF));
@@ -131,14 +120,8 @@ TEST_F(CardLayoutTest, EveryCallNeedsACardThatIsPowered)
     insertCard(true);
     EXPECT_TRUE(readerio::CardInserted());
     EXPECT_FALSE(card::isPowered());
-    EXPECT_EQ(NIMBOGetCardType(&type), card::kStatusNotPowered);
-    EXPECT_EQ(NIMBOSetCardType(1), card::kStatusNotPowered);
-    EXPECT_EQ(NIMBOSetCustId(1), card::kStatusNotPowered);
-    EXPECT_EQ(NIMBOCreateCard(), card::kStatusNotPowered);
-    EXPECT_EQ(NIMBOReadHeaderArea(&a), card::kStatusNotPowered);
-    EXPECT_EQ(NIMBOSetHeaderArea(&a), card::kStatusNotPowered);
-    EXPECT_EQ(NIMBOReadDataArea(&a), card::kStatusNotPowered);
-    EXPECT_EQ(NIMBOSetDataArea(&a), card::kStatusNotPowered);
+    for (const auto& call : calls)
+        EXPECT_EQ(call(), card::kStatusNotPowered);
 
     EXPECT_TRUE(readerio::PowerCard(readerio::POWER_ON));
     EXPECT_EQ(NIMBOGetCardType(&type), 0);
@@ -151,7 +134,7 @@ TEST_F(CardLayoutTest, EveryCallNeedsACardThatIsPowered)
     EXPECT_EQ(NIMBOGetCardType(&type), card::kStatusNoCard);
 }
 
-TEST_F(CardLayoutTest, AFactoryFreshCardReadsButRefusesWrites)
+TEST_F(CardLayoutTest, AFactoryFreshCardReadsButRefusesWritesUntilCreateCard)
 {
     const QString file = insertCard(false);
     const QByteArray before = readFile(file);
@@ -167,22 +150,16 @@ TEST_F(CardLayoutTest, AFactoryFreshCardReadsButRefusesWrites)
     EXPECT_EQ(NIMBOSetCardType(1), card::kStatusNotInitialised);
     EXPECT_EQ(NIMBOSetCustId(1), card::kStatusNotInitialised);
     EXPECT_EQ(NIMBOSetHeaderArea(&header), card::kStatusNotInitialised);
-    HEADER_DATA_AREA data = area(1, 0);
+    HEADER_DATA_AREA data = area(2, 100);
     EXPECT_EQ(NIMBOSetDataArea(&data), card::kStatusNotInitialised);
     EXPECT_EQ(readFile(file), before);
-}
 
-TEST_F(CardLayoutTest, CreateCardInitialisesAndErasesOnlyChip0)
-{
-    const QString file = insertCard(false);
-    ASSERT_TRUE(readerio::PowerCard(readerio::POWER_ON));
+    // Create initialises, and erases again whatever was written since.
     ASSERT_EQ(NIMBOCreateCard(), 0);
     ASSERT_EQ(NIMBOSetCardType(0xD2), 0);
-    HEADER_DATA_AREA data = area(2, 100);
     data.data[0] = 0x42;
     ASSERT_EQ(NIMBOSetDataArea(&data), 0);
-
-    ASSERT_EQ(NIMBOCreateCard(), 0); // erases again
+    ASSERT_EQ(NIMBOCreateCard(), 0);
     card::CardState expected = card::CardState::factoryFresh();
     expected.initialise();
     EXPECT_EQ(*card::insertedCard(), expected);

@@ -1,18 +1,19 @@
 // The layout library and the cardfx globals follow the open file image, and
 // fall back to the card in the reader when none is open.
 #include "card_test_support.h"
+#include "platform/ui/checked_scripted_ui.h"
 #include "support/failing_saves.h"
 
 #include "card/card_images.h"
+#include "card/card_keys.h"
 #include "card/card_status.h"
 #include "card/fault_injection.h"
-#include "laundry/gen2_setup_card.h"
+#include "laundry/laundry.h"
 #include "laundry/tovan2000_setup_card.h"
 #include "services/cardfx.h"
 #include "services/cardlayout.h"
 #include "services/keyring.h"
 #include "services/readerio.h"
-#include "setup/gen2_layout.h"
 #include "setup/setup_record.h"
 #include "setup/tovan2000_layout.h"
 
@@ -145,20 +146,25 @@ TEST_P(LayoutWriterTarget, AnOpenFileImageGetsWhatTheReaderWouldGet)
     EXPECT_EQ(cardOnDisk(out), written);
 }
 
-TEST_P(LayoutWriterTarget, AFileImageNeedsNoCardInTheReader)
+// The library's setup-card export makes the same card in a setup file.
+TEST_P(LayoutWriterTarget, ASetupFileHoldsTheCardAndTheReaderIsLeftAlone)
 {
-    const QString out = path("setup.lcif");
-    card::NimboFile file;
-    ASSERT_TRUE(file.InitForWrite(out));
-    ASSERT_TRUE(file.Init());
-    ASSERT_EQ(GetParam().write(file, tovan2000Record(GetParam().code)), 0);
-    ASSERT_EQ(file.Commit(), 0);
-    file.Close();
-    EXPECT_EQ(typeOnDisk(out), GetParam().code);
-    EXPECT_FALSE(card::hasCard());
+    uitest::CheckedScriptedUi ui;
+    set_laundry_ui_mode(LAUNDRY_UI_SCRIPTED);
+    insertMarkedReaderCard();
+    STRUCT_laundry_setup record = tovan2000Record(GetParam().code);
+    const QString out = path("setup.lcard");
+    card::RexaFile image;
+    ASSERT_TRUE(image.InitForWrite(out));
+    ASSERT_EQ(create_laundry_setup_card(&image, kCustomer, &record, 0), 1);
+    EXPECT_EQ(ui->messageTexts(), QStringList{"Reader Setup File Created"});
 
-    // Closed, the writer is back on the empty reader.
-    EXPECT_EQ(GetParam().write(file, tovan2000Record(GetParam().code)), card::kStatusNoCard);
+    const CardState file = cardOnDisk(out);
+    EXPECT_EQ(file.cardType(), GetParam().code);
+    EXPECT_EQ(file.custId(), kCustomer);
+    EXPECT_EQ(card::keyStateOf(file.keys), card::KeyState::Management);
+    EXPECT_EQ(dataHex(file, 8, 4), GetParam().dataHead);
+    expectReaderUntouched();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -189,28 +195,18 @@ TEST_F(LayoutTargetTest, ReadersReadTheOpenFileImage)
     read = {};
     ASSERT_EQ(NIMBOReadTovan2000Setup(&read), 0);
     EXPECT_EQ(std::memcmp(&read, &expected, sizeof read), 0);
-
-    // A card the image writes itself reads back through the layout calls too.
-    GEN2_SETUP_CARD gen2 = setup::makeGen2AdvancedRecord(record);
-    ASSERT_EQ(setup::CardSetGen2Setup(reopened, &gen2), 0);
-    GEN2_SETUP_CARD gen2Read{};
-    ASSERT_EQ(NIMBOReadGen2AdvSetup(&gen2Read), 0);
-    EXPECT_EQ(gen2Read.vend_price, 0x0125);
-    EXPECT_EQ(gen2Read.word_02, kCustomer);
-    ASSERT_EQ(reopened.Commit(), 0);
     reopened.Close();
-
     EXPECT_EQ(NIMBOReadTovan2000Setup(&read), card::kStatusNoCard);
 }
 
-TEST_F(LayoutTargetTest, LastOpenedFileImageWinsUntilItCloses)
+TEST_F(LayoutTargetTest, TheNewestOpenFileImageIsTheTargetAndTheReaderTheLast)
 {
     insertMarkedReaderCard();
     const QString a = writeImages("a.lcif", {initialisedImage()});
     const QString b = writeImages("b.lcif", {initialisedImage()});
+    const QString c = writeImages("c.lcif", {initialisedImage()});
     card::RexaFile fileA(a);
     card::RexaFile fileB(b);
-
     ASSERT_TRUE(fileA.Init());
     ASSERT_EQ(NIMBOSetCardType(0xA1), 0);
     ASSERT_TRUE(fileB.Init());
@@ -218,41 +214,25 @@ TEST_F(LayoutTargetTest, LastOpenedFileImageWinsUntilItCloses)
     uint8_t type = 0;
     ASSERT_EQ(NIMBOGetCardType(&type), 0);
     EXPECT_EQ(type, 0xB1);
-    ASSERT_EQ(fileB.Commit(), 0);
-    fileB.Close();
-    ASSERT_EQ(NIMBOSetCardType(0xA2), 0);
-    ASSERT_EQ(fileA.Commit(), 0);
-    fileA.Close();
-    expectReaderUntouched();
-    EXPECT_EQ(typeOnDisk(a), 0xA2);
-    EXPECT_EQ(typeOnDisk(b), 0xB1);
-
-    ASSERT_EQ(NIMBOSetCardType(0xC3), 0);
-    EXPECT_EQ(card::insertedCard()->cardType(), 0xC3);
-}
-
-TEST_F(LayoutTargetTest, ClosingAnOlderFileImageKeepsTheNewerOne)
-{
-    insertMarkedReaderCard();
-    const QString a = writeImages("a.lcif", {initialisedImage()});
-    const QString b = writeImages("b.lcif", {initialisedImage()});
-    card::RexaFile fileA(a);
-    ASSERT_TRUE(fileA.Init());
     {
-        card::RexaFile fileB(b);
-        ASSERT_TRUE(fileB.Init());
+        card::RexaFile fileC(c);
+        ASSERT_TRUE(fileC.Init());
+        ASSERT_EQ(fileA.Commit(), 0);
+        fileA.Close(); // closing an older image keeps the newest
+        ASSERT_EQ(NIMBOSetCardType(0xC1), 0);
+        ASSERT_TRUE(fileA.Init()); // opened again: on top
+        ASSERT_EQ(NIMBOSetCardType(0xA2), 0);
         ASSERT_EQ(fileA.Commit(), 0);
         fileA.Close();
-        ASSERT_EQ(NIMBOSetCardType(0xB2), 0);
-        // Opening A again puts it back on top.
-        ASSERT_TRUE(fileA.Init());
-        ASSERT_EQ(NIMBOSetCardType(0xA3), 0);
-        ASSERT_EQ(fileA.Commit(), 0);
-        fileA.Close();
-        ASSERT_EQ(NIMBOSetCardType(0xB3), 0);
-    } // B is dropped without Close: its changes are lost and it is no target.
-    EXPECT_EQ(typeOnDisk(a), 0xA3);
-    EXPECT_EQ(typeOnDisk(b), 0);
+        ASSERT_EQ(NIMBOSetCardType(0xC2), 0);
+    } // C is dropped without Close: its changes are lost and it is no target.
+    ASSERT_EQ(NIMBOSetCardType(0xB2), 0);
+    ASSERT_EQ(fileB.Commit(), 0);
+    card::faults::inject(card::FaultKind::Close, 1, 1);
+    fileB.Close(); // a failed close still hands back the reader
+    EXPECT_EQ(typeOnDisk(a), 0xA2);
+    EXPECT_EQ(typeOnDisk(b), 0xB2);
+    EXPECT_EQ(typeOnDisk(c), 0);
     expectReaderUntouched();
 
     card::RexaFile missing(path("missing.lcif"));
@@ -261,20 +241,7 @@ TEST_F(LayoutTargetTest, ClosingAnOlderFileImageKeepsTheNewerOne)
     EXPECT_EQ(card::insertedCard()->cardType(), 0xC4);
 }
 
-TEST_F(LayoutTargetTest, AFailedCloseStillHandsBackTheReader)
-{
-    insertMarkedReaderCard();
-    const QString a = writeImages("a.lcif", {initialisedImage()});
-    card::RexaFile fileA(a);
-    ASSERT_TRUE(fileA.Init());
-    ASSERT_EQ(NIMBOSetCardType(0xA1), 0);
-    card::faults::inject(card::FaultKind::Close, 1, 1);
-    fileA.Close();
-    EXPECT_EQ(typeOnDisk(a), 0);
-    ASSERT_EQ(NIMBOSetCardType(0xC5), 0);
-    EXPECT_EQ(card::insertedCard()->cardType(), 0xC5);
-}
-
+// The chip tables act on the card of their chip: the open file image's, then the reader's.
 TEST_F(LayoutTargetTest, ValidateCardAndChipTablesUseTheOpenFileImage)
 {
     insertMarkedReaderCard();
@@ -289,10 +256,14 @@ TEST_F(LayoutTargetTest, ValidateCardAndChipTablesUseTheOpenFileImage)
     ASSERT_EQ(cardfx::SetCustId[2](&custId), 0);
     ASSERT_EQ(cardfx::SetCardVersion[2](7), 0);
     EXPECT_EQ(cardfx::SetCustId[0](&custId), card::kStatusWrongChip);
+    EXPECT_EQ(cardfx::SetCustId[2](nullptr), card::kStatusBadArgument);
     EXPECT_EQ(NIMBOCreateCard(), card::kStatusWrongChip);
     uint16_t readId = 0;
+    uint8_t type = 0xAA;
     ASSERT_EQ(cardfx::GetCustId[2](&readId), 0);
+    ASSERT_EQ(cardfx::GetCardType[2](&type), 0);
     EXPECT_EQ(readId, 0x4321);
+    EXPECT_EQ(type, 0);
     ASSERT_EQ(file.Commit(), 0);
     file.Close();
     EXPECT_EQ(cardOnDisk(out).custId(), 0x4321);
@@ -302,6 +273,11 @@ TEST_F(LayoutTargetTest, ValidateCardAndChipTablesUseTheOpenFileImage)
     ASSERT_EQ(cardfx::ValidateCard(), 0);
     EXPECT_EQ(keyring::ChipID, 0);
     EXPECT_EQ(keyring::pomCard, 0);
+    EXPECT_EQ(cardfx::GetCardType[0](&type), 0);
+    EXPECT_EQ(type, 0xD2);
+    EXPECT_EQ(cardfx::GetCardType[2](&type), card::kStatusWrongChip);
+    readerio::PowerCard(readerio::POWER_OFF);
+    EXPECT_EQ(cardfx::GetCustId[0](&readId), card::kStatusNotPowered);
 }
 
 TEST_F(LayoutTargetTest, AFreshFileImageFailsValidationAndRefusesWrites)

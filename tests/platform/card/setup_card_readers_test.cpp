@@ -1,8 +1,8 @@
-#include "card/card_dump.h"
+#include "card_test_support.h"
+
 #include "card/card_images.h"
 #include "card/card_status.h"
 #include "card/fault_injection.h"
-#include "card/virtual_reader.h"
 #include "laundry/advanteck_setup_card.h"
 #include "laundry/gen2_setup_card.h"
 #include "laundry/mdc_setup_card.h"
@@ -11,14 +11,11 @@
 #include "services/cardlayout.h"
 #include "services/readerio.h"
 #include "setup/advanteck_layout.h"
+#include "setup/gen2_layout.h"
 #include "setup/mdc_layout.h"
 #include "setup/retrofit_layout.h"
 #include "setup/setup_record.h"
 #include "setup/tovan2000_layout.h"
-
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <cstring>
 #include <functional>
@@ -78,58 +75,107 @@ STRUCT_laundry_setup setupRecord(uint16_t cardTypeCode)
     return r;
 }
 
-class SetupCardReaders : public ::testing::Test {
+class SetupCardReaders : public CardStackTest {
 protected:
-    void SetUp() override
-    {
-        card::resetCardStack();
-        ASSERT_TRUE(dir_.isValid());
-    }
-    void TearDown() override { card::resetCardStack(); }
-
     // An initialised card of the type in the reader, powered.
-    void insertCard(uint8_t type = 0, uint16_t custId = 0)
+    void insertCard(uint8_t type = 0, uint16_t custId = 0, uint8_t version = 0)
     {
-        card::NewCardFileOptions options;
-        options.type = type;
-        options.custId = custId;
-        const QString file = dir_.filePath("card.lcif");
-        ASSERT_EQ(card::createCardImageFile(file, options), QString());
+        card::CardState state = card::CardState::factoryFresh();
+        state.initialise();
+        state.setCardType(type);
+        state.setCustId(custId);
+        state.setVersion(version);
         QString error;
-        ASSERT_TRUE(card::insertCardFile(file, &error)) << error.toStdString();
+        ASSERT_TRUE(card::insertCardFile(writeImages("card.lcif", {state}), &error));
         ASSERT_TRUE(readerio::PowerCard(readerio::POWER_ON));
     }
 
-    static void setCardVersion(uint8_t version)
-    {
-        HEADER_DATA_AREA area{};
-        area.length = 1;
-        area.offset = 3;
-        area.data[kHeaderAreaDataIndex] = version;
-        ASSERT_EQ(NIMBOSetHeaderArea(&area), 0);
-    }
-
-    static QByteArray dataArea(int from, int length)
-    {
-        const auto& file = card::insertedCard()->files.at(0x2001);
-        return QByteArray(reinterpret_cast<const char*>(file.data()), qsizetype(file.size()))
-            .mid(from, length);
-    }
-
     card::RexaCard image_;
-    QTemporaryDir dir_;
 };
 
-TEST_F(SetupCardReaders, RetrofitRoundTrip)
+// What the reader makes of the card in the reader, into a record of 0xCC bytes.
+template <typename Card> QByteArray readBack(uint8_t (*read)(Card*))
 {
-    insertCard();
-    const RETRO_FIT_SETUP_CARD written = setup::makeRetrofitRecord(setupRecord(0xB8));
-    ASSERT_TRUE(image_.Init());
-    ASSERT_EQ(setup::CardSetRetrofitSetup(image_, &written), 0);
+    Card back;
+    std::memset(&back, 0xCC, sizeof back);
+    EXPECT_EQ(read(&back), 0);
+    return bytesOf(back).toHex();
+}
 
-    RETRO_FIT_SETUP_CARD read{};
-    ASSERT_EQ(NIMBOReadRetrofitSetup(&read), 0);
-    EXPECT_EQ(bytesOf(read).toHex(), bytesOf(written).toHex());
+// Init for each card: the header is written before any SelectFile.
+template <typename Card>
+QByteArray roundTrip(uint8_t (*write)(BaseCardImage&, const Card*), const Card& written,
+                     uint8_t (*read)(Card*))
+{
+    card::RexaCard image;
+    EXPECT_TRUE(image.Init());
+    EXPECT_EQ(write(image, &written), 0);
+    return readBack(read);
+}
+
+// Every byte distinct, so a field read from the wrong card offset shows.
+GEN2_SETUP_CARD gen2Pattern(uint16_t cardType, uint8_t version)
+{
+    GEN2_SETUP_CARD c;
+    auto* bytes = reinterpret_cast<uint8_t*>(&c);
+    for (std::size_t i = 0; i < sizeof c; ++i)
+        bytes[i] = uint8_t(0x20 + i);
+    c.card_type = cardType;
+    c.card_version = version;
+    return c;
+}
+
+TEST_F(SetupCardReaders, EachReaderReadsBackWhatTheCardCarries)
+{
+    insertCard(0xB8, 0x0999);
+    const auto retrofit = setup::makeRetrofitRecord(setupRecord(0xB8));
+    EXPECT_EQ(roundTrip(&setup::CardSetRetrofitSetup, retrofit, &NIMBOReadRetrofitSetup),
+              bytesOf(retrofit).toHex());
+    const auto advanteck = setup::makeAdvanteckRecord(setupRecord(0xC0));
+    EXPECT_EQ(roundTrip(&setup::CardSetAdvanteckSetup, advanteck, &NIMBOReadAdvanteckSetup),
+              bytesOf(advanteck).toHex());
+    const auto mdc = setup::makeMdcRecord(setupRecord(0xC1));
+    ASSERT_EQ(mdc.byte_138, 4);
+    EXPECT_EQ(roundTrip(&setup::CardSetMdcSetup, mdc, &NIMBOReadMdcSetup), bytesOf(mdc).toHex());
+    EXPECT_EQ(card::insertedCard()->version(), 4); // the MDC card carries it in the header
+    const auto tovan = setup::makeTovan2000Record(setupRecord(0xB4));
+    ASSERT_EQ(NIMBOSetTovan2000Setup(&tovan), 0);
+    EXPECT_EQ(readBack(&NIMBOReadTovan2000Setup), bytesOf(tovan).toHex());
+
+    // A Gen2 card carries only its head, the top-off price, the texts and
+    // the two cycle-time bytes.
+    const GEN2_SETUP_CARD gen2 = gen2Pattern(187, 0);
+    GEN2_SETUP_CARD carried{};
+    carried.card_type = gen2.card_type;
+    carried.word_02 = gen2.word_02;
+    carried.vend_price = gen2.vend_price;
+    carried.word_02_again = gen2.word_02_again;
+    carried.option_flags = gen2.option_flags;
+    carried.topoff_price_alt = gen2.topoff_price_alt;
+    std::memcpy(carried.text_field_10, gen2.text_field_10, sizeof carried.text_field_10);
+    std::memcpy(carried.text_field_1a, gen2.text_field_1a, sizeof carried.text_field_1a);
+    carried.wash = gen2.wash;
+    carried.rinse = gen2.rinse;
+    carried.card_version = gen2.card_version;
+    EXPECT_EQ(roundTrip(&setup::CardSetGen2Setup, gen2, &NIMBOReadGen2Setup),
+              bytesOf(carried).toHex());
+
+    // Not on a Gen2 Advanced card: the padding, the top-off price, the setup
+    // record's byte 0x101 and the top byte of the 32-bit location number.
+    const GEN2_SETUP_CARD advanced = gen2Pattern(185, 1);
+    GEN2_SETUP_CARD expected = advanced;
+    std::memset(expected.bytes_10, 0, sizeof expected.bytes_10);
+    expected.topoff_price_alt = 0;
+    expected.byte_47 = 0;
+    expected.location_bcd &= 0x00FFFFFF;
+    expected.byte_52 = 0;
+    expected.byte_101 = 0;
+    std::memset(expected.bytes_85, 0, sizeof expected.bytes_85);
+    std::memset(expected.bytes_89, 0, sizeof expected.bytes_89);
+    expected.byte_95 = 0;
+    std::memset(expected.bytes_98, 0, sizeof expected.bytes_98);
+    EXPECT_EQ(roundTrip(&setup::CardSetGen2Setup, advanced, &NIMBOReadGen2AdvSetup),
+              bytesOf(expected).toHex());
 }
 
 TEST_F(SetupCardReaders, RetrofitVersionZeroIgnoresAnOldSecondBlock)
@@ -150,77 +196,6 @@ TEST_F(SetupCardReaders, RetrofitVersionZeroIgnoresAnOldSecondBlock)
     std::memset(expected.words_a4, 0, sizeof expected.words_a4);
     expected.byte_af = 0;
     EXPECT_EQ(bytesOf(read).toHex(), bytesOf(expected).toHex());
-}
-
-TEST_F(SetupCardReaders, AdvanteckRoundTrip)
-{
-    insertCard();
-    const ADVNTECK_SETUP_CARD written = setup::makeAdvanteckRecord(setupRecord(0xC0));
-    ASSERT_TRUE(image_.Init());
-    ASSERT_EQ(setup::CardSetAdvanteckSetup(image_, &written), 0);
-
-    ADVNTECK_SETUP_CARD read{};
-    ASSERT_EQ(NIMBOReadAdvanteckSetup(&read), 0);
-    EXPECT_EQ(bytesOf(read).toHex(), bytesOf(written).toHex());
-}
-
-TEST_F(SetupCardReaders, MdcRoundTripCarriesTheVersion)
-{
-    insertCard();
-    const MDC_SETUP_CARD written = setup::makeMdcRecord(setupRecord(0xC1));
-    ASSERT_EQ(written.byte_138, 4);
-    ASSERT_TRUE(image_.Init());
-    ASSERT_EQ(setup::CardSetMdcSetup(image_, &written), 0);
-    EXPECT_EQ(card::insertedCard()->version(), 4);
-
-    MDC_SETUP_CARD read{};
-    ASSERT_EQ(NIMBOReadMdcSetup(&read), 0);
-    EXPECT_EQ(bytesOf(read).toHex(), bytesOf(written).toHex());
-}
-
-TEST_F(SetupCardReaders, Tovan2000RoundTrip)
-{
-    insertCard(0xB8, 0x0999);
-    const TOVAN2000_SETUP_CARD written = setup::makeTovan2000Record(setupRecord(0xB4));
-    ASSERT_EQ(NIMBOSetTovan2000Setup(&written), 0);
-
-    TOVAN2000_SETUP_CARD read{};
-    ASSERT_EQ(NIMBOReadTovan2000Setup(&read), 0);
-    EXPECT_EQ(bytesOf(read).toHex(), bytesOf(written).toHex());
-}
-
-// The Tovan2000 data sits where block 1 of a Retrofit card keeps the same fields.
-TEST_F(SetupCardReaders, Tovan2000CardLayout)
-{
-    insertCard(0xB8, 0x0999);
-    const TOVAN2000_SETUP_CARD written = setup::makeTovan2000Record(setupRecord(0xB4));
-    ASSERT_EQ(NIMBOSetTovan2000Setup(&written), 0);
-
-    const card::CardHeader header = {0xB4, 0x12, 0x34, 0x01, 0, 0, 0, 0};
-    EXPECT_EQ(card::insertedCard()->header, header);
-    const QByteArray expected = QByteArray(8, '\0') +
-                                QByteArray::fromHex("0125"
-                                                    "1234"
-                                                    "0000"
-                                                    "5a") +
-                                QByteArray(17, '\0') +
-                                QByteArray::fromHex("0045"
-                                                    "0015"
-                                                    "0012"
-                                                    "0032") +
-                                "LOCATION01MACHINE-02";
-    EXPECT_EQ(dataArea(0, 1000).toHex(), expected.toHex());
-
-    // Read back with the Retrofit offsets, as the setup-card reader does.
-    HEADER_DATA_AREA area{};
-    area.length = 28;
-    area.offset = 32;
-    ASSERT_EQ(NIMBOReadDataArea(&area), 0);
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(area.data), 28).toHex(),
-              (QByteArray::fromHex("004500150012"
-                                   "0032") +
-               "LOCATION01MACHINE-02")
-                  .toHex());
 }
 
 TEST_F(SetupCardReaders, Tovan2000WriteFailuresLeaveTheHeader)
@@ -303,8 +278,7 @@ TEST_P(SetupCardReaderFailure, CardOfAnotherTypeIsRefused)
 
 TEST_P(SetupCardReaderFailure, FailedReadsGiveTheCardStatus)
 {
-    insertCard(GetParam().cardType, 0x1234);
-    setCardVersion(2); // so that a Retrofit card has a second block to read
+    insertCard(GetParam().cardType, 0x1234, 2); // version 2: a Retrofit card has a second block
     bool untouched = false;
 
     card::faults::inject(FaultKind::NIMBOReadHeaderArea, 1, 0x61);

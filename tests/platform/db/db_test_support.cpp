@@ -89,4 +89,28 @@ int daoError(const std::function<void()>& action)
     return 0;
 }
 
+void addProfile(CdbRecordset& rs, const QString& name, const QString& type)
+{
+    rs.AddNew();
+    rs.SetField("PROFILE NAME", name);
+    if (!type.isEmpty())
+        rs.SetField("PROFILE TYPE", type);
+    rs.Update();
+}
+
+QStringList names(CdbRecordset rs)
+{
+    QStringList result;
+    if (rs.GetRecordCount() == 0)
+        return result;
+    for (rs.MoveFirst(); !rs.GetEOF(); rs.MoveNext())
+        result << rs.GetField("PROFILE NAME").toString();
+    return result;
+}
+
+QStringList storedNames(const QString& path)
+{
+    return RawDb(path).column("SELECT [PROFILE NAME] FROM [LAUNDRY SETUP] ORDER BY ID");
+}
+
 } // namespace dbtest

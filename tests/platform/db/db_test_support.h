@@ -50,4 +50,11 @@ private:
 // The DAO error number action raises, 0 when it raises none.
 int daoError(const std::function<void()>& action);
 
+// Adds a profile row as the editor does; the type only when one is given.
+void addProfile(CdbRecordset& rs, const QString& name, const QString& type = {});
+// The profile names of the recordset in its order (it moves the cursor).
+QStringList names(CdbRecordset rs);
+// The profile names stored in the file, in the order they were added.
+QStringList storedNames(const QString& path);
+
 } // namespace dbtest

@@ -134,39 +134,29 @@ TEST(Filter, PrecedenceIsOrThenAndThenNotThenComparison)
 
 TEST(Filter, SyntaxErrorsNameTheExpression)
 {
-    const struct {
-        const char* filter;
-        const char* description;
-    } cases[] = {
-        {"[PROFILE NAME] = 'abc", "Syntax error in string in query expression "
-                                  "'[PROFILE NAME] = 'abc'."},
-        {"[COLLECTION DATE] = #13/45/2020#", "Syntax error in date in query expression "
-                                             "'[COLLECTION DATE] = #13/45/2020#'."},
-        {"[COLLECTION DATE] = #3/5/2020", "Syntax error in date in query expression "
-                                          "'[COLLECTION DATE] = #3/5/2020'."},
-        {"[INT CYCLES = 1", "Missing ), ], or Item in query expression '[INT CYCLES = 1'."},
-        {"([INT CYCLES] = 1", "Missing ), ], or Item in query expression '([INT CYCLES] = 1'."},
-        {"[INT CYCLES] = 1)", "Extra ) in query expression '[INT CYCLES] = 1)'."},
-        {"[INT CYCLES] = 12abc", "Syntax error in number in query expression "
-                                 "'[INT CYCLES] = 12abc'."},
-        {"[INT CYCLES] 1", "Syntax error (missing operator) in query expression "
-                           "'[INT CYCLES] 1'."},
-        {"", "Syntax error (missing operator) in query expression ''."},
-        {"[INT CYCLES] = 1 AND", "Syntax error (missing operator) in query expression "
-                                 "'[INT CYCLES] = 1 AND'."},
-        {"[INT CYCLES] == 1", "Syntax error (missing operator) in query expression "
-                              "'[INT CYCLES] == 1'."},
-        {"[INT CYCLES] = 1 = 2", "Syntax error (missing operator) in query expression "
-                                 "'[INT CYCLES] = 1 = 2'."},
-        {"[PROFILE NAME] = $1", "Syntax error (missing operator) in query expression "
-                                "'[PROFILE NAME] = $1'."},
-        {"[PROFILE NAME] LIKE '[a'", "Invalid pattern string in query expression "
-                                     "'[PROFILE NAME] LIKE '[a''."},
-    };
-    for (const auto& c : cases) {
-        const auto [number, description] = failureOf(QString::fromLatin1(c.filter));
-        EXPECT_EQ(number, kDaoSyntaxError) << c.filter;
-        EXPECT_EQ(description, QString::fromLatin1(c.description)) << c.filter;
+    const QString string = "Syntax error in string in query expression '%1'.";
+    const QString date = "Syntax error in date in query expression '%1'.";
+    const QString missing = "Missing ), ], or Item in query expression '%1'.";
+    const QString number = "Syntax error in number in query expression '%1'.";
+    const QString op = "Syntax error (missing operator) in query expression '%1'.";
+    const std::pair<const char*, QString> cases[] = {
+        {"[PROFILE NAME] = 'abc", string},
+        {"[COLLECTION DATE] = #13/45/2020#", date},
+        {"[COLLECTION DATE] = #3/5/2020", date},
+        {"[INT CYCLES = 1", missing},
+        {"([INT CYCLES] = 1", missing},
+        {"[INT CYCLES] = 12abc", number},
+        {"[INT CYCLES] 1", op},
+        {"", op},
+        {"[INT CYCLES] = 1 AND", op},
+        {"[INT CYCLES] == 1", op},
+        {"[INT CYCLES] = 1 = 2", op},
+        {"[PROFILE NAME] = $1", op},
+        {"[INT CYCLES] = 1)", "Extra ) in query expression '%1'."},
+        {"[PROFILE NAME] LIKE '[a'", "Invalid pattern string in query expression '%1'."}};
+    for (const auto& [filter, description] : cases) {
+        EXPECT_EQ(failureOf(QString::fromLatin1(filter)),
+                  std::make_pair(int(kDaoSyntaxError), description.arg(filter)));
     }
 }
 
@@ -190,27 +180,25 @@ TEST(JetLike, MatchesJetWildcardsWithoutRegardToCase)
         const char* pattern;
         const char* text;
         bool match;
-    } cases[] = {
-        {"a*", "Apple", true},
-        {"a*", "bApple", false},
-        {"*ple", "APPLE", true},
-        {"a?c", "abc", true},
-        {"a?c", "ac", false},
-        {"#5", "45", true},
-        {"#5", "a5", false},
-        {"[a-c]x", "Bx", true},
-        {"[!a-c]x", "bx", false},
-        {"[!a-c]x", "dx", true},
-        {"[*]", "*", true},
-        {"[*]", "a", false},
-        {"*a*b*", "xxaxxbxx", true},
-        {"*a*b", "ab", true},
-        {"*a*b", "aba", false},
-        {"", "", true},
-        {"*", "", true},
-        {"50%", "50%", true},
-        {"_", "x", false},
-    };
+    } cases[] = {{"a*", "Apple", true},
+                 {"a*", "bApple", false},
+                 {"*ple", "APPLE", true},
+                 {"a?c", "abc", true},
+                 {"a?c", "ac", false},
+                 {"#5", "45", true},
+                 {"#5", "a5", false},
+                 {"[a-c]x", "Bx", true},
+                 {"[!a-c]x", "bx", false},
+                 {"[!a-c]x", "dx", true},
+                 {"[*]", "*", true},
+                 {"[*]", "a", false},
+                 {"*a*b*", "xxaxxbxx", true},
+                 {"*a*b", "ab", true},
+                 {"*a*b", "aba", false},
+                 {"", "", true},
+                 {"*", "", true},
+                 {"50%", "50%", true},
+                 {"_", "x", false}};
     for (const auto& c : cases) {
         const auto pattern = dao::JetPattern::compile(QString::fromLatin1(c.pattern));
         ASSERT_TRUE(pattern) << c.pattern;

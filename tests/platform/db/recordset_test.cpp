@@ -6,32 +6,14 @@
 
 namespace {
 
+using dbtest::addProfile;
 using dbtest::daoError;
+using dbtest::names;
 
 class Recordset : public ::testing::Test {
 protected:
-    // A profile row as the editor writes one.
-    void addProfile(CdbRecordset& rs, const QString& name, const QString& type = "0")
-    {
-        rs.AddNew();
-        rs.SetField("PROFILE NAME", name);
-        rs.SetField("PROFILE TYPE", type);
-        rs.Update();
-    }
-
     CdbRecordset profiles(const QString& sql = "LAUNDRY SETUP") { return db.OpenRecordset(sql); }
-
-    QString name(const CdbRecordset& rs) { return rs.GetField("PROFILE NAME").toString(); }
-
-    QStringList names(CdbRecordset rs)
-    {
-        QStringList result;
-        if (rs.GetRecordCount() == 0)
-            return result;
-        for (rs.MoveFirst(); !rs.GetEOF(); rs.MoveNext())
-            result << name(rs);
-        return result;
-    }
+    static QString name(const CdbRecordset& rs) { return rs.GetField("PROFILE NAME").toString(); }
 
     dbtest::TempDatabase file;
     CdbDatabase db = file.open();
@@ -50,18 +32,19 @@ TEST_F(Recordset, AddNewLeavesTheEarlierRecordCurrent)
     EXPECT_EQ(rs.GetRecordCount(), 2);
     rs.MoveLast();
     EXPECT_EQ(name(rs), "Beta"); // added records join the end
+    rs.MoveFirst();
     rs.SetBookmark(rs.GetLastModified());
     EXPECT_EQ(name(rs), "Beta");
-    dbtest::RawDb raw(file.path());
-    EXPECT_EQ(raw.column("SELECT [PROFILE NAME] FROM [LAUNDRY SETUP] ORDER BY ID"),
-              QStringList({"Alpha", "Beta"}));
+    EXPECT_EQ(dbtest::storedNames(file.path()), QStringList({"Alpha", "Beta"}));
 }
 
-TEST_F(Recordset, UpdateAndSetFieldNeedAddNewOrEdit)
+TEST_F(Recordset, TheEditBufferNeedsAddNewOrEditAndWritesOnlyTheCurrentRecord)
 {
     CdbRecordset rs = profiles();
-    addProfile(rs, "Alpha");
+    for (const char* n : {"A", "B", "C"})
+        addProfile(rs, n);
     rs.MoveFirst();
+    rs.MoveNext();
     EXPECT_EQ(daoError([&] { rs.Update(); }), kDaoUpdateWithoutEdit);
     EXPECT_EQ(daoError([&] { rs.CancelUpdate(); }), kDaoUpdateWithoutEdit);
     EXPECT_EQ(daoError([&] { rs.SetField("PROFILE NAME", "x"); }), kDaoUpdateWithoutEdit);
@@ -70,25 +53,11 @@ TEST_F(Recordset, UpdateAndSetFieldNeedAddNewOrEdit)
     rs.AddNew();
     EXPECT_EQ(rs.GetEditMode(), CdbEditMode::Add);
     rs.SetField("PROFILE NAME", "Ghost");
-    EXPECT_EQ(rs.GetField("PROFILE NAME").toString(), "Ghost");
+    EXPECT_EQ(name(rs), "Ghost");
     rs.CancelUpdate();
     EXPECT_EQ(rs.GetEditMode(), CdbEditMode::None);
-    EXPECT_EQ(rs.GetRecordCount(), 1);
-    EXPECT_EQ(names(profiles()), QStringList({"Alpha"}));
-    // Update after a finished Update is again an update without AddNew.
-    rs.Edit();
-    rs.SetField("IDLE MESSAGE", "Hello");
-    rs.Update();
-    EXPECT_EQ(daoError([&] { rs.Update(); }), kDaoUpdateWithoutEdit);
-}
+    EXPECT_EQ(rs.GetRecordCount(), 3);
 
-TEST_F(Recordset, EditWritesOnlyTheCurrentRecord)
-{
-    CdbRecordset rs = profiles();
-    for (const char* n : {"A", "B", "C"})
-        addProfile(rs, n);
-    rs.MoveFirst();
-    rs.MoveNext();
     rs.Edit();
     EXPECT_EQ(rs.GetEditMode(), CdbEditMode::InProgress);
     rs.SetField("IDLE MESSAGE", "Insert card");
@@ -96,10 +65,12 @@ TEST_F(Recordset, EditWritesOnlyTheCurrentRecord)
     rs.Update();
     EXPECT_EQ(name(rs), "B");
     EXPECT_EQ(rs.GetField("IDLE MESSAGE").toString(), "Insert card");
-    dbtest::RawDb raw(file.path());
-    EXPECT_EQ(raw.column("SELECT [PROFILE NAME] FROM [LAUNDRY SETUP] WHERE [IDLE MESSAGE] "
-                         "IS NOT NULL"),
+    EXPECT_EQ(dbtest::RawDb(file.path())
+                  .column("SELECT [PROFILE NAME] FROM [LAUNDRY SETUP] WHERE [IDLE MESSAGE] "
+                          "IS NOT NULL"),
               QStringList({"B"}));
+    // Update after a finished Update is again an update without AddNew.
+    EXPECT_EQ(daoError([&] { rs.Update(); }), kDaoUpdateWithoutEdit);
     // A move drops an edit in progress.
     rs.Edit();
     rs.SetField("IDLE MESSAGE", "lost");
@@ -108,12 +79,31 @@ TEST_F(Recordset, EditWritesOnlyTheCurrentRecord)
     EXPECT_EQ(rs.GetField("IDLE MESSAGE").toString(), "Insert card");
 }
 
-TEST_F(Recordset, DeleteLeavesNoCurrentRecordUntilAMove)
+TEST_F(Recordset, MovesPastEitherEndAndDeletesLeaveNoCurrentRecord)
 {
     CdbRecordset rs = profiles();
+    for (const auto& move : {&CdbRecordset::MoveFirst, &CdbRecordset::MoveLast,
+                             &CdbRecordset::MoveNext, &CdbRecordset::MovePrevious})
+        EXPECT_EQ(daoError([&] { (rs.*move)(); }), kDaoNoCurrentRecord);
+    EXPECT_EQ(CdbLastOLEError().GetResultCode(), 0x800A0BCDu);
     for (const char* n : {"A", "B", "C"})
         addProfile(rs, n);
+    rs.MoveLast();
+    rs.MoveNext();
+    EXPECT_TRUE(rs.GetEOF());
+    EXPECT_EQ(daoError([&] { rs.GetField(0); }), kDaoNoCurrentRecord);
+    EXPECT_EQ(daoError([&] { rs.MoveNext(); }), kDaoNoCurrentRecord);
+    rs.MovePrevious();
+    EXPECT_EQ(name(rs), "C");
     rs.MoveFirst();
+    rs.MovePrevious();
+    EXPECT_TRUE(rs.GetBOF());
+    EXPECT_FALSE(rs.GetEOF());
+    EXPECT_EQ(daoError([&] { rs.MovePrevious(); }), kDaoNoCurrentRecord);
+    rs.MoveNext();
+    EXPECT_EQ(name(rs), "A");
+
+    // Delete needs no Update and leaves no current record until a move.
     rs.MoveNext();
     rs.Delete();
     EXPECT_EQ(daoError([&] { rs.GetField("PROFILE NAME"); }), kDaoNoCurrentRecord);
@@ -134,31 +124,6 @@ TEST_F(Recordset, DeleteLeavesNoCurrentRecordUntilAMove)
     EXPECT_TRUE(rs.GetEOF());
     EXPECT_TRUE(rs.GetBOF());
     EXPECT_EQ(daoError([&] { rs.MoveFirst(); }), kDaoNoCurrentRecord);
-}
-
-TEST_F(Recordset, MovesPastEitherEndRaiseNoCurrentRecord)
-{
-    CdbRecordset rs = profiles();
-    EXPECT_EQ(daoError([&] { rs.MoveFirst(); }), kDaoNoCurrentRecord);
-    EXPECT_EQ(CdbLastOLEError().GetResultCode(), 0x800A0BCDu);
-    EXPECT_EQ(daoError([&] { rs.MoveLast(); }), kDaoNoCurrentRecord);
-    EXPECT_EQ(daoError([&] { rs.MoveNext(); }), kDaoNoCurrentRecord);
-    addProfile(rs, "A");
-    addProfile(rs, "B");
-    rs.MoveLast();
-    rs.MoveNext();
-    EXPECT_TRUE(rs.GetEOF());
-    EXPECT_EQ(daoError([&] { rs.GetField(0); }), kDaoNoCurrentRecord);
-    EXPECT_EQ(daoError([&] { rs.MoveNext(); }), kDaoNoCurrentRecord);
-    rs.MovePrevious();
-    EXPECT_EQ(name(rs), "B");
-    rs.MoveFirst();
-    rs.MovePrevious();
-    EXPECT_TRUE(rs.GetBOF());
-    EXPECT_FALSE(rs.GetEOF());
-    EXPECT_EQ(daoError([&] { rs.MovePrevious(); }), kDaoNoCurrentRecord);
-    rs.MoveNext();
-    EXPECT_EQ(name(rs), "A");
 }
 
 TEST_F(Recordset, FailedFindLeavesNoCurrentRecord)
@@ -307,50 +272,6 @@ TEST_F(Recordset, BadValuesAndNamesAreRefused)
     EXPECT_EQ(daoError([&] { rs.FindFirst("[PROFILE NAME] = 'x"); }), kDaoSyntaxError);
     EXPECT_EQ(CdbLastOLEError().GetDescription(),
               "Syntax error in string in query expression '[PROFILE NAME] = 'x'.");
-}
-
-TEST_F(Recordset, AQuotedValueMatchesOnlyItself)
-{
-    CdbRecordset rs = profiles();
-    const QString hostile = "x' OR 'a'='a";
-    for (const QString& n :
-         {QStringLiteral("other"), hostile, QStringLiteral("x"), QStringLiteral("say \"hi\"")})
-        addProfile(rs, n);
-    rs.FindFirst("[PROFILE NAME] = " + dbhelper::quoteFilterText(hostile));
-    ASSERT_FALSE(rs.GetNoMatch());
-    EXPECT_EQ(name(rs), hostile);
-    rs.FindNext("[PROFILE NAME] = " + dbhelper::quoteFilterText(hostile));
-    EXPECT_TRUE(rs.GetNoMatch());
-    rs.FindFirst("[PROFILE NAME] = " + dbhelper::quoteFilterText("say \"hi\""));
-    EXPECT_EQ(name(rs), "say \"hi\"");
-    // The table is intact and nothing else matched.
-    EXPECT_EQ(profiles().GetRecordCount(), 4);
-}
-
-TEST_F(Recordset, DuplicateKeyIs3022WithTheEnginesText)
-{
-    dbtest::RawDb raw(file.path());
-    raw.exec("CREATE TABLE CARDS (ID INTEGER PRIMARY KEY, SERIAL TEXT COLLATE NOCASE)");
-    raw.exec("CREATE UNIQUE INDEX CARDS_SERIAL ON CARDS (SERIAL)");
-    CdbRecordset rs = db.OpenRecordset("CARDS");
-    rs.AddNew();
-    rs.SetField("SERIAL", "ABC");
-    rs.Update();
-    rs.AddNew();
-    rs.SetField("SERIAL", "abc");
-    try {
-        rs.Update();
-        FAIL() << "a duplicate was stored";
-    } catch (const CdbException& e) {
-        EXPECT_EQ(e.resultCode(), daoResultCode(kDaoDuplicateKey));
-        EXPECT_EQ(e.description(), "UNIQUE constraint failed: CARDS.SERIAL");
-        EXPECT_EQ(CdbLastOLEError().GetDescription(), e.description());
-    }
-    // The add stays open so the value can be corrected.
-    EXPECT_EQ(rs.GetEditMode(), CdbEditMode::Add);
-    rs.SetField("SERIAL", "DEF");
-    rs.Update();
-    EXPECT_EQ(rs.GetRecordCount(), 2);
 }
 
 TEST_F(Recordset, SelectStatementsFilterAndSort)

@@ -9,31 +9,14 @@
 
 namespace {
 
+using dbtest::addProfile;
 using dbtest::daoError;
-
-const QString kNames = "SELECT [PROFILE NAME] FROM [LAUNDRY SETUP] ORDER BY ID";
-
-void addProfile(CdbRecordset& rs, const QString& name)
-{
-    rs.AddNew();
-    rs.SetField("PROFILE NAME", name);
-    rs.Update();
-}
-
-QStringList names(CdbRecordset rs)
-{
-    QStringList result;
-    if (rs.GetRecordCount() == 0)
-        return result;
-    for (rs.MoveFirst(); !rs.GetEOF(); rs.MoveNext())
-        result << rs.GetField("PROFILE NAME").toString();
-    return result;
-}
+using dbtest::names;
 
 class Transactions : public ::testing::Test {
 protected:
     // What another program reading the file sees.
-    QStringList stored() { return dbtest::RawDb(file.path()).column(kNames); }
+    QStringList stored() { return dbtest::storedNames(file.path()); }
 
     dbtest::TempDatabase file;
     CdbDatabase db = file.open();
@@ -219,7 +202,7 @@ TEST(TransactionFailure, AFailedWriteLeavesTheTransactionToTheCaller)
             db.Rollback();
             EXPECT_EQ(rs.GetRecordCount(), 0);
         }
-        EXPECT_EQ(dbtest::RawDb(file.path()).column(kNames),
+        EXPECT_EQ(dbtest::storedNames(file.path()),
                   c.earlierWritesKept ? QStringList({"A", "B"}) : QStringList());
     }
 }

@@ -11,12 +11,8 @@ using dbtest::daoError;
 void addProfile(CdbDatabase& db, const QString& name)
 {
     CdbRecordset rs = db.OpenRecordset("LAUNDRY SETUP");
-    rs.AddNew();
-    rs.SetField("PROFILE NAME", name);
-    rs.Update();
+    dbtest::addProfile(rs, name);
 }
-
-const QString kNamesInOrder = "SELECT [PROFILE NAME] FROM [LAUNDRY SETUP] ORDER BY ID";
 
 TEST(UniqueProfileName, ASecondNameInAnyCaseIsRefusedWhoeverWritesIt)
 {
@@ -27,6 +23,8 @@ TEST(UniqueProfileName, ASecondNameInAnyCaseIsRefusedWhoeverWritesIt)
     CdbDatabase second = two.OpenDatabase(file.path());
     addProfile(first, "shared001");
     EXPECT_EQ(daoError([&] { addProfile(second, "SHARED001"); }), kDaoDuplicateKey);
+    EXPECT_EQ(CdbLastOLEError().GetDescription(),
+              "UNIQUE constraint failed: LAUNDRY SETUP.PROFILE NAME");
     EXPECT_EQ(daoError([&] { addProfile(first, "Shared001"); }), kDaoDuplicateKey);
     addProfile(second, "other");
     CdbRecordset rs =
@@ -34,8 +32,7 @@ TEST(UniqueProfileName, ASecondNameInAnyCaseIsRefusedWhoeverWritesIt)
     rs.Edit();
     rs.SetField("PROFILE NAME", "SHARED001");
     EXPECT_EQ(daoError([&] { rs.Update(); }), kDaoDuplicateKey);
-    EXPECT_EQ(dbtest::RawDb(file.path()).column(kNamesInOrder),
-              QStringList({"shared001", "other"}));
+    EXPECT_EQ(dbtest::storedNames(file.path()), QStringList({"shared001", "other"}));
 }
 
 // A file as the previous schema version made it: the same tables, a plain
@@ -78,7 +75,7 @@ TEST(UniqueProfileName, AnOlderFileIsUpgradedWhenOpenedForWritingUnlessNamesColl
         EXPECT_EQ(raw.scalar("SELECT [unique] FROM pragma_index_list('LAUNDRY SETUP') "
                              "WHERE name = 'LAUNDRY SETUP BY PROFILE NAME'"),
                   qint64(c.upgraded));
-        EXPECT_EQ(raw.column(kNamesInOrder), c.names);
+        EXPECT_EQ(dbtest::storedNames(path), c.names);
     }
 }
 

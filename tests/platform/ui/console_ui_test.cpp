@@ -68,26 +68,26 @@ TEST_F(ConsoleUiTest, MessagesShowCaptionAndExactText)
                          "Current Card:\tBlank Card\n");
 }
 
-TEST_F(ConsoleUiTest, YesAnswersGoAheadWithoutEverRetrying)
+// --yes goes ahead without ever retrying; --no answers No or the safe choice.
+TEST_F(ConsoleUiTest, CommandLineAnswersPickTheirButtonOfEachSet)
 {
     ui::ConsolePrompt prompt(streams(false));
-    setConsoleAnswer(IDYES);
-    EXPECT_EQ(prompt.messageBox("Erase?", "Are you sure?", MB_YESNO | MB_ICONWARNING), IDYES);
-    EXPECT_EQ(prompt.messageBox("q", "c", MB_YESNOCANCEL), IDYES);
-    EXPECT_EQ(prompt.messageBox("q", "c", MB_OKCANCEL), IDOK);
-    EXPECT_EQ(prompt.messageBox("q", "c", MB_ABORTRETRYIGNORE), IDIGNORE);
-    EXPECT_EQ(prompt.messageBox("q", "c", MB_RETRYCANCEL), IDCANCEL);
-    EXPECT_TRUE(written().startsWith("Are you sure?: Erase?\n-> Yes (answered by --yes)\n"));
-}
-
-TEST_F(ConsoleUiTest, NoAnswersNoOrTheSafeChoice)
-{
-    ui::ConsolePrompt prompt(streams(false));
-    setConsoleAnswer(IDNO);
-    EXPECT_EQ(prompt.messageBox("q", "c", MB_YESNO), IDNO);
-    EXPECT_EQ(prompt.messageBox("q", "c", MB_YESNOCANCEL), IDNO);
-    EXPECT_EQ(prompt.messageBox("q", "c", MB_OKCANCEL), IDCANCEL);
-    EXPECT_EQ(prompt.messageBox("q", "c", MB_ABORTRETRYIGNORE), IDABORT);
+    const struct {
+        unsigned buttons;
+        int yes, no;
+    } cases[] = {{MB_YESNO, IDYES, IDNO},
+                 {MB_YESNOCANCEL, IDYES, IDNO},
+                 {MB_OKCANCEL, IDOK, IDCANCEL},
+                 {MB_ABORTRETRYIGNORE, IDIGNORE, IDABORT},
+                 {MB_RETRYCANCEL, IDCANCEL, IDCANCEL}};
+    for (const auto& c : cases) {
+        setConsoleAnswer(IDYES);
+        EXPECT_EQ(prompt.messageBox("q", "c", c.buttons), c.yes) << c.buttons;
+        setConsoleAnswer(IDNO);
+        EXPECT_EQ(prompt.messageBox("q", "c", c.buttons), c.no) << c.buttons;
+    }
+    EXPECT_TRUE(written().startsWith("c: q\n-> Yes (answered by --yes)\nc: q\n-> No (answered by "
+                                     "--no)\n"));
     EXPECT_TRUE(written().contains("-> Cancel (answered by --no)\n"));
 }
 
@@ -103,21 +103,16 @@ TEST_F(ConsoleUiTest, UnansweredQuestionWithoutTerminalIsDeclinedAndSaysSo)
     EXPECT_EQ(std::fgetc(in_.get()), 'y'); // the input was never read
 }
 
-TEST_F(ConsoleUiTest, TerminalIsAskedUntilItGivesAButton)
+TEST_F(ConsoleUiTest, TerminalIsAskedUntilItGivesAButtonOrItsInputEnds)
 {
-    ui::ConsolePrompt prompt(streams(true, "maybe\n\n  YES \nr\n"));
+    ui::ConsolePrompt prompt(streams(true, "maybe\n\n  YES \nr\nx"));
     EXPECT_EQ(prompt.messageBox("Erase?", "Are you sure?", MB_YESNO | MB_ICONWARNING), IDYES);
     EXPECT_EQ(prompt.messageBox("Again?", "c", MB_RETRYCANCEL), IDRETRY);
+    EXPECT_EQ(prompt.messageBox("Continue?", "c", MB_OKCANCEL), IDCANCEL);
     const QString out = written();
     EXPECT_EQ(out.count("Yes (y) / No (n)? "), 3);
     EXPECT_TRUE(out.contains("Retry (r) / Cancel (c)? "));
-}
-
-TEST_F(ConsoleUiTest, EndOfTerminalInputDeclines)
-{
-    ui::ConsolePrompt prompt(streams(true, "x"));
-    EXPECT_EQ(prompt.messageBox("Continue?", "c", MB_OKCANCEL), IDCANCEL);
-    EXPECT_TRUE(written().endsWith("-> Cancel (end of input)\n"));
+    EXPECT_TRUE(out.endsWith("-> Cancel (end of input)\n")) << qPrintable(out);
 }
 
 TEST_F(ConsoleUiTest, ProgressWithoutTerminalWritesOneLinePerStep)

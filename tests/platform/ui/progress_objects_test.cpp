@@ -29,7 +29,7 @@ bool operationThatFailsHalfway()
 
 } // namespace
 
-TEST(VelaProgress, DestructorClosesTheWindowOnAnEarlyReturn)
+TEST(VelaProgress, ClosesOnceOnEveryPathAndReopensWithAFreshCount)
 {
     uitest::CheckedScriptedUi scripted;
     EXPECT_FALSE(operationThatFailsHalfway());
@@ -40,29 +40,20 @@ TEST(VelaProgress, DestructorClosesTheWindowOnAnEarlyReturn)
     EXPECT_EQ(w.stepTexts,
               QStringList({"Reading Total Number of Records ...", "Checking Card Type ..."}));
     EXPECT_TRUE(w.ended);
-}
 
-TEST(VelaProgress, ClosesOnceAndReopensWithAFreshCount)
-{
-    uitest::CheckedScriptedUi scripted;
+    scripted->clear();
     {
         VelaProgress progress;
         progress.Open("A", 2);
-        progress.Step("one");
-        EXPECT_EQ(progress.steps(), 1);
         progress.Close();
         progress.Close();
         EXPECT_EQ(scripted->endCount(), 1);
-
         progress.Open("B", 1);
         EXPECT_EQ(progress.steps(), 0);
     }
     EXPECT_EQ(scripted->endCount(), 2);
-    EXPECT_EQ(scripted->progressWindows().size(), 2u);
-
-    // A progress object never opened closes nothing.
     {
-        VelaProgress unused;
+        VelaProgress unused; // never opened: closes nothing
     }
     EXPECT_EQ(scripted->endCount(), 2);
 }
@@ -96,8 +87,21 @@ TEST(ProgressGuard, ClosesTheGlobalWindowWhenLeavingScope)
     EXPECT_EQ(scripted->progressWindows()[0].steps, 5);
 }
 
-TEST(Routing, NothingInstalledFallsBackToTheConsole)
+TEST(Routing, InstallUiPicksTheImplementationAndNothingInstalledIsTheConsole)
 {
+    installUi(UiMode::Qt);
+    EXPECT_EQ(&promptService(), &ui::qtPrompt());
+    EXPECT_EQ(&progressService(), &ui::qtProgress());
+    {
+        uitest::CheckedScriptedUi scripted;
+        installUi(UiMode::Scripted); // leaves the current services
+        EXPECT_EQ(&promptService(), &scripted.ui());
+        EXPECT_EQ(&progressService(), &scripted.ui());
+    }
+    installUi(UiMode::Console);
+    EXPECT_EQ(&promptService(), &ui::consolePrompt());
+    EXPECT_EQ(&progressService(), &ui::consoleProgress());
+
     setPromptService(nullptr);
     setProgressService(nullptr);
     EXPECT_EQ(&promptService(), &ui::consolePrompt());
@@ -105,28 +109,4 @@ TEST(Routing, NothingInstalledFallsBackToTheConsole)
     // With no window open these do nothing and must not fail.
     StepProgress("nothing open");
     EndProgress();
-    EndProgress();
-}
-
-TEST(Routing, InstallUiPicksTheImplementationAndScriptedLeavesTheCurrentOne)
-{
-    installUi(UiMode::Qt);
-    EXPECT_EQ(&promptService(), &ui::qtPrompt());
-    EXPECT_EQ(&progressService(), &ui::qtProgress());
-
-    installUi(UiMode::Console);
-    EXPECT_EQ(&promptService(), &ui::consolePrompt());
-    EXPECT_EQ(&progressService(), &ui::consoleProgress());
-
-    {
-        uitest::CheckedScriptedUi scripted;
-        installUi(UiMode::Scripted);
-        EXPECT_EQ(&promptService(), &scripted.ui());
-        EXPECT_EQ(&progressService(), &scripted.ui());
-        EXPECT_EQ(MessageBox("Done", "DONE: Reader Manager", MB_OK | MB_ICONINFORMATION), IDOK);
-        EXPECT_EQ(scripted->messageTexts(), QStringList{"Done"});
-    }
-    EXPECT_EQ(&promptService(), &ui::consolePrompt());
-    setPromptService(nullptr);
-    setProgressService(nullptr);
 }
