@@ -169,17 +169,13 @@ protected:
     {
         list(editor).setCurrentItem(list(editor).topLevelItem(row));
     }
-    static QStringList column(const Editor& editor, int column)
+    // The names the list shows, top to bottom.
+    static QStringList listed(const Editor& editor)
     {
-        QStringList texts;
+        QStringList names;
         for (int row = 0; row < list(editor).topLevelItemCount(); ++row)
-            texts << list(editor).topLevelItem(row)->text(column);
-        return texts;
-    }
-    static int selectedRow(const Editor& editor)
-    {
-        const auto items = list(editor).selectedItems();
-        return items.isEmpty() ? -1 : list(editor).indexOfTopLevelItem(items.first());
+            names << list(editor).topLevelItem(row)->text(0);
+        return names;
     }
     // Types into an edit as the operator would: its limits apply.
     static void type(QLineEdit& field, const QString& text)

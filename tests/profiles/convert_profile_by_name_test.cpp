@@ -37,53 +37,41 @@ protected:
 
 } // namespace
 
-TEST_F(ConvertByName, TokensFollowTheInstallation)
+TEST_F(ConvertByName, AnyTypeIsReachedByNameAndTokensFollowTheInstallation)
 {
     addTokenProfile(QStringLiteral("Retro"), setup::kRetrofit);
     ASSERT_EQ(convertProfileByName(QStringLiteral("retro"), record_), 1);
     EXPECT_EQ(record_.enable_tokens, 1);
     EXPECT_EQ(record_.card_type_code, 0xB8);
-    EXPECT_EQ(record_.vend_price, 100);
-
     cardcore::SetTokensEnabled(false);
     ASSERT_EQ(convertProfileByName(QStringLiteral("Retro"), record_), 1);
     EXPECT_EQ(record_.enable_tokens, 0);
-    EXPECT_TRUE(ui_->messages().empty());
-}
 
-TEST_F(ConvertByName, CycleSetupProfilesAreReachedByName)
-{
+    // The editor never lists Tovan2000 Cycle Setup profiles.
     addTokenProfile(QStringLiteral("Program 7"), setup::kTovan2000CycleSetup,
                     {{"SCROLL SPEED", 6}, {"DISPLAY IDLE", 0}});
     ASSERT_EQ(convertProfileByName(QStringLiteral("Program 7"), record_), 1);
     EXPECT_EQ(record_.card_type_code, 0xB5);
     EXPECT_EQ(record_.scroll_speed, 6);
     EXPECT_EQ(record_.washer, 0); // Warm
+    EXPECT_TRUE(ui_->messages().empty());
 }
 
 TEST_F(ConvertByName, RefusalsAreShownAndNothingIsConverted)
 {
     addTokenProfile(QStringLiteral("Stack"), setup::kMaytagGen2Advanced);
+    addTokenProfile(QStringLiteral("Far"), setup::kRetrofit, {{"PULSES", 100}});
     addTokenProfile(QStringLiteral("Bad idle"), setup::kRetrofit,
                     {{"IDLE MESSAGE", QStringLiteral("50% OFF")}});
-    EXPECT_EQ(convertProfileByName(QStringLiteral("Stack"), record_), 0);
-    EXPECT_EQ(convertProfileByName(QStringLiteral("Bad idle"), record_), 0);
-    EXPECT_EQ(convertProfileByName(QStringLiteral("Missing"), record_), 0);
+    for (const char* name : {"Stack", "Far", "Bad idle", "Missing"})
+        EXPECT_EQ(convertProfileByName(QString::fromLatin1(name), record_), 0) << name;
     const QStringList texts = ui_->messageTexts();
-    ASSERT_EQ(texts.size(), 3);
+    ASSERT_EQ(texts.size(), 4);
     EXPECT_TRUE(texts[0].contains(QStringLiteral("IDD_MAYTAG_DEFUALT"))) << texts[0].toStdString();
-    EXPECT_EQ(texts[1], QStringLiteral("The Idle message entered has an illegal character (%). "
+    EXPECT_EQ(texts[1], "Please enter a value for the Number of Pulses in the range of 0 to 99.");
+    EXPECT_EQ(texts[2], QStringLiteral("The Idle message entered has an illegal character (%). "
                                        "Please change message."));
-    EXPECT_EQ(texts[2], QStringLiteral(
+    EXPECT_EQ(texts[3], QStringLiteral(
                             "The reader setup profile \"Missing\" was not found in the database."));
     EXPECT_EQ(record_.card_type_code, 0xB8); // the refused Retrofit wrote its head only
-}
-
-TEST_F(ConvertByName, AMissingDatabaseIsReported)
-{
-    setDatabasePath(databasePath() + QStringLiteral(".gone"));
-    EXPECT_EQ(convertProfileByName(QStringLiteral("Retro"), record_), 0);
-    ASSERT_EQ(ui_->messages().size(), 1u);
-    EXPECT_EQ(ui_->messages()[0].text, QStringLiteral("Error loading database"));
-    EXPECT_EQ(ui_->messages()[0].caption, QStringLiteral("manager.mdb error"));
 }

@@ -46,56 +46,6 @@ TEST_F(ProfileDbTest, EveryColumnTheEditorWritesExistsWithItsKind)
             expectColumn(column);
 }
 
-TEST_F(ProfileDbTest, SavedProfileLoadsBackWithItsTypeColumnsOnly)
-{
-    CommonValues common = newProfileValues(setup::kRetrofit);
-    common.name = QStringLiteral("Front washers");
-    common.vendPrice = Currency::fromCents(125);
-    common.topoffPrice = Currency::fromCents(25);
-    common.enableTokens = true;
-    common.checkLocation = false;
-    common.locationClustering = true;
-    ColumnValues columns = {{"IDLE MESSAGE", QStringLiteral("INSERT CARD")},
-                            {"DISPLAY PRICE", 1},
-                            {"SCROLL SPEED", 40},
-                            {"DEDUCTION", 2}};
-    ProfileStore store = openList();
-    ASSERT_EQ(store.save(common, columns, SaveMode::Add), profiles::ProfileStore::Saved::Yes);
-
-    ProfileStore reopened = openList();
-    ASSERT_TRUE(reopened.positionOn(QStringLiteral("FRONT WASHERS")));
-    ProfileValues loaded;
-    ASSERT_TRUE(reopened.loadCurrent(loaded));
-    EXPECT_EQ(loaded.common.name, QStringLiteral("Front washers"));
-    EXPECT_EQ(loaded.common.vendPrice, Currency::fromCents(125));
-    EXPECT_EQ(loaded.common.topoffPrice, Currency::fromCents(25));
-    EXPECT_EQ(loaded.common.maxCardValue, Currency::fromDollars(100));
-    EXPECT_TRUE(loaded.common.enableTokens);
-    EXPECT_FALSE(loaded.common.checkLocation);
-    EXPECT_TRUE(loaded.common.locationClustering);
-    EXPECT_TRUE(loaded.common.clearCounters);
-    EXPECT_EQ(loaded.common.typeCode, setup::kRetrofit);
-    EXPECT_EQ(textValue(loaded.columns, "IDLE MESSAGE"), QStringLiteral("INSERT CARD"));
-    EXPECT_EQ(intValue(loaded.columns, "SCROLL SPEED"), 40);
-    EXPECT_EQ(intValue(loaded.columns, "DEDUCTION"), 2);
-    EXPECT_TRUE(flagValue(loaded.columns, "DISPLAY PRICE"));
-    // Columns never written load by the loading rules: null gives "" and 0.
-    EXPECT_EQ(textValue(loaded.columns, "BUSY MESSAGE", QStringLiteral("x")), QString());
-    EXPECT_EQ(intValue(loaded.columns, "PULSES", -1), 0);
-    EXPECT_FALSE(flagValue(loaded.columns, "DISPLAY IDLE", true));
-    EXPECT_FALSE(loaded.columns.contains(QStringLiteral("WASH")));
-    EXPECT_TRUE(ui_->messages().empty());
-}
-
-TEST_F(ProfileDbTest, ListSkipsCycleSetupProfilesAndSortsByName)
-{
-    addProfile(QStringLiteral("b dryers"), setup::kTovan2000);
-    addProfile(QStringLiteral("Cycle program"), setup::kTovan2000CycleSetup);
-    addProfile(QStringLiteral("A washers"), setup::kMaytagGen2);
-    EXPECT_EQ(openList().names(), (QStringList{"A washers", "b dryers"}));
-    EXPECT_EQ(openTable().names()->size(), 3);
-}
-
 TEST_F(ProfileDbTest, EditingResetsTheSharedColumnsOfTheOldType)
 {
     addProfile(QStringLiteral("Laundromat 1"), setup::kRetrofit,
@@ -139,7 +89,7 @@ TEST_F(ProfileDbTest, KeptColumnsOfUnbuiltPagesSurviveAnEdit)
     EXPECT_EQ(again.common.maxCardValue, Currency::fromDollars(50));
 }
 
-TEST_F(ProfileDbTest, TypeTextThatIsNotANumberLoadsAsRetrofit)
+TEST_F(ProfileDbTest, TypeTextThatIsNotANumberLoadsAsRetrofitAndNullsLoadEmpty)
 {
     CdbRecordset raw = database().OpenRecordset(QStringLiteral("LAUNDRY SETUP"));
     raw.AddNew();
@@ -154,27 +104,10 @@ TEST_F(ProfileDbTest, TypeTextThatIsNotANumberLoadsAsRetrofit)
     EXPECT_EQ(loaded.common.typeCode, 0);
     EXPECT_FALSE(loaded.common.clearCounters); // null yes/no loads as 0
     EXPECT_EQ(loaded.common.vendPrice, Currency());
-}
-
-TEST_F(ProfileDbTest, EmptyTableLoadsNothingWithoutAMessage)
-{
-    ProfileStore store = openList();
-    EXPECT_FALSE(store.positionOn(QStringLiteral("anything")));
-    ProfileValues values;
-    values.common.name = QStringLiteral("kept");
-    EXPECT_TRUE(store.loadCurrent(values));
-    EXPECT_EQ(values.common.name, QStringLiteral("kept"));
-    EXPECT_TRUE(ui_->messages().empty());
-}
-
-TEST_F(ProfileDbTest, DeleteRemovesTheCurrentRow)
-{
-    addProfile(QStringLiteral("one"), 0);
-    addProfile(QStringLiteral("two"), 0);
-    ProfileStore store = openList();
-    ASSERT_TRUE(store.positionOn(QStringLiteral("one")));
-    ASSERT_TRUE(store.deleteCurrent());
-    EXPECT_EQ(openList().names(), QStringList{QStringLiteral("two")});
+    EXPECT_EQ(textValue(loaded.columns, "BUSY MESSAGE", QStringLiteral("x")), QString());
+    EXPECT_EQ(intValue(loaded.columns, "PULSES", -1), 0);
+    EXPECT_FALSE(flagValue(loaded.columns, "DISPLAY IDLE", true));
+    EXPECT_FALSE(loaded.columns.contains(QStringLiteral("WASH")));
 }
 
 TEST_F(ProfileDbTest, ReadOnlyDatabaseRefusesTheAddAndKeepsWhatIsStored)

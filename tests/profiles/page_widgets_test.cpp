@@ -1,0 +1,237 @@
+// The option page widgets: a refused field keeps the focus and the operator's
+// clicks and choices reach the rules; each page shows and reads back its
+// rules' values. The rules' own limits and texts are tested headless.
+#include "platform/ui/checked_scripted_ui.h"
+#include "profiles/pages/cycle_setup_page.h"
+#include "profiles/pages/display_message_page.h"
+#include "profiles/pages/gen2_page.h"
+#include "profiles/pages/tovan2000_page.h"
+#include "setup/profile_types.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using namespace profiles;
+using Display = DisplayMessagePageRules;
+
+// Shows the page in an active window, so focus changes send focus events.
+void showActive(QWidget& page)
+{
+    page.show();
+    QApplication::setActiveWindow(&page);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
+}
+
+template <typename T> T* at(const OptionPageWidget& page, int id)
+{
+    T* widget = qobject_cast<T*>(page.control(id));
+    EXPECT_NE(widget, nullptr) << "control " << id;
+    return widget;
+}
+
+// Types into the field, then moves the focus to `next`.
+void typeAndLeave(const OptionPageWidget& page, int field, const QString& text, int next)
+{
+    auto* edit = at<QLineEdit>(page, field);
+    edit->setFocus();
+    edit->clear();
+    QTest::keyClicks(edit, text);
+    page.control(next)->setFocus();
+}
+
+bool hasFocus(const OptionPageWidget& page, int id)
+{
+    return QApplication::focusWidget() == page.control(id);
+}
+
+// On the indicator and text: the space right of the text takes no click.
+void click(QAbstractButton* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton, {},
+                      QPoint(button->sizeHint().width() / 2, button->height() / 2));
+}
+
+TEST(OptionPageWidgets, ARefusedFieldKeepsTheFocusAndOneMessageIsShown)
+{
+    // Each field is left for another number field: that field's own focus
+    // loss while the focus goes back must bring no second message.
+    const struct {
+        int code, field, next;
+        const char *bad, *good, *message;
+        int slider;
+    } cases[] = {
+        {Display::kRetrofit, 1033, 1032, "100", "99",
+         "Please enter a value for the Number of Pulses in the range of 0 to 99.", 0},
+        {Display::kRetrofit, 1032, 1033, "101", "100", "Please enter a value from 0 to 100.", 1184},
+        {Display::kElectromechanical, 1258, 1022, "", "7", "Please Enter a value from 0 to 100",
+         1185},
+        {Display::kElectromechanical, 1022, 1025, "200", "199",
+         "Dryer run time ranges from 0 to 199.", 0},
+        {Display::kElectromechanical, 1025, 1028, "200", "199",
+         "Dryer heat time ranges from 0 to 199.", 0},
+        {Display::kElectromechanical, 1028, 1258, "200", "199",
+         "Dryer topoff time ranges from 0 to 199.", 0},
+        {setup::kMaytagGen2, Gen2PageRules::kCycleTimeControl, Gen2PageRules::kWashControl, "61",
+         "60", "Please enter an integer between 0 and 60.", 0},
+        {setup::kTovan2000, Tovan2000PageRules::kRunTimeControl,
+         Tovan2000PageRules::kHeatTimeControl, "4x", "45", "Please enter an integer.", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        uitest::CheckedScriptedUi ui;
+        std::unique_ptr<OptionPageWidget> page;
+        if (c.code == setup::kMaytagGen2)
+            page = std::make_unique<Gen2Page>();
+        else if (c.code == setup::kTovan2000)
+            page = std::make_unique<Tovan2000Page>();
+        else
+            page = std::make_unique<DisplayMessagePage>(c.code);
+        showActive(*page);
+        if (c.slider)
+            at<QSlider>(*page, c.slider)->setValue(50);
+        typeAndLeave(*page, c.field, c.bad, c.next);
+        EXPECT_EQ(ui->messageTexts(), QStringList{c.message});
+        EXPECT_EQ(ui->messages()[0].caption, "Reader Manager");
+        EXPECT_EQ(ui->messages()[0].flags, promptui::MB_OK | promptui::MB_ICONEXCLAMATION);
+        EXPECT_TRUE(hasFocus(*page, c.field));
+        if (c.slider) {
+            EXPECT_EQ(at<QSlider>(*page, c.slider)->value(), 50);
+        }
+
+        ui->clear();
+        typeAndLeave(*page, c.field, c.good, c.next);
+        EXPECT_TRUE(ui->messages().empty());
+        EXPECT_TRUE(hasFocus(*page, c.next));
+        if (c.slider) {
+            EXPECT_EQ(at<QSlider>(*page, c.slider)->value(), QString(c.good).toInt());
+        }
+    }
+}
+
+TEST(OptionPageWidgets, DisplayMessagePageShowsAndReadsBackItsValues)
+{
+    DisplayMessagePage page(Display::kRetrofit);
+    DisplayMessageValues& v = page.displayRules().values();
+    v.idleMessage = "WELCOME";
+    v.busyMessage = "IN USE";
+    v.displayIdle = true;
+    v.displayPrice = false;
+    v.scrollSpeed = 64;
+    v.pulses = 3;
+    v.deduction = 1;
+    v.busyDisplayType = 1;
+    page.showValues();
+    EXPECT_EQ(at<QLineEdit>(page, 1009)->text(), "WELCOME");
+    EXPECT_EQ(at<QLineEdit>(page, 1010)->text(), "IN USE");
+    EXPECT_TRUE(at<QAbstractButton>(page, 1002)->isChecked());
+    EXPECT_FALSE(at<QAbstractButton>(page, 1003)->isChecked());
+    EXPECT_EQ(at<QSlider>(page, 1184)->value(), 64);
+    EXPECT_EQ(at<QLineEdit>(page, 1032)->text(), "64");
+    EXPECT_EQ(at<QLineEdit>(page, 1033)->text(), "3");
+    EXPECT_EQ(at<QComboBox>(page, 1038)->currentText(), "Count Down");
+    EXPECT_TRUE(at<QRadioButton>(page, 1333)->isChecked());
+    EXPECT_EQ(at<QLineEdit>(page, 1009)->maxLength(), 30);
+
+    at<QLineEdit>(page, 1009)->setText("OPEN");
+    at<QAbstractButton>(page, 1003)->setChecked(true);
+    at<QSlider>(page, 1184)->setValue(12);
+    EXPECT_EQ(at<QLineEdit>(page, 1032)->text(), "12") << "the slider writes the edit";
+    at<QComboBox>(page, 1038)->setCurrentIndex(2);
+    at<QRadioButton>(page, 1332)->setChecked(true);
+    page.readValues();
+    EXPECT_EQ(v.idleMessage, "OPEN");
+    EXPECT_TRUE(v.displayIdle && v.displayPrice);
+    EXPECT_EQ(v.scrollSpeed, 12);
+    EXPECT_EQ(v.pulses, 3);
+    EXPECT_EQ(v.deduction, 2);
+    EXPECT_EQ(v.busyDisplayType, 0);
+}
+
+TEST(OptionPageWidgets, EachDisplayMessageCodeShowsOnlyItsOwnFields)
+{
+    const auto labelShows = [](const QWidget& page, const QString& text) {
+        for (const QLabel* label : page.findChildren<QLabel*>())
+            if (label->text() == text)
+                return label->isVisible();
+        return false;
+    };
+    DisplayMessagePage retrofit(Display::kRetrofit);
+    retrofit.show();
+    EXPECT_TRUE(labelShows(retrofit, "Number of Pulses"));
+    EXPECT_FALSE(labelShows(retrofit, "Dryer Run Time"));
+    for (int id : {1022, 1185, 1258})
+        EXPECT_EQ(retrofit.control(id), nullptr) << id;
+
+    DisplayMessagePage electro(Display::kElectromechanical);
+    electro.show();
+    EXPECT_FALSE(labelShows(electro, "Number of Pulses"));
+    for (const char* label : {"Dryer Run Time", "Heat Time", "Top Off Time"})
+        EXPECT_TRUE(labelShows(electro, label)) << label;
+    for (int id : {1033, 1184, 1032})
+        EXPECT_EQ(electro.control(id), nullptr) << id;
+    at<QLineEdit>(electro, 1025)->setText("40");
+    electro.readValues();
+    EXPECT_EQ(electro.displayRules().values().heatTime, 40);
+}
+
+TEST(OptionPageWidgets, TheTovanAndGen2PagesShowWhatTheirRulesDecide)
+{
+    uitest::CheckedScriptedUi ui;
+    Tovan2000Page tovan;
+    showActive(tovan);
+    typeAndLeave(tovan, Tovan2000PageRules::kRunTimeControl, "45",
+                 Tovan2000PageRules::kTopoffTimeControl);
+    EXPECT_EQ(at<QLineEdit>(tovan, Tovan2000PageRules::kHeatTimeControl)->text(), "42");
+
+    Gen2Page gen2;
+    showActive(gen2);
+    auto* washer = at<QAbstractButton>(gen2, Gen2PageRules::kWasherControl);
+    auto* dryer = at<QAbstractButton>(gen2, Gen2PageRules::kDryerControl);
+    ASSERT_TRUE(washer->isChecked());
+    click(washer); // the selected button hands the selection over
+    EXPECT_TRUE(dryer->isChecked() && !washer->isChecked());
+    EXPECT_EQ(gen2.rules().machine(), Gen2PageRules::Machine::Dryer);
+    click(dryer);
+    EXPECT_TRUE(washer->isChecked() && !dryer->isChecked());
+    click(dryer); // the other button takes the selection
+    EXPECT_EQ(gen2.rules().machine(), Gen2PageRules::Machine::Dryer);
+}
+
+TEST(OptionPageWidgets, TheCycleSetupPageFollowsItsProgramAndTemperature)
+{
+    CycleSetupPage page;
+    showActive(page);
+    auto* combo = at<QComboBox>(page, CycleSetupPageRules::kProgramControl);
+    auto* soakA = at<QLineEdit>(page, 1004);
+    ASSERT_EQ(combo->count(), 8);
+    EXPECT_EQ(at<QLineEdit>(page, 1001)->text(), "06:30");
+    combo->setCurrentIndex(6);
+    EXPECT_EQ(soakA->text(), "04:00");
+    EXPECT_EQ(page.rules().program(), 6);
+    page.rules().reset();
+    page.showValues();
+    EXPECT_EQ(combo->currentIndex(), 0);
+    EXPECT_EQ(soakA->text(), "00:00");
+
+    auto* cold = at<QAbstractButton>(page, CycleSetupPageRules::kColdControl);
+    auto* warm = at<QAbstractButton>(page, CycleSetupPageRules::kWarmControl);
+    click(cold); // the checked box: the check moves
+    EXPECT_TRUE(warm->isChecked() && !cold->isChecked());
+    EXPECT_FALSE(page.rules().cold());
+    click(warm);
+    EXPECT_TRUE(cold->isChecked() && !warm->isChecked());
+    EXPECT_TRUE(page.rules().cold());
+}
+
+} // namespace
