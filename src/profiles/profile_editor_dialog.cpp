@@ -155,7 +155,7 @@ void ProfileEditorDialog::connectControls()
         {ui_->maxCardValue, EntryText::MaxCardValue},
     };
     for (const auto& [edit, field] : texts)
-        connect(edit, &QLineEdit::textChanged, this, [this, field](const QString& text) {
+        connect(edit, &QLineEdit::textChanged, this, [this, field = field](const QString& text) {
             if (!showing_)
                 session_->typeText(field, text);
         });
@@ -167,7 +167,7 @@ void ProfileEditorDialog::connectControls()
         {ui_->userTransaction, EntryBox::UserTransaction},
     };
     for (const auto& [box, which] : boxes)
-        connect(box, &QCheckBox::clicked, this, [this, which](bool checked) {
+        connect(box, &QCheckBox::clicked, this, [this, which = which](bool checked) {
             act([this, which, checked] { session_->tick(which, checked); });
         });
 
