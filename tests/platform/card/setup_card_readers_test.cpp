@@ -30,48 +30,17 @@ template <typename T> QByteArray bytesOf(const T& record)
     return QByteArray(reinterpret_cast<const char*>(&record), sizeof record);
 }
 
-// One setup record with a distinct value in the fields of every family here.
+// A setup record whose every byte differs from its neighbours, so a field
+// a reader takes from the wrong card offset shows.
 STRUCT_laundry_setup setupRecord(uint16_t cardTypeCode)
 {
     STRUCT_laundry_setup r;
-    std::memset(&r, 0, sizeof r);
-    setup::clearSetupRecord(r);
+    auto* bytes = reinterpret_cast<uint8_t*>(&r);
+    for (std::size_t i = 0; i < sizeof r; ++i)
+        bytes[i] = uint8_t(0x21 + i * 7);
     r.card_type_code = cardTypeCode;
-    r.vend_price = 0x0125;
     r.word_02 = 0x1234;
-    r.option_flags = 0x5A;
-    r.dryer_run_time = 45;
-    r.heat_time = 30;
-    r.topoff_time = 12;
-    r.topoff_price = 0x0032;
-    std::memcpy(r.text_field_10, "LOCATION01", 10);
-    std::memcpy(r.text_field_1a, "MACHINE-02", 10);
-    for (int line = 0; line < 6; ++line)
-        std::memset(r.text_lines_24[line], 'a' + line, 20);
-    for (int i = 0; i < 8; ++i)
-        r.bytes_9c[i] = uint8_t(0x91 + i);
-    const uint16_t words[5] = {0x1001, 0x2002, 0x3003, 0x4004, 0x5005};
-    std::memcpy(r.words_a4, words, sizeof words);
-    r.byte_af = 0x77;
-    r.display_flags = 0x0016;
-    setup::copyTextField(r.idle_message, sizeof r.idle_message, "IDLE");
-    setup::copyTextField(r.busy_message, sizeof r.busy_message, "BUSY");
-    r.pulses = 3;
-    r.scroll_speed = 5;
-    r.max_card_value = 0x0102;
-    r.enable_tokens = 1;
-    r.byte_138 = 4;
-    r.action_flags = 0x81;
-    uint8_t* advantech = reinterpret_cast<uint8_t*>(&r) + 0x168;
-    for (int i = 0; i < 0x1A9 - 0x168; ++i)
-        advantech[i] = uint8_t(0x40 + i);
-    uint8_t* mdc = reinterpret_cast<uint8_t*>(&r) + 0x1D1;
-    for (int i = 0; i < 0x1F0 - 0x1D1; ++i)
-        mdc[i] = uint8_t(0x10 + i);
-    r.spec_begin_hour = 21;
-    r.spec_begin_minute = 30;
-    r.spec_end_hour = 6;
-    r.spec_end_minute = 15;
+    r.byte_138 = 4; // the MDC card's version
     return r;
 }
 
