@@ -62,7 +62,9 @@ TEST_F(ProfileEditorTest, ManagerEventsReachTheSessionAndItsViewTheWidgets)
         EXPECT_EQ(listed(editor), QStringList({"Dryers", "Marlin", "Coin Op"}));
         EXPECT_TRUE(list(editor).topLevelItem(2)->isSelected());
 
+        child<QPushButton>(editor, "exitButton").setFocus();
         pickRow(editor, 1);
+        EXPECT_TRUE(focused(list(editor))) << "a loaded row takes the focus";
         QCheckBox& tokens = child<QCheckBox>(editor, "enableTokens");
         EXPECT_TRUE(tokens.isChecked() && !tokens.isEnabled());
         EXPECT_TRUE(edit(editor, "vendPrice").isHidden()) << "a Marlin page has its own prices";
@@ -108,7 +110,7 @@ TEST_F(ProfileEditorTest, EditsOfEveryCommonControlAreSaved)
         type(edit(editor, "topoffPrice"), "0.35");
         child<QComboBox>(editor, "typeSelector").setCurrentIndex(4); // Maytag Gen2 Advanced
         for (const char* box :
-             {"enableTokens", "clearCounters", "userTransaction", "checkLocation"})
+             {"enableTokens", "clearCounters", "userTransaction", "locationClustering"})
             child<QCheckBox>(editor, box).click();
         click(editor, "updateButton");
         click(editor, "exitButton");
@@ -116,10 +118,9 @@ TEST_F(ProfileEditorTest, EditsOfEveryCommonControlAreSaved)
     profiles::manageProfiles();
     EXPECT_EQ(storedField("Retro", "PROFILE TYPE").toString(), "5");
     EXPECT_EQ(storedField("Retro", "TOPOFF PRICE").value<Currency>(), Currency::fromCents(35));
-    for (const char* column : {"ENABLE TOKENS", "USER TRANSACTION COL"})
+    for (const char* column : {"ENABLE TOKENS", "USER TRANSACTION COL", "LOCATION CLUSTERING"})
         EXPECT_TRUE(storedField("Retro", column).toBool()) << column;
-    for (const char* column : {"LOCATION", "CLEAR COUNT"})
-        EXPECT_FALSE(storedField("Retro", column).toBool()) << column;
+    EXPECT_FALSE(storedField("Retro", "CLEAR COUNT").toBool());
 
     cardcore::SetTokensEnabled(false);
     whenEditorOpens([&](Editor& editor) {

@@ -75,3 +75,11 @@ TEST_F(ConvertByName, RefusalsAreShownAndNothingIsConverted)
                             "The reader setup profile \"Missing\" was not found in the database."));
     EXPECT_EQ(record_.card_type_code, 0xB8); // the refused Retrofit wrote its head only
 }
+
+TEST_F(ConvertByName, AMissingDatabaseIsReportedOnce)
+{
+    setDatabasePath(databasePath() + QStringLiteral(".gone"));
+    EXPECT_EQ(convertProfileByName(QStringLiteral("Retro"), record_), 0);
+    EXPECT_EQ(ui_->messageTexts(), QStringList{"Error loading database"});
+    EXPECT_EQ(ui_->messages()[0].caption, QStringLiteral("manager.mdb error"));
+}

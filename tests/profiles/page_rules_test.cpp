@@ -52,6 +52,8 @@ TEST(DisplayMessagePageRules, ChecksNameTheFirstRefusedValue)
     EXPECT_FALSE(electro.checkFields());
     electro.values().topoffTime = 200;
     EXPECT_EQ(electro.checkFields()->column, "TOPOFF TIME");
+    electro.values().heatTime = 200;
+    EXPECT_EQ(electro.checkFields()->column, "HEAT TIME");
 
     // The page check: the idle text first, then the busy text, in the
     // display's ASCII set.

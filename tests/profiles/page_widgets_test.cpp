@@ -101,7 +101,7 @@ TEST(OptionPageWidgets, ARefusedFieldKeepsTheFocusAndOneMessageIsShown)
         if (c.slider)
             at<QSlider>(*page, c.slider)->setValue(50);
         typeAndLeave(*page, c.field, c.bad, c.next);
-        EXPECT_EQ(ui->messageTexts(), QStringList{c.message});
+        ASSERT_EQ(ui->messageTexts(), QStringList{c.message});
         EXPECT_EQ(ui->messages()[0].caption, "Reader Manager");
         EXPECT_EQ(ui->messages()[0].flags, promptui::MB_OK | promptui::MB_ICONEXCLAMATION);
         EXPECT_TRUE(hasFocus(*page, c.field));

@@ -125,16 +125,21 @@ TEST_F(SessionTest, AddEditAndCloneSaveTheirRows)
     s.edit();
     s.edit(); // refused: the first goes on
     s.typeText(Text::VendPrice, "$1.75");
+    s.highlightRow(0); // the row being edited: nothing reloads
     s.updateOrSelect();
     s.highlightRow(1);
     s.clone();
     EXPECT_EQ(entry().name, "");
+    s.typeText(Text::Name, "washers"); // the clone's name is taken
+    s.updateOrSelect();
     s.typeText(Text::Name, "Washers 2");
     s.updateOrSelect();
     EXPECT_EQ(entry().name, "Washers 2");
 
-    EXPECT_EQ(shown(), QStringList{"Cannot Edit Now: You are currently editing a profile, please "
-                                   "press Update or Cancel first."});
+    EXPECT_EQ(shown(), QStringList({"Cannot Edit Now: You are currently editing a profile, please "
+                                    "press Update or Cancel first.",
+                                    "INPUT ERROR: Profile Data Edit:  Duplicate Profile Name\n "
+                                    "Must be unique"}));
     EXPECT_EQ(stored("Coin Op").common.vendPrice, Currency::fromCents(250));
     const ProfileValues dryers = stored("Dryers");
     EXPECT_EQ(dryers.common.vendPrice, Currency::fromCents(175));
@@ -179,7 +184,7 @@ TEST_F(SessionTest, DeleteAndCancelAskFirst)
         addProfile(name, setup::kRetrofit);
     ui_->queueAnswers({IDNO, IDNO, IDYES, IDYES, IDYES, IDYES, IDYES});
     ProfileEditorSession& s = open();
-    s.highlightRow(2);
+    s.highlightRow(1);
     s.remove(); // No: kept
     s.edit();
     s.typeText(Text::Name, "Changed");
@@ -190,14 +195,13 @@ TEST_F(SessionTest, DeleteAndCancelAskFirst)
     EXPECT_EQ(entry().name, "Changed");
     s.cancel(); // Yes: the stored profile again
     EXPECT_FALSE(s.editing());
-    EXPECT_EQ(entry().name, "Charlie");
+    EXPECT_EQ(entry().name, "Bravo");
     EXPECT_EQ(s.view().shownPage, setup::kRetrofit);
     EXPECT_EQ(controls(), ControlStates{});
-    const QString sure = "Are you sure?: Are you sure you want to delete Charlie?";
     const QString cancel = "Are you sure?: Do you really want to cancel and lose your changes?";
     EXPECT_EQ(ui_->messages()[0].flags, promptui::MB_YESNO | promptui::MB_ICONQUESTION);
     EXPECT_EQ(ui_->messages()[2].flags, promptui::MB_YESNO | promptui::MB_ICONQUESTION);
-    EXPECT_EQ(shown(), QStringList({sure,
+    EXPECT_EQ(shown(), QStringList({"Are you sure?: Are you sure you want to delete Bravo?",
                                     "Cannot Delete Now: You are currently adding/modifying a "
                                     "user.\nPress update or cancel before attempting to delete.",
                                     cancel, cancel}));
@@ -206,13 +210,17 @@ TEST_F(SessionTest, DeleteAndCancelAskFirst)
     s.cancel(); // Yes: the list takes input again
     EXPECT_FALSE(s.adding());
     EXPECT_TRUE(controls().listEnabled);
-    s.remove(); // Yes: the last row goes, row 0 loads
-    EXPECT_EQ(listed(), QStringList({"Alpha", "Bravo"}));
-    EXPECT_EQ(s.view().selectedRow, 0);
-    s.remove(); // Yes: Bravo moves up into row 0
-    EXPECT_EQ(entry().name, "Bravo");
-    s.remove(); // Yes: nothing left to show
-    EXPECT_EQ(s.view().selectedRow, -1);
+    const std::pair<QStringList, const char*> afterDeletes[] = {
+        {{"Alpha", "Charlie"}, "Charlie"}, // the next row takes the place
+        {{"Alpha"}, "Alpha"},              // after the last row, row 0
+        {{}, ""},
+    };
+    for (const auto& [rows, loaded] : afterDeletes) {
+        s.remove(); // Yes
+        EXPECT_EQ(listed(), rows);
+        EXPECT_EQ(entry().name, loaded);
+        EXPECT_EQ(s.view().selectedRow, rows.indexOf(loaded));
+    }
     EXPECT_EQ(entry(), EntryFields({"", 0, "$1.00", "$0.00", "$0.00", false, true, true}));
     EXPECT_TRUE(openTable().names()->isEmpty());
 }
@@ -369,8 +377,14 @@ TEST_F(SessionTest, TokensReachThePagesOfTheirTypeWhereTheInstallationHasThem)
         {setup::kMaytagMarlin, {"read 10", "show 10"}},
         {setup::kSpeedQueenMdc, {"read 5", "show 5", "read 7", "show 7"}},
     };
+    int before = setup::kRetrofit;
     for (const auto& [code, log] : cases) {
+        pages_.log.clear();
         s.changeType(code);
+        // What was typed on the page of the old type stays with it.
+        EXPECT_EQ(pages_.log.mid(0, 2),
+                  QStringList({QStringLiteral("read %1").arg(before), QStringLiteral("read 5")}));
+        before = code;
         pages_.log.clear();
         s.tick(EntryBox::EnableTokens, true);
         EXPECT_EQ(pages_.log, log) << code;

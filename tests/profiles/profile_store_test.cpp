@@ -110,6 +110,17 @@ TEST_F(ProfileDbTest, TypeTextThatIsNotANumberLoadsAsRetrofitAndNullsLoadEmpty)
     EXPECT_FALSE(loaded.columns.contains(QStringLiteral("WASH")));
 }
 
+TEST_F(ProfileDbTest, EmptyTableLoadsNothingWithoutAMessage)
+{
+    ProfileStore store = openList();
+    EXPECT_FALSE(store.positionOn(QStringLiteral("anything")));
+    ProfileValues values;
+    values.common.name = QStringLiteral("kept");
+    EXPECT_TRUE(store.loadCurrent(values));
+    EXPECT_EQ(values.common.name, QStringLiteral("kept"));
+    EXPECT_TRUE(ui_->messages().empty());
+}
+
 TEST_F(ProfileDbTest, ReadOnlyDatabaseRefusesTheAddAndKeepsWhatIsStored)
 {
     addProfile(QStringLiteral("stored"), 0);
