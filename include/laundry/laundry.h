@@ -3,6 +3,7 @@
 // entry, shows its own messages and returns a small status.
 #pragma once
 
+#include "laundry/laundry_export.h"
 #include "laundry/laundry_setup.h"
 #include "laundry/advanteck_setup_card.h"
 #include "laundry/gen2_setup_card.h"
@@ -15,9 +16,11 @@
 
 class BaseCardImage;
 
-#define LAUNDRY_EXPORT __attribute__((visibility("default")))
 
 extern "C" {
+
+// The library's version, "0.1.0".
+LAUNDRY_EXPORT const char* laundry_library_version();
 
 // How the library shows message boxes and progress windows.
 enum LaundryUiMode {

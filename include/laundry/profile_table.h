@@ -4,6 +4,8 @@
 // own messages (database errors, refusals) go through its prompt service.
 #pragma once
 
+#include "laundry/laundry_export.h"
+
 #include <QByteArray>
 #include <QJsonObject>
 #include <QJsonValue>
@@ -14,14 +16,11 @@
 #include <memory>
 #include <optional>
 
-#ifndef LAUNDRY_EXPORT
-#define LAUNDRY_EXPORT __attribute__((visibility("default")))
-#endif
 
 // One profile: its columns keyed by the LAUNDRY SETUP column names (money as
 // decimal text, yes/no as booleans, integers and PROFILE TYPE as numbers),
 // and those names in column order.
-struct LaundryProfile {
+struct LAUNDRY_EXPORT LaundryProfile {
     QJsonObject columns;
     QStringList keys;
 
