@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <numeric>
 
 namespace cardcore {
 
@@ -62,26 +63,35 @@ void SetupSort(ListSort& sort, int clickedColumn)
     sort.ascending = true;
 }
 
+QList<int> SortOrder(const QStringList& texts, const ListSort& sort)
+{
+    QList<int> order(texts.size());
+    std::iota(order.begin(), order.end(), 0);
+    const auto before = [&texts](int a, int b) {
+        return texts[a].compare(texts[b], Qt::CaseInsensitive) < 0;
+    };
+    // Descending keeps equal rows in their order too: compare the other way
+    // round instead of reversing the result.
+    if (sort.ascending)
+        std::stable_sort(order.begin(), order.end(), before);
+    else
+        std::stable_sort(order.begin(), order.end(),
+                         [&before](int a, int b) { return before(b, a); });
+    return order;
+}
+
 void Sort(QTreeWidget* list, const ListSort& sort)
 {
     if (list == nullptr || sort.column < 0 || sort.column >= list->columnCount())
         return;
     QList<QTreeWidgetItem*> rows;
-    while (list->topLevelItemCount() > 0)
+    QStringList texts;
+    while (list->topLevelItemCount() > 0) {
         rows.append(list->takeTopLevelItem(0));
-    const int column = sort.column;
-    const auto before = [column](const QTreeWidgetItem* a, const QTreeWidgetItem* b) {
-        return a->text(column).compare(b->text(column), Qt::CaseInsensitive) < 0;
-    };
-    // Descending keeps equal rows in their order too: compare the other way
-    // round instead of reversing the result.
-    if (sort.ascending)
-        std::stable_sort(rows.begin(), rows.end(), before);
-    else
-        std::stable_sort(
-            rows.begin(), rows.end(),
-            [&before](const QTreeWidgetItem* a, const QTreeWidgetItem* b) { return before(b, a); });
-    list->addTopLevelItems(rows);
+        texts.append(rows.last()->text(sort.column));
+    }
+    for (const int from : SortOrder(texts, sort))
+        list->addTopLevelItem(rows[from]);
 }
 
 } // namespace cardcore

@@ -46,16 +46,10 @@ QList<int> sortRows(QList<ProfileRow>& rows, const cardcore::ListSort& sort)
     const int column = sort.column;
     if (column < 0 || column >= kProfileListColumns)
         return order;
-    const auto before = [&rows, column](int a, int b) {
-        return rows[a][column].compare(rows[b][column], Qt::CaseInsensitive) < 0;
-    };
-    // Descending keeps equal rows in their order too: compare the other way
-    // round instead of reversing the result.
-    if (sort.ascending)
-        std::stable_sort(order.begin(), order.end(), before);
-    else
-        std::stable_sort(order.begin(), order.end(),
-                         [&before](int a, int b) { return before(b, a); });
+    QStringList texts;
+    for (const ProfileRow& row : rows)
+        texts << row.value(column);
+    order = cardcore::SortOrder(texts, sort);
     QList<ProfileRow> sorted;
     for (const int from : order)
         sorted << rows[from];

@@ -1,6 +1,9 @@
 // Card keys, BCD helpers and the installation's token setting.
 #pragma once
 
+#include <QList>
+#include <QStringList>
+
 #include <cstdint>
 
 class BaseCardImage;
@@ -33,5 +36,8 @@ void SetupSort(ListSort& sort, int clickedColumn);
 // ignored); rows with equal texts keep their order. Nothing happens without
 // a sort column.
 void Sort(QTreeWidget* list, const ListSort& sort);
+// The same order without a list: the positions of `texts` (one sort-column
+// text a row) in sorted order.
+QList<int> SortOrder(const QStringList& texts, const ListSort& sort);
 
 }  // namespace cardcore
