@@ -1,5 +1,4 @@
 #include "fields/code_fields.h"
-#include "fields/message_text.h"
 #include "fields/number_fields.h"
 #include "platform/ui/checked_scripted_ui.h"
 
@@ -77,21 +76,6 @@ TEST_F(CodeFields, EachCheckShowsItsMessageForEveryBadText)
     EXPECT_EQ(take().size(), 2);
     EXPECT_EQ(storedTenCharacterCode(""), "0000000000");
     EXPECT_EQ(storedTenCharacterCode("A1B2C3D4E5"), "A1B2C3D4E5");
-}
-
-TEST_F(CodeFields, DisplayTextsTakeLettersDigitsBlanksAndDashes)
-{
-    EXPECT_TRUE(checkMessageText(u"Insert Card - 24 hr", "Idle"));
-    EXPECT_TRUE(checkMessageText(u"", "Busy"));
-    EXPECT_TRUE(take().isEmpty());
-    EXPECT_FALSE(checkMessageText(u"Wash & Dry!", "Idle"));
-    EXPECT_FALSE(checkMessageText(u"In use.", "Busy"));
-    EXPECT_EQ(take(), QStringList({"Reader Manager | The Idle message entered has an illegal "
-                                   "character (&). Please change message. | " +
-                                       kExclamation,
-                                   "Reader Manager | The Busy message entered has an illegal "
-                                   "character (.). Please change message. | " +
-                                       kExclamation}));
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 // the settings the operator finds again.
 #include "reader_manager_fixture.h"
 
-#include "card/card_dump.h"
 #include "services/cardcore.h"
 #include "services/dao.h"
 
@@ -54,12 +53,9 @@ TEST_F(ReaderManagerTest, LaterStartUsesTheFilesAlreadyThere)
 {
     makeWindow(); // the first run, closed again
     card::eject();
-    const QString cardFile = QDir(dataFolder()).filePath("reader-card.lcard");
-    card::NewCardFileOptions written;
-    written.type = 184;
-    written.custId = 7;
-    ASSERT_EQ(card::createCardImageFile(cardFile, written), QString());
-
+    ASSERT_EQ(card::createCardImageFile(QDir(dataFolder()).filePath("reader-card.lcard"),
+                                        initialised(184, 7)),
+              QString());
     const auto window = makeWindow();
     EXPECT_TRUE(script().messages().empty()) << script().messageTexts().join(" | ").toStdString();
     EXPECT_FALSE(window->dataFolder().createdDatabase);

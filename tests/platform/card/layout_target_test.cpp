@@ -113,58 +113,45 @@ void PrintTo(const LayoutWriterCase& c, std::ostream* os)
 class LayoutWriterTarget : public LayoutTargetTest,
                            public ::testing::WithParamInterface<LayoutWriterCase> {};
 
+// The library's setup-card export makes the card in a setup file and leaves
+// the reader alone; the writer itself does the same on an open file image,
+// saved at its Commit, and on the reader's card once the file is closed.
 TEST_P(LayoutWriterTarget, AnOpenFileImageGetsWhatTheReaderWouldGet)
-{
-    insertMarkedReaderCard();
-    const STRUCT_laundry_setup record = tovan2000Record(GetParam().code);
-    const QString out = path("setup.lcif");
-    card::RexaFile file;
-    ASSERT_TRUE(file.InitForWrite(out)) << file.lastError().toStdString();
-    ASSERT_TRUE(file.Init());
-    const QByteArray blank = readFile(out);
-
-    ASSERT_EQ(GetParam().write(file, record), 0);
-    expectReaderUntouched();
-    EXPECT_EQ(readFile(out), blank); // saved on Commit, as the image's own writes
-    ASSERT_EQ(file.Commit(), 0);
-    file.Close();
-    ASSERT_EQ(file.lastError(), QString());
-
-    const CardState written = cardOnDisk(out);
-    EXPECT_EQ(written.cardType(), GetParam().code);
-    EXPECT_EQ(written.custId(), kCustomer);
-    EXPECT_EQ(written.version(), GetParam().version);
-    EXPECT_EQ(dataHex(written, 8, 4), GetParam().dataHead);
-
-    // With the file closed the same writer writes the reader's card, byte
-    // for byte what the file received.
-    card::RexaCard unused;
-    ASSERT_EQ(GetParam().write(unused, record), 0);
-    EXPECT_EQ(card::insertedCard()->header, written.header);
-    EXPECT_EQ(card::insertedCard()->files, written.files);
-    EXPECT_EQ(cardOnDisk(readerFile_).files, written.files);
-    EXPECT_EQ(cardOnDisk(out), written);
-}
-
-// The library's setup-card export makes the same card in a setup file.
-TEST_P(LayoutWriterTarget, ASetupFileHoldsTheCardAndTheReaderIsLeftAlone)
 {
     uitest::CheckedScriptedUi ui;
     set_laundry_ui_mode(LAUNDRY_UI_SCRIPTED);
     insertMarkedReaderCard();
     STRUCT_laundry_setup record = tovan2000Record(GetParam().code);
-    const QString out = path("setup.lcard");
     card::RexaFile image;
-    ASSERT_TRUE(image.InitForWrite(out));
+    ASSERT_TRUE(image.InitForWrite(path("setup.lcard")));
     ASSERT_EQ(create_laundry_setup_card(&image, kCustomer, &record, 0), 1);
     EXPECT_EQ(ui->messageTexts(), QStringList{"Reader Setup File Created"});
-
-    const CardState file = cardOnDisk(out);
-    EXPECT_EQ(file.cardType(), GetParam().code);
-    EXPECT_EQ(file.custId(), kCustomer);
-    EXPECT_EQ(card::keyStateOf(file.keys), card::KeyState::Management);
-    EXPECT_EQ(dataHex(file, 8, 4), GetParam().dataHead);
+    const CardState written = cardOnDisk(path("setup.lcard"));
+    EXPECT_EQ(written.cardType(), GetParam().code);
+    EXPECT_EQ(written.custId(), kCustomer);
+    EXPECT_EQ(written.version(), GetParam().version);
+    EXPECT_EQ(dataHex(written, 8, 4), GetParam().dataHead);
+    EXPECT_EQ(card::keyStateOf(written.keys), card::KeyState::Management);
     expectReaderUntouched();
+
+    const QString out = path("direct.lcif");
+    card::RexaFile file;
+    ASSERT_TRUE(file.InitForWrite(out)) << file.lastError().toStdString();
+    ASSERT_TRUE(file.Init());
+    const QByteArray blank = readFile(out);
+    ASSERT_EQ(GetParam().write(file, record), 0);
+    expectReaderUntouched();
+    EXPECT_EQ(readFile(out), blank); // saved on Commit, as the image's own writes
+    ASSERT_EQ(file.Commit(), 0);
+    file.Close();
+    EXPECT_EQ(cardOnDisk(out).header, written.header);
+    EXPECT_EQ(cardOnDisk(out).files, written.files);
+
+    card::RexaCard unused;
+    ASSERT_EQ(GetParam().write(unused, record), 0);
+    EXPECT_EQ(card::insertedCard()->header, written.header);
+    EXPECT_EQ(card::insertedCard()->files, written.files);
+    EXPECT_EQ(cardOnDisk(readerFile_).files, written.files);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -280,31 +267,30 @@ TEST_F(LayoutTargetTest, ValidateCardAndChipTablesUseTheOpenFileImage)
     EXPECT_EQ(cardfx::GetCustId[0](&readId), card::kStatusNotPowered);
 }
 
-TEST_F(LayoutTargetTest, AFreshFileImageFailsValidationAndRefusesWrites)
-{
-    const QString out = writeImages("fresh.lcif", {CardState::factoryFresh()});
-    const FailingSaves counted(FailingSaves::At::Nothing);
-    card::RexaFile file(out);
-    ASSERT_TRUE(file.Init()); // not InitForWrite: the image stays fresh
-    EXPECT_EQ(cardfx::ValidateCard(), card::kStatusCardNotValid);
-    EXPECT_EQ(NIMBOSetCardType(0xB4), card::kStatusNotInitialised);
-    uint8_t type = 0;
-    ASSERT_EQ(NIMBOGetCardType(&type), 0);
-    EXPECT_EQ(type, 0xFF);
-    ASSERT_EQ(file.Commit(), 0);
-    file.Close();
-    EXPECT_EQ(counted.commits(), 0);
-}
-
-// The layout calls on a file image reach as far as the image's own writes.
-TEST_F(LayoutTargetTest, DataAreaLimitIsTheTargets)
+// A fresh file image is no valid card and takes no writes; an initialised
+// one takes layout writes as far as the image's own writes reach.
+TEST_F(LayoutTargetTest, AFileImageHasItsOwnStateAndLimits)
 {
     insertMarkedReaderCard();
+    const QString fresh = writeImages("fresh.lcif", {CardState::factoryFresh()});
+    {
+        const FailingSaves counted(FailingSaves::At::Nothing);
+        card::RexaFile file(fresh);
+        ASSERT_TRUE(file.Init()); // not InitForWrite: the image stays fresh
+        EXPECT_EQ(cardfx::ValidateCard(), card::kStatusCardNotValid);
+        EXPECT_EQ(NIMBOSetCardType(0xB4), card::kStatusNotInitialised);
+        uint8_t type = 0;
+        ASSERT_EQ(NIMBOGetCardType(&type), 0);
+        EXPECT_EQ(type, 0xFF);
+        ASSERT_EQ(file.Commit(), 0);
+        file.Close();
+        EXPECT_EQ(counted.commits(), 0);
+    }
+
     HEADER_DATA_AREA area{};
     area.length = 4;
     area.offset = card::kCardFileMaxBytes;
-    EXPECT_EQ(NIMBOSetDataArea(&area), card::kStatusOutOfRange);
-
+    EXPECT_EQ(NIMBOSetDataArea(&area), card::kStatusOutOfRange); // the reader's card
     const QString out = writeImages("big.lcif", {initialisedImage()});
     card::RexaFile file(out);
     ASSERT_TRUE(file.Init());
@@ -315,6 +301,7 @@ TEST_F(LayoutTargetTest, DataAreaLimitIsTheTargets)
     ASSERT_EQ(file.Commit(), 0);
     file.Close();
     EXPECT_EQ(cardOnDisk(out).extent(kSetupDataFileId), card::kCardFileMaxBytes + 4);
+    expectReaderUntouched();
 }
 
 TEST(CardStatus, NamesTheWrongSetupCardType)

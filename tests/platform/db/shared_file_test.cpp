@@ -63,17 +63,4 @@ TEST(SharedFile, AWriterWaitsForTheBusyTimeoutThenReportsTheLock)
     EXPECT_EQ(rs.GetRecordCount(), 1);
 }
 
-TEST(SharedFile, AReadOnlyConnectionRefusesWrites)
-{
-    dbtest::TempDatabase file;
-    CdbDBEngine engine;
-    CdbDatabase db;
-    ASSERT_EQ(dbhelper::Connect_To_Database(file.path(), &db, &engine, 1), 1);
-    CdbRecordset rs = db.OpenRecordset("USER INFO");
-    rs.AddNew();
-    rs.SetField("ACCOUNTID", "7");
-    EXPECT_EQ(daoError([&] { rs.Update(); }), kDaoReadOnly);
-    EXPECT_EQ(daoError([&] { db.Execute("DELETE FROM [USER INFO]"); }), kDaoReadOnly);
-}
-
 } // namespace
