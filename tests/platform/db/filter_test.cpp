@@ -78,39 +78,34 @@ TEST(Filter, QuotedValueCannotChangeTheFiltersMeaning)
     }
 }
 
+// Money exact to the 1/10000, booleans as 0 or 1, dates in U.S. order
+// whatever the locale, as canonical text.
 TEST(Filter, LiteralsTakeTheKindOfTheirColumn)
 {
     // The duplicate search of stored DC records, with U.S. date and plain money.
-    const dao::SqlText text =
-        sqlOf("(MACHINEID = 'M1') AND ([INT CYCLES] = 5) AND ([INT CASH] = 1234.56) AND "
-              "([ENABLE TOKENS] = True) AND ([COLLECTION DATE] = #3/5/2020 1:02:03 PM#)");
-    EXPECT_EQ(text.params, (std::vector<SqlValue>{QString("M1"), qint64(5), qint64(12345600),
-                                                  qint64(1), QString("2020-03-05 13:02:03")}));
-    EXPECT_EQ(paramsOf("[INT CASH] = 0.1"), std::vector<SqlValue>{qint64(1000)});
-    EXPECT_EQ(paramsOf("[INT CASH] > -12.34565"), std::vector<SqlValue>{qint64(-123457)});
-    EXPECT_EQ(paramsOf("[INT CYCLES] <> -1"), std::vector<SqlValue>{qint64(-1)});
-    EXPECT_EQ(paramsOf("[INT CYCLES] < 2.5"), std::vector<SqlValue>{2.5});
-    EXPECT_EQ(paramsOf("[ENABLE TOKENS] = -1"), std::vector<SqlValue>{qint64(1)});
-    EXPECT_EQ(paramsOf("[ENABLE TOKENS] = No"), std::vector<SqlValue>{qint64(0)});
-    // A literal on the left is turned round so the column's collation rules.
-    EXPECT_EQ(sqlOf("5 < [INT CYCLES]").sql, "(\"INT CYCLES\" > ?)");
-}
-
-TEST(Filter, DatesAreUsOrderWhateverTheLocale)
-{
+    EXPECT_EQ(paramsOf("(MACHINEID = 'M1') AND ([INT CYCLES] = 5) AND ([INT CASH] = 1234.56) AND "
+                       "([ENABLE TOKENS] = True) AND ([COLLECTION DATE] = #3/5/2020 1:02:03 PM#)"),
+              (std::vector<SqlValue>{QString("M1"), qint64(5), qint64(12345600), qint64(1),
+                                     QString("2020-03-05 13:02:03")}));
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_EQ(paramsOf("[COLLECTION DATE] = #3/5/2020#"),
-              std::vector<SqlValue>{QString("2020-03-05 00:00:00")});
-    EXPECT_EQ(paramsOf("[COLLECTION DATE] = #12/31/99 11:59:59 pm#"),
-              std::vector<SqlValue>{QString("1999-12-31 23:59:59")});
-    EXPECT_EQ(paramsOf("[COLLECTION DATE] >= #1/2/05 9:07 AM#"),
-              std::vector<SqlValue>{QString("2005-01-02 09:07:00")});
-    EXPECT_EQ(paramsOf("[COLLECTION DATE] = #12/1/2020 12:00:00 AM#"),
-              std::vector<SqlValue>{QString("2020-12-01 00:00:00")});
-    EXPECT_EQ(paramsOf("[COLLECTION DATE] = #2020-03-05 13:02:03#"),
-              std::vector<SqlValue>{QString("2020-03-05 13:02:03")});
+    const std::pair<const char*, SqlValue> cases[] = {
+        {"[INT CASH] = 0.1", qint64(1000)},
+        {"[INT CASH] > -12.34565", qint64(-123457)},
+        {"[INT CYCLES] <> -1", qint64(-1)},
+        {"[INT CYCLES] < 2.5", 2.5},
+        {"[ENABLE TOKENS] = -1", qint64(1)},
+        {"[ENABLE TOKENS] = No", qint64(0)},
+        {"[COLLECTION DATE] = #3/5/2020#", QString("2020-03-05 00:00:00")},
+        {"[COLLECTION DATE] = #12/31/99 11:59:59 pm#", QString("1999-12-31 23:59:59")},
+        {"[COLLECTION DATE] >= #1/2/05 9:07 AM#", QString("2005-01-02 09:07:00")},
+        {"[COLLECTION DATE] = #12/1/2020 12:00:00 AM#", QString("2020-12-01 00:00:00")},
+        {"[COLLECTION DATE] = #2020-03-05 13:02:03#", QString("2020-03-05 13:02:03")}};
+    for (const auto& [filter, value] : cases)
+        EXPECT_EQ(paramsOf(filter), std::vector<SqlValue>{value}) << filter;
     QLocale::setDefault(saved);
+    // A literal on the left is turned round so the column's collation rules.
+    EXPECT_EQ(sqlOf("5 < [INT CYCLES]").sql, "(\"INT CYCLES\" > ?)");
     // The text a caller builds a date filter from reads back the same.
     const QDateTime when(QDate(2021, 7, 4), QTime(15, 4, 5));
     EXPECT_EQ(dbhelper::filterDateText(when), "7/4/2021 3:04:05 PM");
