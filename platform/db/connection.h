@@ -47,7 +47,6 @@ public:
     void attach(RecordsetCore* recordset) { recordsets_.push_back(recordset); }
     void detach(RecordsetCore* recordset);
 
-    int recordsAffected = 0;
 
 private:
     void requireTransaction() const;

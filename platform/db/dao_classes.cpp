@@ -39,12 +39,6 @@ QVariant CdbField::GetValue() const
     return recordset_->value(index_);
 }
 
-void CdbField::SetValue(const QVariant& value)
-{
-    if (!recordset_)
-        dao::throwDao(kDaoObjectInvalid);
-    recordset_->setValue(index_, value);
-}
 
 CdbFields::CdbFields(std::shared_ptr<RecordsetCore> recordset) : recordset_(std::move(recordset)) {}
 
@@ -101,10 +95,6 @@ void CdbRecordset::MoveNext()
 {
     core().moveNext();
 }
-void CdbRecordset::MovePrevious()
-{
-    core().movePrevious();
-}
 void CdbRecordset::MoveLast()
 {
     core().moveLast();
@@ -112,10 +102,6 @@ void CdbRecordset::MoveLast()
 bool CdbRecordset::GetEOF() const
 {
     return core().eof();
-}
-bool CdbRecordset::GetBOF() const
-{
-    return core().bof();
 }
 int CdbRecordset::GetRecordCount() const
 {
@@ -128,14 +114,6 @@ void CdbRecordset::FindFirst(const QString& criteria)
 void CdbRecordset::FindLast(const QString& criteria)
 {
     core().find(RecordsetCore::FindKind::Last, criteria);
-}
-void CdbRecordset::FindNext(const QString& criteria)
-{
-    core().find(RecordsetCore::FindKind::Next, criteria);
-}
-void CdbRecordset::FindPrevious(const QString& criteria)
-{
-    core().find(RecordsetCore::FindKind::Previous, criteria);
 }
 bool CdbRecordset::GetNoMatch() const
 {
@@ -165,18 +143,6 @@ CdbFields CdbRecordset::GetFields() const
 CdbEditMode CdbRecordset::GetEditMode() const
 {
     return core().editMode();
-}
-CdbBookmark CdbRecordset::GetBookmark() const
-{
-    return core().bookmark();
-}
-void CdbRecordset::SetBookmark(CdbBookmark bookmark)
-{
-    core().setBookmark(bookmark);
-}
-CdbBookmark CdbRecordset::GetLastModified() const
-{
-    return core().lastModified();
 }
 void CdbRecordset::Requery()
 {
@@ -218,18 +184,10 @@ void CdbDatabase::Execute(const QString& sql)
     std::unique_ptr<dao::BoundExpr> where;
     if (statement.where)
         where = dao::bindFilter(*statement.where, table, statement.whereText);
-    c.recordsAffected = static_cast<int>(c.backend().deleteRows(table, where.get()));
+    c.backend().deleteRows(table, where.get());
 }
 
-int CdbDatabase::GetRecordsAffected() const
-{
-    return connection().recordsAffected;
-}
 
-QString CdbDatabase::GetName() const
-{
-    return connection().name();
-}
 
 void CdbDatabase::Close()
 {

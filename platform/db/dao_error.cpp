@@ -41,7 +41,6 @@ const QHash<int, QString>& texts()
         {kDaoSelectListError,
          QStringLiteral("The SELECT statement includes a reserved word or an argument name that "
                         "is misspelled or missing, or the punctuation is incorrect.")},
-        {kDaoInvalidBookmark, QStringLiteral("Not a valid bookmark.")},
         {kDaoFieldNotUpdatable, QStringLiteral("Field '%1' can't be updated.")},
         {kDaoRecordDeleted, QStringLiteral("Record is deleted.")},
         {kDaoItemNotFound, QStringLiteral("Item not found in this collection.")},

@@ -147,11 +147,9 @@ void RecordsetCore::update()
         const qint64 key = backend().insertRow(table_, columns, values);
         connection_->rowAdded(table_.name, key);
         keys_.append(key);
-        lastModified_ = key;
     } else {
         if (!columns.empty() && !backend().updateRow(table_, editKey_, columns, values))
             throwDao(kDaoRecordDeleted);
-        lastModified_ = editKey_;
         cachedKey_.reset();
     }
     leaveEdit();
@@ -248,42 +246,10 @@ void RecordsetCore::moveNext()
         place_ = Place::Eof;
 }
 
-void RecordsetCore::movePrevious()
-{
-    checkOpen();
-    leaveEdit();
-    const int n = keys_.size();
-    int previous = 0;
-    switch (place_) {
-    case Place::Eof:
-        if (n == 0)
-            throwDao(kDaoNoCurrentRecord);
-        previous = n - 1;
-        break;
-    case Place::On:
-    case Place::Deleted:
-        previous = position_ - 1;
-        break;
-    case Place::Bof:
-    case Place::Nowhere:
-        throwDao(kDaoNoCurrentRecord);
-    }
-    if (previous >= 0)
-        placeOn(previous);
-    else
-        place_ = Place::Bof;
-}
-
 bool RecordsetCore::eof() const
 {
     checkOpen();
     return place_ == Place::Eof || keys_.size() == 0;
-}
-
-bool RecordsetCore::bof() const
-{
-    checkOpen();
-    return place_ == Place::Bof || keys_.size() == 0;
 }
 
 int RecordsetCore::recordCount() const
@@ -318,63 +284,20 @@ void RecordsetCore::find(FindKind kind, const QString& criteria)
         place_ = Place::Nowhere;
 }
 
-int RecordsetCore::firstCandidateAfterCursor() const
-{
-    switch (place_) {
-    case Place::On:
-        return position_ + 1;
-    case Place::Deleted:
-        return position_;
-    case Place::Eof:
-        return keys_.size();
-    case Place::Bof:
-    case Place::Nowhere:
-        break;
-    }
-    return 0;
-}
-
-int RecordsetCore::lastCandidateBeforeCursor() const
-{
-    switch (place_) {
-    case Place::On:
-    case Place::Deleted:
-        return position_ - 1;
-    case Place::Bof:
-        return -1;
-    case Place::Eof:
-    case Place::Nowhere:
-        break;
-    }
-    return keys_.size() - 1;
-}
-
 std::optional<int> RecordsetCore::search(FindKind kind, const BoundExpr& filter)
 {
-    const int n = keys_.size();
-    int low = 0;
-    int high = n - 1;
-    const bool forward = kind == FindKind::First || kind == FindKind::Next;
-    if (kind == FindKind::Next)
-        low = firstCandidateAfterCursor();
-    if (kind == FindKind::Previous)
-        high = lastCandidateBeforeCursor();
-    if (low > high)
+    if (keys_.size() == 0)
         return std::nullopt;
-
+    const bool forward = kind == FindKind::First;
     std::optional<int> best;
     if (keys_.ascending()) {
         // Position order is key order: the engine walks its index in key
         // order and the first key of this recordset is the answer.
         MatchScan scan;
         scan.order = forward ? MatchScan::Order::Ascending : MatchScan::Order::Descending;
-        if (forward && low > 0)
-            scan.boundKey = keys_.at(low - 1);
-        if (!forward && high < n - 1)
-            scan.boundKey = keys_.at(high + 1);
         backend().scanMatches(table_, filter, scan, [&](qint64 key) {
             const auto position = keys_.positionOf(key);
-            if (!position || *position < low || *position > high)
+            if (!position)
                 return true; // a row outside this recordset
             best = position;
             return false;
@@ -384,8 +307,7 @@ std::optional<int> RecordsetCore::search(FindKind kind, const BoundExpr& filter)
     // Sorted recordsets: take the nearest of all matches in position order.
     backend().scanMatches(table_, filter, MatchScan{}, [&](qint64 key) {
         const auto position = keys_.positionOf(key);
-        if (position && *position >= low && *position <= high &&
-            (!best || (forward ? *position < *best : *position > *best)))
+        if (position && (!best || (forward ? *position < *best : *position > *best)))
             best = position;
         return true;
     });
@@ -458,37 +380,12 @@ void RecordsetCore::setValue(int field, const QVariant& value)
     dirty_[size_t(field)] = true;
 }
 
-// --- bookmarks and the rest ------------------------------------------------
+// --- the rest --------------------------------------------------------------
 
 CdbEditMode RecordsetCore::editMode() const
 {
     checkOpen();
     return mode_;
-}
-
-qint64 RecordsetCore::bookmark() const
-{
-    checkOpen();
-    requireCurrent();
-    return keys_.at(position_);
-}
-
-void RecordsetCore::setBookmark(qint64 key)
-{
-    checkOpen();
-    leaveEdit();
-    const auto position = keys_.positionOf(key);
-    if (!position)
-        throwDao(kDaoInvalidBookmark);
-    placeOn(*position);
-}
-
-qint64 RecordsetCore::lastModified() const
-{
-    checkOpen();
-    if (!lastModified_)
-        throwDao(kDaoInvalidBookmark);
-    return *lastModified_;
 }
 
 void RecordsetCore::requery()

@@ -33,13 +33,11 @@ public:
 
     void moveFirst();
     void moveNext();
-    void movePrevious();
     void moveLast();
     bool eof() const;
-    bool bof() const;
     int recordCount() const;
 
-    enum class FindKind { First, Last, Next, Previous };
+    enum class FindKind { First, Last };
     void find(FindKind kind, const QString& criteria);
     bool noMatch() const;
 
@@ -52,9 +50,6 @@ public:
     void setValue(int field, const QVariant& value);
 
     CdbEditMode editMode() const;
-    qint64 bookmark() const;
-    void setBookmark(qint64 key);
-    qint64 lastModified() const;
     void requery();
     // After a rollback: the rows it took back leave the keyset as a Delete
     // would take them out, and every other row is read again.
@@ -77,8 +72,6 @@ private:
     const std::vector<QVariant>& currentRow();
     const BoundExpr& boundCriteria(const QString& criteria);
     std::optional<int> search(FindKind kind, const BoundExpr& filter);
-    int firstCandidateAfterCursor() const;
-    int lastCandidateBeforeCursor() const;
 
     std::shared_ptr<Connection> connection_;
     TableInfo table_;
@@ -99,7 +92,6 @@ private:
     std::vector<bool> dirty_;
 
     bool noMatch_ = false;
-    std::optional<qint64> lastModified_;
     bool open_ = true;
 
     QString lastCriteria_;

@@ -96,7 +96,6 @@ enum DaoErrorNumber : int {
     kDaoFromClauseError = 3131,
     kDaoOrderByClauseError = 3138,
     kDaoSelectListError = 3141,
-    kDaoInvalidBookmark = 3159,
     kDaoFieldNotUpdatable = 3164,
     kDaoRecordDeleted = 3167,
     kDaoLocked = 3218,
@@ -165,7 +164,6 @@ public:
     QString GetName() const;
     CdbFieldType GetType() const;
     QVariant GetValue() const;
-    void SetValue(const QVariant& value);
 
 private:
     friend class CdbFields;
@@ -189,9 +187,6 @@ private:
     std::shared_ptr<dao::RecordsetCore> recordset_;
 };
 
-// Bookmarks name a record of a recordset for SetBookmark.
-using CdbBookmark = qint64;
-
 // A dynaset over one table: a cursor over the keys of the rows the query
 // selected, in the query's order. Records added through the recordset join
 // its end. Copies share one cursor, as a DAO recordset passed by value does.
@@ -208,18 +203,14 @@ public:
 
     void MoveFirst(); // 3021 on an empty recordset
     void MoveNext();  // 3021 at EOF or without a position
-    void MovePrevious();
     void MoveLast();
     bool GetEOF() const;
-    bool GetBOF() const;
     int GetRecordCount() const;
 
     // Jet filter texts: "[PROFILE NAME] = 'Dryers'", "(INDEXID = 4) AND ...".
     // A failed find sets NoMatch and leaves no current record.
     void FindFirst(const QString& criteria);
     void FindLast(const QString& criteria);
-    void FindNext(const QString& criteria);
-    void FindPrevious(const QString& criteria);
     bool GetNoMatch() const;
 
     QVariant GetField(const QString& name) const; // 3265 when unknown
@@ -229,9 +220,6 @@ public:
     CdbFields GetFields() const;
 
     CdbEditMode GetEditMode() const;
-    CdbBookmark GetBookmark() const; // of the current record
-    void SetBookmark(CdbBookmark bookmark);
-    CdbBookmark GetLastModified() const; // the record last added or edited
     void Requery();                      // runs the query again, first record current
 
     void Close();
@@ -254,8 +242,6 @@ public:
     CdbRecordset OpenRecordset(const QString& source);
     // "DELETE [*] FROM [t] [WHERE filter]".
     void Execute(const QString& sql);
-    int GetRecordsAffected() const;
-    QString GetName() const;
     // Closing rolls back a transaction still open.
     void Close();
     bool IsOpen() const;
@@ -310,7 +296,6 @@ public:
     CdbDatabase OpenDatabase(const QString& fileName, bool readOnly = false);
     // How long a write waits for another connection's write to finish.
     void SetBusyTimeout(int milliseconds) { busyTimeoutMs_ = milliseconds; }
-    int GetBusyTimeout() const { return busyTimeoutMs_; }
 
 private:
     int busyTimeoutMs_ = 5000;
