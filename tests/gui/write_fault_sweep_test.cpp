@@ -11,39 +11,16 @@
 #include "profiles/profile_table.h"
 #include "support/failing_backend.h"
 #include "support/failing_saves.h"
+#include "support/test_files.h"
 
 #include <QDir>
-#include <QFile>
-
-#include <cstring>
 
 namespace {
 
 using card::FaultKind;
 using profiletest::Editor;
 
-QByteArray contents(const QString& file)
-{
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void restore(const QString& file, const QByteArray& bytes)
-{
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
-STRUCT_laundry_setup retrofitRecord(uint16_t price)
-{
-    STRUCT_laundry_setup record;
-    std::memset(&record, 0, sizeof record);
-    clear_laundry_setup_struct(&record);
-    record.card_type_code = 184;
-    record.vend_price = price;
-    return record;
-}
+using testfiles::bytes;
 
 // The card a file holds without its keys: a key failure leaves the new setup
 // data on the card, as the writer promises, so keys are compared apart.
@@ -90,6 +67,15 @@ protected:
         }
     }
 
+    // A new database holding one profile "Kept" at $1.00.
+    void freshDatabase()
+    {
+        for (const char* suffix : {"", "-wal", "-shm"})
+            QFile::remove(databasePath() + suffix);
+        ASSERT_TRUE(dbhelper::createDatabase(databasePath(), nullptr));
+        addProfile("Kept", 0);
+    }
+
     void expectNothingLeftOpen(const QString& what)
     {
         EXPECT_FALSE(card::isPowered()) << what.toStdString();
@@ -106,32 +92,31 @@ protected:
 TEST_F(WriteFaultSweep, ASetupCardIsOldOrNew)
 {
     const QString file = path("card.lcard");
-    card::NewCardFileOptions options;
-    options.type = 0;
-    options.custId = 0;
-    ASSERT_EQ(card::createCardImageFile(file, options), QString());
-    QString error;
-    ASSERT_TRUE(card::insertCardFile(file, &error));
-    STRUCT_laundry_setup oldRecord = retrofitRecord(100);
-    STRUCT_laundry_setup newRecord = retrofitRecord(175);
-    card::RexaCard first;
-    ASSERT_EQ(create_laundry_setup_card(&first, 0, &oldRecord, 0), 1);
-    const QByteArray oldBytes = contents(file);
-    card::RexaCard second;
-    ASSERT_EQ(create_laundry_setup_card(&second, 0, &newRecord, 0), 1);
-    const QByteArray newBytes = contents(file);
+    STRUCT_laundry_setup oldRecord = testfiles::setupRecord(184, 100);
+    STRUCT_laundry_setup newRecord = testfiles::setupRecord(184, 175);
+    // Writes the record onto the card file as it is on disk now.
+    const auto write = [&](STRUCT_laundry_setup& record) {
+        QString error;
+        EXPECT_TRUE(card::insertCardFile(file, &error));
+        card::RexaCard image;
+        return create_laundry_setup_card(&image, 0, &record, 0);
+    };
+    card::NewCardFileOptions blank;
+    blank.custId = 0;
+    ASSERT_EQ(card::createCardImageFile(file, blank), QString());
+    ASSERT_EQ(write(oldRecord), 1);
+    const QByteArray oldBytes = bytes(file);
+    ASSERT_EQ(write(newRecord), 1);
+    const QByteArray newBytes = bytes(file);
     ASSERT_NE(oldBytes, newBytes);
 
     sweepCardAndFileFaults(
         [&] {
-            restore(file, oldBytes);
-            QString insertError;
-            EXPECT_TRUE(card::insertCardFile(file, &insertError));
-            card::RexaCard image;
-            return create_laundry_setup_card(&image, 0, &newRecord, 0);
+            EXPECT_TRUE(testfiles::write(file, oldBytes));
+            return write(newRecord);
         },
         [&](uint8_t result, const QString& what) {
-            const QByteArray now = contents(file);
+            const QByteArray now = bytes(file);
             if (result == 1)
                 EXPECT_EQ(now, newBytes) << what.toStdString();
             else
@@ -147,13 +132,13 @@ TEST_F(WriteFaultSweep, ASetupCardIsOldOrNew)
 TEST_F(WriteFaultSweep, ASetupFileIsNewOrAbsent)
 {
     const QString file = path("setup.lcard");
-    STRUCT_laundry_setup record = retrofitRecord(175);
+    STRUCT_laundry_setup record = testfiles::setupRecord(184, 175);
     {
         card::RexaFile image;
         ASSERT_TRUE(image.InitForWrite(file));
         ASSERT_EQ(create_laundry_setup_card(&image, 0, &record, 0), 1);
     }
-    const QByteArray newBytes = contents(file);
+    const QByteArray newBytes = bytes(file);
     sweepCardAndFileFaults(
         [&] {
             QFile::remove(file);
@@ -163,10 +148,10 @@ TEST_F(WriteFaultSweep, ASetupFileIsNewOrAbsent)
         },
         [&](uint8_t result, const QString& what) {
             if (result == 1)
-                EXPECT_EQ(contents(file), newBytes) << what.toStdString();
+                EXPECT_EQ(bytes(file), newBytes) << what.toStdString();
             else
                 EXPECT_TRUE(!QFile::exists(file) ||
-                            withoutKeys(contents(file)) == withoutKeys(newBytes))
+                            withoutKeys(bytes(file)) == withoutKeys(newBytes))
                     << what.toStdString();
             expectNothingLeftOpen(what);
         });
@@ -202,27 +187,20 @@ TEST_F(WriteFaultSweep, AnImportStoresAllOrNothing)
             {"PROFILE NAME":"Dryers","PROFILE TYPE":4,"DRYER":true,"DRY":45},
             {"PROFILE NAME":"Cycle","PROFILE TYPE":3,"SCROLL SPEED":4}])",
         nullptr);
-    sweepDatabaseCalls(
-        [&] {
-            QFile::remove(databasePath());
-            QFile::remove(databasePath() + "-wal");
-            QFile::remove(databasePath() + "-shm");
-            ASSERT_TRUE(dbhelper::createDatabase(databasePath(), nullptr));
-            addProfile("Kept", 0);
-        },
-        [&] {
-            profiles::ProfileTable table;
-            if (table.open(profiles::ProfileTable::Rows::All))
-                profiles::importProfiles(profiles, table);
-        },
-        [&] { return storedNames().size() == 4; },
-        [&](const QString& what) {
-            const QStringList names = storedNames();
-            EXPECT_TRUE(names == QStringList{"Kept"} ||
-                        names == QStringList({"Cycle", "Dryers", "Kept", "Washers"}))
-                << names.join(',').toStdString() << " after " << what.toStdString();
-            expectNothingLeftOpen(what);
-        });
+    sweepDatabaseCalls([&] { freshDatabase(); },
+                       [&] {
+                           profiles::ProfileTable table;
+                           if (table.open(profiles::ProfileTable::Rows::All))
+                               profiles::importProfiles(profiles, table);
+                       },
+                       [&] { return storedNames().size() == 4; },
+                       [&](const QString& what) {
+                           const QStringList names = storedNames();
+                           EXPECT_TRUE(names == QStringList{"Kept"} ||
+                                       names == QStringList({"Cycle", "Dryers", "Kept", "Washers"}))
+                               << names.join(',').toStdString() << " after " << what.toStdString();
+                           expectNothingLeftOpen(what);
+                       });
 }
 
 TEST_F(WriteFaultSweep, AnEditorSaveStoresTheOldOrTheNewProfile)
@@ -235,14 +213,7 @@ TEST_F(WriteFaultSweep, AnEditorSaveStoresTheOldOrTheNewProfile)
         click(editor, "exitButton");
     });
     sweepDatabaseCalls(
-        [&] {
-            QFile::remove(databasePath());
-            QFile::remove(databasePath() + "-wal");
-            QFile::remove(databasePath() + "-shm");
-            ASSERT_TRUE(dbhelper::createDatabase(databasePath(), nullptr));
-            addProfile("Kept", 0, {{"VEND PRICE", Currency::fromDollars(1).toVariant()}});
-        },
-        [&] { ShowAndLoadLaundrySetupProfile(); },
+        [&] { freshDatabase(); }, [&] { ShowAndLoadLaundrySetupProfile(); },
         [&] { return storedField("Kept", "VEND PRICE") == Currency(25000).toVariant(); },
         [&](const QString& what) {
             const QVariant price = storedField("Kept", "VEND PRICE");
