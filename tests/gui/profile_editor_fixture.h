@@ -17,7 +17,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -40,20 +39,17 @@ using Columns = QMap<QString, QVariant>;
 inline void storeProfile(const QString& databasePath, const QString& name, int code,
                          const Columns& columns = {})
 {
-    Columns row = {
-        {"PROFILE NAME", name},
-        {"PROFILE TYPE", QString::number(code)},
-        {"VEND PRICE", Currency::fromDollars(1).toVariant()},
-        {"TOPOFF PRICE", Currency().toVariant()},
-        {"MAX CARD VALUE", Currency::fromDollars(100).toVariant()},
-        {"ENABLE TOKENS", false},
-        {"CLEAR COUNT", true},
-        {"LOCATION", true},
-        {"LOCATION CLUSTERING", false},
-        {"USER TRANSACTION COL", false},
-    };
-    for (auto it = columns.cbegin(); it != columns.cend(); ++it)
-        row.insert(it.key(), it.value());
+    Columns row = {{"PROFILE NAME", name},
+                   {"PROFILE TYPE", QString::number(code)},
+                   {"VEND PRICE", Currency::fromDollars(1).toVariant()},
+                   {"TOPOFF PRICE", Currency().toVariant()},
+                   {"MAX CARD VALUE", Currency::fromDollars(100).toVariant()},
+                   {"ENABLE TOKENS", false},
+                   {"CLEAR COUNT", true},
+                   {"LOCATION", true},
+                   {"LOCATION CLUSTERING", false},
+                   {"USER TRANSACTION COL", false}};
+    row.insert(columns);
     CdbDBEngine engine;
     CdbDatabase database = engine.OpenDatabase(databasePath);
     CdbRecordset table = database.OpenRecordset(QStringLiteral("LAUNDRY SETUP"));
@@ -86,7 +82,6 @@ protected:
     QString path(const QString& name) const { return dir_.filePath(name); }
     const QString& databasePath() const { return path_; }
     ui::ScriptedUi& script() { return ui_.ui(); }
-
     void addProfile(const QString& name, int code, const Columns& columns = {})
     {
         storeProfile(path_, name, code, columns);
@@ -122,8 +117,7 @@ protected:
     // still open afterwards is closed as the window's close box would.
     void whenEditorOpens(std::function<void(Editor&)> drive)
     {
-        promptui::setDialogRunner([this, drive](QDialog& dialog) {
-            ++editorsOpened_;
+        promptui::setDialogRunner([drive](QDialog& dialog) {
             dialog.show();
             drive(dynamic_cast<Editor&>(dialog));
             if (dialog.isVisible())
@@ -131,7 +125,6 @@ protected:
             return dialog.result();
         });
     }
-    int editorsOpened() const { return editorsOpened_; }
 
     // --- Driving the editor -------------------------------------------------
     template <class W> static W& child(const QWidget& editor, const char* name)
@@ -141,34 +134,11 @@ protected:
             throw std::runtime_error(std::string("no control ") + name);
         return *widget;
     }
-    static QLineEdit& edit(const Editor& editor, const char* name)
-    {
-        return child<QLineEdit>(editor, name);
-    }
-    // The control of that name on the option page that shows.
-    static QLineEdit& visibleEdit(const Editor& editor, const char* name)
-    {
-        for (QLineEdit* field : editor.findChildren<QLineEdit*>(QString::fromLatin1(name)))
-            if (field->isVisible())
-                return *field;
-        throw std::runtime_error(std::string("no visible control ") + name);
-    }
-    static QTreeWidget& list(const Editor& editor)
-    {
-        return child<QTreeWidget>(editor, "profileList");
-    }
-    static void trigger(const Editor& editor, const char* action)
-    {
-        child<QAction>(editor, action).trigger();
-    }
-    static void click(const Editor& editor, const char* button)
-    {
-        child<QPushButton>(editor, button).click();
-    }
-    static void pickRow(const Editor& editor, int row)
-    {
-        list(editor).setCurrentItem(list(editor).topLevelItem(row));
-    }
+    static QLineEdit& edit(const Editor& e, const char* name) { return child<QLineEdit>(e, name); }
+    static QTreeWidget& list(const Editor& e) { return child<QTreeWidget>(e, "profileList"); }
+    static void trigger(const Editor& e, const char* a) { child<QAction>(e, a).trigger(); }
+    static void click(const Editor& e, const char* b) { child<QPushButton>(e, b).click(); }
+    static void pickRow(const Editor& e, int r) { list(e).setCurrentItem(list(e).topLevelItem(r)); }
     // The names the list shows, top to bottom.
     static QStringList listed(const Editor& editor)
     {
@@ -189,19 +159,11 @@ protected:
         QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
         QApplication::sendEvent(&field, &out);
     }
-    static void clickHeader(const Editor& editor, int section)
-    {
-        QHeaderView* header = list(editor).header();
-        const QPoint at(header->sectionViewportPosition(section) + header->sectionSize(section) / 2,
-                        header->height() / 2);
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
-    }
 
 private:
     QTemporaryDir dir_;
     QString path_;
     uitest::CheckedScriptedUi ui_;
-    int editorsOpened_ = 0;
 };
 
 } // namespace profiletest

@@ -24,17 +24,30 @@ protected:
             std::make_unique<QSettings>(settingsFile(), QSettings::IniFormat));
     }
 
+    // The text of a named label or view; a missing one shows as "<missing>".
     static QString label(const QWidget& window, const char* name)
     {
-        const auto* widget = window.findChild<QLabel*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget ? widget->text() : QString();
+        const auto* widget = window.findChild<QLabel*>(name);
+        return widget ? widget->text() : QStringLiteral("<missing>");
     }
     static QString cardView(const QWidget& window, const char* name = "cardView")
     {
-        const auto* view = window.findChild<QPlainTextEdit*>(QString::fromLatin1(name));
-        EXPECT_NE(view, nullptr) << name;
-        return view ? view->toPlainText() : QString();
+        const auto* view = window.findChild<QPlainTextEdit*>(name);
+        return view ? view->toPlainText() : QStringLiteral("<missing>");
+    }
+
+    // The one box shown: its caption and icon, and its text or the start of
+    // it; forgotten after.
+    void expectOnly(const QString& text, bool whole = true, unsigned icon = promptui::MB_ICONERROR)
+    {
+        ASSERT_EQ(script().messages().size(), 1u)
+            << script().messageTexts().join(" | ").toStdString();
+        const ui::RecordedMessage& m = script().messages()[0];
+        EXPECT_TRUE(whole ? m.text == text : m.text.startsWith(text)) << m.text.toStdString();
+        EXPECT_EQ(m.caption, icon == promptui::MB_ICONERROR ? "ERROR: Reader Manager"
+                                                            : "SUCCESS: Reader Manager");
+        EXPECT_EQ(m.icon, icon);
+        script().clear();
     }
 
     static void writeFile(const QString& file, const QByteArray& bytes)

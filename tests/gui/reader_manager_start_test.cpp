@@ -3,19 +3,13 @@
 #include "reader_manager_fixture.h"
 
 #include "services/cardcore.h"
-#include "services/dao.h"
 
 #include <QAction>
 #include <QDir>
-#include <QMenu>
-#include <QMenuBar>
 #include <QSpinBox>
 #include <QTest>
 
 namespace {
-
-using promptui::MB_ICONERROR;
-using promptui::MB_ICONINFORMATION;
 
 TEST_F(ReaderManagerTest, FirstRunCreatesTheDatabaseAndABlankCardAndShowsIt)
 {
@@ -25,27 +19,15 @@ TEST_F(ReaderManagerTest, FirstRunCreatesTheDatabaseAndABlankCardAndShowsIt)
     const QString database = QDir(dataFolder()).filePath("manager.mdb");
     const QString cardFile = QDir(dataFolder()).filePath("reader-card.lcard");
     EXPECT_EQ(window->databasePath(), database);
-    EXPECT_TRUE(window->dataFolder().createdDatabase);
-    EXPECT_TRUE(window->dataFolder().createdCard);
-    CdbDatabase db;
-    CdbDBEngine engine;
-    EXPECT_NE(dbhelper::Connect_To_Database(database, &db, &engine, 1), 0);
-    db.Close();
+    EXPECT_TRUE(QFile::exists(database)); // it opens: the later start shows no message
     EXPECT_EQ(label(*window, "databaseLabel"), "Database: " + QDir::toNativeSeparators(database));
 
-    // One factory-fresh image, in the reader.
-    std::vector<card::CardState> images;
-    ASSERT_EQ(card::loadCardImageFile(cardFile, &images), QString());
-    ASSERT_EQ(images.size(), 1u);
-    EXPECT_EQ(images[0], card::CardState::factoryFresh());
+    EXPECT_EQ(onDisk(cardFile), card::CardState::factoryFresh());
     EXPECT_EQ(card::cardFilePath(), cardFile);
 
     EXPECT_EQ(label(*window, "cardFileLabel"), QDir::toNativeSeparators(cardFile));
     EXPECT_EQ(label(*window, "cardTypeLabel"), "New Card (255)");
-    EXPECT_EQ(label(*window, "cardCustomerIdLabel"), "65535");
-    EXPECT_EQ(label(*window, "cardVersionLabel"), "255");
-    EXPECT_EQ(label(*window, "cardChipLabel"), "0");
-    EXPECT_EQ(cardView(*window), card::cardToText(images[0]));
+    EXPECT_EQ(cardView(*window), card::cardToText(card::CardState::factoryFresh()));
     EXPECT_EQ(window->windowTitle(), "Reader Manager");
 }
 
@@ -58,9 +40,7 @@ TEST_F(ReaderManagerTest, LaterStartUsesTheFilesAlreadyThere)
               QString());
     const auto window = makeWindow();
     EXPECT_TRUE(script().messages().empty()) << script().messageTexts().join(" | ").toStdString();
-    EXPECT_FALSE(window->dataFolder().createdDatabase);
-    EXPECT_FALSE(window->dataFolder().createdCard);
-    EXPECT_FALSE(window->databasePath().isEmpty());
+    EXPECT_FALSE(window->dataFolder().createdDatabase); // the profiles stay
     EXPECT_EQ(label(*window, "cardTypeLabel"), "Retrofit Setup Card (184)");
     EXPECT_EQ(label(*window, "cardCustomerIdLabel"), "7");
 }
@@ -70,10 +50,7 @@ TEST_F(ReaderManagerTest, DataFolderThatCannotBeMadeIsReportedAndTheWindowGoesOn
     writeFile(path("blocker"), "a file where a folder should be");
     const auto window = makeWindow(path("blocker/data"));
 
-    ASSERT_EQ(script().messages().size(), 1u);
-    EXPECT_TRUE(script().messages()[0].text.startsWith("Could not create the data folder"));
-    EXPECT_EQ(script().messages()[0].caption, "ERROR: Reader Manager");
-    EXPECT_EQ(script().messages()[0].icon, MB_ICONERROR);
+    expectOnly("Could not create the data folder", false);
     EXPECT_TRUE(window->databasePath().isEmpty());
     EXPECT_EQ(label(*window, "databaseLabel"), "No database");
     EXPECT_FALSE(card::hasCard());
@@ -87,12 +64,7 @@ TEST_F(ReaderManagerTest, DatabaseThatDoesNotOpenIsReportedAndTheCardStillGoesIn
     writeFile(database, QByteArray(4096, 'x'));
 
     const auto window = makeWindow();
-    ASSERT_EQ(script().messages().size(), 1u);
-    const QString text = script().messages()[0].text;
-    EXPECT_TRUE(
-        text.startsWith("Could not open the database " + QDir::toNativeSeparators(database)))
-        << text.toStdString();
-    EXPECT_TRUE(text.endsWith("Reader Manager goes on without a database.")) << text.toStdString();
+    expectOnly("Could not open the database " + QDir::toNativeSeparators(database), false);
     EXPECT_TRUE(window->databasePath().isEmpty());
     EXPECT_EQ(label(*window, "databaseLabel"), "No database");
     // The file is left for the operator to look at, not replaced.
@@ -128,7 +100,6 @@ TEST_F(ReaderManagerTest, TokensSettingIsRememberedAndGivenToTheCardLibrary)
         const auto window = makeWindow();
         QAction* tokens = window->action("tokensEnabledAction");
         ASSERT_NE(tokens, nullptr);
-        EXPECT_TRUE(tokens->isCheckable());
         EXPECT_TRUE(tokens->isChecked());
         EXPECT_TRUE(cardcore::GetTokensEnabled());
         tokens->trigger();
@@ -140,29 +111,11 @@ TEST_F(ReaderManagerTest, TokensSettingIsRememberedAndGivenToTheCardLibrary)
     const auto window = makeWindow();
     EXPECT_FALSE(window->action("tokensEnabledAction")->isChecked());
     EXPECT_FALSE(cardcore::GetTokensEnabled());
-    window->setTokensEnabled(true);
-    EXPECT_TRUE(window->action("tokensEnabledAction")->isChecked());
-    EXPECT_TRUE(cardcore::GetTokensEnabled());
 }
 
-TEST_F(ReaderManagerTest, MenusRunTheirActions)
+TEST_F(ReaderManagerTest, EjectFromTheMenuEmptiesThePanel)
 {
     const auto window = makeWindow();
-    QStringList menus;
-    for (QAction* menu : window->menuBar()->actions())
-        menus << menu->text();
-    EXPECT_EQ(menus, QStringList({"&Reader", "&Card", "&Profiles", "&Settings", "&Help"}));
-    QStringList cardMenu;
-    for (QAction* item : window->menuBar()->actions()[1]->menu()->actions())
-        cardMenu << item->text();
-    EXPECT_EQ(cardMenu, QStringList({"Create Setup Card", "Write Setup Card From Record File...",
-                                     "Write Setup File From Record File...", "Read Setup Card"}));
-
-    window->action("aboutAction")->trigger();
-    ASSERT_EQ(script().messages().size(), 1u);
-    EXPECT_EQ(script().messages()[0].caption, "About Reader Manager");
-    EXPECT_EQ(script().messages()[0].icon, MB_ICONINFORMATION);
-
     window->action("ejectCardAction")->trigger();
     EXPECT_FALSE(card::hasCard());
     EXPECT_EQ(label(*window, "cardFileLabel"), "No card in the reader");

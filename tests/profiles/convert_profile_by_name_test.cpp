@@ -25,11 +25,7 @@ protected:
 
     void addTokenProfile(const QString& name, int code, const ColumnValues& columns = {})
     {
-        CommonValues common = newProfileValues(code);
-        common.name = name;
-        common.enableTokens = true;
-        ASSERT_EQ(openTable().save(common, columns, SaveMode::Add),
-                  profiles::ProfileStore::Saved::Yes);
+        addProfile(name, code, columns, [](CommonValues& c) { c.enableTokens = true; });
     }
 
     STRUCT_laundry_setup record_;
@@ -65,12 +61,11 @@ TEST_F(ConvertByName, RefusalsAreShownAndNothingIsConverted)
                     {{"IDLE MESSAGE", QStringLiteral("50% OFF")}});
     for (const char* name : {"Stack", "Far", "Bad idle", "Missing"})
         EXPECT_EQ(convertProfileByName(QString::fromLatin1(name), record_), 0) << name;
+    // One box each; the page checks' own texts are tested with the pages.
     const QStringList texts = ui_->messageTexts();
     ASSERT_EQ(texts.size(), 4);
     EXPECT_TRUE(texts[0].contains(QStringLiteral("IDD_MAYTAG_DEFUALT"))) << texts[0].toStdString();
-    EXPECT_EQ(texts[1], "Please enter a value for the Number of Pulses in the range of 0 to 99.");
-    EXPECT_EQ(texts[2], QStringLiteral("The Idle message entered has an illegal character (%). "
-                                       "Please change message."));
+    EXPECT_TRUE(texts[1].contains("Number of Pulses") && texts[2].contains("Idle message"));
     EXPECT_EQ(texts[3], QStringLiteral(
                             "The reader setup profile \"Missing\" was not found in the database."));
     EXPECT_EQ(record_.card_type_code, 0xB8); // the refused Retrofit wrote its head only

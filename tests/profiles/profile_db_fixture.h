@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace profiletest {
 
 class ProfileDbTest : public ::testing::Test {
@@ -34,14 +36,26 @@ protected:
         return profiles::ProfileStore(database_.OpenRecordset(QStringLiteral("LAUNDRY SETUP")));
     }
 
-    // Adds a profile with the editor's defaults and the given columns.
-    void addProfile(const QString& name, int code, const profiles::ColumnValues& columns = {})
+    // Adds a profile with the editor's defaults, the given columns and what
+    // `set` changes.
+    void addProfile(const QString& name, int code, const profiles::ColumnValues& columns = {},
+                    const std::function<void(profiles::CommonValues&)>& set = {})
     {
         profiles::CommonValues common = profiles::newProfileValues(code);
         common.name = name;
-        profiles::ProfileStore store = openTable();
-        ASSERT_EQ(store.save(common, columns, profiles::SaveMode::Add),
+        if (set)
+            set(common);
+        ASSERT_EQ(openTable().save(common, columns, profiles::SaveMode::Add),
                   profiles::ProfileStore::Saved::Yes);
+    }
+
+    // A stored profile, type 3 included.
+    profiles::ProfileValues stored(const QString& name)
+    {
+        profiles::ProfileStore store = openTable();
+        profiles::ProfileValues values;
+        EXPECT_TRUE(store.positionOn(name) && store.loadCurrent(values)) << name.toStdString();
+        return values;
     }
 
     uitest::CheckedScriptedUi ui_;

@@ -21,14 +21,6 @@ using Mode = ProfileEditorSession::Mode;
 using Target = EditorFocus::Target;
 using Text = EntryText;
 
-// Rules without widgets that log which pages the session reads and shows.
-class LoggingPages : public PageRulesSet {
-public:
-    void readValues(int code) override { log << QStringLiteral("read %1").arg(code); }
-    void showValues(int code) override { log << QStringLiteral("show %1").arg(code); }
-    QStringList log;
-};
-
 class SessionTest : public profiletest::ProfileDbTest {
 protected:
     ~SessionTest() override { cardcore::SetTokensEnabled(true); }
@@ -43,22 +35,6 @@ protected:
         session_->open();
         return *session_;
     }
-    void addProfileWith(const QString& name, int code,
-                        const std::function<void(CommonValues&)>& set,
-                        const ColumnValues& columns = {})
-    {
-        CommonValues common = newProfileValues(code);
-        common.name = name;
-        set(common);
-        ASSERT_EQ(openTable().save(common, columns, SaveMode::Add), ProfileStore::Saved::Yes);
-    }
-    ProfileValues stored(const QString& name)
-    {
-        ProfileStore store = openTable();
-        ProfileValues values;
-        EXPECT_TRUE(store.positionOn(name) && store.loadCurrent(values)) << name.toStdString();
-        return values;
-    }
     QStringList listed() const { return rowNames(session_->view().rows); }
     const EntryFields& entry() const { return session_->view().entry; }
     const ControlStates& controls() const { return session_->view().controls; }
@@ -71,7 +47,7 @@ protected:
         return boxes;
     }
 
-    LoggingPages pages_;
+    PageRulesSet pages_;
     STRUCT_laundry_setup record_;
     std::unique_ptr<ProfileEditorSession> session_;
     size_t seen_ = 0;
@@ -292,7 +268,6 @@ TEST_F(SessionTest, MaxCardValueIsWholeDollarsUpTo655OnLeaving)
         {"$12.50", "$12.00", {cents}}, {"$656", "$100.00", {range}},
         {"abc", "$100.00", {range}},   {"0.5", "$100.00", {cents, range}},
         {"$655", "$655.00", {}},       {"1", "$1.00", {}},
-        {"25", "$25.00", {}},
     };
     addProfile("Dryers", setup::kRetrofit);
     ProfileEditorSession& s = open();
@@ -305,7 +280,7 @@ TEST_F(SessionTest, MaxCardValueIsWholeDollarsUpTo655OnLeaving)
         EXPECT_EQ(shown(), c.boxes) << c.typed;
     }
     s.updateOrSelect();
-    EXPECT_EQ(stored("Dryers").common.maxCardValue, Currency::fromDollars(25));
+    EXPECT_EQ(stored("Dryers").common.maxCardValue, Currency::fromDollars(1));
 }
 
 TEST_F(SessionTest, PricesOfTypes5And8AreNickelsFrom5CentsTo995)
@@ -347,7 +322,7 @@ TEST_F(SessionTest, EditModeEnablesTheCommonControlsByType)
         {setup::kMaytagGen2Advanced, true, true, true, false, true},
         {setup::kGeneric, false, false, true, false, false},
     };
-    addProfileWith("All on", setup::kMaytagMarlin, allOn);
+    addProfile("All on", setup::kMaytagMarlin, {}, allOn);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.code);
         ProfileEditorSession& s = open();
@@ -367,75 +342,21 @@ TEST_F(SessionTest, EditModeEnablesTheCommonControlsByType)
     }
 }
 
-TEST_F(SessionTest, TokensReachThePagesOfTheirTypeWhereTheInstallationHasThem)
+TEST_F(SessionTest, WithoutTokensInTheInstallationNoneAreSavedOrConverted)
 {
-    addProfile("Retro", setup::kRetrofit);
-    ProfileEditorSession& s = open();
-    s.edit();
-    const std::pair<int, QStringList> cases[] = {
-        {setup::kRetrofit, {}},
-        {setup::kMaytagMarlin, {"read 10", "show 10"}},
-        {setup::kSpeedQueenMdc, {"read 5", "show 5", "read 7", "show 7"}},
-    };
-    int before = setup::kRetrofit;
-    for (const auto& [code, log] : cases) {
-        pages_.log.clear();
-        s.changeType(code);
-        // What was typed on the page of the old type stays with it.
-        EXPECT_EQ(pages_.log.mid(0, 2),
-                  QStringList({QStringLiteral("read %1").arg(before), QStringLiteral("read 5")}));
-        before = code;
-        pages_.log.clear();
-        s.tick(EntryBox::EnableTokens, true);
-        EXPECT_EQ(pages_.log, log) << code;
-    }
-
     cardcore::SetTokensEnabled(false);
-    addProfileWith("Marlin", setup::kMaytagMarlin, allOn);
-    addProfileWith("Tokens", setup::kRetrofit, allOn);
+    addProfile("Marlin", setup::kMaytagMarlin, {}, allOn);
+    addProfile("Tokens", setup::kRetrofit, {}, allOn);
     ProfileEditorSession& lacking = open();
     EXPECT_FALSE(lacking.view().tokensShown || entry().enableTokens);
     lacking.edit();
     lacking.updateOrSelect();
     EXPECT_FALSE(stored("Marlin").common.enableTokens);
     ProfileEditorSession& select = open(Mode::Selection);
-    select.highlightRow(2);
+    select.highlightRow(1);
     select.updateOrSelect();
     EXPECT_TRUE(select.chosen());
     EXPECT_EQ(record_.enable_tokens, 0);
-}
-
-TEST_F(SessionTest, SelectConvertsTheHighlightedProfileAndCancelChoosesNothing)
-{
-    addProfile("Another", setup::kMaytagGen2);
-    addProfileWith("Lobby Dryers", setup::kRetrofit,
-                   [](CommonValues& c) {
-                       c.vendPrice = Currency::fromCents(125);
-                       c.maxCardValue = Currency::fromDollars(50);
-                   },
-                   {{"IDLE MESSAGE", "WELCOME"}, {"PULSES", 3}});
-    ProfileEditorSession& s = open(Mode::Selection);
-    STRUCT_laundry_setup untouched;
-    std::memcpy(&untouched, &record_, sizeof record_);
-    s.highlightRow(1);
-    s.cancel();
-    EXPECT_EQ(s.closing(), ProfileEditorSession::Closing::Rejected);
-    EXPECT_FALSE(s.chosen());
-    EXPECT_EQ(s.currentName(), "Lobby Dryers");
-    EXPECT_EQ(std::memcmp(&record_, &untouched, sizeof record_), 0);
-
-    ProfileEditorSession& chosen = open(Mode::Selection);
-    chosen.highlightRow(1);
-    chosen.doubleClickRow();
-    EXPECT_EQ(chosen.closing(), ProfileEditorSession::Closing::Accepted);
-    EXPECT_TRUE(chosen.chosen());
-    EXPECT_EQ(chosen.currentName(), "Lobby Dryers");
-    EXPECT_EQ(record_.card_type_code, 0xB8);
-    EXPECT_EQ(record_.vend_price, 125);
-    EXPECT_EQ(record_.max_card_value, 50);
-    EXPECT_EQ(record_.pulses, 3);
-    EXPECT_EQ(QByteArray(record_.idle_message, 7), "WELCOME");
-    EXPECT_TRUE(shown().isEmpty());
 }
 
 } // namespace

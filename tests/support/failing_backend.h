@@ -1,13 +1,8 @@
 // Fault injection for database operations: while a FaultInjection lives,
 // every database opened is wrapped in a FailingBackend. All of them count
 // their calls on one shared plan, and the k-th call raises a chosen DAO error
-// without doing its work. A sweep runs an operation once to count its calls,
-// then once per k, and checks that each failure reached the caller and left
-// no connection open (dao::openConnectionCount()).
-//
-// Counted: every call that reads or writes (describeTable, selectKeys,
-// readRow, scanMatches, the writes and the transaction calls); fileName,
-// isOpen and close are not, so closing always works.
+// without doing its work. fileName, isOpen and close are not counted, so
+// closing always works.
 #pragma once
 
 #include "db/backend_factory.h"
@@ -18,8 +13,7 @@
 namespace testsupport {
 
 struct FaultPlan {
-    int failAt = 0;          // the call to fail, counted from 1; 0 fails none
-    bool writesOnly = false; // count only writes and transaction calls
+    int failAt = 0; // the call to fail, counted from 1; 0 fails none
     int errorNumber = kDaoDiskFull;
     int calls = 0; // counted so far
 };
@@ -34,75 +28,53 @@ public:
     QString fileName() const override { return inner_->fileName(); }
     bool isOpen() const override { return inner_->isOpen(); }
     void close() override { inner_->close(); }
-
-    void beginTransaction() override
-    {
-        count(true);
-        inner_->beginTransaction();
-    }
-    void commitTransaction() override
-    {
-        count(true);
-        inner_->commitTransaction();
-    }
-    void rollbackTransaction() override
-    {
-        count(true);
-        inner_->rollbackTransaction();
-    }
+    void beginTransaction() override { counted().beginTransaction(); }
+    void commitTransaction() override { counted().commitTransaction(); }
+    void rollbackTransaction() override { counted().rollbackTransaction(); }
     dao::TableInfo describeTable(const QString& name) override
     {
-        count(false);
-        return inner_->describeTable(name);
+        return counted().describeTable(name);
     }
     std::vector<qint64> selectKeys(const dao::TableInfo& table, const dao::BoundExpr* where,
                                    const std::vector<dao::OrderTerm>& order) override
     {
-        count(false);
-        return inner_->selectKeys(table, where, order);
+        return counted().selectKeys(table, where, order);
     }
     bool readRow(const dao::TableInfo& table, const std::vector<int>& columns, qint64 key,
                  std::vector<dao::SqlValue>& values) override
     {
-        count(false);
-        return inner_->readRow(table, columns, key, values);
+        return counted().readRow(table, columns, key, values);
     }
     qint64 insertRow(const dao::TableInfo& table, const std::vector<int>& columns,
                      const std::vector<dao::SqlValue>& values) override
     {
-        count(true);
-        return inner_->insertRow(table, columns, values);
+        return counted().insertRow(table, columns, values);
     }
     bool updateRow(const dao::TableInfo& table, qint64 key, const std::vector<int>& columns,
                    const std::vector<dao::SqlValue>& values) override
     {
-        count(true);
-        return inner_->updateRow(table, key, columns, values);
+        return counted().updateRow(table, key, columns, values);
     }
     bool deleteRow(const dao::TableInfo& table, qint64 key) override
     {
-        count(true);
-        return inner_->deleteRow(table, key);
+        return counted().deleteRow(table, key);
     }
     qint64 deleteRows(const dao::TableInfo& table, const dao::BoundExpr* where) override
     {
-        count(true);
-        return inner_->deleteRows(table, where);
+        return counted().deleteRows(table, where);
     }
     void scanMatches(const dao::TableInfo& table, const dao::BoundExpr& filter,
                      const dao::MatchScan& scan, const std::function<bool(qint64)>& visit) override
     {
-        count(false);
-        inner_->scanMatches(table, filter, scan, visit);
+        counted().scanMatches(table, filter, scan, visit);
     }
 
 private:
-    void count(bool isWrite)
+    dao::Backend& counted()
     {
-        if (plan_->writesOnly && !isWrite)
-            return;
         if (++plan_->calls == plan_->failAt)
             dao::throwDao(plan_->errorNumber);
+        return *inner_;
     }
 
     std::unique_ptr<dao::Backend> inner_;

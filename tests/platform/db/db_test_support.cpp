@@ -37,43 +37,22 @@ void RawDb::exec(const QString& sql)
     sqlite3_free(message);
 }
 
-QVariant RawDb::scalar(const QString& sql)
+QVariantList RawDb::firstColumn(const QString& sql)
 {
     sqlite3_stmt* stmt = nullptr;
     EXPECT_EQ(sqlite3_prepare_v2(db_, sql.toUtf8().constData(), -1, &stmt, nullptr), SQLITE_OK)
         << sqlite3_errmsg(db_);
-    QVariant result;
-    if (stmt && sqlite3_step(stmt) == SQLITE_ROW) {
-        switch (sqlite3_column_type(stmt, 0)) {
-        case SQLITE_INTEGER:
-            result = qint64(sqlite3_column_int64(stmt, 0));
-            break;
-        case SQLITE_FLOAT:
-            result = sqlite3_column_double(stmt, 0);
-            break;
-        case SQLITE_TEXT:
-            result = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
-            break;
-        case SQLITE_BLOB:
-            result = QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, 0)),
-                                sqlite3_column_bytes(stmt, 0));
-            break;
-        default:
-            break;
-        }
+    QVariantList values;
+    while (stmt && sqlite3_step(stmt) == SQLITE_ROW) {
+        const int type = sqlite3_column_type(stmt, 0);
+        if (type == SQLITE_INTEGER)
+            values << qint64(sqlite3_column_int64(stmt, 0));
+        else if (type == SQLITE_NULL)
+            values << QVariant();
+        else
+            values << QString::fromUtf8(
+                reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
     }
-    sqlite3_finalize(stmt);
-    return result;
-}
-
-QStringList RawDb::column(const QString& sql)
-{
-    sqlite3_stmt* stmt = nullptr;
-    EXPECT_EQ(sqlite3_prepare_v2(db_, sql.toUtf8().constData(), -1, &stmt, nullptr), SQLITE_OK)
-        << sqlite3_errmsg(db_);
-    QStringList values;
-    while (stmt && sqlite3_step(stmt) == SQLITE_ROW)
-        values << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
     sqlite3_finalize(stmt);
     return values;
 }
@@ -110,7 +89,11 @@ QStringList names(CdbRecordset rs)
 
 QStringList storedNames(const QString& path)
 {
-    return RawDb(path).column("SELECT [PROFILE NAME] FROM [LAUNDRY SETUP] ORDER BY ID");
+    QStringList result;
+    for (const QVariant& name :
+         RawDb(path).firstColumn("SELECT [PROFILE NAME] FROM [LAUNDRY SETUP] ORDER BY ID"))
+        result << name.toString();
+    return result;
 }
 
 } // namespace dbtest

@@ -19,7 +19,6 @@ class TempDatabase {
 public:
     TempDatabase();
     QString path() const { return path_; }
-    QString filePath(const QString& name) const { return dir_.filePath(name); }
     CdbDatabase open();
 
 private:
@@ -37,11 +36,11 @@ public:
     RawDb& operator=(const RawDb&) = delete;
 
     void exec(const QString& sql);
-    // The first column of the first row, as SQLite stores it (qint64, double,
-    // QString, QByteArray, or an invalid variant for NULL or no row).
-    QVariant scalar(const QString& sql);
-    QStringList column(const QString& sql);
-    sqlite3* handle() const { return db_; }
+    // The first column of each row: qint64 for an integer, an invalid variant
+    // for NULL, text for anything else.
+    QVariantList firstColumn(const QString& sql);
+    // The first row's, invalid when there is none.
+    QVariant scalar(const QString& sql) { return firstColumn(sql).value(0); }
 
 private:
     sqlite3* db_ = nullptr;

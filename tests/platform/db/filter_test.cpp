@@ -59,7 +59,6 @@ std::pair<int, QString> failureOf(const QString& filter)
 
 TEST(Filter, QuotedTextWithDoubledDelimitersIsOneParameter)
 {
-    EXPECT_EQ(sqlOf("[PROFILE NAME] = 'O''Brien'").sql, "(\"PROFILE NAME\" COLLATE NOCASE = ?)");
     EXPECT_EQ(paramsOf("[PROFILE NAME] = 'O''Brien'"), std::vector<SqlValue>{QString("O'Brien")});
     EXPECT_EQ(paramsOf(R"([PROFILE NAME] = "say ""hi"" 'x'")"),
               std::vector<SqlValue>{QString(R"(say "hi" 'x')")});
@@ -95,23 +94,13 @@ TEST(Filter, LiteralsTakeTheKindOfTheirColumn)
         {"[INT CYCLES] <> -1", qint64(-1)},
         {"[INT CYCLES] < 2.5", 2.5},
         {"[ENABLE TOKENS] = -1", qint64(1)},
-        {"[ENABLE TOKENS] = No", qint64(0)},
-        {"[COLLECTION DATE] = #3/5/2020#", QString("2020-03-05 00:00:00")},
         {"[COLLECTION DATE] = #12/31/99 11:59:59 pm#", QString("1999-12-31 23:59:59")},
-        {"[COLLECTION DATE] >= #1/2/05 9:07 AM#", QString("2005-01-02 09:07:00")},
-        {"[COLLECTION DATE] = #12/1/2020 12:00:00 AM#", QString("2020-12-01 00:00:00")},
-        {"[COLLECTION DATE] = #2020-03-05 13:02:03#", QString("2020-03-05 13:02:03")}};
+        {"[COLLECTION DATE] = #12/1/2020 12:00:00 AM#", QString("2020-12-01 00:00:00")}};
     for (const auto& [filter, value] : cases)
         EXPECT_EQ(paramsOf(filter), std::vector<SqlValue>{value}) << filter;
     QLocale::setDefault(saved);
     // A literal on the left is turned round so the column's collation rules.
     EXPECT_EQ(sqlOf("5 < [INT CYCLES]").sql, "(\"INT CYCLES\" > ?)");
-    // The text a caller builds a date filter from reads back the same.
-    const QDateTime when(QDate(2021, 7, 4), QTime(15, 4, 5));
-    EXPECT_EQ(dbhelper::filterDateText(when), "7/4/2021 3:04:05 PM");
-    EXPECT_EQ(dbhelper::filterDateText(QDateTime(QDate(2021, 7, 4), QTime(0, 0))), "7/4/2021");
-    EXPECT_EQ(paramsOf("[COLLECTION DATE] = #" + dbhelper::filterDateText(when) + "#"),
-              std::vector<SqlValue>{QString("2021-07-04 15:04:05")});
 }
 
 TEST(Filter, PrecedenceIsOrThenAndThenNotThenComparison)
@@ -120,8 +109,6 @@ TEST(Filter, PrecedenceIsOrThenAndThenNotThenComparison)
               "((NOT (\"INT CYCLES\" = ?)) OR ((\"INT CYCLES\" = ?) AND (\"INDEXID\" = ?)))");
     EXPECT_EQ(sqlOf("([INT CYCLES] = 1 OR [INT CYCLES] = 2) AND NOT ([INDEXID] = 3)").sql,
               "(((\"INT CYCLES\" = ?) OR (\"INT CYCLES\" = ?)) AND (NOT (\"INDEXID\" = ?)))");
-    EXPECT_EQ(sqlOf("[PROFILE NAME] IS NULL OR [INT CASH] IS NOT NULL").sql,
-              "((\"PROFILE NAME\" IS NULL) OR (\"INT CASH\" IS NOT NULL))");
     EXPECT_EQ(sqlOf("[ENABLE TOKENS] and not [profile name] like 'a*'").sql,
               "((\"ENABLE TOKENS\" <> 0) AND (NOT (laundry_jet_like(\"PROFILE NAME\", ?))))");
     EXPECT_EQ(sqlOf("indexid = 4").sql, "(\"INDEXID\" = ?)"); // bare names, any case
@@ -137,16 +124,10 @@ TEST(Filter, SyntaxErrorsNameTheExpression)
     const std::pair<const char*, QString> cases[] = {
         {"[PROFILE NAME] = 'abc", string},
         {"[COLLECTION DATE] = #13/45/2020#", date},
-        {"[COLLECTION DATE] = #3/5/2020", date},
-        {"[INT CYCLES = 1", missing},
         {"([INT CYCLES] = 1", missing},
         {"[INT CYCLES] = 12abc", number},
-        {"[INT CYCLES] 1", op},
-        {"", op},
         {"[INT CYCLES] = 1 AND", op},
-        {"[INT CYCLES] == 1", op},
         {"[INT CYCLES] = 1 = 2", op},
-        {"[PROFILE NAME] = $1", op},
         {"[INT CYCLES] = 1)", "Extra ) in query expression '%1'."},
         {"[PROFILE NAME] LIKE '[a'", "Invalid pattern string in query expression '%1'."}};
     for (const auto& [filter, description] : cases) {
@@ -162,9 +143,8 @@ TEST(Filter, UnknownNamesAndMismatchedKindsAreRefused)
                              QString("The database engine does not recognize 'NO SUCH' as a "
                                      "valid field name or expression.")));
     for (const char* filter :
-         {"[PROFILE NAME] = 3", "[INT CASH] = '1.50'", "[INT CYCLES] = 'x'",
-          "[COLLECTION DATE] = '3/5/2020'", "[COLLECTION DATE] = 5", "[INT CYCLES] LIKE '1*'",
-          "[PROFILE NAME] LIKE 5", "[PROFILE NAME]", "[PROFILE NAME] = [INT CYCLES]"}) {
+         {"[PROFILE NAME] = 3", "[INT CASH] = '1.50'", "[COLLECTION DATE] = '3/5/2020'",
+          "[INT CYCLES] LIKE '1*'", "[PROFILE NAME]"}) {
         EXPECT_EQ(failureOf(QString::fromLatin1(filter)).first, kDaoTypeMismatch) << filter;
     }
 }
@@ -175,25 +155,10 @@ TEST(JetLike, MatchesJetWildcardsWithoutRegardToCase)
         const char* pattern;
         const char* text;
         bool match;
-    } cases[] = {{"a*", "Apple", true},
-                 {"a*", "bApple", false},
-                 {"*ple", "APPLE", true},
-                 {"a?c", "abc", true},
-                 {"a?c", "ac", false},
-                 {"#5", "45", true},
-                 {"#5", "a5", false},
-                 {"[a-c]x", "Bx", true},
-                 {"[!a-c]x", "bx", false},
-                 {"[!a-c]x", "dx", true},
-                 {"[*]", "*", true},
-                 {"[*]", "a", false},
-                 {"*a*b*", "xxaxxbxx", true},
-                 {"*a*b", "ab", true},
-                 {"*a*b", "aba", false},
-                 {"", "", true},
-                 {"*", "", true},
-                 {"50%", "50%", true},
-                 {"_", "x", false}};
+    } cases[] = {{"a*", "Apple", true},    {"a*", "bApple", false}, {"a?c", "abc", true},
+                 {"#5", "45", true},       {"#5", "a5", false},     {"[a-c]x", "Bx", true},
+                 {"[!a-c]x", "bx", false}, {"[*]", "a", false},     {"*a*b", "ab", true},
+                 {"*a*b", "aba", false},   {"50%", "50%", true},    {"_", "x", false}};
     for (const auto& c : cases) {
         const auto pattern = dao::JetPattern::compile(QString::fromLatin1(c.pattern));
         ASSERT_TRUE(pattern) << c.pattern;

@@ -22,68 +22,63 @@ QStringList filesIn(const QString& folder)
     return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 
-TEST(OpenDatabase, RefusesAFolderOrAnEmptyFileAndLeavesThemAsTheyWere)
+TEST(OpenDatabase, RefusesAFolderAnEmptyFileOrAnotherFileAndLeavesThemAsTheyWere)
 {
     QTemporaryDir dir;
     const QString folder = dir.filePath("folder.mdb");
     ASSERT_TRUE(QDir().mkdir(folder));
     const QString empty = dir.filePath("empty.mdb");
     ASSERT_TRUE(QFile(empty).open(QIODevice::WriteOnly));
+    const QString notes = dir.filePath("notes.mdb");
+    QFile text(notes);
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly) && text.write(QByteArray(4096, 'x')) == 4096);
+    text.close();
     const struct {
         QString path;
         int number;
-        QString says;
-    } cases[] = {
-        {folder, kDaoCannotOpenFile, "'" + folder + "' is a folder, not a database file."},
-        {empty, kDaoNotADatabase, "Cannot open database '" + empty + "'. It may not be a database"},
-    };
+        QString says; // within the description
+    } cases[] = {{folder, kDaoCannotOpenFile, folder},
+                 {empty, kDaoNotADatabase, empty},
+                 {notes, kDaoNotADatabase, "file is not a database"}};
     for (const auto& c : cases) {
         for (bool readOnly : {false, true}) {
             CdbDBEngine engine;
             EXPECT_EQ(daoError([&] { engine.OpenDatabase(c.path, readOnly); }), c.number)
                 << c.path.toStdString();
-            EXPECT_TRUE(CdbLastOLEError().GetDescription().startsWith(c.says))
+            EXPECT_TRUE(CdbLastOLEError().GetDescription().contains(c.says))
                 << CdbLastOLEError().GetDescription().toStdString();
         }
     }
     EXPECT_EQ(QFileInfo(empty).size(), 0);
-    EXPECT_EQ(filesIn(dir.path()), QStringList({"empty.mdb"})); // no -wal or -shm either
+    EXPECT_EQ(QFileInfo(notes).size(), 4096);
+    // No -wal or -shm either.
+    EXPECT_EQ(filesIn(dir.path()), QStringList({"empty.mdb", "notes.mdb"}));
     EXPECT_TRUE(QDir(folder).isEmpty());
 }
-
-// A way to make a database's place read-only, and to undo it.
-struct ReadOnlyPlace {
-    const char* what;
-    std::function<bool()> protect;
-    std::function<bool()> unprotect;
-};
 
 // Root writes through file modes, so as root the database lives on a small
 // tmpfs that is remounted read-only, in a mount namespace of this process so
 // nothing outlives the test.
-class MountedTmpfs {
-public:
-    explicit MountedTmpfs(const QString& at) : at_(QFile::encodeName(at))
+struct MountedTmpfs {
+    explicit MountedTmpfs(const QString& folder) : at(QFile::encodeName(folder))
     {
-        mounted_ = unshare(CLONE_NEWNS) == 0 &&
-                   mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
-                   mount("tmpfs", at_.constData(), "tmpfs", 0, "size=4m") == 0;
+        mounted = unshare(CLONE_NEWNS) == 0 &&
+                  mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+                  mount("tmpfs", at.constData(), "tmpfs", 0, "size=4m") == 0;
     }
     ~MountedTmpfs()
     {
-        if (mounted_)
-            umount(at_.constData());
+        if (mounted)
+            umount(at.constData());
     }
-    bool mounted() const { return mounted_; }
     bool remount(bool readOnly)
     {
         const unsigned long flags = MS_REMOUNT | (readOnly ? MS_RDONLY : 0);
-        return mount(nullptr, at_.constData(), nullptr, flags, "size=4m") == 0;
+        return mount(nullptr, at.constData(), nullptr, flags, "size=4m") == 0;
     }
 
-private:
-    QByteArray at_;
-    bool mounted_ = false;
+    QByteArray at;
+    bool mounted = false;
 };
 
 TEST(OpenDatabase, RefusesToWriteAReadOnlyDatabaseAndLeavesNothingBehind)
@@ -93,35 +88,33 @@ TEST(OpenDatabase, RefusesToWriteAReadOnlyDatabaseAndLeavesNothingBehind)
     ASSERT_TRUE(QDir().mkdir(folder));
     const QString path = folder + "/manager.mdb";
     std::unique_ptr<MountedTmpfs> tmpfs;
-    std::vector<ReadOnlyPlace> places;
+    // Ways to make the database's place read-only (true) and writable again.
+    std::vector<std::pair<const char*, std::function<bool(bool)>>> places;
     if (geteuid() == 0) {
         tmpfs = std::make_unique<MountedTmpfs>(folder);
-        if (!tmpfs->mounted())
+        if (!tmpfs->mounted)
             GTEST_SKIP() << "running as root without permission to mount a tmpfs, and file "
                             "modes do not stop root from writing";
-        places.push_back({"read-only mount", [&] { return tmpfs->remount(true); },
-                          [&] { return tmpfs->remount(false); }});
+        places.push_back({"read-only mount", [&](bool ro) { return tmpfs->remount(ro); }});
     } else {
-        const auto setMode = [](const QString& p, QFile::Permissions mode) {
-            return [p, mode] { return QFile::setPermissions(p, mode); };
+        const auto modes = [](const QString& p, QFile::Permissions readable) {
+            return [=](bool ro) {
+                return QFile::setPermissions(p, ro ? readable : readable | QFile::WriteOwner);
+            };
         };
-        const auto rx = QFile::ReadOwner | QFile::ExeOwner;
-        places.push_back({"file not writable", setMode(path, QFile::ReadOwner),
-                          setMode(path, QFile::ReadOwner | QFile::WriteOwner)});
-        places.push_back(
-            {"folder not writable", setMode(folder, rx), setMode(folder, rx | QFile::WriteOwner)});
+        places = {{"file not writable", modes(path, QFile::ReadOwner)},
+                  {"folder not writable", modes(folder, QFile::ReadOwner | QFile::ExeOwner)}};
     }
     ASSERT_TRUE(dbhelper::createDatabase(path, nullptr));
-    for (const ReadOnlyPlace& place : places) {
-        SCOPED_TRACE(place.what);
-        ASSERT_TRUE(place.protect());
+    for (const auto& [what, makeReadOnly] : places) {
+        SCOPED_TRACE(what);
+        ASSERT_TRUE(makeReadOnly(true));
         CdbDBEngine engine;
-        const int number = daoError([&] { engine.OpenDatabase(path); });
-        EXPECT_EQ(number, kDaoReadOnly);
+        EXPECT_EQ(daoError([&] { engine.OpenDatabase(path); }), kDaoReadOnly);
         EXPECT_TRUE(CdbLastOLEError().GetDescription().contains("read-only"))
             << CdbLastOLEError().GetDescription().toStdString();
         EXPECT_EQ(filesIn(folder), QStringList({"manager.mdb"}));
-        ASSERT_TRUE(place.unprotect());
+        ASSERT_TRUE(makeReadOnly(false));
         // Nothing was left that keeps failing once the place is writable.
         CdbDatabase db = engine.OpenDatabase(path);
         CdbRecordset rs = db.OpenRecordset("USER INFO");
