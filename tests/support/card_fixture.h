@@ -36,10 +36,9 @@ protected:
 
     static card::NewCardFileOptions initialised(uint8_t type, uint16_t custId, uint8_t chip = 0)
     {
-        card::NewCardFileOptions o;
+        card::NewCardFileOptions o = fresh(chip);
         o.type = type;
         o.custId = custId;
-        o.chip = chip;
         return o;
     }
 

@@ -15,25 +15,21 @@ using CardImageTest = CardStackTest;
 // Until SelectFile, and again after each Init, writes go to the header.
 TEST_F(CardImageTest, WritesBeforeSelectFileReachTheHeader)
 {
-    const QString file = insertCard(true);
+    const QString file = insert(initialisedCard());
     card::RexaCard image;
     ASSERT_TRUE(image.Init());
-    const uint8_t header[3] = {0xB9, 0x12, 0x34};
+    const uint8_t header[4] = {0xB9, 0x12, 0x34, 4};
     ASSERT_EQ(image.SetCardVersion(1), 0);
     ASSERT_EQ(image.WriteData(3, 0, header), 0);
     EXPECT_EQ(image.WriteData(6, 3, header), card::kStatusOutOfRange);
-    const uint8_t block[4] = {1, 2, 3, 4};
     ASSERT_EQ(image.SelectFile(kSetupDataFileId), 0);
-    ASSERT_EQ(image.WriteData(4, 400, block), 0);
-    uint8_t back[6];
-    ASSERT_EQ(image.ReadData(6, 399, back), 0);
-    const uint8_t expected[6] = {0, 1, 2, 3, 4, 0};
-    EXPECT_EQ(std::memcmp(back, expected, 6), 0);
+    ASSERT_EQ(image.WriteData(2, 400, header + 2), 0);
+    uint8_t back[4];
+    ASSERT_EQ(image.ReadData(4, 399, back), 0);
+    EXPECT_EQ(QByteArray(reinterpret_cast<char*>(back), 4).toHex(), "00340400");
     ASSERT_EQ(image.Commit(), 0);
-    const card::CardHeader expectedHeader = {0xB9, 0x12, 0x34, 0x01, 0, 0, 0, 0};
-    EXPECT_EQ(cardOnDisk(file).header, expectedHeader);
-    EXPECT_EQ(cardOnDisk(file).extent(kSetupDataFileId), 404u);
-
+    EXPECT_EQ(cardOnDisk(file).header, (card::CardHeader{0xB9, 0x12, 0x34, 0x01, 0, 0, 0, 0}));
+    EXPECT_EQ(cardOnDisk(file).extent(kSetupDataFileId), 402u);
     ASSERT_TRUE(image.Init());
     ASSERT_EQ(image.ReadData(3, 0, back), 0);
     EXPECT_EQ(std::memcmp(back, header, 3), 0);
@@ -43,10 +39,8 @@ TEST_F(CardImageTest, AFailedCommitOrNoCommitKeepsTheOldCard)
 {
     card::RexaCard none;
     EXPECT_FALSE(none.Init());
-    EXPECT_EQ(none.lastError(), "no card in the reader");
-
-    const QString file = insertCard(false);
-    const QByteArray before = readFile(file);
+    const QString file = insert(CardState::factoryFresh());
+    const QByteArray before = testfiles::bytes(file);
     {
         card::RexaCard image;
         ASSERT_TRUE(image.Init());
@@ -62,28 +56,23 @@ TEST_F(CardImageTest, AFailedCommitOrNoCommitKeepsTheOldCard)
     ASSERT_TRUE(image.Init());
     ASSERT_EQ(image.SetCustId(0x1234), 0);
     image.Close();
-    EXPECT_EQ(readFile(file), before);
+    EXPECT_EQ(testfiles::bytes(file), before);
     EXPECT_FALSE(card::insertedCard()->initialised);
 }
 
 TEST_F(CardImageTest, InsertingChoosesAnImageAndChecksCardSizes)
 {
-    CardState first = CardState::factoryFresh();
-    CardState second = CardState::factoryFresh(3);
-    second.initialise();
-    CardState tooBig = CardState::factoryFresh();
-    tooBig.initialise();
+    const CardState first = CardState::factoryFresh();
+    CardState second = initialisedCard(0, 3);
+    CardState tooBig = initialisedCard();
     tooBig.files[kSetupDataFileId].resize(card::kCardFileMaxBytes + 1);
     const QString file = writeImages("three.lcif", {first, second, tooBig});
 
     QString error;
     ASSERT_TRUE(card::insertCardFile(file, &error, 1));
-    EXPECT_EQ(card::cardImageIndex(), 1);
-    EXPECT_EQ(card::cardFilePath(), file);
     EXPECT_EQ(card::insertedCard()->chip, 3);
-
     EXPECT_FALSE(card::insertCardFile(file, &error, 3));
-    EXPECT_EQ(error, "card image file " + file + " holds 3 images; there is no image 3");
+    EXPECT_TRUE(error.contains(file)) << error.toStdString();
     EXPECT_FALSE(card::insertCardFile(file, &error, 2));
     EXPECT_TRUE(error.contains("more than a card's 7872")) << error.toStdString();
     EXPECT_EQ(card::cardImageIndex(), 1); // the slot keeps its card
@@ -101,9 +90,7 @@ TEST_F(CardImageTest, InsertingChoosesAnImageAndChecksCardSizes)
 
 TEST_F(CardImageTest, FileImageWalksItsImagesAndSavesOnCommit)
 {
-    CardState a = CardState::factoryFresh();
-    a.initialise();
-    a.setCardType(0xD2);
+    const CardState a = initialisedCard(0xD2);
     CardState b = a;
     b.setCustId(0x0102);
     const QString file = writeImages("dc.lcif", {a, b});
@@ -113,8 +100,6 @@ TEST_F(CardImageTest, FileImageWalksItsImagesAndSavesOnCommit)
     EXPECT_EQ(image.GetCardType(&type), card::kStatusNotOpen);
     ASSERT_TRUE(image.Init());
     EXPECT_EQ(image.GetNumCardImages(), 2u);
-    EXPECT_EQ(image.GetMaxDataSize(), 0xFFFFFFFFu);
-
     ASSERT_EQ(image.GetCardType(&type), 0);
     EXPECT_EQ(type, 0xD2);
     ASSERT_TRUE(image.GetNextCardImage());
@@ -132,28 +117,17 @@ TEST_F(CardImageTest, FileImageWalksItsImagesAndSavesOnCommit)
     image.Close();
     EXPECT_EQ(cardOnDisk(file, 1).extent(0x0100), card::kImageFileMaxBytes);
     EXPECT_EQ(cardOnDisk(file, 0), a);
-    EXPECT_EQ(image.GetCardType(&type), card::kStatusNotOpen);
 }
 
 TEST_F(CardImageTest, FileImageRefusesDamagedOrMissingFiles)
 {
-    const QString missing = path("nothere.lcif");
-    card::RexaFile absent(missing);
-    EXPECT_FALSE(absent.Init());
-    EXPECT_TRUE(absent.lastError().startsWith("cannot open card image file " + missing));
-
     const QString damaged = path("damaged.lcif");
-    writeFile(damaged, QByteArray("LCIF\x01\x00", 6));
+    ASSERT_TRUE(testfiles::write(damaged, QByteArray("LCIF\x01\x00", 6)));
     card::RexaFile image(damaged);
     EXPECT_FALSE(image.Init());
-    EXPECT_EQ(image.lastError(),
-              "card image file " + damaged + " is damaged: file is truncated (6 bytes)");
+    EXPECT_TRUE(image.lastError().contains(damaged + " is damaged"));
     EXPECT_FALSE(image.isOpen());
-
-    card::RexaFile nowhere;
-    EXPECT_FALSE(nowhere.InitForWrite(path("no/such/folder/x.lcif")));
-    EXPECT_FALSE(nowhere.InitForWrite(dir_.path()));
-    EXPECT_FALSE(nowhere.lastError().isEmpty());
+    EXPECT_FALSE(image.InitForWrite(path("no/such/folder/x.lcif")));
 }
 
 TEST_F(CardImageTest, InitForWriteMakesOrChangesTheFileOnlyAtASuccessfulCommit)
@@ -167,27 +141,23 @@ TEST_F(CardImageTest, InitForWriteMakesOrChangesTheFileOnlyAtASuccessfulCommit)
     ASSERT_EQ(image.WriteData(3, 0, header), 0);
     image.Close();
     EXPECT_FALSE(QFileInfo::exists(file)); // dropped without Commit
-
     ASSERT_TRUE(image.Init());
     ASSERT_EQ(image.WriteData(3, 0, header), 0);
     ASSERT_EQ(image.Commit(), 0);
     image.Close();
     EXPECT_EQ(cardOnDisk(file).custId(), 7);
-    EXPECT_EQ(cardOnDisk(file).cardType(), 0xBB);
 
     // A fresh first image is initialised as new; a failed save keeps the old file.
     const QString fresh = writeImages("fresh.lcif", {CardState::factoryFresh()});
-    const QByteArray before = readFile(fresh);
-    card::RexaFile output;
-    ASSERT_TRUE(output.InitForWrite(fresh));
-    ASSERT_TRUE(output.Init());
-    EXPECT_TRUE(output.IsNewCard());
+    const QByteArray before = testfiles::bytes(fresh);
+    ASSERT_TRUE(image.InitForWrite(fresh));
+    ASSERT_TRUE(image.Init());
+    EXPECT_TRUE(image.IsNewCard());
     {
         FailingSaves full(FailingSaves::At::Commit);
-        EXPECT_EQ(output.Commit(), card::kStatusSaveFailed);
-        EXPECT_TRUE(output.lastError().endsWith("No space left on device"));
+        EXPECT_EQ(image.Commit(), card::kStatusSaveFailed);
     }
-    EXPECT_EQ(readFile(fresh), before);
-    ASSERT_EQ(output.Commit(), 0);
+    EXPECT_EQ(testfiles::bytes(fresh), before);
+    ASSERT_EQ(image.Commit(), 0);
     EXPECT_TRUE(cardOnDisk(fresh).initialised);
 }

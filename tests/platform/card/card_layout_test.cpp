@@ -4,7 +4,6 @@
 #include "card/card_status.h"
 #include "services/card_image.h"
 #include "services/cardlayout.h"
-#include "services/readerio.h"
 
 #include <cstring>
 
@@ -27,10 +26,9 @@ using CardLayoutTest = CardStackTest;
 
 TEST_F(CardLayoutTest, RequestsOutsideBufferHeaderOrAreaAreRefused)
 {
-    insertCard(true);
-    ASSERT_TRUE(readerio::PowerCard(readerio::POWER_ON));
-    for (const auto& [length, offset] : std::vector<std::pair<uint32_t, uint32_t>>{
-             {9, 0}, {1, 8}, {3, 6}, {11, 0}, {1, 0xFFFFFFFF}, {0xFFFFFFFF, 1}}) {
+    insert(initialisedCard(), true);
+    using Range = std::pair<uint32_t, uint32_t>; // length, offset
+    for (const auto& [length, offset] : {Range{9, 0}, Range{3, 6}, Range{1, 0xFFFFFFFF}}) {
         HEADER_DATA_AREA a = area(length, offset);
         EXPECT_EQ(NIMBOSetHeaderArea(&a), card::kStatusOutOfRange) << length << "@" << offset;
         EXPECT_EQ(NIMBOReadHeaderArea(&a), card::kStatusOutOfRange) << length << "@" << offset;
@@ -41,9 +39,8 @@ TEST_F(CardLayoutTest, RequestsOutsideBufferHeaderOrAreaAreRefused)
     EXPECT_EQ(NIMBOSetDataArea(&lastBytes), 0);
     EXPECT_EQ(card::insertedCard()->extent(kSetupDataFileId), card::kCardFileMaxBytes);
     EXPECT_EQ(NIMBOSetHeaderArea(nullptr), card::kStatusBadArgument);
-
-    for (const auto& [length, offset] : std::vector<std::pair<uint32_t, uint32_t>>{
-             {961, 0}, {960, card::kCardFileMaxBytes - 959}, {16, 0xFFFFFFF8}}) {
+    for (const auto& [length, offset] :
+         {Range{961, 0}, Range{960, card::kCardFileMaxBytes - 959}, Range{16, 0xFFFFFFF8}}) {
         HEADER_DATA_AREA a = area(length, offset);
         EXPECT_EQ(NIMBOSetDataArea(&a), card::kStatusOutOfRange) << length << "@" << offset;
         EXPECT_EQ(NIMBOReadDataArea(&a), card::kStatusOutOfRange) << length << "@" << offset;
@@ -54,22 +51,13 @@ TEST_F(CardLayoutTest, RequestsOutsideBufferHeaderOrAreaAreRefused)
 TEST_F(CardLayoutTest, CallsNeedACardThatIsPowered)
 {
     uint8_t type = 0;
-    HEADER_DATA_AREA a = area(1, 0);
     EXPECT_EQ(NIMBOGetCardType(&type), card::kStatusNoCard);
-    EXPECT_EQ(NIMBOSetDataArea(&a), card::kStatusNoCard);
-    EXPECT_FALSE(readerio::CardInserted());
     EXPECT_FALSE(readerio::PowerCard(readerio::POWER_ON));
-
-    insertCard(true);
+    insert(initialisedCard());
     EXPECT_TRUE(readerio::CardInserted());
-    EXPECT_EQ(NIMBOReadHeaderArea(&a), card::kStatusNotPowered);
-    EXPECT_EQ(NIMBOSetDataArea(&a), card::kStatusNotPowered);
+    EXPECT_EQ(NIMBOGetCardType(&type), card::kStatusNotPowered);
     EXPECT_TRUE(readerio::PowerCard(readerio::POWER_ON));
     EXPECT_EQ(NIMBOGetCardType(&type), 0);
-    EXPECT_TRUE(readerio::PowerCard(readerio::POWER_OFF));
-    EXPECT_EQ(NIMBOGetCardType(&type), card::kStatusNotPowered);
-
-    readerio::PowerCard(readerio::POWER_ON);
     card::eject();
     EXPECT_FALSE(card::isPowered());
     EXPECT_EQ(NIMBOGetCardType(&type), card::kStatusNoCard);
@@ -78,34 +66,27 @@ TEST_F(CardLayoutTest, CallsNeedACardThatIsPowered)
 // Create initialises, and erases again whatever was written since.
 TEST_F(CardLayoutTest, CreateCardErasesWhatWasWritten)
 {
-    const QString file = insertCard(false);
-    ASSERT_TRUE(readerio::PowerCard(readerio::POWER_ON));
+    const QString file = insert(card::CardState::factoryFresh(), true);
     ASSERT_EQ(NIMBOCreateCard(), 0);
     ASSERT_EQ(NIMBOSetCardType(0xD2), 0);
     HEADER_DATA_AREA data = area(2, 100, 0x42);
     ASSERT_EQ(NIMBOSetDataArea(&data), 0);
     ASSERT_EQ(NIMBOCreateCard(), 0);
-    card::CardState expected = card::CardState::factoryFresh();
-    expected.initialise(); // factory keys, no files
-    EXPECT_EQ(*card::insertedCard(), expected);
-    EXPECT_EQ(cardOnDisk(file), expected);
+    EXPECT_EQ(*card::insertedCard(), initialisedCard()); // factory keys, no files
+    EXPECT_EQ(cardOnDisk(file), initialisedCard());
 }
 
 TEST_F(CardLayoutTest, AFailedWriteThroughLeavesCardAndFileUnchanged)
 {
-    const QString file = insertCard(true);
-    ASSERT_TRUE(readerio::PowerCard(readerio::POWER_ON));
-    const card::CardState before = *card::insertedCard();
-    const QByteArray bytesBefore = readFile(file);
-
+    const QString file = insert(initialisedCard(), true);
+    const QByteArray before = testfiles::bytes(file);
     {
         FailingSaves full(FailingSaves::At::Write);
         EXPECT_EQ(NIMBOSetCardType(0xB8), card::kStatusSaveFailed);
     }
-    EXPECT_EQ(*card::insertedCard(), before);
-    EXPECT_EQ(readFile(file), bytesBefore);
+    EXPECT_EQ(*card::insertedCard(), initialisedCard());
+    EXPECT_EQ(testfiles::bytes(file), before);
     EXPECT_TRUE(card::lastSaveError().endsWith("No space left on device"));
-
     EXPECT_EQ(NIMBOSetCardType(0xB8), 0);
     EXPECT_EQ(cardOnDisk(file).cardType(), 0xB8);
 }

@@ -3,20 +3,14 @@
 
 #include "card/card_images.h"
 #include "card/card_status.h"
-#include "card/fault_injection.h"
 #include "services/cardcore.h"
-#include "services/cardfx.h"
-#include "services/cardlayout.h"
 #include "services/keyring.h"
-#include "services/readerio.h"
-
-#include <memory>
 
 using CardServicesTest = CardStackTest;
 
 TEST_F(CardServicesTest, CardSetKeysWritesTheLoadedManagementKeysOnOurImagesOnly)
 {
-    const QString file = insertCard(true);
+    const QString file = insert(initialisedCard());
     card::RexaCard image;
     ASSERT_TRUE(image.Init());
     EXPECT_EQ(cardcore::CardSetKeys(image), card::kStatusNoKeys);
@@ -28,7 +22,6 @@ TEST_F(CardServicesTest, CardSetKeysWritesTheLoadedManagementKeysOnOurImagesOnly
     ASSERT_EQ(cardcore::CardSetKeys(image), 0);
     ASSERT_EQ(image.Commit(), 0);
     EXPECT_EQ(cardOnDisk(file).keys, card::kManagementKeySet);
-
     image.Close();
     EXPECT_EQ(cardcore::CardSetKeys(image), card::kStatusNotPowered);
 
@@ -44,44 +37,6 @@ TEST_F(CardServicesTest, CardSetKeysWritesTheLoadedManagementKeysOnOurImagesOnly
     EXPECT_EQ(cardcore::CardSetKeys(foreign), card::kStatusForeignImage);
 }
 
-TEST_F(CardServicesTest, FaultsHitTheKthCallCountedFromArming)
-{
-    insertCard(true);
-    ASSERT_TRUE(readerio::PowerCard(readerio::POWER_ON));
-    uint8_t type = 0;
-    ASSERT_EQ(cardlayout::NIMBOGetCardType(&type), 0); // before arming: not counted
-
-    card::faults::inject(card::FaultKind::NIMBOGetCardType, 2, 77, 2);
-    for (const int status : {0, 77, 77, 0})
-        EXPECT_EQ(cardlayout::NIMBOGetCardType(&type), status);
-    EXPECT_EQ(card::faults::callCount(card::FaultKind::NIMBOGetCardType), 5);
-
-    card::faults::inject(card::FaultKind::LoadKeys, 1, 1);
-    EXPECT_FALSE(keyring::LoadKeys());
-    EXPECT_EQ(cardcore::CardSetKeys(*std::make_unique<card::RexaCard>()), card::kStatusNoKeys);
-    EXPECT_TRUE(keyring::LoadKeys());
-
-    card::faults::inject(card::FaultKind::PowerCard, 1, 1);
-    EXPECT_FALSE(readerio::PowerCard(readerio::POWER_OFF));
-    EXPECT_TRUE(card::isPowered());
-
-    card::faults::inject(card::FaultKind::WriteData, 1, 22);
-    card::RexaCard image;
-    ASSERT_TRUE(image.Init());
-    const uint8_t byte = 1;
-    EXPECT_EQ(image.WriteData(1, 0, &byte), 22);
-    EXPECT_EQ(card::insertedCard()->cardType(), 0);
-
-    card::faults::inject(card::FaultKind::ValidateCard, 1, 9);
-    EXPECT_EQ(cardfx::ValidateCard(), 9);
-
-    card::faults::reset();
-    EXPECT_EQ(card::faults::callCount(card::FaultKind::NIMBOGetCardType), 0);
-    card::faults::inject(card::FaultKind::Init, 1, 1);
-    card::faults::reset();
-    EXPECT_TRUE(image.Init());
-}
-
 TEST(Bcd, ConvertsZeroToNinetyNineBothWaysAndOtherBytesByTheirNibbles)
 {
     for (int v = 0; v <= 99; ++v)
@@ -89,5 +44,4 @@ TEST(Bcd, ConvertsZeroToNinetyNineBothWaysAndOtherBytesByTheirNibbles)
     EXPECT_EQ(cardcore::hex_to_bcd(45), 0x45);
     EXPECT_EQ(cardcore::hex_to_bcd(100), 0x00);
     EXPECT_EQ(cardcore::bcd_to_hex(0xFF), 165); // an unwritten byte
-    EXPECT_EQ(cardcore::bcd_to_hex(0x1A), 20);
 }

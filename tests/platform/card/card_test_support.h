@@ -1,31 +1,29 @@
 // A clean card stack and a scratch folder for each card test.
 #pragma once
 
+#include "support/test_files.h"
+
 #include "card/card_dump.h"
 #include "card/card_image_file.h"
 #include "card/virtual_reader.h"
+#include "services/readerio.h"
 
-#include <QByteArray>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
-// Readable failure messages for QString comparisons.
-inline void PrintTo(const QString& text, std::ostream* os)
+// An initialised card keeps customer id 0 as NIMBOCreateCard leaves it.
+inline card::CardState initialisedCard(uint8_t type = 0, uint8_t chip = 0, bool pom = false)
 {
-    *os << '"' << text.toStdString() << '"';
+    card::CardState state = card::CardState::factoryFresh(chip, pom);
+    state.initialise();
+    state.setCardType(type);
+    return state;
 }
 
 class CardStackTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        card::resetCardStack();
-        ASSERT_TRUE(dir_.isValid());
-    }
+    void SetUp() override { card::resetCardStack(); }
     void TearDown() override { card::resetCardStack(); }
 
     QString path(const QString& name) const { return dir_.filePath(name); }
@@ -37,16 +35,14 @@ protected:
         return file;
     }
 
-    // Inserts a card of the given chip; initialised cards get type 0 and
-    // customer id 0 like NIMBOCreateCard leaves them.
-    QString insertCard(bool initialised, uint8_t chip = 0, bool pom = false)
+    // Puts the card into the reader from a file of its own, powered if asked.
+    QString insert(const card::CardState& state, bool powered = false,
+                   const QString& name = QStringLiteral("slot.lcif"))
     {
-        card::CardState state = card::CardState::factoryFresh(chip, pom);
-        if (initialised)
-            state.initialise();
-        const QString file = writeImages(QStringLiteral("slot.lcif"), {state});
+        const QString file = writeImages(name, {state});
         QString error;
         EXPECT_TRUE(card::insertCardFile(file, &error)) << error.toStdString();
+        EXPECT_TRUE(!powered || readerio::PowerCard(readerio::POWER_ON));
         return file;
     }
 
@@ -54,22 +50,8 @@ protected:
     static card::CardState cardOnDisk(const QString& file, std::size_t index = 0)
     {
         std::vector<card::CardState> images;
-        const QString error = card::loadCardImageFile(file, &images);
-        EXPECT_EQ(error, QString());
+        EXPECT_EQ(card::loadCardImageFile(file, &images), QString());
         return index < images.size() ? images[index] : card::CardState{};
-    }
-
-    static QByteArray readFile(const QString& file)
-    {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
-    static void writeFile(const QString& file, const QByteArray& bytes)
-    {
-        QFile f(file);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        ASSERT_EQ(f.write(bytes), bytes.size());
     }
 
     QTemporaryDir dir_;

@@ -9,7 +9,6 @@
 #include "laundry/setup_cards.h"
 #include "laundry/tovan2000_setup_card.h"
 #include "services/cardlayout.h"
-#include "services/readerio.h"
 #include "setup/advanteck_layout.h"
 #include "setup/gen2_layout.h"
 #include "setup/mdc_layout.h"
@@ -30,14 +29,20 @@ template <typename T> QByteArray bytesOf(const T& record)
     return QByteArray(reinterpret_cast<const char*>(&record), sizeof record);
 }
 
-// A setup record whose every byte differs from its neighbours, so a field
-// a reader takes from the wrong card offset shows.
-STRUCT_laundry_setup setupRecord(uint16_t cardTypeCode)
+// Every byte differs from its neighbours, so a field a reader takes from the
+// wrong card offset shows.
+template <typename T> T distinctBytes(int first, int step)
 {
-    STRUCT_laundry_setup r;
+    T r;
     auto* bytes = reinterpret_cast<uint8_t*>(&r);
     for (std::size_t i = 0; i < sizeof r; ++i)
-        bytes[i] = uint8_t(0x21 + i * 7);
+        bytes[i] = uint8_t(first + int(i) * step);
+    return r;
+}
+
+STRUCT_laundry_setup setupRecord(uint16_t cardTypeCode)
+{
+    auto r = distinctBytes<STRUCT_laundry_setup>(0x21, 7);
     r.card_type_code = cardTypeCode;
     r.word_02 = 0x1234;
     r.byte_138 = 4; // the MDC card's version
@@ -49,17 +54,11 @@ protected:
     // An initialised card of the type in the reader, powered.
     void insertCard(uint8_t type = 0, uint16_t custId = 0, uint8_t version = 0)
     {
-        card::CardState state = card::CardState::factoryFresh();
-        state.initialise();
-        state.setCardType(type);
+        card::CardState state = initialisedCard(type);
         state.setCustId(custId);
         state.setVersion(version);
-        QString error;
-        ASSERT_TRUE(card::insertCardFile(writeImages("card.lcif", {state}), &error));
-        ASSERT_TRUE(readerio::PowerCard(readerio::POWER_ON));
+        insert(state, true);
     }
-
-    card::RexaCard image_;
 };
 
 // What the reader makes of the card in the reader, into a record of 0xCC bytes.
@@ -82,13 +81,9 @@ QByteArray roundTrip(uint8_t (*write)(BaseCardImage&, const Card*), const Card& 
     return readBack(read);
 }
 
-// Every byte distinct, so a field read from the wrong card offset shows.
 GEN2_SETUP_CARD gen2Pattern(uint16_t cardType, uint8_t version)
 {
-    GEN2_SETUP_CARD c;
-    auto* bytes = reinterpret_cast<uint8_t*>(&c);
-    for (std::size_t i = 0; i < sizeof c; ++i)
-        bytes[i] = uint8_t(0x20 + i);
+    auto c = distinctBytes<GEN2_SETUP_CARD>(0x20, 1);
     c.card_type = cardType;
     c.card_version = version;
     return c;
@@ -104,7 +99,6 @@ TEST_F(SetupCardReaders, EachReaderReadsBackWhatTheCardCarries)
     EXPECT_EQ(roundTrip(&setup::CardSetAdvanteckSetup, advanteck, &NIMBOReadAdvanteckSetup),
               bytesOf(advanteck).toHex());
     const auto mdc = setup::makeMdcRecord(setupRecord(0xC1));
-    ASSERT_EQ(mdc.byte_138, 4);
     EXPECT_EQ(roundTrip(&setup::CardSetMdcSetup, mdc, &NIMBOReadMdcSetup), bytesOf(mdc).toHex());
     EXPECT_EQ(card::insertedCard()->version(), 4); // the MDC card carries it in the header
     const auto tovan = setup::makeTovan2000Record(setupRecord(0xB4));
@@ -151,11 +145,12 @@ TEST_F(SetupCardReaders, RetrofitVersionZeroIgnoresAnOldSecondBlock)
 {
     insertCard();
     const RETRO_FIT_SETUP_CARD full = setup::makeRetrofitRecord(setupRecord(0xB8));
-    ASSERT_TRUE(image_.Init());
-    ASSERT_EQ(setup::CardSetRetrofitSetup(image_, &full), 0);
+    card::RexaCard image;
+    ASSERT_TRUE(image.Init());
+    ASSERT_EQ(setup::CardSetRetrofitSetup(image, &full), 0);
     RETRO_FIT_SETUP_CARD blockOneOnly = full;
     blockOneOnly.card_version = 0;
-    ASSERT_EQ(setup::CardSetRetrofitSetup(image_, &blockOneOnly), 0);
+    ASSERT_EQ(setup::CardSetRetrofitSetup(image, &blockOneOnly), 0);
 
     RETRO_FIT_SETUP_CARD read{};
     ASSERT_EQ(NIMBOReadRetrofitSetup(&read), 0);
@@ -172,20 +167,14 @@ TEST_F(SetupCardReaders, Tovan2000WriteFailuresLeaveTheHeader)
     insertCard(0xB8, 0x0999);
     const TOVAN2000_SETUP_CARD written = setup::makeTovan2000Record(setupRecord(0xB4));
     const card::CardHeader before = card::insertedCard()->header;
-
-    card::faults::inject(FaultKind::NIMBOSetDataArea, 1, 0x5A);
-    EXPECT_EQ(NIMBOSetTovan2000Setup(&written), 0x5A);
-    EXPECT_EQ(card::insertedCard()->header, before);
-
-    card::faults::inject(FaultKind::NIMBOSetHeaderArea, 1, 0x5B);
-    EXPECT_EQ(NIMBOSetTovan2000Setup(&written), 0x5B);
-    EXPECT_EQ(card::insertedCard()->header, before);
-
-    EXPECT_EQ(NIMBOSetTovan2000Setup(nullptr), card::kStatusBadArgument);
+    for (const FaultKind kind : {FaultKind::NIMBOSetDataArea, FaultKind::NIMBOSetHeaderArea}) {
+        card::faults::inject(kind, 1, 0x5A);
+        EXPECT_EQ(NIMBOSetTovan2000Setup(&written), 0x5A);
+        EXPECT_EQ(card::insertedCard()->header, before);
+    }
 }
 
-// Each reader with its card type, a record filled with a marker byte and a
-// reader call; a failed read must leave the record as it was.
+// Each reader with its card type and number of data-area reads.
 struct ReaderCase {
     const char* name;
     uint8_t cardType;
@@ -201,76 +190,59 @@ ReaderCase readerCase(const char* name, uint8_t type, int dataReads, uint8_t (*r
             [reader](uint8_t* record) { return reader(reinterpret_cast<T*>(record)); }, sizeof(T)};
 }
 
-const std::vector<ReaderCase>& readerCases()
-{
-    static const std::vector<ReaderCase> cases = {
-        readerCase("Tovan2000", 0xB4, 1, &NIMBOReadTovan2000Setup),
-        readerCase("Retrofit", 0xB8, 2, &NIMBOReadRetrofitSetup),
-        readerCase("Advanteck", 0xC0, 2, &NIMBOReadAdvanteckSetup),
-        readerCase("Mdc", 0xC1, 1, &NIMBOReadMdcSetup),
-        readerCase("Gen2", 0xBB, 1, &NIMBOReadGen2Setup),
-        readerCase("Gen2Adv", 0xB9, 1, &NIMBOReadGen2AdvSetup),
-    };
-    return cases;
-}
+const std::vector<ReaderCase> kReaders = {
+    readerCase("Tovan2000", 0xB4, 1, &NIMBOReadTovan2000Setup),
+    readerCase("Retrofit", 0xB8, 2, &NIMBOReadRetrofitSetup),
+    readerCase("Advanteck", 0xC0, 2, &NIMBOReadAdvanteckSetup),
+    readerCase("Mdc", 0xC1, 1, &NIMBOReadMdcSetup),
+    readerCase("Gen2", 0xBB, 1, &NIMBOReadGen2Setup),
+    readerCase("Gen2Adv", 0xB9, 1, &NIMBOReadGen2AdvSetup),
+};
 
 class SetupCardReaderFailure : public SetupCardReaders,
                                public ::testing::WithParamInterface<ReaderCase> {
 protected:
-    // Calls the reader on a record of 0xCC bytes; true when it stayed so.
-    uint8_t readIntoMarkedRecord(bool* untouched)
+    // Calls the reader on a record of 0xCC bytes, which a failed read leaves so.
+    uint8_t failedRead()
     {
-        QByteArray record(qsizetype(GetParam().size), char(0xCC));
+        const QByteArray marked(qsizetype(GetParam().size), char(0xCC));
+        QByteArray record = marked;
         const uint8_t status = GetParam().read(reinterpret_cast<uint8_t*>(record.data()));
-        *untouched = record == QByteArray(qsizetype(GetParam().size), char(0xCC));
+        EXPECT_EQ(record, marked);
         return status;
     }
 };
 
-TEST_P(SetupCardReaderFailure, CardOfAnotherTypeIsRefused)
+// A blank card and the card of every other reader are refused; a failed card
+// call gives its status.
+TEST_P(SetupCardReaderFailure, OtherCardsAndFailedReadsLeaveTheRecord)
 {
-    for (const uint8_t other : {uint8_t(0), uint8_t(0xB5), uint8_t(0xC6), uint8_t(0xFF)}) {
-        insertCard(other, 0x1234);
-        bool untouched = false;
-        EXPECT_EQ(readIntoMarkedRecord(&untouched), kStatusWrongSetupCardType) << int(other);
-        EXPECT_TRUE(untouched);
-    }
-    for (const ReaderCase& otherReader : readerCases()) {
-        if (otherReader.cardType == GetParam().cardType)
+    std::vector<ReaderCase> others = kReaders;
+    others.push_back(readerCase("Blank", 0, 0, &NIMBOReadTovan2000Setup));
+    for (const ReaderCase& other : others) {
+        if (other.cardType == GetParam().cardType)
             continue;
-        insertCard(otherReader.cardType, 0x1234);
-        bool untouched = false;
-        EXPECT_EQ(readIntoMarkedRecord(&untouched), kStatusWrongSetupCardType) << otherReader.name;
-        EXPECT_TRUE(untouched);
+        insertCard(other.cardType, 0x1234);
+        EXPECT_EQ(failedRead(), kStatusWrongSetupCardType) << other.name;
     }
-}
 
-TEST_P(SetupCardReaderFailure, FailedReadsGiveTheCardStatus)
-{
     insertCard(GetParam().cardType, 0x1234, 2); // version 2: a Retrofit card has a second block
-    bool untouched = false;
-
     card::faults::inject(FaultKind::NIMBOReadHeaderArea, 1, 0x61);
-    EXPECT_EQ(readIntoMarkedRecord(&untouched), 0x61);
-    EXPECT_TRUE(untouched);
-
+    EXPECT_EQ(failedRead(), 0x61);
     for (int nth = 1; nth <= GetParam().dataReads; ++nth) {
         card::faults::reset();
         card::faults::inject(FaultKind::NIMBOReadDataArea, nth, uint8_t(0x61 + nth));
-        EXPECT_EQ(readIntoMarkedRecord(&untouched), 0x61 + nth) << "data read " << nth;
-        EXPECT_TRUE(untouched);
-        EXPECT_EQ(card::faults::callCount(FaultKind::NIMBOReadDataArea), nth);
+        EXPECT_EQ(failedRead(), 0x61 + nth) << "data read " << nth;
     }
-
     card::faults::reset();
     readerio::PowerCard(readerio::POWER_OFF);
-    EXPECT_EQ(readIntoMarkedRecord(&untouched), card::kStatusNotPowered);
+    EXPECT_EQ(failedRead(), card::kStatusNotPowered);
     card::eject();
-    EXPECT_EQ(readIntoMarkedRecord(&untouched), card::kStatusNoCard);
+    EXPECT_EQ(failedRead(), card::kStatusNoCard);
     EXPECT_EQ(GetParam().read(nullptr), card::kStatusBadArgument);
 }
 
-INSTANTIATE_TEST_SUITE_P(Readers, SetupCardReaderFailure, ::testing::ValuesIn(readerCases()),
+INSTANTIATE_TEST_SUITE_P(Readers, SetupCardReaderFailure, ::testing::ValuesIn(kReaders),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
