@@ -1,5 +1,4 @@
-// Runs every test with a QApplication on the offscreen platform, so prompts,
-// progress windows and dialogs behave as in the hosts without a display.
+// Every test runs with a QApplication on the offscreen platform, as in the hosts.
 #include <QApplication>
 
 #include <gtest/gtest.h>

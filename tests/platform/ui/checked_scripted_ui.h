@@ -1,7 +1,5 @@
-// GoogleTest side of the scripted prompt and progress services: a test that
-// installs CheckedScriptedUi fails when a question came that it queued no
-// answer for, when a queued answer was never used or fit no button, or when a
-// progress window was left open.
+// A test that installs CheckedScriptedUi fails on a question it queued no
+// answer for, an answer never used or fitting no button, or a window left open.
 #pragma once
 
 #include "ui/scripted_ui.h"
