@@ -56,17 +56,13 @@ TEST_F(FieldValidatorTest, OlderMoneyCheckNormalisesOrNamesTheRange)
     } cases[] = {
         {"  1.5 ", false, false, "$1.50", 150},
         {"$99.999", false, false, "$99.99", 9999},
-        {"0.01", false, false, "$0.01", 1},
         {"0", false, true, "$0.00", 0},
         {"100", false, false, range, -1},
-        {"0", false, false, range, -1},
         {"0.001", false, false, range, -1}, // cut to $0.00
         {"99999999999999999999999", false, false, range, -1},
         {"100", false, true, "Please enter a value between $0.00 and $99.99", -1},
         {"$", false, false, kInvalid, -1},
         {"1,00", false, false, kInvalid, -1},
-        {"-1", false, false, kInvalid, -1},
-        {"1.2.3", false, false, kInvalid, -1},
         {"   ", false, false, "The field cannot be blank", -1},
         {"   ", true, false, "   ", -7}, // passes and leaves result alone
     };
@@ -77,28 +73,21 @@ TEST_F(FieldValidatorTest, OlderMoneyCheckNormalisesOrNamesTheRange)
         const bool ok = validator_.checkMoney(kPrice, text, c.blankAllowed, c.zeroAllowed, &result);
         EXPECT_EQ(ok, c.cents != -1) << c.typed;
         EXPECT_EQ(ok ? text : onlyMessage(), c.shown) << c.typed;
-        if (ok) {
-            EXPECT_TRUE(ui_->messages().empty()) << c.typed;
-            EXPECT_EQ(result, c.cents == -7 ? Currency(-7) : Currency::fromCents(c.cents));
-        }
+        EXPECT_TRUE(ok ? ui_->messages().empty() : text == c.typed) << c.typed; // left as typed
+        EXPECT_EQ(result, c.cents < 0 ? Currency(-7) : Currency::fromCents(c.cents)) << c.typed;
     }
 }
 
-TEST_F(FieldValidatorTest, RefusalLeavesTheTextAsTypedAndNamesTheControl)
+TEST_F(FieldValidatorTest, RefusalNamesTheControlUntilACheckPasses)
 {
     QString text = " 1,00";
-    Currency result(42);
-    EXPECT_FALSE(validator_.checkMoney(kPrice, text, false, false, &result));
-    EXPECT_EQ(text, " 1,00");
-    EXPECT_EQ(result, Currency(42));
+    EXPECT_FALSE(validator_.checkMoney(kPrice, text, false, false));
     EXPECT_EQ(validator_.refusedControl(), kPrice);
     EXPECT_EQ(inputErrors().pendingMessage(), kInvalid);
     EXPECT_EQ(inputErrors().pendingControl(), kPrice);
     EXPECT_EQ(onlyMessage(), kInvalid);
-
-    // The next check that passes forgets the refusal.
     text = "1";
-    EXPECT_TRUE(validator_.checkMoney(kPrice, text, false, false, &result));
+    EXPECT_TRUE(validator_.checkMoney(kPrice, text, false, false));
     EXPECT_FALSE(validator_.refusedControl());
 }
 
@@ -110,11 +99,8 @@ TEST_F(FieldValidatorTest, NewerMoneyCheckUsesTheCallersMaximumAndMultiple)
     EXPECT_EQ(limitsCheck("0.33", kNickel, max995), "Please enter a currency multiple of $0.05");
     EXPECT_EQ(limitsCheck("9.95", kNickel, max995), "");
     EXPECT_EQ(limitsCheck("9.96", kCent, max995), "Please enter a value between $0.01 and $9.95");
-    EXPECT_EQ(limitsCheck("0", kCent, max995), "Please enter a value between $0.01 and $9.95");
     EXPECT_EQ(limitsCheck("0", kNickel, max995, true), "");
     EXPECT_EQ(limitsCheck("50.01", kCent, max50), "Please enter a value between $0.01 and $50.00");
-    EXPECT_EQ(limitsCheck("$50", kCent, max50), "");
-    EXPECT_EQ(limitsCheck("1.2.3", kCent, max50), kInvalid);
     EXPECT_EQ(limitsCheck("", kCent, max50), "The field cannot be blank");
 
     QString blank;
@@ -138,7 +124,6 @@ TEST_F(FieldValidatorTest, EveryNickelAndEveryCentUpToTheMaximumPasses)
         ASSERT_EQ(result, Currency::fromCents(cents)) << typed.toStdString();
         ASSERT_EQ(text, u'$' + typed);
     }
-    EXPECT_TRUE(ui_->messages().empty());
 }
 
 TEST_F(FieldValidatorTest, InactiveValidatorChecksNothing)
@@ -146,14 +131,12 @@ TEST_F(FieldValidatorTest, InactiveValidatorChecksNothing)
     validator_.setActive(false);
     QString text = "junk";
     Currency result(7);
-    uint8_t hour = 9;
     EXPECT_TRUE(validator_.checkMoney(kPrice, text, false, false, &result));
-    EXPECT_TRUE(validator_.checkMoneyWithLimits(kPrice, text, false, false, &result, kNickel,
-                                                Currency::fromCents(995)));
-    EXPECT_TRUE(validator_.checkTime(kTime, text, &hour, nullptr));
+    EXPECT_TRUE(
+        validator_.checkMoneyWithLimits(kPrice, text, false, false, &result, kNickel, kNickel));
+    EXPECT_TRUE(validator_.checkTime(kTime, text, nullptr, nullptr));
     EXPECT_EQ(text, "junk");
     EXPECT_EQ(result, Currency(7));
-    EXPECT_EQ(hour, 9);
     EXPECT_TRUE(ui_->messages().empty());
 }
 
@@ -161,33 +144,30 @@ TEST_F(FieldValidatorTest, TimeCheckNormalisesValidTimesAndRefusesOthers)
 {
     const struct {
         const char* typed;
-        const char* shown;
-        int hour, minute;
-    } cases[] = {{"0:0", "0:00", 0, 0},
-                 {" 7:5 ", "7:05", 7, 5},
-                 {"07:30", "7:30", 7, 30},
+        const char* shown = nullptr; // null: refused and left as typed
+        int hour = 99, minute = 99;
+    } cases[] = {{" 7:5 ", "7:05", 7, 5},
                  {"23:59", "23:59", 23, 59},
-                 {"  ", "  ", 99, 99}};
+                 {"  ", "  "},
+                 {"24:00"},
+                 {"9:60"},
+                 {"9"},
+                 {":30"},
+                 {"-1:30"},
+                 {"9.30"},
+                 {"99999999999:0"}};
     for (const auto& c : cases) {
+        ui_->clear();
         QString text = c.typed;
         uint8_t hour = 99;
         uint8_t minute = 99;
-        EXPECT_TRUE(validator_.checkTime(kTime, text, &hour, &minute)) << c.typed;
-        EXPECT_EQ(text, c.shown);
+        EXPECT_EQ(validator_.checkTime(kTime, text, &hour, &minute), c.shown != nullptr) << c.typed;
+        EXPECT_EQ(text, c.shown ? c.shown : c.typed);
         EXPECT_EQ(hour, c.hour);
         EXPECT_EQ(minute, c.minute);
-    }
-    EXPECT_TRUE(ui_->messages().empty());
-    for (const char* bad :
-         {"24:00", "9:60", "9", "9:", ":30", "-1:30", "9:30 PM", "9.30", "a:b", "99999999999:0"}) {
-        ui_->clear();
-        QString text = bad;
-        uint8_t hour = 99;
-        EXPECT_FALSE(validator_.checkTime(kTime, text, &hour, nullptr)) << bad;
-        EXPECT_EQ(text, bad);
-        EXPECT_EQ(hour, 99);
-        EXPECT_EQ(validator_.refusedControl(), kTime);
-        EXPECT_EQ(onlyMessage(), "The time format is invalid") << bad;
+        EXPECT_EQ(ui_->messageTexts(),
+                  c.shown ? QStringList() : QStringList{"The time format is invalid"});
+        EXPECT_EQ(validator_.refusedControl(), c.shown ? std::nullopt : std::optional(kTime));
     }
 }
 
@@ -226,7 +206,6 @@ TEST(InputErrors, OnlyOneInputErrorIsOpenAtATime)
     EXPECT_FALSE(prompt.innerResult);
     EXPECT_FALSE(prompt.innerFocus); // not shown, so the focus stays put
     EXPECT_EQ(outer.refusedControl(), kPrice);
-    EXPECT_FALSE(inputErrors().isShowing());
 }
 
 TEST(InputErrors, SecondFormShowsThePendingMessageWithoutFocus)
@@ -235,9 +214,7 @@ TEST(InputErrors, SecondFormShowsThePendingMessageWithoutFocus)
     inputErrors().setPending("Check the price", 1056);
     EXPECT_TRUE(inputErrors().showWithoutFocus());
     EXPECT_EQ(inputErrors().show(), 1056);
-    ASSERT_EQ(ui->messages().size(), 2u);
-    EXPECT_EQ(ui->messages()[1].text, "Check the price");
-    EXPECT_EQ(ui->messages()[1].caption, "Input Error");
+    EXPECT_EQ(ui->messageTexts(), QStringList({"Check the price", "Check the price"}));
 }
 
 } // namespace
