@@ -14,14 +14,11 @@ const QByteArray kTexts = "ABCDEFGHIJklmnopqrst";
 STRUCT_laundry_setup gen2Record(bool washer)
 {
     STRUCT_laundry_setup r = clearedRecord(0xBB);
-    std::memcpy(r.text_field_10, "ABCDEFGHIJ", 10);
-    std::memcpy(r.text_field_1a, "klmnopqrst", 10);
+    std::memcpy(r.text_field_10, kTexts.constData(), 20);
     r.vend_price = 125;
     r.option_flags = 0x0A;
     r.topoff_price_alt = 0x0132;
-    r.wash = 25;
-    r.rinse = 12;
-    r.dry = 45;
+    put(r.wash, "19 0c 2d"); // wash, rinse, dry
     r.washer = washer ? 1 : 0;
     return r;
 }
@@ -30,20 +27,16 @@ STRUCT_laundry_setup advancedRecord()
 {
     STRUCT_laundry_setup r = maytagRecord(0xB9);
     r.topoff_price_alt = 0x0BAD; // a Gen2 value: never on an Advanced card
-    r.dry = 0x13;
-    r.regular_dry = 0x14;
+    put(r.dry, "1314");          // dry, regular dry
     r.machine_model_byte = 0x3D;
     r.machine_type = 0x0A;
     r.washer = 1;
     r.byte_101 = 0xEE; // not carried to the card
     r.super_cycle_type = 0x23;
-    r.final_spin = 0x25;
-    r.num_rinses_cycle = 0x26;
-    r.penny_increment_dryer = 0x04;
-    r.reg_dryer_price = 0x31;
-    r.spec_dryer_price = 0x32;
-    const uint8_t prices[8] = {0x51, 0x52, 0x53, 0x54, 0x55, 0x56, 0x57, 0x58};
-    std::memcpy(&r.vend_cold_price, prices, sizeof prices);
+    // Final spin, penny increment, dryer penny increment, regular and special
+    // dryer prices, rinses.
+    put(r.final_spin, "25 03 04 31 32 26");
+    put(r.vend_cold_price, "5152535455565758"); // washer and special prices
     return r;
 }
 
@@ -115,15 +108,6 @@ TEST(Gen2Layout, LgWasherAndDryerCards)
     };
     EXPECT_EQ(written(setup::writeLgLayout, lgRecord(true), "c5123401"), card("09", "54", "2425"));
     EXPECT_EQ(written(setup::writeLgLayout, lgRecord(false), "c5123401"), card("08", "32", "1413"));
-}
-
-TEST(Gen2Layout, LocationAboveSixDigitsIsWrittenAsZero)
-{
-    STRUCT_laundry_setup r = advancedRecord();
-    r.location_machine = 1000000;
-    EXPECT_EQ(written(setup::writeLgLayout, r, "c5123401").mid(146, 6), "000000");
-    r.location_machine = 999999;
-    EXPECT_EQ(written(setup::writeGen2AdvancedLayout, r, "b9123401").mid(146, 6), "999999");
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // layout tests start from.
 #pragma once
 
+#include "card/card_state.h"
 #include "laundry/laundry_setup.h"
 #include "setup/setup_record.h"
 
@@ -34,6 +35,23 @@ inline QByteArray layout(int size, std::initializer_list<std::pair<int, QByteArr
     return b;
 }
 
+// Raw bytes into the record from `field` on, running on into the fields
+// after it (multi-byte fields are little-endian).
+template <class T> void put(T& field, const char* bytes)
+{
+    const QByteArray b = hex(bytes);
+    std::memcpy(&field, b.constData(), size_t(b.size()));
+}
+
+// A card's setup file (2001), empty when it has none.
+inline QByteArray setupFile(const card::CardState& state)
+{
+    const auto it = state.files.find(0x2001);
+    return it == state.files.end() ? QByteArray()
+                                   : QByteArray(reinterpret_cast<const char*>(it->second.data()),
+                                                qsizetype(it->second.size()));
+}
+
 template <class T> QByteArray bytesOf(const T& value)
 {
     return QByteArray(reinterpret_cast<const char*>(&value), sizeof value);
@@ -61,23 +79,18 @@ inline STRUCT_laundry_setup maytagRecord(uint16_t cardTypeCode)
     r.max_card_value = 100;
     r.enable_tokens = 1;
     r.position = 0x0207;
-    r.wash = 0x11;
-    r.rinse = 0x12;
+    std::memcpy(r.text_field_10, "ABCDEFGHIJklmnopqrst", 20); // and text_field_1a
+    std::memcpy(r.machine_serial, "SN12345678", 11);
+    put(r.wash, "1112");          // wash, rinse
+    put(r.feature_flags, "2122"); // and feature_flags_2
+    r.spec_days = 0x41;
+    put(r.spec_price_begin, "0517"); // begin, end
     r.prewash = 0x24;
+    r.penny_increment = 0x03;
     r.top_spin_speed = 0x27;
     r.action_flags = 0x97;
-    std::memcpy(r.text_field_10, "ABCDEFGHIJ", 10);
-    std::memcpy(r.text_field_1a, "klmnopqrst", 10);
-    std::memcpy(r.machine_serial, "SN12345678", 11);
+    put(r.coin1_value, "6162"); // coin 1, coin 2
     r.location_machine = 123456;
-    r.feature_flags = 0x21;
-    r.feature_flags_2 = 0x22;
-    r.spec_days = 0x41;
-    r.spec_price_begin = 0x05;
-    r.spec_price_end = 0x17;
-    r.coin1_value = 0x61;
-    r.coin2_value = 0x62;
-    r.penny_increment = 0x03;
     return r;
 }
 

@@ -78,12 +78,4 @@ TEST(MaytagLayout, QuicksilverCard)
     }
 }
 
-TEST(MaytagLayout, LocationAboveSixDigitsIsWrittenAsZero)
-{
-    STRUCT_laundry_setup r = tabRecord(0xC7, 14);
-    r.location_machine = 0xFFFFFFFF;
-    for (auto model : {setup::MaytagModel::Marlin, setup::MaytagModel::Quicksilver})
-        EXPECT_EQ(bytesOf(setup::maytagBlock(r, model).location_bcd).toHex(), "000000");
-}
-
 } // namespace
