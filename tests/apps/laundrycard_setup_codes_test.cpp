@@ -3,9 +3,8 @@
 // library initialising the file's current card (181). setup write into a
 // file, then card dump --json shows the header and the bytes the layouts fix;
 // the layout tests hold every layout's bytes.
-#include "laundry/laundry.h"
+#include "support/test_files.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -14,86 +13,48 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <functional>
-#include <vector>
+#include <string>
 
 namespace {
 
-struct Expect {
-    int offset;
-    const char* hex;
-};
-
 struct CodeCase {
     uint16_t code;
-    std::function<void(STRUCT_laundry_setup&)> fill;
-    int headerType;
     int version;
-    std::vector<Expect> bytes;
+    const char* bytes; // from offset 8 of the setup file
 };
 
-void retrofitLike(STRUCT_laundry_setup& r)
-{
-    r.vend_price = 125;
-    r.dryer_run_time = 45;
-    r.heat_time = 15;
-}
+const CodeCase kCases[] = {
+    {181, 0, "063007000000020001300130063000300000013001300000000000070623 04000102ff0100"},
+    {184, 2, "007d1234 0000 00 0000000000000000 0000000000000000 00 004500150000"},
+};
 
-const std::vector<CodeCase>& cases()
-{
-    static const std::vector<CodeCase> all = {
-        {181,
-         [](auto& r) {
-             r.scroll_speed = 0;
-             r.washer = 1;
-         },
-         181,
-         0,
-         {{8, "06300700000002000130013006300030"}, {36, "062304000102ff0100"}}},
-        {184, retrofitLike, 184, 2, {{8, "007d1234"}, {32, "004500150000"}, {63, "a1"}}},
-    };
-    return all;
-}
-
-class SetupCodesThroughTheCli : public clitest::CliTest<::testing::TestWithParam<size_t>> {};
+class SetupCodesThroughTheCli : public clitest::CliTest<::testing::TestWithParam<CodeCase>> {};
 
 TEST_P(SetupCodesThroughTheCli, WriteThenDumpShowsTheFixedBytes)
 {
-    const CodeCase& c = cases()[GetParam()];
-    STRUCT_laundry_setup record;
-    std::memset(&record, 0, sizeof record);
-    clear_laundry_setup_struct(&record);
-    record.card_type_code = c.code;
-    record.word_02 = 0x1234;
-    c.fill(record);
-    QFile rec(path("record.bin"));
-    ASSERT_TRUE(rec.open(QIODevice::WriteOnly));
-    rec.write(reinterpret_cast<const char*>(&record), sizeof record);
-    rec.close();
+    const CodeCase& c = GetParam();
+    STRUCT_laundry_setup record = testfiles::setupRecord(c.code, 125, 0x1234);
+    record.dryer_run_time = 45;
+    record.heat_time = 15;
+    ASSERT_TRUE(testfiles::write(path("record.bin"), testfiles::bytesOf(record)));
 
     const QString out = path("setup.lcard");
-    ASSERT_EQ(run({"setup", "write", "--record", rec.fileName(), "--file", out}).exitCode, 0)
-        << c.code;
+    ASSERT_EQ(run({"setup", "write", "--record", path("record.bin"), "--file", out}).exitCode, 0);
     const clitest::CliRun dump = run({"card", "dump", out, "--json"});
     ASSERT_EQ(dump.exitCode, 0);
     const QJsonObject image =
         QJsonDocument::fromJson(dump.out).object()["images"].toArray()[0].toObject();
-    EXPECT_EQ(image["type"].toInt(), c.headerType) << c.code;
-    EXPECT_EQ(image["cust_id"].toInt(), 0x1234) << c.code;
-    EXPECT_EQ(image["version"].toInt(), c.version) << c.code;
-    const QByteArray data =
-        QByteArray::fromHex(image["files"].toObject()["2001"].toString().toLatin1());
-    for (const Expect& e : c.bytes) {
-        const QByteArray expected = QByteArray::fromHex(e.hex);
-        EXPECT_EQ(data.mid(e.offset, expected.size()).toHex(), expected.toHex())
-            << "code " << c.code << " offset " << e.offset;
-    }
+    EXPECT_EQ(image["type"].toInt(), c.code);
+    EXPECT_EQ(image["cust_id"].toInt(), 0x1234);
+    EXPECT_EQ(image["version"].toInt(), c.version);
+    const QByteArray expected = QByteArray::fromHex(c.bytes);
+    EXPECT_EQ(QByteArray::fromHex(image["files"].toObject()["2001"].toString().toLatin1())
+                  .mid(8, expected.size())
+                  .toHex(),
+              expected.toHex());
 }
 
-INSTANTIATE_TEST_SUITE_P(WriterPaths, SetupCodesThroughTheCli,
-                         ::testing::Range<size_t>(0, cases().size()), [](const auto& info) {
-                             return "Code" + std::to_string(cases()[info.param].code);
-                         });
+INSTANTIATE_TEST_SUITE_P(WriterPaths, SetupCodesThroughTheCli, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return "Code" + std::to_string(info.param.code); });
 
-}  // namespace
+} // namespace

@@ -1,7 +1,5 @@
 // Every card details report on a card it cannot read: it shows its read
-// error, titled "ERROR: Read Card", and appends nothing. (The family-record
-// readers refuse a card of another type with a status like a failed read;
-// tests/platform/card checks that.)
+// error, titled "ERROR: Read Card", and appends nothing.
 #include "report/report_fixture.h"
 #include "setup/card_type_registry.h"
 

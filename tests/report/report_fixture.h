@@ -9,6 +9,7 @@
 #include "services/readerio.h"
 #include "setup/setup_record.h"
 #include "support/card_fixture.h"
+#include "support/test_files.h"
 
 #include <cstring>
 
@@ -17,14 +18,9 @@ protected:
     static constexpr char kHostText[] = "Card Type: host text\r\n";
 
     // A cleared profile record of the card type and customer.
-    static STRUCT_laundry_setup setupRecord(uint16_t cardTypeCode, uint16_t custId)
+    static STRUCT_laundry_setup setupRecord(uint16_t code, uint16_t custId)
     {
-        STRUCT_laundry_setup r;
-        std::memset(&r, 0, sizeof r);
-        setup::clearSetupRecord(r);
-        r.card_type_code = cardTypeCode;
-        r.word_02 = custId;
-        return r;
+        return testfiles::setupRecord(code, 0, custId);
     }
 
     // Writes the record onto a fresh card in the reader, left powered as the

@@ -9,14 +9,6 @@
 
 namespace {
 
-using Fill = std::function<void(STRUCT_laundry_setup&)>;
-
-// Text fields as the profile pages store them: NUL, then blanks.
-template <std::size_t N> void setText(char (&field)[N], const char* text)
-{
-    setup::copyTextField(field, N, text);
-}
-
 void tovan(STRUCT_laundry_setup& r, uint8_t flags)
 {
     r.vend_price = 150;
@@ -25,8 +17,8 @@ void tovan(STRUCT_laundry_setup& r, uint8_t flags)
     r.heat_time = 0x011E - 45; // cool time 45
     r.topoff_time = 12;
     r.topoff_price = 35;
-    setText(r.text_field_10, "TOVAN LOC");
-    setText(r.text_field_1a, "DRYER 12");
+    setup::copyTextField(r.text_field_10, sizeof r.text_field_10, "TOVAN LOC");
+    setup::copyTextField(r.text_field_1a, sizeof r.text_field_1a, "DRYER 12");
 }
 
 void retrofit(STRUCT_laundry_setup& r)
@@ -35,9 +27,9 @@ void retrofit(STRUCT_laundry_setup& r)
     r.option_flags = 0x7A; // check, clear, washer, dryer, user transactions
     r.topoff_price = 25;
     std::memcpy(r.text_field_10, "LAUNDROMAT", 10);
-    setText(r.text_field_1a, "WASHER 7");
+    setup::copyTextField(r.text_field_1a, sizeof r.text_field_1a, "WASHER 7");
     r.display_flags = 0x2014; // Speedqueen, idle message, busy message while running
-    setText(r.idle_message, "INSERT CARD");
+    setup::copyTextField(r.idle_message, sizeof r.idle_message, "INSERT CARD");
     std::memcpy(r.busy_message, "Machine running, please wait..", 30);
     r.pulses = 4;
     r.max_card_value = 75;
@@ -45,8 +37,8 @@ void retrofit(STRUCT_laundry_setup& r)
 
 void gen2Advanced(STRUCT_laundry_setup& r)
 {
-    setText(r.text_field_10, "MAYTAG LOC");
-    setText(r.text_field_1a, "GEN2A-01");
+    setup::copyTextField(r.text_field_10, sizeof r.text_field_10, "MAYTAG LOC");
+    setup::copyTextField(r.text_field_1a, sizeof r.text_field_1a, "GEN2A-01");
     r.penny_increment_dryer = 3;
     r.reg_dryer_price = 25;
     r.penny_increment = 2;
@@ -70,14 +62,14 @@ void advantech(STRUCT_laundry_setup& r, uint8_t flags)
     r.spec_price_2 = 175;
     r.spec_price_3 = 0;
     r.option_flags = flags;
-    setText(r.text_field_10, "ADV STORE");
-    setText(r.text_field_1a, "ADV-0001");
+    setup::copyTextField(r.text_field_10, sizeof r.text_field_10, "ADV STORE");
+    setup::copyTextField(r.text_field_1a, sizeof r.text_field_1a, "ADV-0001");
 }
 
 struct ReportCase {
     const char* name;
     uint16_t code;
-    Fill fill;
+    std::function<void(STRUCT_laundry_setup&)> fill;
     const char* expected;
 };
 
@@ -132,10 +124,7 @@ const ReportCase kCases[] = {
          r.vend_price = 1225;
          r.topoff_price_alt = 40;
          r.option_flags = 0x48;
-         r.wash = 12;
-         r.rinse = 5;
-         std::memcpy(r.text_field_10, "CORNER ST.", 10);
-         std::memcpy(r.text_field_1a, "GEN2-0042 ", 10);
+         std::memcpy(r.text_field_10, "CORNER ST.GEN2-0042 ", 20);
      },
      "Machine Location: CORNER ST.\r\nMachineID: GEN2-0042 \r\nVend Price: $12.25\r\n"
      "Topoff Price: $0.40\r\nCheck Location: OFF\r\nClear Counters: ON\r\n"
@@ -169,36 +158,26 @@ TEST_P(SetupReport, DescribesTheCardItsWriterMade)
 INSTANTIATE_TEST_SUITE_P(Cards, SetupReport, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-class RetrofitReport : public ReportFixture {
-protected:
-    QString describe(uint16_t displayFlags, uint8_t version)
-    {
+// The make is the top four bits of the display flags; the max card value
+// needs card version 2 or more.
+using RetrofitReport = ReportFixture;
+TEST_F(RetrofitReport, MakeAndMaxCardValue)
+{
+    const struct {
+        uint16_t displayFlags;
+        uint8_t version;
+        const char* make;
+    } cases[] = {{0x0FFF, 1, "Maytag"}, {0x9000, 2, "Speedqueen Military"}, {0xA000, 0, "UNKNOWN"}};
+    for (const auto& c : cases) {
         STRUCT_laundry_setup r = setupRecord(184, 0x0412);
         retrofit(r);
-        r.display_flags = displayFlags;
+        r.display_flags = c.displayFlags;
         writeCard(r);
-        EXPECT_EQ(cardfx::SetCardVersion[0](version), 0);
-        return appended(184);
+        EXPECT_EQ(cardfx::SetCardVersion[0](c.version), 0);
+        const QString text = appended(184);
+        EXPECT_TRUE(text.contains(QStringLiteral("Machine Make: %1\r\n").arg(c.make))) << c.make;
+        EXPECT_EQ(text.contains("Max Card Value: $75.00\r\n"), c.version >= 2) << c.make;
     }
-};
-
-TEST_F(RetrofitReport, MaxCardValueNeedsVersionTwoOrMore)
-{
-    for (const uint8_t version : {0, 1, 2, 3})
-        EXPECT_EQ(describe(0x2014, version).contains("Max Card Value: $75.00\r\n"), version >= 2)
-            << int(version);
-}
-
-TEST_F(RetrofitReport, MakeIsTheTopFourBitsOfTheDisplayFlags)
-{
-    const std::pair<uint16_t, const char*> makes[] = {{0x0FFF, "Maytag"},
-                                                      {0x5000, "Dexter (IPSO)"},
-                                                      {0x9000, "Speedqueen Military"},
-                                                      {0xA000, "UNKNOWN"},
-                                                      {0xF000, "UNKNOWN"}};
-    for (const auto& [flags, make] : makes)
-        EXPECT_TRUE(describe(flags, 2).contains(QStringLiteral("Machine Make: %1\r\n").arg(make)))
-            << make;
 }
 
 } // namespace
