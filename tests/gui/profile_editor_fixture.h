@@ -12,16 +12,8 @@
 #include "services/dao.h"
 #include "services/dialog_runner.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFocusEvent>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTreeWidget>
+#include <QtWidgets>
 
 #include <gtest/gtest.h>
 
@@ -126,7 +118,6 @@ protected:
         });
     }
 
-    // --- Driving the editor -------------------------------------------------
     template <class W> static W& child(const QWidget& editor, const char* name)
     {
         W* widget = editor.findChild<W*>(QString::fromLatin1(name));

@@ -25,13 +25,10 @@ protected:
     }
 
     // The text of a named label or view; a missing one shows as "<missing>".
-    static QString label(const QWidget& window, const char* name)
+    static QString shown(const QWidget& window, const char* name)
     {
-        const auto* widget = window.findChild<QLabel*>(name);
-        return widget ? widget->text() : QStringLiteral("<missing>");
-    }
-    static QString cardView(const QWidget& window, const char* name = "cardView")
-    {
+        if (const auto* label = window.findChild<QLabel*>(name))
+            return label->text();
         const auto* view = window.findChild<QPlainTextEdit*>(name);
         return view ? view->toPlainText() : QStringLiteral("<missing>");
     }
