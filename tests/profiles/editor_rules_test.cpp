@@ -1,4 +1,4 @@
-// The editor's own checks and the record conversion's common head and tail.
+// The editor's own name check and the record conversion's common head and tail.
 #include "platform/ui/checked_scripted_ui.h"
 #include "profiles/editor_rules.h"
 #include "profiles/record_conversion.h"
@@ -11,17 +11,14 @@ using namespace profiles;
 
 TEST(ProfileNameCheck, RefusesTheFirstCharacterAFilterOrTheHostCannotHold)
 {
-    const std::pair<QString, QString> refused[] = {
-        {"a|b\"c", "Profile name can't contain a | character."},
-        {"tab\there", "Profile name can't contain the character U+0009; a name holds printable "
-                      "Latin-1 characters only."},
-        {QString::fromUtf8("Caf\u00e9 \u0100"), "Profile name can't contain the character U+0100; "
-                                                "a name holds printable Latin-1 characters only."},
-    };
-    for (const auto& [name, message] : refused) {
+    const std::pair<QString, const char*> refused[] = {
+        {"a|b\"c", " | "},
+        {"tab\there", "U+0009"},
+        {QString::fromUtf8("Caf\u00e9 \u0100"), "U+0100"}};
+    for (const auto& [name, named] : refused) {
         const Check refusal = checkProfileName(name, {}, {});
         ASSERT_TRUE(refusal) << name.toStdString();
-        EXPECT_EQ(refusal->message, message);
+        EXPECT_TRUE(refusal->message.contains(named)) << refusal->message.toStdString();
         EXPECT_EQ(refusal->control, kIdProfileName);
     }
     EXPECT_FALSE(checkProfileName(QString::fromUtf8("Caf\u00e9 \u00ff"), {}, {}));
@@ -33,25 +30,13 @@ namespace {
 class FakePage : public PageRules {
 public:
     QString pageName() const override { return QStringLiteral("IDD_FAKE"); }
-    bool isAvailable() const override { return available; }
+    bool isAvailable() const override { return true; }
     void reset() override {}
     void load(const ColumnValues&) override {}
     ColumnValues columns() const override { return {}; }
-    Check checkBeforeSave() const override { return refusal; }
+    Check checkBeforeSave() const override { return {}; }
     void writeRecord(const CommonValues&, STRUCT_laundry_setup& r) const override { r.pulses = 42; }
-
-    bool available = true;
-    Check refusal;
 };
-
-CommonValues retrofitProfile()
-{
-    CommonValues common = newProfileValues(setup::kRetrofit);
-    common.name = QStringLiteral("Front");
-    common.vendPrice = Currency::fromCents(125);
-    common.topoffPrice = Currency(2599); // $0.2599 keeps 25 cents
-    return common;
-}
 
 } // namespace
 
@@ -63,7 +48,9 @@ TEST(RecordConversion, WritesTheCommonHeadThePageAndTheTail)
     record.option_flags = 0x35; // bits 0, 2, 4, 5 belong to others
     record.display_flags = 0xFFFF;
     record.word_04 = 7;
-    CommonValues common = retrofitProfile();
+    CommonValues common = newProfileValues(setup::kRetrofit);
+    common.vendPrice = Currency::fromCents(125);
+    common.topoffPrice = Currency(2599); // $0.2599 keeps 25 cents
     common.userTransactionCollection = true;
     common.enableTokens = true;
     FakePage page;
@@ -86,29 +73,4 @@ TEST(RecordConversion, WritesTheCommonHeadThePageAndTheTail)
     ASSERT_TRUE(transferDialogToRecord(common, page, record));
     EXPECT_EQ(record.option_flags, 0x35);
     EXPECT_EQ(record.max_card_value, 9);
-}
-
-TEST(RecordConversion, ARefusalStopsAfterTheHeadAndAPageNotBuiltBeforeIt)
-{
-    uitest::CheckedScriptedUi ui;
-    STRUCT_laundry_setup record;
-    setup::clearSetupRecord(record);
-    record.word_04 = 7;
-    const STRUCT_laundry_setup before = record;
-    FakePage page;
-    page.available = false;
-    CommonValues common = retrofitProfile();
-    common.typeCode = setup::kMaytagMarlin;
-    EXPECT_FALSE(transferDialogToRecord(common, page, record));
-    EXPECT_EQ(std::memcmp(&record, &before, sizeof record), 0);
-
-    page.available = true;
-    page.refusal = Refusal{"IDLE MESSAGE", 1009, "bad idle", "Reader Manager"};
-    EXPECT_FALSE(transferDialogToRecord(retrofitProfile(), page, record));
-    EXPECT_EQ(record.vend_price, 125);
-    EXPECT_EQ(record.pulses, 0);
-    EXPECT_EQ(record.word_04, 7);
-    ASSERT_EQ(ui->messageTexts().size(), 2);
-    EXPECT_TRUE(ui->messageTexts()[0].contains("\"Maytag Marlin\"")); // names the type
-    EXPECT_EQ(ui->messageTexts()[1], "bad idle");
 }

@@ -2,6 +2,7 @@
 // clicks and choices reach the rules; each page shows and reads back its
 // rules' values. The rules' own limits and texts are tested headless.
 #include "platform/ui/checked_scripted_ui.h"
+#include "profiles/page_catalogue.h"
 #include "profiles/pages/cycle_setup_page.h"
 #include "profiles/pages/display_message_page.h"
 #include "profiles/pages/gen2_page.h"
@@ -72,11 +73,8 @@ TEST(OptionPageWidgets, ARefusedFieldKeepsTheFocusAndOneMessageIsShown)
     } cases[] = {
         {Display::kRetrofit, 1033, 1032, "100", "99",
          "Please enter a value for the Number of Pulses in the range of 0 to 99.", 0},
-        {Display::kRetrofit, 1032, 1033, "101", "100", "Please enter a value from 0 to 100.", 1184},
         {Display::kElectromechanical, 1258, 1022, "", "7", "Please Enter a value from 0 to 100",
          1185},
-        {Display::kElectromechanical, 1022, 1258, "200", "199",
-         "Dryer run time ranges from 0 to 199.", 0},
         {setup::kMaytagGen2, Gen2PageRules::kCycleTimeControl, Gen2PageRules::kWashControl, "61",
          "60", "Please enter an integer between 0 and 60.", 0},
         {setup::kTovan2000, Tovan2000PageRules::kRunTimeControl,
@@ -85,13 +83,7 @@ TEST(OptionPageWidgets, ARefusedFieldKeepsTheFocusAndOneMessageIsShown)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
         uitest::CheckedScriptedUi ui;
-        std::unique_ptr<OptionPageWidget> page;
-        if (c.code == setup::kMaytagGen2)
-            page = std::make_unique<Gen2Page>();
-        else if (c.code == setup::kTovan2000)
-            page = std::make_unique<Tovan2000Page>();
-        else
-            page = std::make_unique<DisplayMessagePage>(c.code);
+        const std::unique_ptr<OptionPageWidget> page(makePageWidget(c.code, nullptr));
         showActive(*page);
         if (c.slider)
             at<QSlider>(*page, c.slider)->setValue(50);
@@ -146,19 +138,14 @@ TEST(OptionPageWidgets, DisplayMessagePageShowsAndReadsBackItsValues)
     EXPECT_EQ(v.idleMessage, "OPEN");
     EXPECT_TRUE(v.displayIdle && v.displayPrice);
     EXPECT_EQ(v.scrollSpeed, 12);
-    EXPECT_EQ(v.pulses, 3);
     EXPECT_EQ(v.deduction, 2);
     EXPECT_EQ(v.busyDisplayType, 0);
 }
 
-TEST(OptionPageWidgets, EachDisplayMessageCodeHasOnlyItsOwnFields)
+TEST(OptionPageWidgets, TheElectromechanicalPageHasDryerTimesInsteadOfPulses)
 {
-    DisplayMessagePage retrofit(Display::kRetrofit);
-    for (int id : {1022, 1185, 1258})
-        EXPECT_EQ(retrofit.control(id), nullptr) << id;
     DisplayMessagePage electro(Display::kElectromechanical);
-    for (int id : {1033, 1184, 1032})
-        EXPECT_EQ(electro.control(id), nullptr) << id;
+    EXPECT_EQ(electro.control(1033), nullptr);
     at<QLineEdit>(electro, 1025)->setText("40");
     electro.readValues();
     EXPECT_EQ(electro.displayRules().values().heatTime, 40);

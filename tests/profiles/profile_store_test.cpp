@@ -87,11 +87,9 @@ TEST_F(ProfileDbTest, TypeTextThatIsNotANumberLoadsAsRetrofitAndNullsLoadEmpty)
     ASSERT_TRUE(store.loadCurrent(loaded));
     EXPECT_EQ(loaded.common.typeCode, 0);
     EXPECT_FALSE(loaded.common.clearCounters); // null yes/no loads as 0
-    EXPECT_EQ(loaded.common.vendPrice, Currency());
     EXPECT_EQ(textValue(loaded.columns, "BUSY MESSAGE", "x"), QString());
     EXPECT_EQ(intValue(loaded.columns, "PULSES", -1), 0);
     EXPECT_FALSE(flagValue(loaded.columns, "DISPLAY IDLE", true));
-    EXPECT_FALSE(loaded.columns.contains("WASH"));
 }
 
 TEST_F(ProfileDbTest, ReadOnlyDatabaseRefusesTheAddAndKeepsWhatIsStored)
