@@ -48,9 +48,8 @@ TEST(Currency, ConvertsOtherVariantsAsDollars)
     EXPECT_EQ(Currency::fromVariant(QVariant(3)), Currency(30000));
     EXPECT_EQ(Currency::fromVariant(QVariant(1234.56)), Currency(12345600));
     EXPECT_EQ(Currency::fromVariant(QVariant(QStringLiteral(" $1.25 "))), Currency(12500));
-    EXPECT_FALSE(Currency::fromVariant(QVariant()).has_value());
-    EXPECT_FALSE(Currency::fromVariant(QVariant(QStringLiteral("abc"))).has_value());
-    EXPECT_FALSE(Currency::fromVariant(QVariant(true)).has_value());
+    for (const QVariant& bad : {QVariant(), QVariant(QStringLiteral("abc")), QVariant(true)})
+        EXPECT_FALSE(Currency::fromVariant(bad).has_value()) << bad.toString().toStdString();
 }
 
 } // namespace

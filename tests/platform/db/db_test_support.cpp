@@ -11,22 +11,12 @@ TempDatabase::TempDatabase()
     EXPECT_TRUE(dbhelper::createDatabase(path_, &error)) << error.toStdString();
 }
 
-CdbDatabase TempDatabase::open()
-{
-    return engine_.OpenDatabase(path_);
-}
-
 RawDb::RawDb(const QString& path)
 {
     EXPECT_EQ(
         sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, SQLITE_OPEN_READWRITE, nullptr),
         SQLITE_OK);
     sqlite3_busy_timeout(db_, 2000);
-}
-
-RawDb::~RawDb()
-{
-    sqlite3_close_v2(db_);
 }
 
 void RawDb::exec(const QString& sql)

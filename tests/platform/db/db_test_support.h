@@ -19,7 +19,7 @@ class TempDatabase {
 public:
     TempDatabase();
     QString path() const { return path_; }
-    CdbDatabase open();
+    CdbDatabase open() { return engine_.OpenDatabase(path_); }
 
 private:
     QTemporaryDir dir_;
@@ -31,7 +31,7 @@ private:
 class RawDb {
 public:
     explicit RawDb(const QString& path);
-    ~RawDb();
+    ~RawDb() { sqlite3_close_v2(db_); }
     RawDb(const RawDb&) = delete;
     RawDb& operator=(const RawDb&) = delete;
 

@@ -23,14 +23,12 @@ TEST(SharedFile, TwoConnectionsSeeEachOthersWrites)
     CdbRecordset writer = a.OpenRecordset("PRICE PROFILES");
     writer.AddNew();
     writer.SetField("PROFILE NAME", "Happy hour");
-    writer.SetField("TOPOFF TIME", 10);
     writer.Update(); // a reader with an open recordset does not block it
 
     EXPECT_EQ(reader.GetRecordCount(), 0); // the keyset was taken before
     reader.Requery();
     ASSERT_EQ(reader.GetRecordCount(), 1);
     EXPECT_EQ(reader.GetField("PROFILE NAME").toString(), "Happy hour");
-    EXPECT_EQ(dbtest::RawDb(file.path()).scalar("PRAGMA journal_mode"), "wal");
 }
 
 TEST(SharedFile, AWriterWaitsForTheBusyTimeoutThenReportsTheLock)
