@@ -19,6 +19,11 @@ struct FaultPlan {
 };
 
 class FailingBackend : public dao::Backend {
+    using Table = const dao::TableInfo&;
+    using Columns = const std::vector<int>&;
+    using Values = std::vector<dao::SqlValue>;
+    using Where = const dao::BoundExpr*;
+
 public:
     FailingBackend(std::unique_ptr<dao::Backend> inner, std::shared_ptr<FaultPlan> plan)
         : inner_(std::move(inner)), plan_(std::move(plan))
@@ -31,42 +36,29 @@ public:
     void beginTransaction() override { counted().beginTransaction(); }
     void commitTransaction() override { counted().commitTransaction(); }
     void rollbackTransaction() override { counted().rollbackTransaction(); }
-    dao::TableInfo describeTable(const QString& name) override
+    dao::TableInfo describeTable(const QString& n) override { return counted().describeTable(n); }
+    std::vector<qint64> selectKeys(Table t, Where w, const std::vector<dao::OrderTerm>& o) override
     {
-        return counted().describeTable(name);
+        return counted().selectKeys(t, w, o);
     }
-    std::vector<qint64> selectKeys(const dao::TableInfo& table, const dao::BoundExpr* where,
-                                   const std::vector<dao::OrderTerm>& order) override
+    bool readRow(Table t, Columns c, qint64 k, Values& v) override
     {
-        return counted().selectKeys(table, where, order);
+        return counted().readRow(t, c, k, v);
     }
-    bool readRow(const dao::TableInfo& table, const std::vector<int>& columns, qint64 key,
-                 std::vector<dao::SqlValue>& values) override
+    qint64 insertRow(Table t, Columns c, const Values& v) override
     {
-        return counted().readRow(table, columns, key, values);
+        return counted().insertRow(t, c, v);
     }
-    qint64 insertRow(const dao::TableInfo& table, const std::vector<int>& columns,
-                     const std::vector<dao::SqlValue>& values) override
+    bool updateRow(Table t, qint64 k, Columns c, const Values& v) override
     {
-        return counted().insertRow(table, columns, values);
+        return counted().updateRow(t, k, c, v);
     }
-    bool updateRow(const dao::TableInfo& table, qint64 key, const std::vector<int>& columns,
-                   const std::vector<dao::SqlValue>& values) override
+    bool deleteRow(Table t, qint64 k) override { return counted().deleteRow(t, k); }
+    qint64 deleteRows(Table t, Where w) override { return counted().deleteRows(t, w); }
+    void scanMatches(Table t, const dao::BoundExpr& f, const dao::MatchScan& s,
+                     const std::function<bool(qint64)>& visit) override
     {
-        return counted().updateRow(table, key, columns, values);
-    }
-    bool deleteRow(const dao::TableInfo& table, qint64 key) override
-    {
-        return counted().deleteRow(table, key);
-    }
-    qint64 deleteRows(const dao::TableInfo& table, const dao::BoundExpr* where) override
-    {
-        return counted().deleteRows(table, where);
-    }
-    void scanMatches(const dao::TableInfo& table, const dao::BoundExpr& filter,
-                     const dao::MatchScan& scan, const std::function<bool(qint64)>& visit) override
-    {
-        counted().scanMatches(table, filter, scan, visit);
+        counted().scanMatches(t, f, s, visit);
     }
 
 private:
@@ -101,7 +93,6 @@ public:
         plan_->calls = 0;
     }
     int calls() const { return plan_->calls; }
-    FaultPlan& plan() { return *plan_; }
 
 private:
     std::shared_ptr<FaultPlan> plan_;
