@@ -21,7 +21,8 @@ void BM_CreateRetrofitSetupCard(benchmark::State& state)
     options.type = 0xB8;
     options.custId = 0x1234;
     QString error;
-    if (!card::createCardImageFile(file, options).isEmpty() || !card::insertCardFile(file, &error)) {
+    if (!card::createCardImageFile(file, options).isEmpty() ||
+        !card::insertCardFile(file, &error)) {
         state.SkipWithError("cannot make the card file");
         return;
     }
@@ -48,4 +49,4 @@ void BM_CreateRetrofitSetupCard(benchmark::State& state)
 }
 BENCHMARK(BM_CreateRetrofitSetupCard)->Unit(benchmark::kMicrosecond);
 
-}  // namespace
+} // namespace

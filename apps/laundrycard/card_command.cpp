@@ -19,12 +19,13 @@ int cardNew(const QStringList& args)
                                      "id 0xFFFF); with either it is an initialised card."));
     auto& p = cmd.parser();
     p.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("Card image file to write."));
-    p.addOption({QStringLiteral("chip"), QStringLiteral("Chip kind: 0 management-capable, 1 and "
-                                                        "3 not (default 0)."),
+    p.addOption({QStringLiteral("chip"),
+                 QStringLiteral("Chip kind: 0 management-capable, 1 and "
+                                "3 not (default 0)."),
                  QStringLiteral("N")});
     p.addOption({QStringLiteral("type"), QStringLiteral("Card type, 0-255."), QStringLiteral("T")});
-    p.addOption({QStringLiteral("cust"), QStringLiteral("Customer id, 0-65535."),
-                 QStringLiteral("ID")});
+    p.addOption(
+        {QStringLiteral("cust"), QStringLiteral("Customer id, 0-65535."), QStringLiteral("ID")});
     p.addOption({QStringLiteral("pom"), QStringLiteral("Mark the card as one that cannot be a "
                                                        "management card.")});
     p.addOption({QStringLiteral("images"),
@@ -77,7 +78,7 @@ int cardDump(const QStringList& args)
         return kExitFailed;
     }
     if (p.isSet(QStringLiteral("json"))) {
-        static const QStringList kKeyOrder = {"images", "chip",    "pom",    "type",
+        static const QStringList kKeyOrder = {"images",  "chip",    "pom",    "type",
                                               "cust_id", "version", "header", "files"};
         const QJsonObject root{{QStringLiteral("images"), card::cardImagesToJson(images)}};
         printOut(toOrderedJson(root, kKeyOrder) + '\n');
@@ -87,16 +88,16 @@ int cardDump(const QStringList& args)
     return kExitOk;
 }
 
-}  // namespace
+} // namespace
 
 int runCardCommand(const QStringList& args)
 {
-    return runGroup(QStringLiteral("card"),
-                    {{"new", "make a new card image file", &cardNew},
-                     {"dump", "show the card images of a file (--json for scripts)", &cardDump},
-                     {"describe", "describe the card in the reader (--reader CARD)",
-                      &cardDescribe}},
-                    args);
+    return runGroup(
+        QStringLiteral("card"),
+        {{"new", "make a new card image file", &cardNew},
+         {"dump", "show the card images of a file (--json for scripts)", &cardDump},
+         {"describe", "describe the card in the reader (--reader CARD)", &cardDescribe}},
+        args);
 }
 
-}  // namespace cli
+} // namespace cli

@@ -37,7 +37,7 @@ public:
     bool powered = false;
 };
 
-}  // namespace
+} // namespace
 
 int cardDescribe(const QStringList& args)
 {
@@ -68,7 +68,7 @@ int cardDescribe(const QStringList& args)
     NoticingPrompt prompt;
     promptui::setPromptService(&prompt);
     promptui::setProgressService(&ui::consoleProgress());
-    set_laundry_ui_mode(LAUNDRY_UI_SCRIPTED);  // keep the services installed here
+    set_laundry_ui_mode(LAUNDRY_UI_SCRIPTED); // keep the services installed here
     QString text;
     GetCardDetails(type, text);
     set_laundry_ui_mode(LAUNDRY_UI_CONSOLE);
@@ -80,4 +80,4 @@ int cardDescribe(const QStringList& args)
     return prompt.shown ? kExitFailed : kExitOk;
 }
 
-}  // namespace cli
+} // namespace cli

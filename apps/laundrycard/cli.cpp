@@ -45,8 +45,8 @@ std::optional<int> CommandParser::parse(const QStringList& args, int minPosition
     if (!parser_.parse(args))
         return usageError(parser_.errorText());
     if (parser_.isSet(QStringLiteral("help"))) {
-        printOut(QStringLiteral("Usage: laundrycard %1\n\n").arg(usage_) + parser_.helpText()
-                                                                                .section('\n', 1));
+        printOut(QStringLiteral("Usage: laundrycard %1\n\n").arg(usage_) +
+                 parser_.helpText().section('\n', 1));
         return kExitOk;
     }
     const int count = int(parser_.positionalArguments().size());
@@ -87,8 +87,8 @@ int runGroup(const QString& group, std::initializer_list<Verb> verbs, const QStr
         if (verb == QLatin1String(v.name))
             return v.run(args);
     if (verb.isEmpty() || verb == QLatin1String("--help") || verb == QLatin1String("-h")) {
-        QString help = QStringLiteral("Usage: laundrycard %1 COMMAND [--help]\n\nCommands:\n")
-                           .arg(group);
+        QString help =
+            QStringLiteral("Usage: laundrycard %1 COMMAND [--help]\n\nCommands:\n").arg(group);
         for (const Verb& v : verbs)
             help += QStringLiteral("  %1  %2\n")
                         .arg(QLatin1String(v.name), -8)
@@ -96,9 +96,9 @@ int runGroup(const QString& group, std::initializer_list<Verb> verbs, const QStr
         printOut(help);
         return verb.isEmpty() ? kExitUsage : kExitOk;
     }
-    printError(QStringLiteral("unknown command \"%1 %2\" (see laundrycard %1 --help)")
-                   .arg(group, verb));
+    printError(
+        QStringLiteral("unknown command \"%1 %2\" (see laundrycard %1 --help)").arg(group, verb));
     return kExitUsage;
 }
 
-}  // namespace cli
+} // namespace cli

@@ -50,4 +50,4 @@ struct Verb {
 };
 int runGroup(const QString& group, std::initializer_list<Verb> verbs, const QStringList& args);
 
-}  // namespace cli
+} // namespace cli

@@ -12,4 +12,4 @@ int runDbCommand(const QStringList& args);
 int runProfileCommand(const QStringList& args);
 int cardDescribe(const QStringList& args);
 
-}  // namespace cli
+} // namespace cli

@@ -23,11 +23,11 @@ int dbInit(const QStringList& args)
     return kExitOk;
 }
 
-}  // namespace
+} // namespace
 
 int runDbCommand(const QStringList& args)
 {
     return runGroup(QStringLiteral("db"), {{"init", "create a new manager.mdb", &dbInit}}, args);
 }
 
-}  // namespace cli
+} // namespace cli

@@ -27,7 +27,7 @@ const char kHelp[] =
     "\n"
     "Exit status: 0 success, 1 refused or failed, 2 bad usage.\n";
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

@@ -14,7 +14,7 @@ QString scalarJson(const QJsonValue& value)
     return QString::fromUtf8(wrapped.mid(1, wrapped.size() - 2));
 }
 
-}  // namespace
+} // namespace
 
 QString toOrderedJson(const QJsonValue& value, const QStringList& keyOrder)
 {
@@ -32,7 +32,7 @@ QString toOrderedJson(const QJsonValue& value, const QStringList& keyOrder)
     for (const QString& key : keyOrder)
         if (object.contains(key))
             keys << key;
-    for (const QString& key : object.keys())  // alphabetical
+    for (const QString& key : object.keys()) // alphabetical
         if (!keyOrder.contains(key))
             keys << key;
     QStringList members;
@@ -41,4 +41,4 @@ QString toOrderedJson(const QJsonValue& value, const QStringList& keyOrder)
     return '{' + members.join(',') + '}';
 }
 
-}  // namespace cli
+} // namespace cli

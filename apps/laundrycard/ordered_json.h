@@ -12,4 +12,4 @@ namespace cli {
 // alphabetically.
 QString toOrderedJson(const QJsonValue& value, const QStringList& keyOrder);
 
-}  // namespace cli
+} // namespace cli

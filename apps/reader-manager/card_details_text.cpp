@@ -19,4 +19,4 @@ QString describeInsertedCard()
     return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
-}  // namespace readermanager
+} // namespace readermanager

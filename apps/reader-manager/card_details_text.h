@@ -11,4 +11,4 @@ namespace readermanager {
 // type.
 QString describeInsertedCard();
 
-}  // namespace readermanager
+} // namespace readermanager

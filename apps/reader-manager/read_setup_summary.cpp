@@ -14,9 +14,12 @@ QString cardText(const char* text, int size)
     return QString::fromLatin1(text, length).trimmed();
 }
 
-QString hex4(uint16_t value) { return QStringLiteral("%1").arg(value, 4, 16, QLatin1Char('0')); }
+QString hex4(uint16_t value)
+{
+    return QStringLiteral("%1").arg(value, 4, 16, QLatin1Char('0'));
+}
 
-}  // namespace
+} // namespace
 
 QString describeReadSetup(const STRUCT_laundry_setup& r, uint8_t cardVersion)
 {
@@ -41,4 +44,4 @@ QString describeReadSetup(const STRUCT_laundry_setup& r, uint8_t cardVersion)
     return lines.join(QLatin1Char('\n'));
 }
 
-}  // namespace readermanager
+} // namespace readermanager

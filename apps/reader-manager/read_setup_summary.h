@@ -12,4 +12,4 @@ namespace readermanager {
 
 QString describeReadSetup(const STRUCT_laundry_setup& record, uint8_t cardVersion);
 
-}  // namespace readermanager
+} // namespace readermanager

@@ -3,10 +3,10 @@
 // entry, shows its own messages and returns a small status.
 #pragma once
 
-#include "laundry/laundry_export.h"
-#include "laundry/laundry_setup.h"
 #include "laundry/advanteck_setup_card.h"
 #include "laundry/gen2_setup_card.h"
+#include "laundry/laundry_export.h"
+#include "laundry/laundry_setup.h"
 #include "laundry/mdc_setup_card.h"
 #include "laundry/setup_cards.h"
 
@@ -16,7 +16,6 @@
 
 class BaseCardImage;
 
-
 extern "C" {
 
 // The library's version, "0.1.0".
@@ -24,10 +23,10 @@ LAUNDRY_EXPORT const char* laundry_library_version();
 
 // How the library shows message boxes and progress windows.
 enum LaundryUiMode {
-    LAUNDRY_UI_AUTO = -1,     // Qt when the host runs a QApplication, else console
-    LAUNDRY_UI_QT = 0,        // message boxes and progress dialogs
-    LAUNDRY_UI_CONSOLE = 1,   // stderr; questions answered by the host's choice
-    LAUNDRY_UI_SCRIPTED = 2,  // the prompt and progress services the host installed
+    LAUNDRY_UI_AUTO = -1,    // Qt when the host runs a QApplication, else console
+    LAUNDRY_UI_QT = 0,       // message boxes and progress dialogs
+    LAUNDRY_UI_CONSOLE = 1,  // stderr; questions answered by the host's choice
+    LAUNDRY_UI_SCRIPTED = 2, // the prompt and progress services the host installed
 };
 LAUNDRY_EXPORT void set_laundry_ui_mode(int mode);
 
@@ -85,4 +84,4 @@ LAUNDRY_EXPORT uint8_t CardSetWascomatGen7Setup(BaseCardImage& image, STRUCT_lau
 LAUNDRY_EXPORT uint8_t CardSetAdvanteckSetup(BaseCardImage& image, ADVNTECK_SETUP_CARD* record);
 LAUNDRY_EXPORT uint8_t CardSetMdcSetup(BaseCardImage& image, MDC_SETUP_CARD* record);
 
-}  // extern "C"
+} // extern "C"

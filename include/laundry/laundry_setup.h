@@ -17,162 +17,162 @@ inline constexpr uint8_t kClusteringBit = 0x80;
 #pragma pack(push, 1)
 struct STRUCT_laundry_setup {
     // --- common head ---
-    uint16_t vend_price;            // 0x000 cents (nickels for types 5, 8)
-    uint16_t word_02;               // 0x002 customer id written on the card header
-    uint16_t word_04;               // 0x004
-    uint8_t option_flags;           // 0x006 kCheckLocationBit, kClearCountersBit,
-                                    //       kUserTransactionBit, kClusteringBit
-    uint8_t byte_007;               // 0x007
-    uint16_t dryer_run_time;        // 0x008
-    uint16_t heat_time;             // 0x00A
-    uint16_t topoff_time;           // 0x00C
-    uint16_t topoff_price;          // 0x00E cents
-    char text_field_10[10];         // 0x010
-    char text_field_1a[10];         // 0x01A
-    char text_lines_24[6][20];      // 0x024
-    uint8_t bytes_9c[8];            // 0x09C
-    uint16_t words_a4[5];           // 0x0A4
-    uint8_t byte_ae;                // 0x0AE
-    uint8_t byte_af;                // 0x0AF
-    uint16_t display_flags;         // 0x0B0
-    char idle_message[30];          // 0x0B2
-    char busy_message[30];          // 0x0D0
-    uint8_t pulses;                 // 0x0EE
-    uint8_t scroll_speed;           // 0x0EF
+    uint16_t vend_price;       // 0x000 cents (nickels for types 5, 8)
+    uint16_t word_02;          // 0x002 customer id written on the card header
+    uint16_t word_04;          // 0x004
+    uint8_t option_flags;      // 0x006 kCheckLocationBit, kClearCountersBit,
+                               //       kUserTransactionBit, kClusteringBit
+    uint8_t byte_007;          // 0x007
+    uint16_t dryer_run_time;   // 0x008
+    uint16_t heat_time;        // 0x00A
+    uint16_t topoff_time;      // 0x00C
+    uint16_t topoff_price;     // 0x00E cents
+    char text_field_10[10];    // 0x010
+    char text_field_1a[10];    // 0x01A
+    char text_lines_24[6][20]; // 0x024
+    uint8_t bytes_9c[8];       // 0x09C
+    uint16_t words_a4[5];      // 0x0A4
+    uint8_t byte_ae;           // 0x0AE
+    uint8_t byte_af;           // 0x0AF
+    uint16_t display_flags;    // 0x0B0
+    char idle_message[30];     // 0x0B2
+    char busy_message[30];     // 0x0D0
+    uint8_t pulses;            // 0x0EE
+    uint8_t scroll_speed;      // 0x0EF
 
     // --- Maytag Gen2 (4), Gen2 Advanced (5) and LG (8) ---
-    uint8_t wash;                   // 0x0F0
-    uint8_t rinse;                  // 0x0F1
-    uint8_t dry;                    // 0x0F2
-    uint8_t regular_dry;            // 0x0F3
-    char machine_serial[11];        // 0x0F4 10 characters and a NUL
-    uint8_t feature_flags;          // 0x0FF
-    uint8_t feature_flags_2;        // 0x100
-    uint8_t byte_101;               // 0x101
-    uint8_t machine_model_byte;     // 0x102
-    uint8_t spec_days;              // 0x103
-    uint8_t super_cycle_type;       // 0x104
-    uint8_t spec_price_begin;       // 0x105
-    uint8_t spec_price_end;         // 0x106
-    uint8_t prewash;                // 0x107
-    uint8_t final_spin;             // 0x108
-    uint8_t penny_increment;        // 0x109
-    uint8_t penny_increment_dryer;  // 0x10A
-    uint8_t reg_dryer_price;        // 0x10B
-    uint8_t spec_dryer_price;       // 0x10C
-    uint8_t num_rinses_cycle;       // 0x10D
-    uint8_t top_spin_speed;         // 0x10E
-    uint8_t action_flags;           // 0x10F
-    uint8_t vend_cold_price;        // 0x110
-    uint8_t vend_warm_price;        // 0x111
-    uint8_t vend_hot_price;         // 0x112
-    uint8_t spec_price;             // 0x113
-    uint8_t spec_cold_price;        // 0x114
-    uint8_t spec_warm_price;        // 0x115
-    uint8_t spec_hot_price;         // 0x116
-    uint8_t super_cycle_upgrade_price;  // 0x117
-    uint8_t coin1_value;            // 0x118
-    uint8_t coin2_value;            // 0x119
-    uint16_t position;              // 0x11A
-    uint32_t location_machine;      // 0x11C
+    uint8_t wash;                      // 0x0F0
+    uint8_t rinse;                     // 0x0F1
+    uint8_t dry;                       // 0x0F2
+    uint8_t regular_dry;               // 0x0F3
+    char machine_serial[11];           // 0x0F4 10 characters and a NUL
+    uint8_t feature_flags;             // 0x0FF
+    uint8_t feature_flags_2;           // 0x100
+    uint8_t byte_101;                  // 0x101
+    uint8_t machine_model_byte;        // 0x102
+    uint8_t spec_days;                 // 0x103
+    uint8_t super_cycle_type;          // 0x104
+    uint8_t spec_price_begin;          // 0x105
+    uint8_t spec_price_end;            // 0x106
+    uint8_t prewash;                   // 0x107
+    uint8_t final_spin;                // 0x108
+    uint8_t penny_increment;           // 0x109
+    uint8_t penny_increment_dryer;     // 0x10A
+    uint8_t reg_dryer_price;           // 0x10B
+    uint8_t spec_dryer_price;          // 0x10C
+    uint8_t num_rinses_cycle;          // 0x10D
+    uint8_t top_spin_speed;            // 0x10E
+    uint8_t action_flags;              // 0x10F
+    uint8_t vend_cold_price;           // 0x110
+    uint8_t vend_warm_price;           // 0x111
+    uint8_t vend_hot_price;            // 0x112
+    uint8_t spec_price;                // 0x113
+    uint8_t spec_cold_price;           // 0x114
+    uint8_t spec_warm_price;           // 0x115
+    uint8_t spec_hot_price;            // 0x116
+    uint8_t super_cycle_upgrade_price; // 0x117
+    uint8_t coin1_value;               // 0x118
+    uint8_t coin2_value;               // 0x119
+    uint16_t position;                 // 0x11A
+    uint32_t location_machine;         // 0x11C
 
     // --- common head, continued ---
-    uint8_t enable_tokens;          // 0x120
-    uint8_t bytes_121[13];          // 0x121
-    uint16_t card_type_code;        // 0x12E
-    uint16_t deduction;             // 0x130
-    uint8_t washer;                 // 0x132
-    uint8_t dryer;                  // 0x133
-    uint8_t washer_dryer_stack;     // 0x134
-    uint8_t byte_135;               // 0x135
-    uint16_t max_card_value;        // 0x136 whole dollars
-    uint8_t byte_138;               // 0x138 card version of MDC and Alliance cards
-    uint8_t byte_139;               // 0x139
-    uint8_t bytes_13a[45];          // 0x13A
-    uint8_t byte_167;               // 0x167
+    uint8_t enable_tokens;      // 0x120
+    uint8_t bytes_121[13];      // 0x121
+    uint16_t card_type_code;    // 0x12E
+    uint16_t deduction;         // 0x130
+    uint8_t washer;             // 0x132
+    uint8_t dryer;              // 0x133
+    uint8_t washer_dryer_stack; // 0x134
+    uint8_t byte_135;           // 0x135
+    uint16_t max_card_value;    // 0x136 whole dollars
+    uint8_t byte_138;           // 0x138 card version of MDC and Alliance cards
+    uint8_t byte_139;           // 0x139
+    uint8_t bytes_13a[45];      // 0x13A
+    uint8_t byte_167;           // 0x167
 
     // --- Advantech (6) ---
-    uint16_t advantech_vend_price;  // 0x168
-    uint8_t advantech_dryer_run_time;  // 0x16A
-    uint8_t byte_16b;               // 0x16B
-    uint16_t topoff_price_alt;      // 0x16C also Gen2, MDC
-    uint8_t topoff_time_alt;        // 0x16E also LG, MDC, Alliance
-    uint8_t byte_16f;               // 0x16F
-    uint16_t spec_price_1;          // 0x170
-    uint8_t sp1_days;               // 0x172
-    uint8_t sp1_start;              // 0x173
-    uint8_t sp1_duration;           // 0x174
-    uint8_t byte_175;               // 0x175
-    uint16_t spec_price_2;          // 0x176
-    uint8_t sp2_days;               // 0x178
-    uint8_t sp2_start;              // 0x179
-    uint8_t sp2_duration;           // 0x17A
-    uint8_t byte_17b;               // 0x17B
-    uint16_t spec_price_3;          // 0x17C
-    uint8_t sp3_days;               // 0x17E
-    uint8_t sp3_start;              // 0x17F
-    uint8_t sp3_duration;           // 0x180
-    uint8_t coin1_pulse_min;        // 0x181
-    uint8_t coin1_pulse_max;        // 0x182
-    uint8_t coin2_pulse_min;        // 0x183
-    uint8_t coin2_pulse_max;        // 0x184
-    uint8_t byte_185;               // 0x185
-    uint16_t advantech_time_step;   // 0x186
-    uint8_t setup_byte_1;           // 0x188
-    uint8_t setup_byte_2;           // 0x189
-    uint16_t word_18a;              // 0x18A
-    uint8_t byte_18c;               // 0x18C
-    uint8_t byte_18d;               // 0x18D
-    uint16_t word_18e;              // 0x18E
-    uint32_t dwords_190[2];         // 0x190
-    uint8_t byte_198;               // 0x198
-    uint8_t byte_199;               // 0x199
-    uint16_t advantech_warm_price;  // 0x19A
-    uint16_t advantech_hot_price;   // 0x19C
-    uint16_t coin1_value_cents;     // 0x19E
-    uint16_t coin2_value_cents;     // 0x1A0
-    uint8_t coin_slide_1;           // 0x1A2
-    uint8_t coin_slide_2;           // 0x1A3
-    uint16_t advantech_option_1a4;  // 0x1A4
-    uint8_t decimal_point;          // 0x1A6
-    uint8_t hot_temp_reduction;     // 0x1A7
-    uint8_t extended_cool_down;     // 0x1A8
-    uint8_t bytes_1a9[20];          // 0x1A9
-    char text_field_1bd[10];        // 0x1BD
-    char text_field_1c7[10];        // 0x1C7
+    uint16_t advantech_vend_price;    // 0x168
+    uint8_t advantech_dryer_run_time; // 0x16A
+    uint8_t byte_16b;                 // 0x16B
+    uint16_t topoff_price_alt;        // 0x16C also Gen2, MDC
+    uint8_t topoff_time_alt;          // 0x16E also LG, MDC, Alliance
+    uint8_t byte_16f;                 // 0x16F
+    uint16_t spec_price_1;            // 0x170
+    uint8_t sp1_days;                 // 0x172
+    uint8_t sp1_start;                // 0x173
+    uint8_t sp1_duration;             // 0x174
+    uint8_t byte_175;                 // 0x175
+    uint16_t spec_price_2;            // 0x176
+    uint8_t sp2_days;                 // 0x178
+    uint8_t sp2_start;                // 0x179
+    uint8_t sp2_duration;             // 0x17A
+    uint8_t byte_17b;                 // 0x17B
+    uint16_t spec_price_3;            // 0x17C
+    uint8_t sp3_days;                 // 0x17E
+    uint8_t sp3_start;                // 0x17F
+    uint8_t sp3_duration;             // 0x180
+    uint8_t coin1_pulse_min;          // 0x181
+    uint8_t coin1_pulse_max;          // 0x182
+    uint8_t coin2_pulse_min;          // 0x183
+    uint8_t coin2_pulse_max;          // 0x184
+    uint8_t byte_185;                 // 0x185
+    uint16_t advantech_time_step;     // 0x186
+    uint8_t setup_byte_1;             // 0x188
+    uint8_t setup_byte_2;             // 0x189
+    uint16_t word_18a;                // 0x18A
+    uint8_t byte_18c;                 // 0x18C
+    uint8_t byte_18d;                 // 0x18D
+    uint16_t word_18e;                // 0x18E
+    uint32_t dwords_190[2];           // 0x190
+    uint8_t byte_198;                 // 0x198
+    uint8_t byte_199;                 // 0x199
+    uint16_t advantech_warm_price;    // 0x19A
+    uint16_t advantech_hot_price;     // 0x19C
+    uint16_t coin1_value_cents;       // 0x19E
+    uint16_t coin2_value_cents;       // 0x1A0
+    uint8_t coin_slide_1;             // 0x1A2
+    uint8_t coin_slide_2;             // 0x1A3
+    uint16_t advantech_option_1a4;    // 0x1A4
+    uint8_t decimal_point;            // 0x1A6
+    uint8_t hot_temp_reduction;       // 0x1A7
+    uint8_t extended_cool_down;       // 0x1A8
+    uint8_t bytes_1a9[20];            // 0x1A9
+    char text_field_1bd[10];          // 0x1BD
+    char text_field_1c7[10];          // 0x1C7
 
     // --- MDC (7), Alliance (9), Wascomat (11), Maytag tab dialogs (10, 12, 14) ---
-    uint8_t machine_type;           // 0x1D1
-    uint8_t mdc_cycle_or_heat;      // 0x1D2
-    uint8_t mdc_cool_time;          // 0x1D3
-    uint8_t temp_high;              // 0x1D4
-    uint8_t temp_med;               // 0x1D5
-    uint8_t temp_low;               // 0x1D6
-    uint8_t temp_delicate;          // 0x1D7
-    uint8_t audio_time;             // 0x1D8
-    uint8_t mdc_options;            // 0x1D9
-    uint8_t mdc_days;               // 0x1DA bit1 Sunday .. bit7 Saturday
-    uint8_t spec_begin_hour;        // 0x1DB
-    uint8_t spec_begin_minute;      // 0x1DC
-    uint8_t spec_end_hour;          // 0x1DD
-    uint8_t spec_end_minute;        // 0x1DE
-    uint8_t mdc_pricing_flags;      // 0x1DF
+    uint8_t machine_type;      // 0x1D1
+    uint8_t mdc_cycle_or_heat; // 0x1D2
+    uint8_t mdc_cool_time;     // 0x1D3
+    uint8_t temp_high;         // 0x1D4
+    uint8_t temp_med;          // 0x1D5
+    uint8_t temp_low;          // 0x1D6
+    uint8_t temp_delicate;     // 0x1D7
+    uint8_t audio_time;        // 0x1D8
+    uint8_t mdc_options;       // 0x1D9
+    uint8_t mdc_days;          // 0x1DA bit1 Sunday .. bit7 Saturday
+    uint8_t spec_begin_hour;   // 0x1DB
+    uint8_t spec_begin_minute; // 0x1DC
+    uint8_t spec_end_hour;     // 0x1DD
+    uint8_t spec_end_minute;   // 0x1DE
+    uint8_t mdc_pricing_flags; // 0x1DF
     union {
-        uint16_t mdc_prices[8];     // 0x1E0 MDC and Alliance dryer prices
+        uint16_t mdc_prices[8]; // 0x1E0 MDC and Alliance dryer prices
         struct {
             uint16_t mdc_prices_head[4];
-            uint16_t maytag_spec_prices[3];  // 0x1E8 Maytag price page
+            uint16_t maytag_spec_prices[3]; // 0x1E8 Maytag price page
             uint16_t word_1ee;
         };
     };
-    uint8_t heated_cycle_time;      // 0x1F0
-    uint8_t noheat_cycle_time;      // 0x1F1
-    uint8_t cool_down_times[4];     // 0x1F2
+    uint8_t heated_cycle_time;  // 0x1F0
+    uint8_t noheat_cycle_time;  // 0x1F1
+    uint8_t cool_down_times[4]; // 0x1F2
     union {
-        uint8_t washer_cycle_settings[12];  // 0x1F6 Alliance top-load washers
+        uint8_t washer_cycle_settings[12]; // 0x1F6 Alliance top-load washers
         struct {
             uint8_t washer_cycle_settings_head[9];
-            uint8_t maytag_byte_1ff;         // 0x1FF Maytag tab dialogs
+            uint8_t maytag_byte_1ff; // 0x1FF Maytag tab dialogs
             uint8_t washer_cycle_settings_tail[2];
         };
     };
@@ -182,34 +182,34 @@ struct STRUCT_laundry_setup {
     uint8_t byte_205;               // 0x205
     uint16_t dryer_noheat_price;    // 0x206
     union {
-        uint16_t alliance_washer_prices[9];  // 0x208 Alliance washers
-        uint16_t maytag_prices[8];           // 0x208 Maytag price page
+        uint16_t alliance_washer_prices[9]; // 0x208 Alliance washers
+        uint16_t maytag_prices[8];          // 0x208 Maytag price page
     };
-    uint16_t heavy_added_price;     // 0x21A
-    uint16_t medium_added_price;    // 0x21C
-    uint8_t enable_heavy_cycle;     // 0x21E
-    uint8_t warm_rinse_enabled;     // 0x21F
-    uint8_t medium_cycle_flags;     // 0x220
-    uint8_t heavy_cycle_flags;      // 0x221
-    uint16_t wascomat_prices[16];   // 0x222
-    uint16_t wascomat_spec_prices[16];  // 0x242
-    uint16_t wascomat_adders[4];    // 0x262
-    uint8_t wascomat_bytes_26a[2];  // 0x26A
+    uint16_t heavy_added_price;        // 0x21A
+    uint16_t medium_added_price;       // 0x21C
+    uint8_t enable_heavy_cycle;        // 0x21E
+    uint8_t warm_rinse_enabled;        // 0x21F
+    uint8_t medium_cycle_flags;        // 0x220
+    uint8_t heavy_cycle_flags;         // 0x221
+    uint16_t wascomat_prices[16];      // 0x222
+    uint16_t wascomat_spec_prices[16]; // 0x242
+    uint16_t wascomat_adders[4];       // 0x262
+    uint8_t wascomat_bytes_26a[2];     // 0x26A
 
     // --- Generic (13) ---
     uint8_t manual_setup_data[250]; // 0x26C raw bytes of the profile's .bin file
 
     // --- Alliance Quantum/ACA (9), continued ---
-    uint8_t medium_warm_rinse;      // 0x366
-    uint8_t medium_extra_wash_time; // 0x367
-    uint8_t medium_extra_rinse_time;// 0x368
-    uint8_t aca_product_line;       // 0x369 nonzero: ACA layout, else Centurion
-    uint8_t bytes_36a[2];           // 0x36A
-    uint32_t aca_tier;              // 0x36C
+    uint8_t medium_warm_rinse;       // 0x366
+    uint8_t medium_extra_wash_time;  // 0x367
+    uint8_t medium_extra_rinse_time; // 0x368
+    uint8_t aca_product_line;        // 0x369 nonzero: ACA layout, else Centurion
+    uint8_t bytes_36a[2];            // 0x36A
+    uint32_t aca_tier;               // 0x36C
 };
 #pragma pack(pop)
 
-#define LAUNDRY_SETUP_AT(field, off) \
+#define LAUNDRY_SETUP_AT(field, off)                                                               \
     static_assert(offsetof(STRUCT_laundry_setup, field) == (off), #field " offset")
 LAUNDRY_SETUP_AT(vend_price, 0x000);
 LAUNDRY_SETUP_AT(word_02, 0x002);

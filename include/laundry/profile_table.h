@@ -16,7 +16,6 @@
 #include <memory>
 #include <optional>
 
-
 // One profile: its columns keyed by the LAUNDRY SETUP column names (money as
 // decimal text, yes/no as booleans, integers and PROFILE TYPE as numbers),
 // and those names in column order.

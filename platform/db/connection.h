@@ -47,7 +47,6 @@ public:
     void attach(RecordsetCore* recordset) { recordsets_.push_back(recordset); }
     void detach(RecordsetCore* recordset);
 
-
 private:
     void requireTransaction() const;
 

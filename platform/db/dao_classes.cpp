@@ -39,7 +39,6 @@ QVariant CdbField::GetValue() const
     return recordset_->value(index_);
 }
 
-
 CdbFields::CdbFields(std::shared_ptr<RecordsetCore> recordset) : recordset_(std::move(recordset)) {}
 
 int CdbFields::GetCount() const
@@ -186,8 +185,6 @@ void CdbDatabase::Execute(const QString& sql)
         where = dao::bindFilter(*statement.where, table, statement.whereText);
     c.backend().deleteRows(table, where.get());
 }
-
-
 
 void CdbDatabase::Close()
 {

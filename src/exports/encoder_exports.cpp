@@ -23,7 +23,7 @@ uint8_t runEncoder(BaseCardImage& image, Record* record, Encoder encoder)
     return record ? encoder(image, record) : kNoRecord;
 }
 
-}  // namespace
+} // namespace
 
 extern "C" {
 
@@ -82,4 +82,4 @@ uint8_t CardSetMdcSetup(BaseCardImage& image, MDC_SETUP_CARD* record)
     return runEncoder(image, record, &setup::CardSetMdcSetup);
 }
 
-}  // extern "C"
+} // extern "C"

@@ -40,10 +40,16 @@ promptui::UiMode resolvedMode()
     }
 }
 
-}  // namespace
+} // namespace
 
-ModuleState::ModuleState() { promptui::installUi(resolvedMode()); }
+ModuleState::ModuleState()
+{
+    promptui::installUi(resolvedMode());
+}
 
-void setHostUiMode(int mode) { g_mode = mode; }
+void setHostUiMode(int mode)
+{
+    g_mode = mode;
+}
 
-}  // namespace exports
+} // namespace exports

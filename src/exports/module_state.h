@@ -14,4 +14,4 @@ public:
 
 void setHostUiMode(int mode);
 
-}  // namespace exports
+} // namespace exports

@@ -11,4 +11,4 @@ void GetCardDetails(uint16_t cardType, QString& text)
     report::appendCardDetails(cardType, text);
 }
 
-}  // extern "C"
+} // extern "C"

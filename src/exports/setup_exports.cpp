@@ -7,7 +7,10 @@
 
 extern "C" {
 
-void set_laundry_ui_mode(int mode) { exports::setHostUiMode(mode); }
+void set_laundry_ui_mode(int mode)
+{
+    exports::setHostUiMode(mode);
+}
 
 void clear_laundry_setup_struct(STRUCT_laundry_setup* record)
 {
@@ -33,4 +36,4 @@ uint8_t read_laundry_setup_card(STRUCT_laundry_setup* record, uint8_t* headerByt
     return setup::readSetupCard(*record, headerByte);
 }
 
-}  // extern "C"
+} // extern "C"

@@ -25,9 +25,8 @@ const Columns kDryerTimes = {{"DRYER RUN TIME", I}, {"HEAT TIME", I}, {"TOPOFF T
 const Columns& retrofitColumns()
 {
     static const Columns columns = {
-        {"IDLE MESSAGE", T}, {"BUSY MESSAGE", T}, {"DISPLAY IDLE", B},
-        {"DISPLAY PRICE", B}, {"SCROLL SPEED", I}, {"PULSES", I},
-        {"DEDUCTION", I},    {"BUSY DISPLAY TYPE", I},
+        {"IDLE MESSAGE", T}, {"BUSY MESSAGE", T}, {"DISPLAY IDLE", B}, {"DISPLAY PRICE", B},
+        {"SCROLL SPEED", I}, {"PULSES", I},       {"DEDUCTION", I},    {"BUSY DISPLAY TYPE", I},
     };
     return columns;
 }
@@ -50,22 +49,23 @@ Columns gen2AdvancedColumns(bool lg)
     columns.push_back({"DRYER", B});
     for (const char* name :
          {"VEND PRICE", "REG DRYER PRICE", "VEND COLD PRICE", "VEND WARM PRICE", "VEND HOT PRICE",
-          "SPEC DRYER PRICE", "SPEC PRICE", "SPEC COLD PRICE", "SPEC WARM PRICE",
-          "SPEC HOT PRICE", "SUPER CYCLE UPGRADE PRICE", "COIN1 VALUE", "COIN2 VALUE",
-          "PENNY INCREMENT", "PENNY INCREMENT DRYER"})
+          "SPEC DRYER PRICE", "SPEC PRICE", "SPEC COLD PRICE", "SPEC WARM PRICE", "SPEC HOT PRICE",
+          "SUPER CYCLE UPGRADE PRICE", "COIN1 VALUE", "COIN2 VALUE", "PENNY INCREMENT",
+          "PENNY INCREMENT DRYER"})
         columns.push_back({name, C});
     for (const char* name : {"MACHINE SERIAL", "FINAL SPIN", "POSITION", "SPEC PRICE BEGIN",
                              "SPEC PRICE END", "NUM RINSES CYCLE", "TOP SPIN SPEED"})
         columns.push_back({name, T});
-    for (const char* name : {"WASH", "RINSE", "DRY", "REGULAR DRY", "PREWASH",
-                             "SUPER CYCLE TYPE", "LOCATION MACHINE"})
+    for (const char* name :
+         {"WASH", "RINSE", "DRY", "REGULAR DRY", "PREWASH", "SUPER CYCLE TYPE", "LOCATION MACHINE"})
         columns.push_back({name, I});
     for (const char* name :
-         {"FIXED CYCLE", "SPEC PRICING", "ADD COINS", "COIN SLIDE", "CLEAR ESCROW NOT",
-          "SUPER CYCLE", "SUDS DETECT", "DEBIT ONLY", "COINS ONLY", "ENHANCED DEBIT",
+         {"FIXED CYCLE",     "SPEC PRICING",  "ADD COINS",     "COIN SLIDE",   "CLEAR ESCROW NOT",
+          "SUPER CYCLE",     "SUDS DETECT",   "DEBIT ONLY",    "COINS ONLY",   "ENHANCED DEBIT",
           "MAX EXTRACT NOT", "CYCLE PRICING", "DISPLAY PRICE", "ALL FEATURES", "SATURDAY",
-          "SUNDAY", "MONDAY", "TUESDAY", "WEDNESDAY", "THURSDAY", "FRIDAY", "ALL DAYS",
-          "SET SERIAL", "SET POSITION", "SET PRICE", "SET CYCLE", "RECORD USED", "ALL CODES"})
+          "SUNDAY",          "MONDAY",        "TUESDAY",       "WEDNESDAY",    "THURSDAY",
+          "FRIDAY",          "ALL DAYS",      "SET SERIAL",    "SET POSITION", "SET PRICE",
+          "SET CYCLE",       "RECORD USED",   "ALL CODES"})
         columns.push_back({name, B});
     if (lg) {
         columns.push_back({"TOPOFF PRICE", C});
@@ -77,21 +77,22 @@ Columns gen2AdvancedColumns(bool lg)
 Columns advantechColumns()
 {
     Columns columns = {{"WASHER", B}, {"DRYER", B}, {"DISABLE TOPOFF", B}};
-    for (const char* name :
-         {"HOT TEMP REDUCTION", "DRYER RUN TIME", "ESTIMATED FILL TIME", "EXTENDED COOL DOWN",
-          "TOPOFF TIME", "SETUP BYTE 1", "SETUP BYTE 2", "COIN1 PULSE MIN", "COIN1 PULSE MAX",
-          "COIN2 PULSE MIN", "COIN2 PULSE MAX", "COIN SLIDE 1", "COIN SLIDE 2",
-          "COIN PULSE DELAY", "SP1 DAY", "SP1 START", "SP1 DURATION", "SP2 DAY", "SP2 START",
-          "SP2 DURATION", "SP3 DAY", "SP3 START", "SP3 DURATION", "DECIMAL POINT"})
+    for (const char* name : {"HOT TEMP REDUCTION", "DRYER RUN TIME",   "ESTIMATED FILL TIME",
+                             "EXTENDED COOL DOWN", "TOPOFF TIME",      "SETUP BYTE 1",
+                             "SETUP BYTE 2",       "COIN1 PULSE MIN",  "COIN1 PULSE MAX",
+                             "COIN2 PULSE MIN",    "COIN2 PULSE MAX",  "COIN SLIDE 1",
+                             "COIN SLIDE 2",       "COIN PULSE DELAY", "SP1 DAY",
+                             "SP1 START",          "SP1 DURATION",     "SP2 DAY",
+                             "SP2 START",          "SP2 DURATION",     "SP3 DAY",
+                             "SP3 START",          "SP3 DURATION",     "DECIMAL POINT"})
         columns.push_back({name, I});
-    for (const char* name : {"COIN1 VALUE", "COIN2 VALUE", "VEND PRICE", "VEND WARM PRICE",
-                             "VEND HOT PRICE", "REG DRYER PRICE", "TOPOFF PRICE",
-                             "SPEC PRICE 1", "SPEC PRICE 2", "SPEC PRICE 3"})
-        columns.push_back({name, C});
     for (const char* name :
-         {"ACTIONSETTOPOFFPRICE", "ACTIONSETCYCLETOPOFF", "ACTIONSETREGPRICES",
-          "ACTIONSETSPCGPRICES", "ACTIONSETCOINVALUES", "ACTIONSETCYCLESLENGTH",
-          "ACTIONCLEARCOUNTERS", "ACTIONSETALL"})
+         {"COIN1 VALUE", "COIN2 VALUE", "VEND PRICE", "VEND WARM PRICE", "VEND HOT PRICE",
+          "REG DRYER PRICE", "TOPOFF PRICE", "SPEC PRICE 1", "SPEC PRICE 2", "SPEC PRICE 3"})
+        columns.push_back({name, C});
+    for (const char* name : {"ACTIONSETTOPOFFPRICE", "ACTIONSETCYCLETOPOFF", "ACTIONSETREGPRICES",
+                             "ACTIONSETSPCGPRICES", "ACTIONSETCOINVALUES", "ACTIONSETCYCLESLENGTH",
+                             "ACTIONCLEARCOUNTERS", "ACTIONSETALL"})
         columns.push_back({name, B});
     return columns;
 }
@@ -103,14 +104,13 @@ Columns mdcColumns()
                              "TOPOFF TIME", "AUDIO TIME", "TEMP HIGH", "TEMP MED", "TEMP LOW",
                              "TEMP DELICATE", "TEMP UNIT", "AUDIO", "ACTIVE TIME"})
         columns.push_back({name, I});
-    for (const char* name : {"WATER SAVER", "DISABLE TOPOFF", "TIME BASE PRICING",
-                             "CYCLE PRICING", "SATURDAY", "SUNDAY", "MONDAY", "TUESDAY",
-                             "WEDNESDAY", "THURSDAY", "FRIDAY"})
-        columns.push_back({name, B});
     for (const char* name :
-         {"REG NORMAL PRICE", "REG DELICATE PRICE", "REG PERM PRESS PRICE", "REG HEAVY PRICE",
-          "SPEC NORMAL PRICE", "SPEC DELICATE PRICE", "SPEC PERM PRESS PRICE",
-          "SPEC HEAVY PRICE", "TOPOFF PRICE"})
+         {"WATER SAVER", "DISABLE TOPOFF", "TIME BASE PRICING", "CYCLE PRICING", "SATURDAY",
+          "SUNDAY", "MONDAY", "TUESDAY", "WEDNESDAY", "THURSDAY", "FRIDAY"})
+        columns.push_back({name, B});
+    for (const char* name : {"REG NORMAL PRICE", "REG DELICATE PRICE", "REG PERM PRESS PRICE",
+                             "REG HEAVY PRICE", "SPEC NORMAL PRICE", "SPEC DELICATE PRICE",
+                             "SPEC PERM PRESS PRICE", "SPEC HEAVY PRICE", "TOPOFF PRICE"})
         columns.push_back({name, C});
     columns.push_back({"SPEC PRICE BEGIN", T});
     columns.push_back({"SPEC PRICE END", T});
@@ -120,16 +120,39 @@ Columns mdcColumns()
 Columns allianceColumns()
 {
     Columns columns;
-    for (const char* name :
-         {"MACHINE TYPE", "AUDIO", "TOPOFF TIME", "TEMP HIGH", "TEMP MED", "TEMP LOW",
-          "TEMP DELICATE", "HEATED CYCLE TIME", "NOHEAT CYCLE TIME", "COOLDOWN TIME HIGH",
-          "COOLDOWN TIME MED", "COOLDOWN TIME LOW", "COOLDOWN TIME DELICATE", "TEMP UNIT",
-          "ACA TIER", "WASH TIME NORMAL", "WASH TIME PERM", "WASH TIME DELICATE",
-          "RINSE TIME NORMAL", "RINSE TIME PERM", "RINSE TIME DELICATE",
-          "EXTRA RINSE TIME NORMAL", "EXTRA RINSE TIME PERM", "EXTRA RINSE TIME DELICATE",
-          "SPIN TIME NORMAL", "SPIN TIME PERM", "SPIN TIME DELICATE", "EXTRA WASH TIME HEAVY",
-          "EXTRA RINSE TIME HEAVY", "EXTRA WASH TIME MEDIUM", "EXTRA RINSE TIME MEDIUM",
-          "EXTRA WASH TIME FLW", "SETUP BYTE 2"})
+    for (const char* name : {"MACHINE TYPE",
+                             "AUDIO",
+                             "TOPOFF TIME",
+                             "TEMP HIGH",
+                             "TEMP MED",
+                             "TEMP LOW",
+                             "TEMP DELICATE",
+                             "HEATED CYCLE TIME",
+                             "NOHEAT CYCLE TIME",
+                             "COOLDOWN TIME HIGH",
+                             "COOLDOWN TIME MED",
+                             "COOLDOWN TIME LOW",
+                             "COOLDOWN TIME DELICATE",
+                             "TEMP UNIT",
+                             "ACA TIER",
+                             "WASH TIME NORMAL",
+                             "WASH TIME PERM",
+                             "WASH TIME DELICATE",
+                             "RINSE TIME NORMAL",
+                             "RINSE TIME PERM",
+                             "RINSE TIME DELICATE",
+                             "EXTRA RINSE TIME NORMAL",
+                             "EXTRA RINSE TIME PERM",
+                             "EXTRA RINSE TIME DELICATE",
+                             "SPIN TIME NORMAL",
+                             "SPIN TIME PERM",
+                             "SPIN TIME DELICATE",
+                             "EXTRA WASH TIME HEAVY",
+                             "EXTRA RINSE TIME HEAVY",
+                             "EXTRA WASH TIME MEDIUM",
+                             "EXTRA RINSE TIME MEDIUM",
+                             "EXTRA WASH TIME FLW",
+                             "SETUP BYTE 2"})
         columns.push_back({name, I});
     for (const char* name :
          {"CYCLE PRICING", "DISABLE TOPOFF", "ACA MACHINE", "WARM RINSE ENABLED",
@@ -139,11 +162,11 @@ Columns allianceColumns()
           "HEAVY MODE2 ACTIVE STATE", "HEAVY CYCLE EXTRA RINSE", "HEAVY CYCLE EXTRA WASH",
           "HEAVY CYCLE WARM RINSE", "HEAVY CYCLE PREWASH"})
         columns.push_back({name, B});
-    for (const char* name : {"VEND PRICE", "TOPOFF PRICE", "HEAVY ADDED PRICE",
-                             "MEDIUM ADDED PRICE", "REG HEAVY PRICE", "REG NORMAL PRICE",
-                             "REG PERM PRESS PRICE", "REG DELICATE PRICE", "NOHEAT PRICE",
-                             "PRICE1", "PRICE2", "PRICE3", "PRICE4", "PRICE5", "PRICE6",
-                             "PRICE7", "PRICE8", "PRICE9"})
+    for (const char* name :
+         {"VEND PRICE", "TOPOFF PRICE", "HEAVY ADDED PRICE", "MEDIUM ADDED PRICE",
+          "REG HEAVY PRICE", "REG NORMAL PRICE", "REG PERM PRESS PRICE", "REG DELICATE PRICE",
+          "NOHEAT PRICE", "PRICE1", "PRICE2", "PRICE3", "PRICE4", "PRICE5", "PRICE6", "PRICE7",
+          "PRICE8", "PRICE9"})
         columns.push_back({name, C});
     return columns;
 }
@@ -162,7 +185,11 @@ const std::array<Columns, setup::kProfileTypeCount>& allTypeColumns()
         gen2AdvancedColumns(true),
         allianceColumns(),
         // 10-14: the pages of these types name their own columns.
-        {}, {}, {}, {}, {},
+        {},
+        {},
+        {},
+        {},
+        {},
     };
     return columns;
 }
@@ -172,9 +199,9 @@ const std::array<Columns, setup::kProfileTypeCount>& allTypeColumns()
 const std::vector<ProfileColumn>& commonColumns()
 {
     static const Columns columns = {
-        {kColProfileName, T}, {kColVendPrice, C}, {kColTopoffPrice, C},
-        {kColMaxCardValue, C}, {kColEnableTokens, B}, {kColClearCount, B},
-        {kColLocation, B}, {kColLocationClustering, B}, {kColUserTransaction, B},
+        {kColProfileName, T},  {kColVendPrice, C},          {kColTopoffPrice, C},
+        {kColMaxCardValue, C}, {kColEnableTokens, B},       {kColClearCount, B},
+        {kColLocation, B},     {kColLocationClustering, B}, {kColUserTransaction, B},
         {kColProfileType, T},
     };
     return columns;

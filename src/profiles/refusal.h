@@ -16,7 +16,7 @@ inline constexpr char kReaderManagerCaption[] = "Reader Manager";
 inline constexpr char kInputErrorCaption[] = "Input Error";
 
 struct Refusal {
-    QString column;  // the LAUNDRY SETUP column the value belongs to ("" for none)
+    QString column;   // the LAUNDRY SETUP column the value belongs to ("" for none)
     int control = -1; // the control id the focus returns to (-1 for none)
     QString message;
     QString caption = QString::fromLatin1(kReaderManagerCaption);

@@ -10,7 +10,10 @@ void showReadError(const char* message)
                          promptui::MB_OK);
 }
 
-QString onOff(bool on) { return on ? QStringLiteral("ON") : QStringLiteral("OFF"); }
+QString onOff(bool on)
+{
+    return on ? QStringLiteral("ON") : QStringLiteral("OFF");
+}
 
 QString cardText(const void* bytes, int size)
 {
@@ -21,7 +24,10 @@ QString cardText(const void* bytes, int size)
     return QString::fromLatin1(text, length);
 }
 
-QString dollars(double amount) { return QString::asprintf("$%.2f", amount); }
+QString dollars(double amount)
+{
+    return QString::asprintf("$%.2f", amount);
+}
 
 QString moneyLine(const QString& label, uint32_t amount, uint32_t unit)
 {
@@ -33,8 +39,11 @@ QString machineTypeLine(uint8_t flags)
 {
     const bool washer = bit(flags, 4);
     const bool dryer = bit(flags, 5);
-    const char* word = washer && dryer ? "Stack Dryer" : dryer ? "Dryer" : washer ? "Washer" : "None";
+    const char* word = washer && dryer ? "Stack Dryer"
+                       : dryer         ? "Dryer"
+                       : washer        ? "Washer"
+                                       : "None";
     return QStringLiteral("Machine Type: ") + QLatin1String(word) + QLatin1String(kEndOfLine);
 }
 
-}  // namespace report
+} // namespace report

@@ -27,7 +27,10 @@ QString cardText(const void* bytes, int size);
 
 // "$%.2f" of a count of cents times 0.01, e.g. "$1.25".
 QString dollars(double amount);
-inline QString centsAsDollars(uint16_t cents) { return dollars(cents * 0.01); }
+inline QString centsAsDollars(uint16_t cents)
+{
+    return dollars(cents * 0.01);
+}
 
 // "%s$%d.%2.2d\r\n" with v = (amount x unit) mod 2^16 cents.
 QString moneyLine(const QString& label, uint32_t amount, uint32_t unit);
@@ -36,6 +39,9 @@ QString moneyLine(const QString& label, uint32_t amount, uint32_t unit);
 // (bit 4) or "None" + "\r\n".
 QString machineTypeLine(uint8_t flags);
 
-inline bool bit(uint32_t value, int n) { return ((value >> n) & 1u) != 0; }
+inline bool bit(uint32_t value, int n)
+{
+    return ((value >> n) & 1u) != 0;
+}
 
-}  // namespace report
+} // namespace report

@@ -40,4 +40,4 @@ void Sort(QTreeWidget* list, const ListSort& sort);
 // text a row) in sorted order.
 QList<int> SortOrder(const QStringList& texts, const ListSort& sort);
 
-}  // namespace cardcore
+} // namespace cardcore

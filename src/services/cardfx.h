@@ -24,6 +24,9 @@ extern const GetCustIdFn GetCustId[kChipCount];
 extern const SetCustIdFn SetCustId[kChipCount];
 extern const SetCardVersionFn SetCardVersion[kChipCount];
 
-inline bool hasChip(uint8_t chip) { return chip < kChipCount; }
+inline bool hasChip(uint8_t chip)
+{
+    return chip < kChipCount;
+}
 
-}  // namespace cardfx
+} // namespace cardfx

@@ -63,4 +63,4 @@ uint8_t NIMBOReadMdcSetup(MDC_SETUP_CARD* card);
 uint8_t NIMBOReadGen2Setup(GEN2_SETUP_CARD* card);
 uint8_t NIMBOReadGen2AdvSetup(GEN2_SETUP_CARD* card);
 
-}  // namespace cardlayout
+} // namespace cardlayout

@@ -220,7 +220,7 @@ public:
     CdbFields GetFields() const;
 
     CdbEditMode GetEditMode() const;
-    void Requery();                      // runs the query again, first record current
+    void Requery(); // runs the query again, first record current
 
     void Close();
     bool IsOpen() const;

@@ -16,4 +16,4 @@ bool LoadKeys();
 // The key set of factory-fresh cards, needed to initialise and validate them.
 void LoadZQKeys();
 
-}  // namespace keyring
+} // namespace keyring

@@ -62,4 +62,4 @@ public:
     ProgressGuard& operator=(const ProgressGuard&) = delete;
 };
 
-}  // namespace promptui
+} // namespace promptui

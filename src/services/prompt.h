@@ -41,8 +41,7 @@ enum MessageBoxResult : int {
 class PromptService {
 public:
     virtual ~PromptService() = default;
-    virtual int messageBox(const QString& text, const QString& caption,
-                           unsigned flags) = 0;
+    virtual int messageBox(const QString& text, const QString& caption, unsigned flags) = 0;
 };
 
 // Shows a message box through the installed prompt service.
@@ -52,4 +51,4 @@ int MessageBox(const QString& text, const QString& caption, unsigned flags);
 PromptService& promptService();
 void setPromptService(PromptService* service);
 
-}  // namespace promptui
+} // namespace promptui

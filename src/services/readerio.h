@@ -10,4 +10,4 @@ enum POWER { POWER_OFF = 0, POWER_ON = 1 };
 bool PowerCard(int power);
 bool CardInserted();
 
-}  // namespace readerio
+} // namespace readerio

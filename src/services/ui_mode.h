@@ -4,9 +4,9 @@
 namespace promptui {
 
 enum class UiMode {
-    Qt = 0,        // QMessageBox and QProgressDialog
-    Console = 1,   // stderr, a progress bar on a terminal, --yes/--no answers
-    Scripted = 2,  // tests install their own services; nothing is replaced
+    Qt = 0,       // QMessageBox and QProgressDialog
+    Console = 1,  // stderr, a progress bar on a terminal, --yes/--no answers
+    Scripted = 2, // tests install their own services; nothing is replaced
 };
 
 // Installs the implementation of `mode` as the current prompt and progress
@@ -17,4 +17,4 @@ void installUi(UiMode mode);
 // be asked: 0 asks the terminal, IDYES or IDNO answer every question.
 void setConsoleAnswer(int answer);
 
-}  // namespace promptui
+} // namespace promptui

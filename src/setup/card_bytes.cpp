@@ -24,4 +24,4 @@ std::array<uint8_t, 2> bcdWordBytes(uint16_t value)
             cardcore::hex_to_bcd(static_cast<uint8_t>(value & 0xFF))};
 }
 
-}  // namespace setup
+} // namespace setup

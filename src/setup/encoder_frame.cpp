@@ -30,4 +30,4 @@ uint8_t writeSetupCard(BaseCardImage& image, uint8_t cardVersion, CardHeader hea
     return kStatusOk;
 }
 
-}  // namespace setup
+} // namespace setup

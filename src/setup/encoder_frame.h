@@ -16,13 +16,13 @@ inline constexpr uint8_t kStatusSelectFailed = 38;
 inline constexpr uint8_t kStatusOk = 0;
 
 struct SetupBlock {
-    uint32_t offset;                 // in file 0x2001
+    uint32_t offset; // in file 0x2001
     std::span<const uint8_t> bytes;
 };
 
 struct CardHeader {
     uint8_t cardType;
-    uint16_t custId;                 // written high byte first
+    uint16_t custId; // written high byte first
 };
 
 // 1. SetCardVersion (its status returned unchanged), 2. header write before
@@ -34,4 +34,4 @@ uint8_t writeSetupCard(BaseCardImage& image, uint8_t cardVersion, CardHeader hea
                        std::initializer_list<SetupBlock> blocks,
                        uint8_t statusAfterHeader = kStatusOk);
 
-}  // namespace setup
+} // namespace setup

@@ -17,9 +17,15 @@ bool refuse(const QString& message)
     return false;
 }
 
-bool refuse(const char* message) { return refuse(QString::fromLatin1(message)); }
+bool refuse(const char* message)
+{
+    return refuse(QString::fromLatin1(message));
+}
 
-bool cannotBeManagementChip(uint8_t chip) { return chip == 1 || chip == 3; }
+bool cannotBeManagementChip(uint8_t chip)
+{
+    return chip == 1 || chip == 3;
+}
 
 // A card that failed validation: chip 0 is initialised and validated again,
 // and then goes through the checks of a valid card.
@@ -27,8 +33,7 @@ bool initialiseBlankCard(bool* new_card)
 {
     const uint8_t chip = keyring::ChipID;
     if (chip != 0)
-        return refuse(cannotBeManagementChip(chip) ? text::kNotManagementCard
-                                                   : text::kUnknownCard);
+        return refuse(cannotBeManagementChip(chip) ? text::kNotManagementCard : text::kUnknownCard);
     keyring::LoadZQKeys();
     uint8_t status = cardlayout::NIMBOCreateCard();
     if (status == 0)
@@ -40,7 +45,7 @@ bool initialiseBlankCard(bool* new_card)
     return true;
 }
 
-}  // namespace
+} // namespace
 
 bool check_management_card(bool* new_card)
 {
@@ -64,4 +69,4 @@ bool check_management_card(bool* new_card)
                                                : text::kCardNotSupported);
 }
 
-}  // namespace setup
+} // namespace setup

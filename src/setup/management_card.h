@@ -8,4 +8,4 @@ namespace setup {
 // when the check had to initialise a blank card. The card stays powered.
 bool check_management_card(bool* new_card);
 
-}  // namespace setup
+} // namespace setup

@@ -13,8 +13,7 @@ inline constexpr char kCaptionWarning[] = "WARNING: Reader Manager";
 inline constexpr char kCaptionSuccess[] = "SUCCESS: Reader Manager";
 inline constexpr char kCaptionAreYouSure[] = "Are you sure?";
 
-inline constexpr char kCreateSetupTitle[] =
-    "Create Reader Setup Card In Progress ... Please Wait";
+inline constexpr char kCreateSetupTitle[] = "Create Reader Setup Card In Progress ... Please Wait";
 inline constexpr char kStepIdentifying[] = "Identifying Card...";
 inline constexpr char kStepVerifying[] = "Verifying Card Information...";
 inline constexpr char kStepWriting[] = "Writing data structures...";
@@ -48,4 +47,4 @@ inline QString withErrorNum(const char* message, uint8_t status)
     return QString::fromLatin1(message).arg(static_cast<int>(status));
 }
 
-}  // namespace setup::text
+} // namespace setup::text

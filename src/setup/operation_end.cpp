@@ -11,4 +11,4 @@ OperationEnd::~OperationEnd()
     release_();
 }
 
-}  // namespace setup
+} // namespace setup

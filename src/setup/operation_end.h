@@ -22,4 +22,4 @@ private:
     bool done_ = false;
 };
 
-}  // namespace setup
+} // namespace setup

@@ -37,11 +37,17 @@ bool inSet(int code, std::initializer_list<int> codes)
     return false;
 }
 
-}  // namespace
+} // namespace
 
-bool isValidProfileType(int code) { return code >= 0 && code < kProfileTypeCount; }
+bool isValidProfileType(int code)
+{
+    return code >= 0 && code < kProfileTypeCount;
+}
 
-const ProfileTypeInfo& profileTypeInfo(int code) { return kCatalogue.at(code); }
+const ProfileTypeInfo& profileTypeInfo(int code)
+{
+    return kCatalogue.at(code);
+}
 
 QString profileTypeListName(int code)
 {
@@ -53,10 +59,16 @@ uint16_t cardTypeCodeOf(int code)
     return isValidProfileType(code) ? kCatalogue[code].cardTypeCode : 0;
 }
 
-int selectorIndexToCode(int index) { return index >= 3 ? index + 1 : index; }
+int selectorIndexToCode(int index)
+{
+    return index >= 3 ? index + 1 : index;
+}
 
 // Code 3 lands on index 2, the Tovan2000 entry, by the same rule.
-int codeToSelectorIndex(int code) { return code >= 3 ? code - 1 : code; }
+int codeToSelectorIndex(int code)
+{
+    return code >= 3 ? code - 1 : code;
+}
 
 QStringList selectorEntries()
 {
@@ -67,17 +79,29 @@ QStringList selectorEntries()
     return entries;
 }
 
-bool pricesOnEditor(int code) { return code >= 0 && code <= 4; }
+bool pricesOnEditor(int code)
+{
+    return code >= 0 && code <= 4;
+}
 
 bool maxCardValueEditable(int code)
 {
     return inSet(code, {0, 1, 5, 6, 7, 8, 9, 10, 11, 12, 14});
 }
 
-bool enableTokensEditable(int code) { return inSet(code, {5, 7, 8, 9, 10, 12, 14}); }
+bool enableTokensEditable(int code)
+{
+    return inSet(code, {5, 7, 8, 9, 10, 12, 14});
+}
 
-bool clusteringAllowed(int code) { return (code >= 5 && code <= 12) || code == 14; }
+bool clusteringAllowed(int code)
+{
+    return (code >= 5 && code <= 12) || code == 14;
+}
 
-bool pricesInNickels(int code) { return code == kMaytagGen2Advanced || code == kLg; }
+bool pricesInNickels(int code)
+{
+    return code == kMaytagGen2Advanced || code == kLg;
+}
 
-}  // namespace setup
+} // namespace setup

@@ -38,8 +38,8 @@ enum ProfileType : int {
 struct ProfileTypeInfo {
     int code;
     const char* listName;
-    std::optional<int> selectorIndex;  // code 3 has no selector entry
-    const char* selectorEntry;         // nullptr for code 3
+    std::optional<int> selectorIndex; // code 3 has no selector entry
+    const char* selectorEntry;        // nullptr for code 3
     const char* optionPage;
     uint16_t cardTypeCode;
 };
@@ -48,8 +48,8 @@ bool isValidProfileType(int code);
 // The row of `code`; code must be valid.
 const ProfileTypeInfo& profileTypeInfo(int code);
 
-QString profileTypeListName(int code);  // "" for an unknown code
-uint16_t cardTypeCodeOf(int code);      // 0 for an unknown code
+QString profileTypeListName(int code); // "" for an unknown code
+uint16_t cardTypeCodeOf(int code);     // 0 for an unknown code
 
 // Selector index <-> code: code = index + 1 from index 3 on. Code 3 shows as
 // index 2 (Tovan2000) and is saved back as code 2.
@@ -58,10 +58,10 @@ int codeToSelectorIndex(int code);
 QStringList selectorEntries();
 
 // Type groups.
-bool pricesOnEditor(int code);          // Vend and Top Off Price on the editor: 0-4
-bool maxCardValueEditable(int code);    // 0, 1, 5-12, 14
-bool enableTokensEditable(int code);    // 5, 7, 8, 9, 10, 12, 14
-bool clusteringAllowed(int code);       // with Check Location on: 5-12, 14
-bool pricesInNickels(int code);         // 5 and 8
+bool pricesOnEditor(int code);       // Vend and Top Off Price on the editor: 0-4
+bool maxCardValueEditable(int code); // 0, 1, 5-12, 14
+bool enableTokensEditable(int code); // 5, 7, 8, 9, 10, 12, 14
+bool clusteringAllowed(int code);    // with Check Location on: 5-12, 14
+bool pricesInNickels(int code);      // 5 and 8
 
-}  // namespace setup
+} // namespace setup

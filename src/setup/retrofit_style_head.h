@@ -32,4 +32,4 @@ void fillRetrofitStyleHead(FamilyRecord& card, const STRUCT_laundry_setup& r, ui
     std::memcpy(card.text_field_1a, r.text_field_1a, sizeof card.text_field_1a);
 }
 
-}  // namespace setup
+} // namespace setup

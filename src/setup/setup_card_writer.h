@@ -14,4 +14,4 @@ namespace setup {
 // shown to the operator.
 uint8_t createSetupCard(BaseCardImage& image, uint16_t custId, const STRUCT_laundry_setup& record);
 
-}  // namespace setup
+} // namespace setup

@@ -6,19 +6,17 @@
 namespace setup {
 namespace {
 
-template <typename T>
-void zero(T& field)
+template <typename T> void zero(T& field)
 {
     std::memset(&field, 0, sizeof field);
 }
 
-template <std::size_t N>
-void spaces(char (&field)[N])
+template <std::size_t N> void spaces(char (&field)[N])
 {
     std::memset(field, ' ', N);
 }
 
-}  // namespace
+} // namespace
 
 void clearSetupRecord(STRUCT_laundry_setup& r)
 {
@@ -103,4 +101,4 @@ void copyTextField(char* field, std::size_t size, const QByteArray& text)
         field[n] = '\0';
 }
 
-}  // namespace setup
+} // namespace setup

@@ -17,4 +17,4 @@ void clearSetupRecord(STRUCT_laundry_setup& record);
 // field; a shorter text is followed by a NUL, the rest stays spaces.
 void copyTextField(char* field, std::size_t size, const QByteArray& text);
 
-}  // namespace setup
+} // namespace setup
