@@ -195,7 +195,7 @@ TEST_F(DataSafety, TwoWritersAtOnceLoseAndDoubleNothing)
         CdbDBEngine engine;
         CdbDatabase database = engine.OpenDatabase(db());
         profiles::ProfileStore store(database.OpenRecordset(profiles::allProfilesQuery()));
-        for (const QString& name : {"E-1", "mixed", "E-2", "E-3"}) {
+        for (const char* name : {"E-1", "mixed", "E-2", "E-3"}) {
             profiles::CommonValues common;
             common.name = name;
             common.typeCode = 4;

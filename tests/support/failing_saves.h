@@ -10,7 +10,7 @@
 
 class FailingSaves {
 public:
-    enum class At { Write, Commit, Nothing };
+    enum class At { Write, Commit };
 
     explicit FailingSaves(At at, int nth = 1) : state_(std::make_shared<State>(State{at, nth}))
     {
@@ -22,8 +22,6 @@ public:
     FailingSaves(const FailingSaves&) = delete;
     FailingSaves& operator=(const FailingSaves&) = delete;
 
-    int writes() const { return state_->writes; }
-    int commits() const { return state_->commits; }
     bool fired() const { return state_->fired; }
 
 private:
