@@ -13,7 +13,6 @@
 #include "services/cardlayout.h"
 #include "services/keyring.h"
 #include "services/readerio.h"
-#include "setup/setup_record.h"
 #include "setup/tovan2000_layout.h"
 
 #include <cstring>
