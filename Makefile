@@ -6,7 +6,7 @@ ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: all build run test test-asan asan-build fuzz bench format clean deps deps-clang
+.PHONY: all build run test test-asan asan-build fuzz bench format format-check clean deps deps-clang deps-format
 
 all: build
 
@@ -15,6 +15,9 @@ deps:
 
 deps-clang:
 	@bash scripts/bootstrap fuzz
+
+deps-format:
+	@bash scripts/bootstrap format
 
 $(BUILD)/build.ninja: | deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -48,8 +51,12 @@ bench: deps
 	cmake --build $(BUILD) -j $(JOBS)
 	$(BUILD)/bin/laundry_bench
 
-format:
+format: deps-format
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Fails, naming the files, when any source differs from .clang-format.
+format-check: deps-format
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
