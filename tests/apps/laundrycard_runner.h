@@ -27,8 +27,7 @@ inline CliRun runLaundrycard(const QString& workingDirectory, const QStringList&
 }
 
 // A test over one temporary folder.
-template <typename Base = ::testing::Test>
-class CliTest : public Base {
+template <typename Base = ::testing::Test> class CliTest : public Base {
 protected:
     CliRun run(const QStringList& args) { return runLaundrycard(dir_.path(), args); }
     QString path(const QString& name) const { return dir_.filePath(name); }

@@ -92,15 +92,17 @@ TEST(OptionPageWidgets, ARefusedFieldKeepsTheFocusAndOneMessageIsShown)
         EXPECT_EQ(ui->messages()[0].caption, "Reader Manager");
         EXPECT_EQ(ui->messages()[0].flags, promptui::MB_OK | promptui::MB_ICONEXCLAMATION);
         EXPECT_TRUE(hasFocus(*page, c.field));
-        if (c.slider)
+        if (c.slider) {
             EXPECT_EQ(at<QSlider>(*page, c.slider)->value(), 50);
+        }
 
         ui->clear();
         typeAndLeave(*page, c.field, c.good, c.next);
         EXPECT_TRUE(ui->messages().empty());
         EXPECT_TRUE(hasFocus(*page, c.next));
-        if (c.slider)
+        if (c.slider) {
             EXPECT_EQ(at<QSlider>(*page, c.slider)->value(), QString(c.good).toInt());
+        }
     }
 }
 

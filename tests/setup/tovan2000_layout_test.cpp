@@ -128,8 +128,9 @@ TEST_F(Tovan2000Card, CycleSetupReturnsTheFirstFailedStatus)
         card::faults::reset();
         card::faults::inject(kind, 1, 0x5A);
         EXPECT_EQ(setup::write_tovan2000_cycle_setup(tovanRecord()), 0x5A) << int(kind);
-        if (kind == FaultKind::NIMBOCreateCard)
+        if (kind == FaultKind::NIMBOCreateCard) {
             EXPECT_EQ(card::faults::callCount(FaultKind::NIMBOSetDataArea), 0);
+        }
     }
 }
 

@@ -19,7 +19,7 @@ public:
     QByteArray header = QByteArray(8, '\0');
     std::map<uint16_t, QByteArray> files;
     std::optional<uint16_t> selected;
-    QString failOn;           // operation name that fails
+    QString failOn; // operation name that fails
     uint8_t failStatus = 0x6F;
 
     uint8_t SelectFile(uint16_t id) override
@@ -65,8 +65,9 @@ public:
     uint8_t SetCardVersion(uint8_t v) override { return setHeader(3, v, "SetCardVersion"); }
     uint8_t WriteData(uint32_t length, uint32_t offset, const uint8_t* buffer) override
     {
-        const QString where = selected ? QStringLiteral("%1").arg(*selected, 4, 16, QLatin1Char('0'))
-                                       : QStringLiteral("header");
+        const QString where = selected
+                                  ? QStringLiteral("%1").arg(*selected, 4, 16, QLatin1Char('0'))
+                                  : QStringLiteral("header");
         if (auto s = call(QStringLiteral("WriteData %1 %2 %3").arg(where).arg(length).arg(offset)))
             return s;
         QByteArray& target = selected ? files[*selected] : header;
