@@ -120,10 +120,9 @@ protected:
 
     template <class W> static W& child(const QWidget& editor, const char* name)
     {
-        W* widget = editor.findChild<W*>(QString::fromLatin1(name));
-        if (widget == nullptr)
-            throw std::runtime_error(std::string("no control ") + name);
-        return *widget;
+        if (W* widget = editor.findChild<W*>(QString::fromLatin1(name)))
+            return *widget;
+        throw std::runtime_error(std::string("no control ") + name);
     }
     static QLineEdit& edit(const Editor& e, const char* name) { return child<QLineEdit>(e, name); }
     static QTreeWidget& list(const Editor& e) { return child<QTreeWidget>(e, "profileList"); }

@@ -4,8 +4,8 @@
 
 #include "main_window.h"
 #include "support/card_fixture.h"
+#include "support/test_files.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSettings>
@@ -45,12 +45,5 @@ protected:
                                                             : "SUCCESS: Reader Manager");
         EXPECT_EQ(m.icon, icon);
         script().clear();
-    }
-
-    static void writeFile(const QString& file, const QByteArray& bytes)
-    {
-        QFile out(file);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly)) << file.toStdString();
-        ASSERT_EQ(out.write(bytes), bytes.size());
     }
 };
