@@ -66,8 +66,7 @@ TEST_F(ConvertByName, RefusalsAreShownAndNothingIsConverted)
     ASSERT_EQ(texts.size(), 4);
     EXPECT_TRUE(texts[0].contains(QStringLiteral("IDD_MAYTAG_DEFUALT"))) << texts[0].toStdString();
     EXPECT_TRUE(texts[1].contains("Number of Pulses") && texts[2].contains("Idle message"));
-    EXPECT_EQ(texts[3], QStringLiteral(
-                            "The reader setup profile \"Missing\" was not found in the database."));
+    EXPECT_TRUE(texts[3].contains("\"Missing\"")) << texts[3].toStdString();
     EXPECT_EQ(record_.card_type_code, 0xB8); // the refused Retrofit wrote its head only
 }
 

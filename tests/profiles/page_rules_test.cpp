@@ -90,13 +90,7 @@ TEST(DisplayMessagePageRules, RecordHoldsTheMessagesThenPulsesOrDryerTimes)
 {
     Display rules(kRetrofit);
     DisplayMessageValues& v = rules.values();
-    v.idleMessage = QString(30, 'W');
-    v.busyMessage = "HELLO";
-    v.scrollSpeed = 73;
-    v.pulses = 4;
-    v.dryerRunTime = 45;
-    v.heatTime = 42;
-    v.topoffTime = 7;
+    v = {QString(30, 'W'), "HELLO", false, false, 73, 4, 0, 0, 45, 42, 7}; // in member order
     STRUCT_laundry_setup record = clearedRecord();
     rules.writeRecord(newProfileValues(kRetrofit), record);
     EXPECT_EQ(std::string(record.idle_message, 30), std::string(30, 'W'));
@@ -138,11 +132,8 @@ TEST(Tovan2000PageRules, HeatTimeFollowsTheRunTimeBandsAndIsNeverLoaded)
     EXPECT_EQ(record.topoff_time, 12);
     rules.reset();
     EXPECT_EQ(rules.runTime() + rules.heatTime() + rules.topoffTime(), 0);
-}
 
-TEST(Tovan2000PageRules, OnlyLeavingTheRunTimeRecomputesTheHeatTime)
-{
-    Tovan rules;
+    // Only leaving the run time recomputes the heat time.
     EXPECT_FALSE(rules.leaveField(Tovan::kRunTimeControl, u" 30 "));
     EXPECT_EQ(rules.heatTime(), 28);
     // A heat time typed afterwards stands, also when the page is read for a save.
@@ -203,18 +194,14 @@ TEST(CycleSetupPageRules, ProgramAndTemperatureReachTheRecord)
 
 using Gen2 = Gen2PageRules;
 
-TEST(Gen2PageRules, TimesAreRefusedByTheirColumnFirstToLast)
+TEST(Gen2PageRules, TimesAreCheckedFirstToLastAndReachTheRecordWithTheTopOffPriceInCents)
 {
     Gen2 rules;
     rules.load({{"WASH", 10}, {"RINSE", 75}, {"DRY", 99}});
     EXPECT_EQ(rules.checkFields()->column, "RINSE");
     rules.load({{"WASH", 0}, {"RINSE", 60}, {"DRY", 30}});
     EXPECT_FALSE(rules.checkFields());
-}
 
-TEST(Gen2PageRules, RecordGetsTheMachineTimesAndTopOffPriceInCents)
-{
-    Gen2 rules;
     rules.load({{"DRYER", 1}, {"WASH", 8}, {"RINSE", 4}, {"DRY", 45}});
     CommonValues common;
     common.topoffPrice = Currency(7500); // $0.75

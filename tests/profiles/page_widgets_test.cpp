@@ -110,14 +110,7 @@ TEST(OptionPageWidgets, DisplayMessagePageShowsAndReadsBackItsValues)
 {
     DisplayMessagePage page(Display::kRetrofit);
     DisplayMessageValues& v = page.displayRules().values();
-    v.idleMessage = "WELCOME";
-    v.busyMessage = "IN USE";
-    v.displayIdle = true;
-    v.displayPrice = false;
-    v.scrollSpeed = 64;
-    v.pulses = 3;
-    v.deduction = 1;
-    v.busyDisplayType = 1;
+    v = {"WELCOME", "IN USE", true, false, 64, 3, 1, 1}; // in member order
     page.showValues();
     EXPECT_EQ(at<QLineEdit>(page, 1009)->text(), "WELCOME");
     EXPECT_EQ(at<QLineEdit>(page, 1010)->text(), "IN USE");
@@ -142,10 +135,8 @@ TEST(OptionPageWidgets, DisplayMessagePageShowsAndReadsBackItsValues)
     EXPECT_EQ(v.scrollSpeed, 12);
     EXPECT_EQ(v.deduction, 2);
     EXPECT_EQ(v.busyDisplayType, 0);
-}
 
-TEST(OptionPageWidgets, TheElectromechanicalPageHasDryerTimesInsteadOfPulses)
-{
+    // The Electromechanical page has dryer times instead of pulses.
     DisplayMessagePage electro(Display::kElectromechanical);
     EXPECT_EQ(electro.control(1033), nullptr);
     at<QLineEdit>(electro, 1025)->setText("40");
