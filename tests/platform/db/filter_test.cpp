@@ -15,6 +15,7 @@ namespace {
 
 using dao::ColumnKind;
 using dao::SqlValue;
+using dbtest::daoError;
 
 const dao::TableInfo kTable{"T",
                             {{"PROFILE NAME", ColumnKind::Text},
@@ -30,17 +31,6 @@ dao::SqlText sqlOf(const QString& filter)
     dao::SqlText text;
     dao::appendFilter(*dao::bindFilter(*dao::parseFilter(filter), kTable, filter), kTable, text);
     return text;
-}
-
-// The DAO error and its description.
-std::pair<int, QString> failureOf(const QString& filter)
-{
-    try {
-        sqlOf(filter);
-    } catch (const CdbException& e) {
-        return {e.errorNumber(), e.description()};
-    }
-    return {0, QString()};
 }
 
 // Doubled delimiters stay inside the one text parameter, so a quoted value
@@ -100,36 +90,29 @@ TEST(Filter, SyntaxErrorsAndUnknownNamesNameWhatIsWrong)
          {"[PROFILE NAME] = 'abc", "[COLLECTION DATE] = #13/45/2020#", "([INT CYCLES] = 1",
           "[INT CYCLES] = 12abc", "[INT CYCLES] = 1 AND", "[INT CYCLES] = 1 = 2",
           "[INT CYCLES] = 1)", "[PROFILE NAME] LIKE '[a'"}) {
-        const auto [number, description] = failureOf(QString::fromLatin1(filter));
-        EXPECT_EQ(number, kDaoSyntaxError) << filter;
-        EXPECT_TRUE(description.endsWith(QString(" in query expression '%1'.").arg(filter)))
-            << description.toStdString();
+        EXPECT_EQ(daoError([&] { sqlOf(filter); }), kDaoSyntaxError) << filter;
+        EXPECT_TRUE(CdbLastOLEError().GetDescription().endsWith(
+            QString(" in query expression '%1'.").arg(filter)));
     }
-    const auto [number, description] = failureOf("[NO SUCH] = 1");
-    EXPECT_EQ(number, kDaoUnknownName);
-    EXPECT_TRUE(description.contains("'NO SUCH'")) << description.toStdString();
+    EXPECT_EQ(daoError([] { sqlOf("[NO SUCH] = 1"); }), kDaoUnknownName);
+    EXPECT_TRUE(CdbLastOLEError().GetDescription().contains("'NO SUCH'"));
     for (const char* filter :
          {"[PROFILE NAME] = 3", "[INT CASH] = '1.50'", "[COLLECTION DATE] = '3/5/2020'",
-          "[INT CYCLES] LIKE '1*'", "[PROFILE NAME]"}) {
-        EXPECT_EQ(failureOf(QString::fromLatin1(filter)).first, kDaoTypeMismatch) << filter;
-    }
+          "[INT CYCLES] LIKE '1*'", "[PROFILE NAME]"})
+        EXPECT_EQ(daoError([&] { sqlOf(filter); }), kDaoTypeMismatch) << filter;
 }
 
 TEST(JetLike, MatchesJetWildcardsWithoutRegardToCase)
 {
-    const struct {
-        const char* pattern;
-        const char* text;
-        bool match;
-    } cases[] = {{"a*", "Apple", true},    {"a*", "bApple", false}, {"a?c", "abc", true},
-                 {"#5", "45", true},       {"#5", "a5", false},     {"[a-c]x", "Bx", true},
-                 {"[!a-c]x", "bx", false}, {"[*]", "a", false},     {"*a*b", "ab", true},
-                 {"*a*b", "aba", false},   {"50%", "50%", true},    {"_", "x", false}};
-    for (const auto& c : cases) {
-        const auto pattern = dao::JetPattern::compile(QString::fromLatin1(c.pattern));
-        ASSERT_TRUE(pattern) << c.pattern;
-        EXPECT_EQ(pattern->matches(QString::fromLatin1(c.text)), c.match)
-            << c.pattern << " ~ " << c.text;
+    const std::tuple<const char*, const char*, bool> cases[] = {
+        {"a*", "Apple", true},    {"a*", "bApple", false}, {"a?c", "abc", true},
+        {"#5", "45", true},       {"#5", "a5", false},     {"[a-c]x", "Bx", true},
+        {"[!a-c]x", "bx", false}, {"[*]", "a", false},     {"*a*b", "ab", true},
+        {"*a*b", "aba", false},   {"50%", "50%", true},    {"_", "x", false}};
+    for (const auto& [pattern, text, match] : cases) {
+        const auto compiled = dao::JetPattern::compile(QString::fromLatin1(pattern));
+        ASSERT_TRUE(compiled) << pattern;
+        EXPECT_EQ(compiled->matches(QString::fromLatin1(text)), match) << pattern << " ~ " << text;
     }
     EXPECT_FALSE(dao::JetPattern::compile(u"[abc"));
     EXPECT_FALSE(dao::JetPattern::compile(u"[z-a]"));

@@ -19,11 +19,7 @@ TEST(Schema, HasEveryTableWithItsColumnsInTheirKinds)
 {
     dbtest::TempDatabase file;
     CdbDatabase db = file.open();
-    const struct {
-        const char* table;
-        const char* column;
-        CdbFieldType type;
-    } expected[] = {
+    const std::tuple<const char*, const char*, CdbFieldType> expected[] = {
         // A column of each kind; money never as a plain number.
         {"LAUNDRY SETUP", "PROFILE TYPE", CdbFieldType::Text},
         {"LAUNDRY SETUP", "ENABLE TOKENS", CdbFieldType::Boolean},
@@ -31,21 +27,16 @@ TEST(Schema, HasEveryTableWithItsColumnsInTheirKinds)
         {"MACHINE DATA", "COLLECTION DATE", CdbFieldType::Date},
         {"ADVANTECK AUDIT", "Aux_Device_Revenue_Cumulative_Count", CdbFieldType::Currency},
     };
-    for (const auto& e : expected) {
-        CdbRecordset rs = db.OpenRecordset(QString::fromLatin1(e.table));
-        EXPECT_EQ(rs.GetFields().Item(QString::fromLatin1(e.column)).GetType(), e.type)
-            << e.table << "." << e.column;
-    }
+    for (const auto& [table, column, type] : expected)
+        EXPECT_EQ(db.OpenRecordset(table).GetFields().Item(column).GetType(), type) << column;
     // Every column of the definitions made it into the file, in its kind.
     dbtest::RawDb raw(file.path());
     const QString typeOf = "SELECT type FROM pragma_table_info('%1') WHERE name = '%2'";
-    for (const dao::TableDef& table : dao::systemTables()) {
-        for (const dao::ColumnDef& column : table.columns) {
+    for (const dao::TableDef& table : dao::systemTables())
+        for (const dao::ColumnDef& column : table.columns)
             EXPECT_EQ(raw.scalar(typeOf.arg(table.name, column.name)),
                       dao::declaredTypeOf(column.kind))
                 << table.name << "." << column.name;
-        }
-    }
     EXPECT_EQ(raw.scalar("PRAGMA user_version"), qint64(dbhelper::schemaVersion()));
     EXPECT_EQ(raw.scalar("SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND name NOT "
                          "LIKE 'sqlite%'"),
@@ -92,14 +83,12 @@ TEST(Schema, ConnectOpensOnlyAnExistingDatabase)
 // The plan SQLite chooses for the scan behind a find.
 class FindPlan : public ::testing::Test {
 protected:
-    QString plan(const QString& table, const QString& filter,
-                 dao::MatchScan::Order order = dao::MatchScan::Order::Ascending)
+    using Order = dao::MatchScan::Order;
+    QString plan(const QString& table, const QString& filter, Order order)
     {
         const dao::TableInfo info = backend->describeTable(table);
         const auto bound = dao::bindFilter(*dao::parseFilter(filter), info, filter);
-        dao::MatchScan scan;
-        scan.order = order;
-        return backend->scanPlan(info, *bound, scan).join(" | ");
+        return backend->scanPlan(info, *bound, dao::MatchScan{order, {}}).join(" | ");
     }
 
     dbtest::TempDatabase file;
@@ -109,11 +98,7 @@ protected:
 
 TEST_F(FindPlan, LookupsUseTheirIndexes)
 {
-    const struct {
-        const char* table;
-        const char* filter;
-        const char* index;
-    } lookups[] = {
+    const std::tuple<const char*, const char*, const char*> lookups[] = {
         {"LAUNDRY SETUP", "[PROFILE NAME] = 'Dryers'", "LAUNDRY SETUP BY PROFILE NAME"},
         {"MACHINE DATA",
          "(MACHINEID = 'M1') AND (LOCATIONID = 'L1') AND ([INT CYCLES] = 5) AND ([ELP CYCLES] = 9) "
@@ -125,15 +110,13 @@ TEST_F(FindPlan, LookupsUseTheirIndexes)
          "([INT CASH] = 1) AND ([ELP CASH] = 2) AND ([COLLECTION DATE] = #3/5/2020#)",
          "ADVANTECK AUDIT BY"},
     };
-    for (const auto& lookup : lookups) {
-        for (auto order : {dao::MatchScan::Order::Ascending, dao::MatchScan::Order::Descending,
-                           dao::MatchScan::Order::Unordered}) {
-            const QString text = plan(lookup.table, lookup.filter, order);
-            EXPECT_TRUE(text.contains("SEARCH") && text.contains(lookup.index) &&
-                        !text.contains("SCAN") && !text.contains("TEMP B-TREE"))
+    for (const auto& [table, filter, index] : lookups)
+        for (auto order : {Order::Ascending, Order::Descending, Order::Unordered}) {
+            const QString text = plan(table, filter, order);
+            EXPECT_TRUE(text.contains("SEARCH") && text.contains(index) && !text.contains("SCAN") &&
+                        !text.contains("TEMP B-TREE"))
                 << text.toStdString();
         }
-    }
 }
 
 } // namespace

@@ -43,10 +43,7 @@ TEST_F(Transactions, CommitKeepsAndRollbackUndoesEveryKindOfWrite)
         rs.Delete();
         db.Execute("DELETE FROM [LAUNDRY SETUP] WHERE [PROFILE NAME] = 'A'");
         EXPECT_EQ(stored(), QStringList({"A", "B", "C"})); // nothing is seen before the commit
-        if (commit)
-            db.CommitTrans();
-        else
-            db.Rollback();
+        commit ? db.CommitTrans() : db.Rollback();
         EXPECT_EQ(stored(), commit ? QStringList({"B2", "D"}) : QStringList({"A", "B", "C"}));
     }
 }
@@ -132,25 +129,19 @@ TEST(TransactionFailure, AFailedWriteLeavesTheTransactionToTheCaller)
 {
     // SQLite undoes a whole transaction when the disk is full, a constraint
     // only the failed statement.
-    const struct {
-        int number;
-        bool earlierWritesKept;
-    } cases[] = {{kDaoDuplicateKey, true}, {kDaoDiskFull, false}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.number);
+    for (const bool diskFull : {false, true}) {
+        SCOPED_TRACE(diskFull ? "disk full" : "duplicate name");
         dbtest::TempDatabase file;
-        std::unique_ptr<FullDisk> fullDisk;
-        if (c.number == kDaoDiskFull)
-            fullDisk = std::make_unique<FullDisk>();
+        const auto fullDisk = diskFull ? std::make_unique<FullDisk>() : nullptr;
         CdbDatabase db = file.open();
         CdbRecordset rs = db.OpenRecordset("LAUNDRY SETUP");
         db.BeginTrans();
         addProfile(rs, "A");
         rs.AddNew();
-        rs.SetField("PROFILE NAME", c.earlierWritesKept ? QString("a") : QString(100000, 'x'));
-        EXPECT_EQ(daoError([&] { rs.Update(); }), c.number);
+        rs.SetField("PROFILE NAME", diskFull ? QString(100000, 'x') : QString("a"));
+        EXPECT_EQ(daoError([&] { rs.Update(); }), diskFull ? kDaoDiskFull : kDaoDuplicateKey);
         rs.SetField("PROFILE NAME", "B");
-        if (c.earlierWritesKept) {
+        if (!diskFull) {
             rs.Update();
             db.CommitTrans();
         } else {
@@ -162,7 +153,7 @@ TEST(TransactionFailure, AFailedWriteLeavesTheTransactionToTheCaller)
             EXPECT_EQ(rs.GetRecordCount(), 0);
         }
         EXPECT_EQ(dbtest::storedNames(file.path()),
-                  c.earlierWritesKept ? QStringList({"A", "B"}) : QStringList());
+                  diskFull ? QStringList() : QStringList({"A", "B"}));
     }
 }
 

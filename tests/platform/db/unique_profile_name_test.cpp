@@ -47,32 +47,29 @@ void makeVersionOneFile(const QString& path, const QStringList& names)
 
 TEST(UniqueProfileName, AnOlderFileIsUpgradedWhenOpenedForWritingUnlessNamesCollide)
 {
-    const struct {
-        QStringList names;
-        bool readOnly;
-        bool upgraded;
-    } cases[] = {
+    const std::tuple<QStringList, bool, bool> cases[] = {
+        // names, read-only, upgraded
         {{"shared001", "Dryers"}, false, true},
         {{"shared001", "Dryers"}, true, false}, // a read-only open changes nothing
         {{"shared001", "Dryers", "SHARED001"}, false, false},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.names.join(",").toStdString() + (c.readOnly ? " read-only" : ""));
+    for (const auto& [names, readOnly, upgraded] : cases) {
+        SCOPED_TRACE(names.join(",").toStdString() + (readOnly ? " read-only" : ""));
         QTemporaryDir dir;
         const QString path = dir.filePath("manager.mdb");
-        makeVersionOneFile(path, c.names);
+        makeVersionOneFile(path, names);
         {
             CdbDBEngine engine;
-            CdbDatabase db = engine.OpenDatabase(path, c.readOnly); // opens in every case
-            EXPECT_EQ(db.OpenRecordset("LAUNDRY SETUP").GetRecordCount(), c.names.size());
+            CdbDatabase db = engine.OpenDatabase(path, readOnly); // opens in every case
+            EXPECT_EQ(db.OpenRecordset("LAUNDRY SETUP").GetRecordCount(), names.size());
         }
         dbtest::RawDb raw(path);
         EXPECT_EQ(raw.scalar("PRAGMA user_version"),
-                  qint64(c.upgraded ? dbhelper::schemaVersion() : 1));
+                  qint64(upgraded ? dbhelper::schemaVersion() : 1));
         EXPECT_EQ(raw.scalar("SELECT [unique] FROM pragma_index_list('LAUNDRY SETUP') "
                              "WHERE name = 'LAUNDRY SETUP BY PROFILE NAME'"),
-                  qint64(c.upgraded));
-        EXPECT_EQ(dbtest::storedNames(path), c.names);
+                  qint64(upgraded));
+        EXPECT_EQ(dbtest::storedNames(path), names);
     }
 }
 
