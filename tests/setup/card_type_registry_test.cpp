@@ -1,11 +1,10 @@
-// The card types the library writes and describes, each through its registry
-// entry: the frame every image writer follows, and codes with no entry.
+// The frame every image writer in the card type registry follows.
 #include "laundry/card_types.h"
-#include "services/readerio.h"
 #include "setup/card_type_registry.h"
 #include "setup/layout_bytes.h"
-#include "support/card_fixture.h"
 #include "support/recording_card_image.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -41,19 +40,6 @@ TEST(CardTypeRegistry, EveryImageWriterStopsAtItsFirstFailedCall)
             EXPECT_EQ(failing.calls, all.mid(0, i + 1));
         }
     }
-}
-
-// Codes above 0xFF are no card type, whatever their low byte.
-using CardTypeReport = CardFixture;
-TEST_F(CardTypeReport, CodesAboveOneByteHaveNoEntryAndNoReport)
-{
-    insertCard(initialised(0xB8, 0x1234));
-    ASSERT_TRUE(readerio::PowerCard(readerio::POWER_ON));
-    QString text;
-    GetCardDetails(0x1B8, text);
-    EXPECT_EQ(text, "");
-    EXPECT_TRUE(script().messages().empty());
-    EXPECT_EQ(setup::cardTypeEntry(0x1B8), nullptr);
 }
 
 } // namespace

