@@ -5,6 +5,7 @@
 #include "setup/tovan2000_layout.h"
 
 #include <initializer_list>
+#include <tuple>
 
 namespace {
 
@@ -29,28 +30,25 @@ protected:
 
 // The used length at bytes 5-6 less the 8-byte head, in whole records of
 // 37 bytes, or 185 on a complex card. Bytes 3-4 hold a different length, so
-// reading the wrong pair shows.
+// reading the wrong pair shows. 0x2EB is 8 + 3 x 185 + 184.
 TEST_F(DataAreaReport, RecordCountComesFromTheUsedLength)
 {
-    const struct {
-        uint8_t type, high, low;
-        const char* expected;
-    } cases[] = {{0xD2, 0x00, 8, "Total Record Count: 0\r\n"},
-                 {0xD2, 0x00, 82, "Total Record Count: 2\r\n"},
-                 {0xD2, 0x00, 81, "Total Record Count: 1\r\n"},
-                 {0xD2, 0x01, 0x2D, "Total Record Count: 7\r\n"},
-                 {0xD7, 0x02, 0xEB, "Total Record Count: 3\r\n"}}; // 8 + 3 x 185 + 184
-    for (const auto& c : cases) {
-        insertPowered(c.type);
-        writeDataArea({0, 0, 0, 0x7F, 0xFF, c.high, c.low, 0});
-        EXPECT_EQ(appended(c.type), c.expected);
+    const std::tuple<uint8_t, uint8_t, uint8_t, int> cases[] = {{0xD2, 0x00, 8, 0},
+                                                                {0xD2, 0x00, 82, 2},
+                                                                {0xD2, 0x00, 81, 1},
+                                                                {0xD2, 0x01, 0x2D, 7},
+                                                                {0xD7, 0x02, 0xEB, 3}};
+    for (const auto& [type, high, low, records] : cases) {
+        insertPowered(type);
+        writeDataArea({0, 0, 0, 0x7F, 0xFF, high, low, 0});
+        EXPECT_EQ(appended(type), QStringLiteral("Total Record Count: %1\r\n").arg(records));
     }
 }
 
 TEST_F(DataAreaReport, CycleSetupCardsWrittenForWasherAndDryer)
 {
     insertPowered(0);
-    STRUCT_laundry_setup record = setupRecord(181, 0x0412);
+    STRUCT_laundry_setup record = testfiles::setupRecord(181, 0, 0x0412);
     record.scroll_speed = 3;
     record.washer = 1;
     ASSERT_EQ(setup::write_tovan2000_cycle_setup(record), 0);

@@ -30,7 +30,7 @@ protected:
         const setup::CardTypeEntry* entry = setup::cardTypeEntry(GetParam().code);
         ASSERT_TRUE(entry && entry->report);
         if (entry->writer) {
-            STRUCT_laundry_setup r = setupRecord(GetParam().code, 0x0412);
+            STRUCT_laundry_setup r = testfiles::setupRecord(GetParam().code, 0, 0x0412);
             r.machine_type = 9;
             writeCard(r);
         } else {

@@ -17,12 +17,6 @@ class ReportFixture : public CardFixture {
 protected:
     static constexpr char kHostText[] = "Card Type: host text\r\n";
 
-    // A cleared profile record of the card type and customer.
-    static STRUCT_laundry_setup setupRecord(uint16_t code, uint16_t custId)
-    {
-        return testfiles::setupRecord(code, 0, custId);
-    }
-
     // Writes the record onto a fresh card in the reader, left powered as the
     // host leaves it before the report.
     void writeCard(STRUCT_laundry_setup record)

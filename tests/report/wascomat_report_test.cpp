@@ -7,7 +7,7 @@ class WascomatReport : public ReportFixture {
 protected:
     static STRUCT_laundry_setup wascomatRecord()
     {
-        STRUCT_laundry_setup r = setupRecord(200, 0x0789);
+        STRUCT_laundry_setup r = testfiles::setupRecord(200, 0, 0x0789);
         setup::copyTextField(r.text_field_10, 10, "WASCO");
         std::memcpy(r.text_field_1a, "WASCOMAT-7", 10);
         r.machine_type = 3;
@@ -55,10 +55,9 @@ TEST_F(WascomatReport, SpecialPricingWithAPriceUnitOfFive)
 TEST_F(WascomatReport, NoSpecialPricingAsOurWriterStoresIt)
 {
     STRUCT_laundry_setup r = wascomatRecord();
-    const uint16_t prices[5] = {1234, 5, 60000, 100, 7};
-    std::memcpy(r.wascomat_prices, prices, sizeof prices);
-    const uint16_t adders[4] = {0, 65535, 9, 9};
-    std::memcpy(r.wascomat_adders, adders, sizeof adders);
+    r.wascomat_prices[2] = 60000;
+    r.wascomat_prices[4] = 7;
+    r.wascomat_adders[1] = 65535;
     r.feature_flags = 0;
     r.spec_days = 0x7F;
     writeCard(r);
