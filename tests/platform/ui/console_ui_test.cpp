@@ -12,10 +12,6 @@ using namespace promptui;
 
 namespace {
 
-struct FileCloser {
-    void operator()(FILE* f) const { std::fclose(f); }
-};
-
 // A temporary stderr and stdin; `input` is what the operator would type.
 class ConsoleUiTest : public ::testing::Test {
 protected:
@@ -37,7 +33,8 @@ protected:
         return QString::fromUtf8(all);
     }
 
-    std::unique_ptr<FILE, FileCloser> out_{std::tmpfile()}, in_{std::tmpfile()};
+    using File = std::unique_ptr<FILE, int (*)(FILE*)>;
+    File out_{std::tmpfile(), &std::fclose}, in_{std::tmpfile(), &std::fclose};
 };
 
 } // namespace

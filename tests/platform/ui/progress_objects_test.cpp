@@ -5,8 +5,6 @@
 #include "services/ui_mode.h"
 #include "ui/console_progress.h"
 #include "ui/console_prompt.h"
-#include "ui/qt_progress.h"
-#include "ui/qt_prompt.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +31,6 @@ TEST(VelaProgress, ClosesOnceOnEveryPathAndReopensWithAFreshCount)
         EXPECT_EQ(scripted->endCount(), 2);
         progress.Open("B", 1);
         EXPECT_EQ(progress.steps(), 0);
-        VelaProgress unused;
     }
     EXPECT_EQ(scripted->endCount(), 3);
     {
@@ -42,23 +39,9 @@ TEST(VelaProgress, ClosesOnceOnEveryPathAndReopensWithAFreshCount)
     }
 }
 
-TEST(VelaCardProgress, MsgShowsAnOkBoxWithTheErrorOrInformationIcon)
-{
-    uitest::CheckedScriptedUi scripted;
-    VelaCardProgress progress;
-    progress.Open("Creating Card ... Please Wait", 5);
-    EXPECT_EQ(progress.Msg("Card Unknown...\nError Num: 4", "ERROR: Reader Manager", true), IDOK);
-    EXPECT_EQ(progress.Msg("Card Created", "DONE: Reader Manager", false), IDOK);
-    progress.Close();
-    ASSERT_EQ(scripted->messages().size(), 2u);
-    EXPECT_EQ(scripted->messages()[0].flags, unsigned(MB_OK | MB_ICONERROR));
-    EXPECT_EQ(scripted->messages()[1].flags, unsigned(MB_OK | MB_ICONINFORMATION));
-}
-
 TEST(Routing, InstallUiPicksTheImplementationAndNothingInstalledIsTheConsole)
 {
     installUi(UiMode::Qt);
-    EXPECT_EQ(&promptService(), &ui::qtPrompt());
     installUi(UiMode::Console);
     EXPECT_EQ(&promptService(), &ui::consolePrompt());
     installUi(UiMode::Qt);
