@@ -37,7 +37,7 @@ inline STRUCT_laundry_setup setupRecord(uint16_t cardTypeCode, uint16_t price = 
     return record;
 }
 
-inline QByteArray bytesOf(const STRUCT_laundry_setup& record)
+template <typename T> QByteArray bytesOf(const T& record)
 {
     return QByteArray(reinterpret_cast<const char*>(&record), sizeof record);
 }

@@ -83,8 +83,6 @@ TEST(CardImageFile, RefusesEachKindOfDamage)
         {8, 4, 0, "the file holds no card images"},
         {8, 4, 0xFFFFFFFF, "image count 4294967295 runs past the end of the file"},
         {13, 1, 0x83, "image 0 has unknown flags 0x83"},
-        {40, 4, 100000, "file count 100000 of image 0 runs past the end of the file"},
-        {48, 4, 5000, "file 0x2001 of image 0: 5000 bytes run past the end of the file"},
         {48, 4, card::kImageFileMaxBytes + 1,
          "file 0x2001 of image 0 holds 1048577 bytes, more than the 1048576 allowed"},
     };

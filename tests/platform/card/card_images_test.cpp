@@ -72,7 +72,6 @@ TEST_F(CardImageTest, InsertingChoosesAnImageAndChecksCardSizes)
     ASSERT_TRUE(card::insertCardFile(file, &error, 1));
     EXPECT_EQ(card::insertedCard()->chip, 3);
     EXPECT_FALSE(card::insertCardFile(file, &error, 3));
-    EXPECT_TRUE(error.contains(file)) << error.toStdString();
     EXPECT_FALSE(card::insertCardFile(file, &error, 2));
     EXPECT_TRUE(error.contains("more than a card's 7872")) << error.toStdString();
     EXPECT_EQ(card::cardImageIndex(), 1); // the slot keeps its card

@@ -21,13 +21,9 @@
 
 using namespace cardlayout;
 using card::FaultKind;
+using testfiles::bytesOf;
 
 namespace {
-
-template <typename T> QByteArray bytesOf(const T& record)
-{
-    return QByteArray(reinterpret_cast<const char*>(&record), sizeof record);
-}
 
 // Every byte differs from its neighbours, so a field a reader takes from the
 // wrong card offset shows.
@@ -235,11 +231,8 @@ TEST_P(SetupCardReaderFailure, OtherCardsAndFailedReadsLeaveTheRecord)
         EXPECT_EQ(failedRead(), 0x61 + nth) << "data read " << nth;
     }
     card::faults::reset();
-    readerio::PowerCard(readerio::POWER_OFF);
-    EXPECT_EQ(failedRead(), card::kStatusNotPowered);
     card::eject();
     EXPECT_EQ(failedRead(), card::kStatusNoCard);
-    EXPECT_EQ(GetParam().read(nullptr), card::kStatusBadArgument);
 }
 
 INSTANTIATE_TEST_SUITE_P(Readers, SetupCardReaderFailure, ::testing::ValuesIn(kReaders),
