@@ -33,6 +33,7 @@ enum class FaultKind {
     NIMBOSetDataArea,
     NIMBOReadHeaderArea,
     NIMBOReadDataArea,
+    NIMBOCreateDcCard,
     // cardfx
     ValidateCard,
     FxGetCardType,

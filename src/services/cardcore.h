@@ -1,5 +1,8 @@
-// Card keys, BCD helpers and the installation's token setting.
+// Card keys, BCD helpers, the installation's token setting and the DC
+// record parsers.
 #pragma once
+
+#include "services/dc_records.h"
 
 #include <QList>
 #include <QStringList>

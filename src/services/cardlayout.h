@@ -20,6 +20,29 @@ static_assert(offsetof(HEADER_DATA_AREA, length) == 0);
 static_assert(offsetof(HEADER_DATA_AREA, offset) == 4);
 static_assert(offsetof(HEADER_DATA_AREA, data) == 8);
 
+#pragma pack(push, 1)
+// Parameter record of NIMBOCreateDcCard; little-endian.
+struct DC_CARD {
+    uint8_t card_type; // 210, 212, 215 or 217
+    uint8_t pad_1;
+    uint16_t cust_id;
+    uint8_t dc_option; // kept on the card for the machines' readers
+    uint8_t pad_5[3];
+    uint32_t reserved_8;
+    uint32_t reserved_12;
+    uint8_t reserved_16;
+    uint8_t reserved_17;
+};
+#pragma pack(pop)
+static_assert(sizeof(DC_CARD) == 18);
+static_assert(offsetof(DC_CARD, card_type) == 0);
+static_assert(offsetof(DC_CARD, cust_id) == 2);
+static_assert(offsetof(DC_CARD, dc_option) == 4);
+static_assert(offsetof(DC_CARD, reserved_8) == 8);
+static_assert(offsetof(DC_CARD, reserved_12) == 12);
+static_assert(offsetof(DC_CARD, reserved_16) == 16);
+static_assert(offsetof(DC_CARD, reserved_17) == 17);
+
 struct TOVAN2000_SETUP_CARD;
 struct RETRO_FIT_SETUP_CARD;
 struct ADVNTECK_SETUP_CARD;
@@ -62,5 +85,15 @@ uint8_t NIMBOReadMdcSetup(MDC_SETUP_CARD* card);
 // Maytag Gen2 (type 187) and Gen2 Advanced (type 185) cards.
 uint8_t NIMBOReadGen2Setup(GEN2_SETUP_CARD* card);
 uint8_t NIMBOReadGen2AdvSetup(GEN2_SETUP_CARD* card);
+
+// NIMBOCreateDcCard with a card type that is no data collection card.
+inline constexpr uint8_t kStatusNotDcCardType = 113;
+
+// Formats the current card as an empty data collection card of
+// card->card_type for card->cust_id (docs/dc-card-format.md): the data area
+// is erased and gets an empty DC area header, the card header the type, the
+// customer id and the DC format version. All or nothing: on a failure the
+// card is left as it was. 0, or the card's status.
+uint8_t NIMBOCreateDcCard(const DC_CARD* card);
 
 } // namespace cardlayout
