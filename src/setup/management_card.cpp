@@ -10,16 +10,20 @@
 namespace setup {
 namespace {
 
-bool refuse(const QString& message)
+void showError(const QString& message, const QString& caption)
 {
-    promptui::MessageBox(message, QString::fromLatin1(text::kCaptionError),
-                         promptui::MB_OK | promptui::MB_ICONERROR);
+    promptui::MessageBox(message, caption, promptui::MB_OK | promptui::MB_ICONERROR);
+}
+
+bool refuse(const RefusalReport& report, const QString& message)
+{
+    report(message, QString::fromLatin1(text::kCaptionError));
     return false;
 }
 
-bool refuse(const char* message)
+bool refuse(const RefusalReport& report, const char* message)
 {
-    return refuse(QString::fromLatin1(message));
+    return refuse(report, QString::fromLatin1(message));
 }
 
 bool cannotBeManagementChip(uint8_t chip)
@@ -29,17 +33,18 @@ bool cannotBeManagementChip(uint8_t chip)
 
 // A card that failed validation: chip 0 is initialised and validated again,
 // and then goes through the checks of a valid card.
-bool initialiseBlankCard(bool* new_card)
+bool initialiseBlankCard(bool* new_card, const RefusalReport& report)
 {
     const uint8_t chip = keyring::ChipID;
     if (chip != 0)
-        return refuse(cannotBeManagementChip(chip) ? text::kNotManagementCard : text::kUnknownCard);
+        return refuse(report,
+                      cannotBeManagementChip(chip) ? text::kNotManagementCard : text::kUnknownCard);
     keyring::LoadZQKeys();
     uint8_t status = cardlayout::NIMBOCreateCard();
     if (status == 0)
         status = cardfx::ValidateCard();
     if (status != 0)
-        return refuse(text::withErrorNum(text::kCardUnknown, status));
+        return refuse(report, text::withErrorNum(text::kCardUnknown, status));
     if (new_card)
         *new_card = true;
     return true;
@@ -49,24 +54,32 @@ bool initialiseBlankCard(bool* new_card)
 
 bool check_management_card(bool* new_card)
 {
+    return check_management_card(new_card, showError, QString::fromLatin1(text::kCaptionError));
+}
+
+bool check_management_card(bool* new_card, const RefusalReport& report,
+                           const QString& noCardCaption)
+{
     if (new_card)
         *new_card = false;
     readerio::PowerCard(readerio::POWER_ON);
-    if (!readerio::CardInserted())
-        return refuse(text::kInsertCardFirst);
+    if (!readerio::CardInserted()) {
+        report(QString::fromLatin1(text::kInsertCardFirst), noCardCaption);
+        return false;
+    }
 
-    if (cardfx::ValidateCard() != 0 && !initialiseBlankCard(new_card))
+    if (cardfx::ValidateCard() != 0 && !initialiseBlankCard(new_card, report))
         return false;
 
     const uint8_t chip = keyring::ChipID;
     if (chip == 0) {
         if (keyring::pomCard != 0)
-            return refuse(text::kNotManagementCard);
+            return refuse(report, text::kNotManagementCard);
         keyring::LoadZQKeys();
         return true;
     }
-    return refuse(cannotBeManagementChip(chip) ? text::kNotManagementCard
-                                               : text::kCardNotSupported);
+    return refuse(report, cannotBeManagementChip(chip) ? text::kNotManagementCard
+                                                       : text::kCardNotSupported);
 }
 
 } // namespace setup

@@ -7,7 +7,11 @@ namespace setup {
 
 OperationEnd::~OperationEnd()
 {
-    promptui::StepProgress(QString::fromLatin1(done_ ? text::kStepDone : text::kStepCancelled));
+    if (done_)
+        promptui::StepProgress(QString::fromLatin1(text::kStepDone));
+    else
+        promptui::StepProgress(cancelledStep_.isEmpty() ? QString::fromLatin1(text::kStepCancelled)
+                                                        : cancelledStep_);
     release_();
 }
 

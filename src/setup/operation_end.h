@@ -4,6 +4,8 @@
 // window ends last.
 #pragma once
 
+#include <QString>
+
 #include <functional>
 
 namespace setup {
@@ -11,6 +13,11 @@ namespace setup {
 class OperationEnd {
 public:
     explicit OperationEnd(std::function<void()> release) : release_(std::move(release)) {}
+    // An operation whose cancel step reads otherwise.
+    OperationEnd(std::function<void()> release, QString cancelledStep)
+        : release_(std::move(release)), cancelledStep_(std::move(cancelledStep))
+    {
+    }
     ~OperationEnd();
     OperationEnd(const OperationEnd&) = delete;
     OperationEnd& operator=(const OperationEnd&) = delete;
@@ -19,6 +26,7 @@ public:
 
 private:
     std::function<void()> release_;
+    QString cancelledStep_;
     bool done_ = false;
 };
 
