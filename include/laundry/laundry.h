@@ -4,6 +4,7 @@
 #pragma once
 
 #include "laundry/advanteck_setup_card.h"
+#include "laundry/dc_cards.h"
 #include "laundry/gen2_setup_card.h"
 #include "laundry/laundry_export.h"
 #include "laundry/laundry_setup.h"

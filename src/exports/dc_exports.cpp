@@ -1,0 +1,63 @@
+// Exported data collection card entry points.
+#include "datacollection/advanteck_dc_card_creator.h"
+#include "datacollection/dc_record_count.h"
+#include "datacollection/reader_dc_card_creator.h"
+#include "exports/module_state.h"
+#include "laundry/dc_cards.h"
+
+using datacollection::ReaderDcKind;
+
+namespace {
+
+uint8_t lowByte(uint32_t value)
+{
+    return static_cast<uint8_t>(value & 0xFF);
+}
+
+} // namespace
+
+extern "C" {
+
+uint8_t create_laundry_dc_card(uint16_t custId, uint32_t dcOption)
+{
+    exports::ModuleState state;
+    return datacollection::createReaderDcCard(ReaderDcKind::Plain, custId, lowByte(dcOption));
+}
+
+uint8_t create_complex_laundry_dc_card(uint16_t custId, uint32_t dcOption)
+{
+    exports::ModuleState state;
+    return datacollection::createReaderDcCard(ReaderDcKind::Complex, custId, lowByte(dcOption));
+}
+
+uint8_t create_laundry_manual_dc_card(uint16_t custId, uint32_t /*unused*/)
+{
+    exports::ModuleState state;
+    return datacollection::createReaderDcCard(ReaderDcKind::Manual, custId, 0);
+}
+
+uint8_t create_adv_dc_card(uint16_t custId, uint32_t /*unused*/)
+{
+    exports::ModuleState state;
+    return datacollection::createAdvanteckDcCard(custId);
+}
+
+uint8_t setup_read_laundry_dc_card(uint32_t* totalLength, uint32_t* recordCount)
+{
+    exports::ModuleState state;
+    return datacollection::setupReadReaderDcCard(totalLength, recordCount);
+}
+
+uint8_t read_laundry_dc_card(uint32_t recordNumber, uint8_t* buffer)
+{
+    exports::ModuleState state;
+    return datacollection::readReaderDcRecord(recordNumber, buffer);
+}
+
+uint8_t end_read_laundry_dc_card()
+{
+    exports::ModuleState state;
+    return datacollection::endReadReaderDcCard();
+}
+
+} // extern "C"
