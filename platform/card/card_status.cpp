@@ -1,6 +1,7 @@
 #include "card/card_status.h"
 
 #include "services/cardlayout.h"
+#include "services/dc_records.h"
 
 namespace card {
 
@@ -34,6 +35,18 @@ QString statusText(uint8_t status)
     // A duplicate case label would not compile, so no card status shares 112.
     case cardlayout::kStatusWrongSetupCardType:
         return QStringLiteral("setup card of another type");
+    case cardlayout::kStatusNotDcCardType:
+        return QStringLiteral("no data collection card type");
+    case cardcore::kStatusDcBadLength:
+        return QStringLiteral("DC card length is not a whole number of records");
+    case cardcore::kStatusDcBadRecord:
+        return QStringLiteral("DC card holds a record of another kind");
+    case kStatusNotDcCard:
+        return QStringLiteral("card does not take this machine's records");
+    case kStatusWrongCustomer:
+        return QStringLiteral("DC card of another customer");
+    case kStatusDcCardFull:
+        return QStringLiteral("DC card is full");
     default:
         return QStringLiteral("error %1").arg(status);
     }

@@ -34,7 +34,15 @@ inline constexpr uint8_t kStatusForeignImage = 110;
 // ValidateCard on a card that is not initialised.
 inline constexpr uint8_t kStatusCardNotValid = 111;
 // 112 is cardlayout::kStatusWrongSetupCardType (a setup-card reader on a card
-// of another type); statusText names it too.
+// of another type), 113 cardlayout::kStatusNotDcCardType, 114 and 115 the DC
+// parsers' cardcore::kStatusDcBadLength and kStatusDcBadRecord; statusText
+// names them too.
+// A machine's reader refuses the card: no DC card, or not for this record.
+inline constexpr uint8_t kStatusNotDcCard = 116;
+// A machine's reader refuses a DC card of another customer.
+inline constexpr uint8_t kStatusWrongCustomer = 117;
+// The record does not fit into the rest of the data area.
+inline constexpr uint8_t kStatusDcCardFull = 118;
 
 // Short English description of a status, for logs and the command line.
 QString statusText(uint8_t status);

@@ -4,28 +4,8 @@
 #include "card/card_status.h"
 #include "card/fault_injection.h"
 #include "card/layout_target.h"
-#include "laundry/card_types.h"
 #include "services/card_image.h"
 #include "services/cardlayout.h"
-
-namespace card {
-
-bool isDcCardType(uint8_t type)
-{
-    return type == laundry::kReaderDcCard || type == laundry::kManualDcCard ||
-           type == laundry::kComplexDcCard || type == laundry::kAdvanteckDcCard;
-}
-
-DcAreaHeader emptyDcAreaHeader(uint8_t dcOption)
-{
-    DcAreaHeader header{};
-    header[kDcFormatOffset] = kDcFormatVersion;
-    header[kDcOptionOffset] = dcOption;
-    storeBe16(&header[cardcore::kDcUsedLengthOffset], cardcore::kDcAreaHeaderSize);
-    return header;
-}
-
-} // namespace card
 
 namespace cardlayout {
 
