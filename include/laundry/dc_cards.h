@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+class BaseCardImage;
+class GenericDC;
 
 extern "C" {
 
@@ -28,5 +30,12 @@ LAUNDRY_EXPORT uint8_t create_adv_dc_card(uint16_t custId, uint32_t unused);
 LAUNDRY_EXPORT uint8_t setup_read_laundry_dc_card(uint32_t* totalLength, uint32_t* recordCount);
 LAUNDRY_EXPORT uint8_t read_laundry_dc_card(uint32_t recordNumber, uint8_t* buffer);
 LAUNDRY_EXPORT uint8_t end_read_laundry_dc_card();
+
+// Appends the records of every card image `image` holds (types 210, 215 and
+// 217 of customer `custId`) to `records`. 1 when the container holds at
+// least one record, 0 otherwise; every failure but a failed Init has been
+// shown.
+LAUNDRY_EXPORT uint8_t fill_laundry_dc_array(BaseCardImage* image, uint16_t custId,
+                                             GenericDC* records);
 
 } // extern "C"

@@ -1,5 +1,6 @@
 // Exported data collection card entry points.
 #include "datacollection/advanteck_dc_card_creator.h"
+#include "datacollection/dc_array_reader.h"
 #include "datacollection/dc_record_count.h"
 #include "datacollection/reader_dc_card_creator.h"
 #include "exports/module_state.h"
@@ -58,6 +59,14 @@ uint8_t end_read_laundry_dc_card()
 {
     exports::ModuleState state;
     return datacollection::endReadReaderDcCard();
+}
+
+uint8_t fill_laundry_dc_array(BaseCardImage* image, uint16_t custId, GenericDC* records)
+{
+    exports::ModuleState state;
+    if (!image || !records)
+        return 0;
+    return datacollection::fillDcArray(*image, custId, *records);
 }
 
 } // extern "C"
