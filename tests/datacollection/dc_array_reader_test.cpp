@@ -1,9 +1,13 @@
 #include "card/card_images.h"
 #include "laundry/card_types.h"
+#include "machines/dc_machine.h"
+#include "services/cardlayout.h"
 #include "services/dc_records.h"
+#include "services/readerio.h"
 #include "support/card_fixture.h"
 #include "support/recording_card_image.h"
 
+#include <functional>
 #include <tuple>
 #include <vector>
 
@@ -17,16 +21,19 @@ constexpr char kNoRecords[] = "No Reader records on card. Insert card into Reade
 
 class DcArrayReader : public CardFixture {
 protected:
-    // An empty DC card of `type`, formatted by its creator on the reader.
-    card::CardState formattedCard(uint8_t type)
+    // A DC card of `type` for kCustomer, formatted on the reader, with what
+    // the machines then wrote onto it.
+    card::CardState dcCard(uint8_t type, const std::function<void()>& machines = {})
     {
-        const QString file = insertCard(fresh(), QString("f%1.lcard").arg(++cards_));
-        const uint8_t created = type == laundry::kAdvanteckDcCard
-                                    ? create_adv_dc_card(kCustomer, 0)
-                                    : create_laundry_dc_card(kCustomer, 0);
-        EXPECT_EQ(created, 1);
+        const QString file = insertCard(initialised(0, 0), QString("f%1.lcard").arg(++cards_));
+        readerio::PowerCard(readerio::POWER_ON);
+        DC_CARD format{};
+        format.card_type = type;
+        format.cust_id = kCustomer;
+        EXPECT_EQ(cardlayout::NIMBOCreateDcCard(&format), 0);
+        if (machines)
+            machines();
         card::resetCardStack();
-        script().clear();
         return onDisk(file);
     }
 
@@ -61,7 +68,7 @@ private:
 TEST_F(DcArrayReader, EveryImageIsCheckedAndReadInOneWindow)
 {
     // Formatted but never in a machine: read through, yet nothing to store.
-    const card::CardState empty = formattedCard(laundry::kReaderDcCard);
+    const card::CardState empty = dcCard(laundry::kReaderDcCard);
     EXPECT_EQ(fill(cardFile({empty, empty, empty})), 0);
     expectOnlyError(kNoRecords);
     ASSERT_EQ(script().progressWindows().size(), 1u);
@@ -84,21 +91,59 @@ TEST_F(DcArrayReader, EveryImageIsCheckedAndReadInOneWindow)
     EXPECT_EQ(script().progressWindows()[0].steps, 2);
 }
 
+TEST_F(DcArrayReader, RecordsOfEveryImageJoinOneContainerInCardOrder)
+{
+    const machines::CollectTime time{0x24, 0x03, 0x15, 0x10, 0x30};
+    auto write = [&](uint8_t family, const char* machine) {
+        EXPECT_EQ(
+            machines::appendDcRecord(kCustomer, machines::dcRecord(family, time, machine, "L\x01")),
+            0);
+    };
+    const card::CardState reader = dcCard(laundry::kReaderDcCard, [&] {
+        write(3, "W1");
+        write(13, "Q2");
+    });
+    const card::CardState complex = dcCard(laundry::kComplexDcCard, [&] {
+        EXPECT_EQ(machines::appendStackDcRecords(kCustomer, machines::dcRecord(5, time, "S3", ""),
+                                                 machines::dcRecord(6, time, "S4", "")),
+                  0);
+    });
+    const card::CardState advanteck = dcCard(laundry::kAdvanteckDcCard, [&] { write(8, "A5"); });
+
+    EXPECT_EQ(fill(cardFile({reader, complex, advanteck})), 1);
+    EXPECT_TRUE(script().messages().empty());
+    QStringList read;
+    for (int i = 0; i < records.GetNumRecs(); ++i) {
+        const GenericDCRec* rec = records.GetRec(i);
+        read << QString("%1 %2 %3")
+                    .arg(rec->record_family)
+                    .arg(QString::fromLatin1(rec->machine_id, 2),
+                         QString::fromLatin1(rec->location_id, 2));
+    }
+    // Post-processed: the unprintable id character has become a blank.
+    EXPECT_EQ(read, QStringList({"3 W1 L ", "13 Q2 L ", "5 S3   ", "6 S4   ", "8 A5 L "}));
+
+    // A later image that fails keeps the records read before it.
+    script().clear();
+    card::CardState manual = reader;
+    manual.setCardType(laundry::kManualDcCard);
+    EXPECT_EQ(fill(cardFile({reader, manual})), 0);
+    EXPECT_EQ(records.GetNumRecs(), 7);
+    EXPECT_EQ(script().messageTexts(),
+              QStringList{"Current Card is Not A Reader Data Collection Card"});
+}
+
 TEST_F(DcArrayReader, CardsThatAreNotTheCustomersDcCardsAreRefused)
 {
-    const card::CardState dc = formattedCard(laundry::kReaderDcCard);
+    const card::CardState dc = dcCard(laundry::kReaderDcCard);
     card::CardState retrofit = dc;
     retrofit.setCardType(laundry::kRetrofitCard);
-    card::CardState manual = dc;
-    manual.setCardType(laundry::kManualDcCard);
+    card::CardState unowned = dc;
+    unowned.setCustId(0xFFFF);
     const std::tuple<std::vector<card::CardState>, uint16_t, const char*> refusals[] = {
         {{retrofit}, kCustomer, "Current Card is Not A Reader Data Collection Card"},
-        // Read as machine cards only: the manual card is no such card.
-        {{manual}, kCustomer, "Current Card is Not A Reader Data Collection Card"},
-        // No exemption for a blank owner when reading.
-        {{dc}, 0, "Wrong Customer ID !\nNot allowed to access this card !"},
-        // A later image stops the whole read.
-        {{dc, retrofit}, kCustomer, "Current Card is Not A Reader Data Collection Card"},
+        // Unlike the creators, reading has no exemption for a blank owner.
+        {{unowned}, kCustomer, "Wrong Customer ID !\nNot allowed to access this card !"},
     };
     for (const auto& [images, custId, message] : refusals) {
         SCOPED_TRACE(message);
@@ -111,7 +156,7 @@ TEST_F(DcArrayReader, CardsThatAreNotTheCustomersDcCardsAreRefused)
 
 TEST_F(DcArrayReader, UnreadableImagesShowTheStatus)
 {
-    const QString file = cardFile({formattedCard(laundry::kReaderDcCard)});
+    const QString file = cardFile({dcCard(laundry::kReaderDcCard)});
     const std::tuple<FaultKind, const char*> failures[] = {
         {FaultKind::GetCardType, "Error Reading Card...\nError Num: 66"},
         {FaultKind::ReadData, "Error Reading Card\nError Num: 66"},
