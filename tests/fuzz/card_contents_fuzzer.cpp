@@ -1,12 +1,14 @@
 // What a card in the reader hands back: any chip, flags, header and data
 // area. Input: chip, flags (bit 0 pom, bit 1 initialised, bits 2-3 the key
 // set), the 8 header bytes, then the data area (file 0x2001). The card is
-// read back as a setup card and described as every card type the report
-// knows, whatever its header says.
+// read back as a setup card, parsed as each kind of DC card and described as
+// every card type the report knows, whatever its header says.
 #include "card/card_image_file.h"
+#include "card/card_images.h"
 #include "card/virtual_reader.h"
 #include "fuzz_support.h"
 #include "laundry/laundry.h"
+#include "services/cardcore.h"
 #include "services/readerio.h"
 
 #include <algorithm>
@@ -56,6 +58,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         GetCardDetails(type, text);
     }
     readerio::PowerCard(readerio::POWER_OFF);
+
+    card::RexaCard image;
+    if (image.Init()) {
+        GenericDC records;
+        cardcore::NIMBOReadDcCard(image, records);
+        cardcore::NIMBOReadGen2StackComplexDcCard(image, records);
+        cardcore::NIMBOReadGenericDcCard(image, records, cardcore::kGenericDcAdvanteck);
+        cardcore::PostProcessDCData(records);
+        image.Close();
+    }
     card::resetCardStack();
     fuzz::endInput();
     return 0;
