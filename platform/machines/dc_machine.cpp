@@ -25,7 +25,7 @@ bool takes(uint8_t cardType, std::span<const GenericDCRec> records)
 {
     const bool stackPair =
         records.size() == 2 && records[0].record_family == 5 && records[1].record_family == 6;
-    if ((cardType == laundry::kComplexDcCard) != stackPair)
+    if (cardType == laundry::kComplexDcCard ? !stackPair : records.size() != 1)
         return false;
     return std::all_of(records.begin(), records.end(), [&](const GenericDCRec& r) {
         return card::dcCardHolds(cardType, r.record_family);
