@@ -1,5 +1,9 @@
 #include "cli.h"
 
+#include "card/virtual_reader.h"
+#include "services/prompt.h"
+#include "services/ui_mode.h"
+
 #include <QTextStream>
 
 #include <cstdio>
@@ -63,6 +67,34 @@ int CommandParser::usageError(const QString& message) const
     printError(message);
     printError(QStringLiteral("usage: laundrycard %1 (see --help)").arg(usage_));
     return kExitUsage;
+}
+
+void CommandParser::addAnswerOptions()
+{
+    parser_.addOption({QStringLiteral("yes"), QStringLiteral("Answer Yes to every question.")});
+    parser_.addOption({QStringLiteral("no"), QStringLiteral("Answer No to every question.")});
+}
+
+bool CommandParser::applyAnswer() const
+{
+    const bool yes = parser_.isSet(QStringLiteral("yes"));
+    const bool no = parser_.isSet(QStringLiteral("no"));
+    if (yes && no) {
+        usageError(QStringLiteral("give at most one of --yes and --no"));
+        return false;
+    }
+    if (yes || no)
+        promptui::setConsoleAnswer(yes ? promptui::IDYES : promptui::IDNO);
+    return true;
+}
+
+bool insertReaderCard(const QString& path)
+{
+    QString error;
+    if (card::insertCardFile(path, &error))
+        return true;
+    printError(error);
+    return false;
 }
 
 std::optional<uint32_t> CommandParser::number(const QString& option, uint32_t max,

@@ -32,6 +32,12 @@ public:
     int usageError(const QString& message) const;
     QStringList positional() const { return parser_.positionalArguments(); }
 
+    // --yes and --no: the answer the console gives to every question.
+    void addAnswerOptions();
+    // Sets the console's answer from --yes/--no; false after a usage error
+    // (both given).
+    bool applyAnswer() const;
+
     // A numeric option's value, or a usage error printed and nullopt.
     std::optional<uint32_t> number(const QString& option, uint32_t max, uint32_t fallback,
                                    bool* bad) const;
@@ -40,6 +46,10 @@ private:
     QCommandLineParser parser_;
     QString usage_;
 };
+
+// Puts the card image file into the virtual reader; false with the reason
+// printed when it cannot.
+bool insertReaderCard(const QString& path);
 
 // A command group ("card", "setup", "db"): runs the verb named by args[0],
 // or prints the group's help.

@@ -10,6 +10,7 @@ int runCardCommand(const QStringList& args);
 int runSetupCommand(const QStringList& args);
 int runDbCommand(const QStringList& args);
 int runProfileCommand(const QStringList& args);
+int runDcCommand(const QStringList& args);
 int cardDescribe(const QStringList& args);
 
 } // namespace cli

@@ -18,6 +18,7 @@ const char kHelp[] =
     "  card     card image files: new, dump, describe\n"
     "  setup    reader setup cards: write, read\n"
     "  profile  reader setup profiles: list, show, export, import\n"
+    "  dc       data collection cards: new, count\n"
     "  db       the system database: init\n"
     "\n"
     "Options:\n"
@@ -70,6 +71,8 @@ int main(int argc, char** argv)
         return cli::runDbCommand(args);
     if (group == QLatin1String("profile"))
         return cli::runProfileCommand(args);
+    if (group == QLatin1String("dc"))
+        return cli::runDcCommand(args);
     if (group.isEmpty()) {
         cli::printError(QStringLiteral("no command given"));
         cli::printOut(QString::fromLatin1(kHelp));

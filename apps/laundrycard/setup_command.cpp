@@ -63,8 +63,7 @@ int setupWrite(const QStringList& args)
                  QStringLiteral("Customer id this host works with (default: the record's; "
                                 "0 with --profile)."),
                  QStringLiteral("ID")});
-    p.addOption({QStringLiteral("yes"), QStringLiteral("Answer Yes to every question.")});
-    p.addOption({QStringLiteral("no"), QStringLiteral("Answer No to every question.")});
+    cmd.addAnswerOptions();
     if (auto status = cmd.parse(args, 0, 0))
         return *status;
 
@@ -76,8 +75,8 @@ int setupWrite(const QStringList& args)
     const bool toReader = p.isSet(QStringLiteral("reader"));
     if (toReader == p.isSet(QStringLiteral("file")))
         return cmd.usageError(QStringLiteral("give exactly one of --reader and --file"));
-    if (p.isSet(QStringLiteral("yes")) && p.isSet(QStringLiteral("no")))
-        return cmd.usageError(QStringLiteral("give at most one of --yes and --no"));
+    if (!cmd.applyAnswer())
+        return kExitUsage;
 
     STRUCT_laundry_setup record{};
     std::optional<uint32_t> custId;
@@ -97,18 +96,10 @@ int setupWrite(const QStringList& args)
             return kExitUsage;
     }
 
-    if (p.isSet(QStringLiteral("yes")))
-        promptui::setConsoleAnswer(promptui::IDYES);
-    else if (p.isSet(QStringLiteral("no")))
-        promptui::setConsoleAnswer(promptui::IDNO);
-
     uint8_t written = 0;
     if (toReader) {
-        QString error;
-        if (!card::insertCardFile(p.value(QStringLiteral("reader")), &error)) {
-            printError(error);
+        if (!insertReaderCard(p.value(QStringLiteral("reader"))))
             return kExitFailed;
-        }
         card::RexaCard image;
         written = create_laundry_setup_card(&image, uint16_t(*custId), &record, 0);
         card::eject();
@@ -144,11 +135,8 @@ int setupRead(const QStringList& args)
     if (!p.isSet(QStringLiteral("reader")) || !p.isSet(QStringLiteral("record")))
         return cmd.usageError(QStringLiteral("--reader and --record are required"));
 
-    QString error;
-    if (!card::insertCardFile(p.value(QStringLiteral("reader")), &error)) {
-        printError(error);
+    if (!insertReaderCard(p.value(QStringLiteral("reader"))))
         return kExitFailed;
-    }
     // Zeroed first: the clear sets only some fields, and the record file
     // must not carry whatever the stack held in the others.
     STRUCT_laundry_setup record{};
