@@ -20,25 +20,41 @@ void setText(char* field, std::size_t size, std::string_view text)
     std::memcpy(field, text.data(), std::min(size, text.size()));
 }
 
-// Whether a card of cardType takes these records in one write.
-bool takes(uint8_t cardType, std::span<const GenericDCRec> records)
+// What one write brings: one machine's record, one stacked machine's pair,
+// or a whole batch (of pairs, on a complex card).
+enum class Batch { One, StackPair, Any };
+
+bool isStackPair(const GenericDCRec& washer, const GenericDCRec& dryer)
 {
-    const bool stackPair =
-        records.size() == 2 && records[0].record_family == 5 && records[1].record_family == 6;
-    if (cardType == laundry::kComplexDcCard ? !stackPair : records.size() != 1)
+    return washer.record_family == 5 && dryer.record_family == 6;
+}
+
+// Whether a card of cardType takes these records in one write.
+bool takes(uint8_t cardType, std::span<const GenericDCRec> records, Batch batch)
+{
+    const bool complex = cardType == laundry::kComplexDcCard;
+    if (records.empty() || (batch == Batch::One && (records.size() != 1 || complex)) ||
+        (batch == Batch::StackPair && (records.size() != 2 || !complex)))
         return false;
+    if (complex) {
+        if (records.size() % 2 != 0)
+            return false;
+        for (std::size_t i = 0; i < records.size(); i += 2)
+            if (!isStackPair(records[i], records[i + 1]))
+                return false;
+    }
     return std::all_of(records.begin(), records.end(), [&](const GenericDCRec& r) {
         return card::dcCardHolds(cardType, r.record_family);
     });
 }
 
-uint8_t appendSlots(uint16_t custId, std::span<const GenericDCRec> records)
+uint8_t appendSlots(uint16_t custId, std::span<const GenericDCRec> records, Batch batch)
 {
     card::LayoutTarget& target = card::layoutTarget();
     const uint32_t maxSize = target.targetFileMaxBytes();
     // The whole change happens on a copy, so a refusal leaves every byte.
     return target.changeTargetCard([&](card::CardState& c) {
-        if (!card::isDcCardType(c.cardType()) || !takes(c.cardType(), records))
+        if (!card::isDcCardType(c.cardType()) || !takes(c.cardType(), records, batch))
             return card::kStatusNotDcCard;
         if (c.custId() != custId)
             return card::kStatusWrongCustomer;
@@ -85,14 +101,19 @@ GenericDCRec dcRecord(uint8_t family, const CollectTime& time, std::string_view 
 
 uint8_t appendDcRecord(uint16_t readerCustId, const GenericDCRec& record)
 {
-    return appendSlots(readerCustId, std::span(&record, 1));
+    return appendSlots(readerCustId, std::span(&record, 1), Batch::One);
 }
 
 uint8_t appendStackDcRecords(uint16_t readerCustId, const GenericDCRec& washer,
                              const GenericDCRec& dryer)
 {
     const GenericDCRec pair[] = {washer, dryer};
-    return appendSlots(readerCustId, pair);
+    return appendSlots(readerCustId, pair, Batch::StackPair);
+}
+
+uint8_t appendDcRecords(uint16_t custId, const std::vector<GenericDCRec>& records)
+{
+    return appendSlots(custId, records, Batch::Any);
 }
 
 } // namespace machines

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 namespace machines {
 
@@ -28,5 +29,10 @@ uint8_t appendDcRecord(uint16_t readerCustId, const GenericDCRec& record);
 // complex DC card, both or neither.
 uint8_t appendStackDcRecords(uint16_t readerCustId, const GenericDCRec& washer,
                              const GenericDCRec& dryer);
+
+// Appends records, in order, to the DC card of custId on the current card:
+// all of them (status 0) or, refused or failed, none, with the card's bytes
+// unchanged. A complex card takes washer (5) and dryer (6) pairs only.
+uint8_t appendDcRecords(uint16_t custId, const std::vector<GenericDCRec>& records);
 
 } // namespace machines
