@@ -1,8 +1,20 @@
-// laundrycard dc new | count
+// laundrycard dc new | simulate | read | count
+#include "card/card_images.h"
+#include "card/card_state.h"
+#include "card/card_status.h"
+#include "card/input_file.h"
 #include "card/virtual_reader.h"
 #include "cli.h"
 #include "commands.h"
 #include "laundry/dc_cards.h"
+#include "machines/dc_simulation.h"
+#include "ordered_json.h"
+#include "services/cardcore.h"
+#include "services/readerio.h"
+
+#include <QDate>
+#include <QJsonArray>
+#include <QJsonObject>
 
 namespace cli {
 namespace {
@@ -71,6 +83,167 @@ int dcNew(const QStringList& args)
     return created == 1 ? kExitOk : kExitFailed;
 }
 
+// A records file is a few hundred bytes a record; a card holds 27.
+constexpr qint64 kRecordsFileMaxBytes = 1 << 20;
+
+int dcSimulate(const QStringList& args)
+{
+    CommandParser cmd(
+        QStringLiteral("dc simulate --reader CARD (--records FILE | --random N [--seed S] "
+                       "[--family F])"),
+        QStringLiteral("Lets laundry machines write their audit records onto the data collection "
+                       "card in the reader, as their readers would: the records of a JSON file "
+                       "(an array of {\"family\", \"machine_id\", \"location_id\", "
+                       "\"collected\": \"YYYY-MM-DD HH:MM\", \"block\": hex}), or N "
+                       "machines' plausible records. All records are written or none."));
+    auto& p = cmd.parser();
+    p.addOption({QStringLiteral("reader"),
+                 QStringLiteral("Card image file to put in the virtual reader."),
+                 QStringLiteral("CARD")});
+    p.addOption({QStringLiteral("records"), QStringLiteral("JSON file of the records to write."),
+                 QStringLiteral("FILE")});
+    p.addOption({QStringLiteral("random"),
+                 QStringLiteral("Number of machines whose made-up records to write."),
+                 QStringLiteral("N")});
+    p.addOption({QStringLiteral("seed"),
+                 QStringLiteral("Seed of the made-up records (default 1): the same seed gives "
+                                "the same records."),
+                 QStringLiteral("S")});
+    p.addOption({QStringLiteral("family"),
+                 QStringLiteral("Record family of the made-up records (3, 4, 5, 6, 8 or 13; "
+                                "default: what suits the card)."),
+                 QStringLiteral("F")});
+    if (auto status = cmd.parse(args, 0, 0))
+        return *status;
+    if (!p.isSet(QStringLiteral("reader")))
+        return cmd.usageError(QStringLiteral("--reader is required"));
+    const bool fromFile = p.isSet(QStringLiteral("records"));
+    if (fromFile == p.isSet(QStringLiteral("random")))
+        return cmd.usageError(QStringLiteral("give exactly one of --records and --random"));
+    if (fromFile && (p.isSet(QStringLiteral("seed")) || p.isSet(QStringLiteral("family"))))
+        return cmd.usageError(QStringLiteral("--seed and --family go with --random only"));
+    bool bad = false;
+    const auto machines = cmd.number(QStringLiteral("random"), 27, 0, &bad);
+    const auto seed = cmd.number(QStringLiteral("seed"), 0xFFFFFFFF, 1, &bad);
+    const auto family = cmd.number(QStringLiteral("family"), 255, 0, &bad);
+    if (bad)
+        return kExitUsage;
+
+    std::vector<GenericDCRec> records;
+    if (fromFile) {
+        QByteArray json;
+        QString error =
+            card::readInputFile(QStringLiteral("records file"), p.value(QStringLiteral("records")),
+                                {kRecordsFileMaxBytes}, &json);
+        std::optional<std::vector<GenericDCRec>> parsed;
+        if (error.isEmpty() && !(parsed = machines::parseSimulatedRecords(json, &error)))
+            error = QStringLiteral("%1: %2").arg(p.value(QStringLiteral("records")), error);
+        if (!error.isEmpty()) {
+            printError(error);
+            return kExitFailed;
+        }
+        records = std::move(*parsed);
+    }
+    if (!insertReaderCard(p.value(QStringLiteral("reader"))))
+        return kExitFailed;
+    const uint8_t type = card::insertedCard()->cardType();
+    const uint16_t owner = card::insertedCard()->custId();
+    if (!fromFile)
+        records = machines::randomRecords(
+            type, int(*machines), *seed, QDate::currentDate(),
+            p.isSet(QStringLiteral("family")) ? std::optional(uint8_t(*family)) : std::nullopt);
+    readerio::PowerCard(readerio::POWER_ON);
+    // The machines' readers write to their owner's cards only.
+    const uint8_t status = machines::appendDcRecords(owner, records);
+    readerio::PowerCard(readerio::POWER_OFF);
+    const QString saveError = card::lastSaveError();
+    card::eject();
+    if (status != 0) {
+        printError(QStringLiteral("no record written: %1")
+                       .arg(saveError.isEmpty() ? card::statusText(status) : saveError));
+        return kExitFailed;
+    }
+    printOut(QStringLiteral("Wrote %1 records\n").arg(records.size()));
+    return kExitOk;
+}
+
+QString bcdText(const uint8_t* time)
+{
+    const int yy = cardcore::bcd_to_hex(time[0]);
+    return QStringLiteral("%1-%2-%3 %4:%5")
+        .arg(yy > 80 ? 1900 + yy : 2000 + yy)
+        .arg(cardcore::bcd_to_hex(time[1]), 2, 10, QLatin1Char('0'))
+        .arg(cardcore::bcd_to_hex(time[2]), 2, 10, QLatin1Char('0'))
+        .arg(cardcore::bcd_to_hex(time[3]), 2, 10, QLatin1Char('0'))
+        .arg(cardcore::bcd_to_hex(time[4]), 2, 10, QLatin1Char('0'));
+}
+
+QString idText(const char* field)
+{
+    return QString::fromLatin1(field, qstrnlen(field, 10)).trimmed();
+}
+
+int dcRead(const QStringList& args)
+{
+    CommandParser cmd(QStringLiteral("dc read --reader CARD --cust ID [--json]"),
+                      QStringLiteral("Reads every data collection card image of the card file in "
+                                     "the reader (types 210, 215 and 217) for customer ID and "
+                                     "prints its records."));
+    auto& p = cmd.parser();
+    p.addOption({QStringLiteral("reader"),
+                 QStringLiteral("Card image file to put in the virtual reader."),
+                 QStringLiteral("CARD")});
+    p.addOption({QStringLiteral("cust"), QStringLiteral("Customer id the card belongs to."),
+                 QStringLiteral("ID")});
+    p.addOption({QStringLiteral("json"), QStringLiteral("Print the records as JSON.")});
+    if (auto status = cmd.parse(args, 0, 0))
+        return *status;
+    if (!p.isSet(QStringLiteral("reader")) || !p.isSet(QStringLiteral("cust")))
+        return cmd.usageError(QStringLiteral("--reader and --cust are required"));
+    bool bad = false;
+    const auto custId = cmd.number(QStringLiteral("cust"), 0xFFFF, 0, &bad);
+    if (bad)
+        return kExitUsage;
+
+    // The file's every image, as the reader would present them one by one.
+    GenericDC records;
+    card::RexaFile image(p.value(QStringLiteral("reader")));
+    if (fill_laundry_dc_array(&image, uint16_t(*custId), &records) != 1) {
+        if (!image.lastError().isEmpty())
+            printError(image.lastError());
+        return kExitFailed;
+    }
+
+    QJsonArray list;
+    QString table = QStringLiteral("NO  FAMILY  MACHINE     LOCATION    COLLECTED         DUP\n");
+    for (int i = 0; i < records.GetNumRecs(); ++i) {
+        const GenericDCRec& r = *records.GetRec(i);
+        const QByteArray block(reinterpret_cast<const char*>(r.familyData()), r.family_data_size);
+        list.append(QJsonObject{{"number", i},
+                                {"family", r.record_family},
+                                {"machine_id", idText(r.machine_id)},
+                                {"location_id", idText(r.location_id)},
+                                {"collected", bcdText(r.collect_time)},
+                                {"duplicate", r.duplicate_flag == 1},
+                                {"block", QString::fromLatin1(block.toHex())}});
+        table += QStringLiteral("%1  %2  %3  %4  %5  %6\n")
+                     .arg(i, -2)
+                     .arg(r.record_family, -6)
+                     .arg(idText(r.machine_id), -10)
+                     .arg(idText(r.location_id), -10)
+                     .arg(bcdText(r.collect_time), -16)
+                     .arg(r.duplicate_flag == 1 ? QStringLiteral("yes") : QStringLiteral("no"));
+    }
+    if (p.isSet(QStringLiteral("json")))
+        printOut(toOrderedJson(QJsonObject{{"records", list}},
+                               {"records", "number", "family", "machine_id", "location_id",
+                                "collected", "duplicate", "block"}) +
+                 QLatin1Char('\n'));
+    else
+        printOut(table);
+    return kExitOk;
+}
+
 int dcCount(const QStringList& args)
 {
     CommandParser cmd(QStringLiteral("dc count --reader CARD"),
@@ -104,6 +277,8 @@ int runDcCommand(const QStringList& args)
     return runGroup(
         QStringLiteral("dc"),
         {{"new", "format the card in the reader as a data collection card", &dcNew},
+         {"simulate", "let machines write their records onto a DC card", &dcSimulate},
+         {"read", "read and print the records of DC cards", &dcRead},
          {"count", "print the used length and record count of a reader DC card", &dcCount}},
         args);
 }

@@ -18,7 +18,7 @@ const char kHelp[] =
     "  card     card image files: new, dump, describe\n"
     "  setup    reader setup cards: write, read\n"
     "  profile  reader setup profiles: list, show, export, import\n"
-    "  dc       data collection cards: new, count\n"
+    "  dc       data collection cards: new, simulate, read, count\n"
     "  db       the system database: init\n"
     "\n"
     "Options:\n"

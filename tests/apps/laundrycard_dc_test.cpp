@@ -39,4 +39,34 @@ TEST_F(LaundrycardDc, NewCountAndRefusals)
         EXPECT_EQ(run(bad).exitCode, 2) << bad.join(' ').toStdString();
 }
 
+TEST_F(LaundrycardDc, SimulatedRecordsReadBackAllOrNone)
+{
+    const QString card = path("adv.lcard");
+    ASSERT_EQ(run({"card", "new", card}).exitCode, 0);
+    ASSERT_EQ(run({"dc", "new", "--reader", card, "--cust", "9", "--kind", "advanteck"}).exitCode,
+              0);
+    const QString file = path("records.json");
+    const QByteArray entry = R"({"family":8,"machine_id":"ADV1","location_id":"SHOP 2",)"
+                             R"("collected":"1999-01-02 03:04","block":"0102030405"})";
+    ASSERT_TRUE(testfiles::write(file, "[" + entry + "," + entry + "]"));
+    EXPECT_EQ(run({"dc", "simulate", "--reader", card, "--records", file}).exitCode, 0);
+
+    // A family the card does not take, or a card too full: nothing written.
+    const QByteArray two = bytes(card);
+    ASSERT_TRUE(
+        testfiles::write(file, "[" + entry + "," + QByteArray(entry).replace(":8", ":3") + "]"));
+    EXPECT_EQ(run({"dc", "simulate", "--reader", card, "--records", file}).exitCode, 1);
+    EXPECT_EQ(run({"dc", "simulate", "--reader", card, "--random", "26"}).exitCode, 1);
+    EXPECT_EQ(bytes(card), two);
+
+    const CliRun read = run({"dc", "read", "--reader", card, "--cust", "9", "--json"});
+    ASSERT_EQ(read.exitCode, 0) << read.err.toStdString();
+    const QByteArray record = R"({"number":0,"family":8,"machine_id":"ADV1","location_id":)"
+                              R"("SHOP 2","collected":"1999-01-02 03:04","duplicate":false,)"
+                              R"("block":"0102030405)";
+    EXPECT_TRUE(read.out.startsWith(R"({"records":[)" + record)) << read.out.toStdString();
+    EXPECT_EQ(read.out.count(R"("family":8)"), 2);
+    EXPECT_EQ(run({"dc", "read", "--reader", card, "--cust", "8"}).exitCode, 1);
+}
+
 } // namespace
