@@ -17,7 +17,7 @@ constexpr DcFamilyLayout kFamilies[] = {
     {5, 0, 288},
     {6, 0, 288},
     {8, kDcSlotMovedBlock, 136},
-    {13, kDcSlotMovedBlock, 96},
+    {13, kDcSlotMovedBlock, 136},
 };
 static_assert(kDcSlotMovedBlock + 136 <= cardcore::kDcRecordSize);
 
