@@ -2,6 +2,7 @@
 #include "card/card_images.h"
 #include "card/card_state.h"
 #include "card/card_status.h"
+#include "card/dc_area.h"
 #include "card/input_file.h"
 #include "card/virtual_reader.h"
 #include "cli.h"
@@ -152,6 +153,16 @@ int dcSimulate(const QStringList& args)
         records = machines::randomRecords(
             type, int(*machines), *seed, QDate::currentDate(),
             p.isSet(QStringLiteral("family")) ? std::optional(uint8_t(*family)) : std::nullopt);
+    for (std::size_t i = 0; i < records.size() && card::isDcCardType(type); ++i)
+        if (!card::dcCardHolds(type, records[i].record_family)) {
+            printError(QStringLiteral("no record written: record %1 is of family %2, which a "
+                                      "card of type %3 does not take")
+                           .arg(i + 1)
+                           .arg(records[i].record_family)
+                           .arg(type));
+            card::eject();
+            return kExitFailed;
+        }
     readerio::PowerCard(readerio::POWER_ON);
     // The machines' readers write to their owner's cards only.
     const uint8_t status = machines::appendDcRecords(owner, records);
