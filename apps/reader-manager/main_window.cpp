@@ -7,6 +7,7 @@
 #include "card/setup_record_file.h"
 #include "card/virtual_reader.h"
 #include "card_summary.h"
+#include "dc_records_panel.h"
 #include "host_messages.h"
 #include "laundry/laundry.h"
 #include "reader_panel.h"
@@ -78,6 +79,12 @@ void MainWindow::createCentralWidget()
     cardView_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     contentsLayout->addWidget(cardView_);
     layout->addWidget(contents, 1);
+
+    // Shown once a data collection card has been read.
+    dcRecords_ = new DcRecordsPanel(central);
+    dcRecords_->setObjectName(QStringLiteral("dcRecordsPanel"));
+    dcRecords_->hide();
+    layout->addWidget(dcRecords_, 1);
     setCentralWidget(central);
 
     databaseLabel_ = new QLabel(this);

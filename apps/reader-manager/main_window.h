@@ -6,6 +6,8 @@
 #include "data_folder.h"
 #include "host_settings.h"
 #include "laundry/laundry_setup.h"
+#include "services/dc_records.h"
+#include "simulate_machines_dialog.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -13,6 +15,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -22,7 +25,10 @@ class QSpinBox;
 
 namespace readermanager {
 
+class DcRecordsPanel;
 class ReaderPanel;
+
+enum class DcCardKind { Reader, Complex, Manual, Advanteck };
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -50,6 +56,14 @@ public:
     // the card in the reader, for this host's customer id.
     bool createSetupCard();
     void setTokensEnabled(bool enabled);
+    // Formats the card in the reader as a DC card of that kind for this
+    // host's customer id; the library asks and reports.
+    bool createDcCard(DcCardKind kind);
+    // Machines write their records onto the DC card in the reader, all or
+    // none; what was refused is shown.
+    bool simulateMachines(const MachineSimulation& simulation);
+    // Reads the records of the DC card in the reader into the records table.
+    bool readDcCard();
 
     uint16_t customerId() const;
     void setCustomerId(uint16_t id);
@@ -71,6 +85,12 @@ private:
     void readSetupCardAction() { readSetupCard(); }
     void createSetupCardAction() { createSetupCard(); }
     void applyTokensAction();
+    void newReaderDcCard() { createDcCard(DcCardKind::Reader); }
+    void newComplexDcCard() { createDcCard(DcCardKind::Complex); }
+    void newManualDcCard() { createDcCard(DcCardKind::Manual); }
+    void newAdvanteckDcCard() { createDcCard(DcCardKind::Advanteck); }
+    void chooseMachineSimulation();
+    void readDcCardAction() { readDcCard(); }
     void showAbout();
     void quit();
 
@@ -84,6 +104,8 @@ private:
     bool writeCard(STRUCT_laundry_setup& record);
     QString askOpenFile(const QString& title, const QString& filter);
     QString askSaveFile(const QString& title, const QString& fileName, const QString& filter);
+    // The records simulation asks for, or nullopt when the file was refused.
+    std::optional<std::vector<GenericDCRec>> simulatedRecords(const MachineSimulation& simulation);
     // Points the library's profile entry points at the data folder's database.
     void useProfileDatabase();
 
@@ -94,6 +116,7 @@ private:
     QSpinBox* customerId_ = nullptr;
     QPlainTextEdit* cardView_ = nullptr;
     QPlainTextEdit* cardDetails_ = nullptr;
+    DcRecordsPanel* dcRecords_ = nullptr;
     QLabel* databaseLabel_ = nullptr;
 };
 

@@ -50,18 +50,38 @@ void MainWindow::createActions()
         {"&Card", "Write Setup File From Record File...", "writeSetupFileAction",
          &MainWindow::chooseRecordForSetupFile},
         {"&Card", "Read Setup Card", "readSetupCardAction", &MainWindow::readSetupCardAction},
+        {"&Data Collection/&New Data Collection Card", "Reader", "newReaderDcCardAction",
+         &MainWindow::newReaderDcCard},
+        {"&Data Collection/&New Data Collection Card", "Complex (Stacked Machines)",
+         "newComplexDcCardAction", &MainWindow::newComplexDcCard},
+        {"&Data Collection/&New Data Collection Card", "Manual", "newManualDcCardAction",
+         &MainWindow::newManualDcCard},
+        {"&Data Collection/&New Data Collection Card", "Advanteck", "newAdvanteckDcCardAction",
+         &MainWindow::newAdvanteckDcCard},
+        {"&Data Collection", "Simulate Machines...", "simulateMachinesAction",
+         &MainWindow::chooseMachineSimulation},
+        {"&Data Collection", "Read Data Collection Card", "readDcCardAction",
+         &MainWindow::readDcCardAction},
         {"&Profiles", "Profile Manager", "profileManagerAction", &MainWindow::openProfileManager},
         {"&Settings", "Tokens Enabled", "tokensEnabledAction", &MainWindow::applyTokensAction,
          QKeySequence::UnknownKey, true},
         {"&Help", "About", "aboutAction", &MainWindow::showAbout},
     };
 
+    // A menu path "Menu/Submenu" puts the action into a submenu.
     QHash<QString, QMenu*> menus;
+    const auto menuFor = [&](const QString& path, const auto& self) -> QMenu* {
+        if (QMenu* menu = menus.value(path))
+            return menu;
+        const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+        const QByteArray title = path.mid(slash + 1).toLatin1();
+        QMenu* menu = slash < 0 ? menuBar()->addMenu(tr(title.constData()))
+                                : self(path.left(slash), self)->addMenu(tr(title.constData()));
+        menus.insert(path, menu);
+        return menu;
+    };
     for (const ActionEntry& entry : kActions) {
-        const QString title = QString::fromLatin1(entry.menu);
-        QMenu*& menu = menus[title];
-        if (menu == nullptr)
-            menu = menuBar()->addMenu(tr(entry.menu));
+        QMenu* menu = menuFor(QString::fromLatin1(entry.menu), menuFor);
         if (entry.text == nullptr) {
             menu->addSeparator();
             continue;

@@ -1,0 +1,124 @@
+// The Data Collection menu: new DC cards, machines filling the card in the
+// reader, and the records read back into the window's table.
+#include "card/card_images.h"
+#include "card/card_status.h"
+#include "card/virtual_reader.h"
+#include "dc_records_panel.h"
+#include "host_messages.h"
+#include "laundry/dc_cards.h"
+#include "machines/dc_simulation.h"
+#include "main_window.h"
+#include "services/readerio.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+
+namespace readermanager {
+namespace {
+
+const QString kRecordsFileFilter = QStringLiteral("Records files (*.json);;All files (*)");
+
+// The card powered while the machines write onto it, off again on every path.
+class CardPower {
+public:
+    CardPower() : on_(readerio::PowerCard(readerio::POWER_ON)) {}
+    ~CardPower()
+    {
+        if (on_)
+            readerio::PowerCard(readerio::POWER_OFF);
+    }
+    CardPower(const CardPower&) = delete;
+    CardPower& operator=(const CardPower&) = delete;
+
+private:
+    bool on_;
+};
+
+QString machineRecords(int count)
+{
+    return count == 1 ? MainWindow::tr("1 machine record")
+                      : MainWindow::tr("%1 machine records").arg(count);
+}
+
+} // namespace
+
+bool MainWindow::createDcCard(DcCardKind kind)
+{
+    using Creator = uint8_t (*)(uint16_t, uint32_t);
+    static constexpr Creator kCreators[] = {create_laundry_dc_card, create_complex_laundry_dc_card,
+                                            create_laundry_manual_dc_card, create_adv_dc_card};
+    // The library asks, reports and shows its progress itself.
+    const bool created = kCreators[int(kind)](customerId(), 0) == 1;
+    refreshCard();
+    return created;
+}
+
+std::optional<std::vector<GenericDCRec>>
+MainWindow::simulatedRecords(const MachineSimulation& simulation)
+{
+    if (simulation.recordsFile.isEmpty())
+        return machines::randomRecords(card::insertedCard()->cardType(), simulation.machines,
+                                       simulation.seed, QDate::currentDate());
+    const QString shownPath = QDir::toNativeSeparators(simulation.recordsFile);
+    QFile file(simulation.recordsFile);
+    if (!file.open(QIODevice::ReadOnly)) {
+        showError(tr("Could not open the records file %1:\n%2").arg(shownPath, file.errorString()));
+        return std::nullopt;
+    }
+    QString error;
+    auto records = machines::parseSimulatedRecords(file.readAll(), &error);
+    if (!records)
+        showError(tr("The records file %1 was refused:\n%2").arg(shownPath, error));
+    return records;
+}
+
+bool MainWindow::simulateMachines(const MachineSimulation& simulation)
+{
+    if (!requireCard())
+        return false;
+    const std::optional<std::vector<GenericDCRec>> records = simulatedRecords(simulation);
+    if (!records)
+        return false;
+    uint8_t status = 0;
+    {
+        const CardPower power;
+        status = machines::appendDcRecords(customerId(), *records);
+    }
+    refreshCard();
+    const int count = int(records->size());
+    if (status != 0) {
+        showError(tr("The card in the reader refused the %1:\n%2")
+                      .arg(machineRecords(count), card::statusText(status)));
+        return false;
+    }
+    showInformation(tr("%1 written onto the card.").arg(machineRecords(count)),
+                    tr("Simulate Machines"));
+    return true;
+}
+
+bool MainWindow::readDcCard()
+{
+    GenericDC records;
+    card::RexaCard image;
+    const bool read = fill_laundry_dc_array(&image, customerId(), &records) == 1;
+    // The library shows every failure but a card it could not open.
+    if (!read && !image.lastError().isEmpty())
+        showError(tr("Could not open the card in the reader:\n%1").arg(image.lastError()));
+    dcRecords_->showRecords(records);
+    dcRecords_->show();
+    refreshCard();
+    return read;
+}
+
+void MainWindow::chooseMachineSimulation()
+{
+    if (!requireCard())
+        return;
+    const auto simulation = SimulateMachinesDialog::ask(
+        [this] { return askOpenFile(tr("Records File"), kRecordsFileFilter); }, this);
+    if (simulation)
+        simulateMachines(*simulation);
+}
+
+} // namespace readermanager

@@ -1,0 +1,123 @@
+// The Data Collection menu of Reader Manager: a new DC card, machines
+// writing onto it, and the records table.
+#include "reader_manager_fixture.h"
+
+#include <QAction>
+#include <QDir>
+#include <QTableWidget>
+
+#include <tuple>
+
+namespace {
+
+constexpr uint16_t kHostCustomer = 0x1234;
+
+const QByteArray kRecordsFile = R"([
+  {"family": 3, "machine_id": "WASH01", "location_id": "STORE9",
+   "collected": "1999-12-05 09:30", "block": "0102"},
+  {"family": 13, "machine_id": "Q2", "location_id": "",
+   "collected": "2026-03-15 16:05"}
+])";
+
+class ReaderManagerDc : public ReaderManagerTest {
+protected:
+    void SetUp() override
+    {
+        window_ = makeWindow();
+        window_->setCustomerId(kHostCustomer);
+        ASSERT_TRUE(testfiles::write(recordsFile(), kRecordsFile));
+    }
+
+    readermanager::MainWindow& window() { return *window_; }
+    QString readerCardFile() const { return QDir(dataFolder()).filePath("reader-card.lcard"); }
+    QString recordsFile() const { return path("records.json"); }
+
+    QStringList tableRow(int row) const
+    {
+        const auto* table = window_->findChild<QTableWidget*>("dcRecordsTable");
+        QStringList cells;
+        for (int column = 0; column < table->columnCount(); ++column)
+            cells << (table->item(row, column) ? table->item(row, column)->text() : "<none>");
+        return cells;
+    }
+    int tableRows() const
+    {
+        return window_->findChild<QTableWidget*>("dcRecordsTable")->rowCount();
+    }
+
+    // The one box shown, from the window itself; forgotten after.
+    void expectBox(const QString& text, const QString& caption)
+    {
+        ASSERT_EQ(script().messages().size(), 1u)
+            << script().messageTexts().join(" | ").toStdString();
+        EXPECT_TRUE(script().messages()[0].text.startsWith(text))
+            << script().messages()[0].text.toStdString();
+        EXPECT_EQ(script().messages()[0].caption, caption);
+        script().clear();
+    }
+
+private:
+    std::unique_ptr<readermanager::MainWindow> window_;
+};
+
+TEST_F(ReaderManagerDc, NewReaderCardFromTheMenuTakesMachineRecordsAndTheTableListsThem)
+{
+    window().action("newReaderDcCardAction")->trigger();
+    EXPECT_EQ(onDisk(readerCardFile()).cardType(), 210);
+    EXPECT_EQ(onDisk(readerCardFile()).custId(), kHostCustomer);
+    EXPECT_EQ(shown(window(), "cardTypeLabel"), "Reader Data Collection Card (210)");
+    expectBox("Card Created", "DONE: Reader Manager");
+
+    ASSERT_TRUE(window().simulateMachines({0, 0, recordsFile()}));
+    expectBox("2 machine records written onto the card.", "Simulate Machines");
+    ASSERT_TRUE(window().simulateMachines({3, 7, {}}));
+    expectBox("3 machine records written onto the card.", "Simulate Machines");
+    EXPECT_EQ(shown(window(), "cardView"), card::cardToText(onDisk(readerCardFile())));
+
+    ASSERT_TRUE(window().readDcCard());
+    EXPECT_TRUE(script().messages().empty()) << script().messageTexts().join(" | ").toStdString();
+    EXPECT_TRUE(window().findChild<QWidget*>("dcRecordsPanel")->isVisibleTo(&window()));
+    ASSERT_EQ(tableRows(), 5);
+    EXPECT_EQ(tableRow(0), QStringList({"WASH01", "STORE9", "1999-12-05 09:30", "Washer (3)"}));
+    EXPECT_EQ(tableRow(1), QStringList({"Q2", "", "2026-03-15 16:05", "MDC/Quantum (13)"}));
+    for (int row = 2; row < 5; ++row) {
+        const QString machine = tableRow(row)[0];
+        EXPECT_TRUE(!machine.isEmpty() && !machine.endsWith(' ')) << machine.toStdString();
+    }
+    EXPECT_FALSE(card::isPowered());
+}
+
+TEST_F(ReaderManagerDc, RefusedRecordsLeaveTheCardAndSayWhatWasRefused)
+{
+    // The first run's blank card is no DC card.
+    const QString notJson = path("bad.json");
+    ASSERT_TRUE(testfiles::write(notJson, "[{\"family\": 7}]"));
+    // The last case runs on a DC card of the host that another host uses.
+    const std::tuple<readermanager::MachineSimulation, uint16_t, QString> cases[] = {
+        {{2, 1, {}},
+         kHostCustomer,
+         "The card in the reader refused the 2 machine records:\ncard does not take this "
+         "machine's records"},
+        {{0, 0, notJson},
+         kHostCustomer,
+         "The records file " + QDir::toNativeSeparators(notJson) + " was refused:\nrecord 1: "},
+        {{1, 1, {}},
+         0x9999,
+         "The card in the reader refused the 1 machine record:\nDC card of another customer"},
+    };
+    for (const auto& [simulation, customer, message] : cases) {
+        SCOPED_TRACE(message.toStdString());
+        if (customer != kHostCustomer) {
+            ASSERT_TRUE(window().createDcCard(readermanager::DcCardKind::Reader));
+            script().clear();
+        }
+        const card::CardState before = onDisk(readerCardFile());
+        window().setCustomerId(customer);
+        EXPECT_FALSE(window().simulateMachines(simulation));
+        expectBox(message, "ERROR: Reader Manager");
+        EXPECT_EQ(onDisk(readerCardFile()), before);
+        EXPECT_FALSE(card::isPowered());
+    }
+}
+
+} // namespace
