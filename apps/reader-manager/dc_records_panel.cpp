@@ -82,6 +82,8 @@ DcRecordsPanel::DcRecordsPanel(QWidget* parent) : QGroupBox(tr("Data Collection 
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->verticalHeader()->setVisible(false);
+    // One line a record: a card holds many.
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     layout->addWidget(table_);
 }
 

@@ -84,7 +84,7 @@ void MainWindow::createCentralWidget()
     dcRecords_ = new DcRecordsPanel(central);
     dcRecords_->setObjectName(QStringLiteral("dcRecordsPanel"));
     dcRecords_->hide();
-    layout->addWidget(dcRecords_, 1);
+    layout->addWidget(dcRecords_, 2);
     setCentralWidget(central);
 
     databaseLabel_ = new QLabel(this);

@@ -106,6 +106,8 @@ bool MainWindow::readDcCard()
     if (!read && !image.lastError().isEmpty())
         showError(tr("Could not open the card in the reader:\n%1").arg(image.lastError()));
     dcRecords_->showRecords(records);
+    if (!dcRecords_->isVisible() && isVisible())
+        resize(width(), qMax(height(), 860)); // room for the table below the card
     dcRecords_->show();
     refreshCard();
     return read;
