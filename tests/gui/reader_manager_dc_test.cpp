@@ -32,13 +32,14 @@ protected:
     QString readerCardFile() const { return QDir(dataFolder()).filePath("reader-card.lcard"); }
     QString recordsFile() const { return path("records.json"); }
 
-    QStringList tableRow(int row) const
+    // The row's cells joined by "|".
+    QString tableRow(int row) const
     {
         const auto* table = window_->findChild<QTableWidget*>("dcRecordsTable");
         QStringList cells;
         for (int column = 0; column < table->columnCount(); ++column)
             cells << (table->item(row, column) ? table->item(row, column)->text() : "<none>");
-        return cells;
+        return cells.join('|');
     }
     int tableRows() const
     {
@@ -78,10 +79,10 @@ TEST_F(ReaderManagerDc, NewReaderCardFromTheMenuTakesMachineRecordsAndTheTableLi
     EXPECT_TRUE(script().messages().empty()) << script().messageTexts().join(" | ").toStdString();
     EXPECT_TRUE(window().findChild<QWidget*>("dcRecordsPanel")->isVisibleTo(&window()));
     ASSERT_EQ(tableRows(), 5);
-    EXPECT_EQ(tableRow(0), QStringList({"WASH01", "STORE9", "1999-12-05 09:30", "Washer (3)"}));
-    EXPECT_EQ(tableRow(1), QStringList({"Q2", "", "2026-03-15 16:05", "MDC/Quantum (13)"}));
+    EXPECT_EQ(tableRow(0), "WASH01|STORE9|1999-12-05 09:30|Washer (3)");
+    EXPECT_EQ(tableRow(1), "Q2||2026-03-15 16:05|MDC/Quantum (13)");
     for (int row = 2; row < 5; ++row) {
-        const QString machine = tableRow(row)[0];
+        const QString machine = tableRow(row).section('|', 0, 0);
         EXPECT_TRUE(!machine.isEmpty() && !machine.endsWith(' ')) << machine.toStdString();
     }
     EXPECT_FALSE(card::isPowered());
