@@ -58,6 +58,14 @@ bool dcCardHolds(uint8_t cardType, uint8_t family)
     }
 }
 
+uint16_t dcReportCount(uint8_t cardType, uint32_t records)
+{
+    const uint32_t unit = cardType == laundry::kReaderDcCard    ? 37
+                          : cardType == laundry::kComplexDcCard ? 185
+                                                                : 0;
+    return unit == 0 ? 0 : uint16_t(cardcore::kDcAreaHeaderSize + unit * records);
+}
+
 DcAreaHeader emptyDcAreaHeader(uint8_t dcOption)
 {
     DcAreaHeader header{};

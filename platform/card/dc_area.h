@@ -15,6 +15,13 @@ namespace card {
 inline constexpr uint8_t kDcFormatVersion = 1;
 inline constexpr std::size_t kDcFormatOffset = 0;
 inline constexpr std::size_t kDcOptionOffset = 1;
+// A second count, high byte first, in the form the card details report
+// reads: 8 + unit x records, unit 37 on a reader card and 185 on a complex
+// card (0 on the other kinds and on a card no machine has written to).
+inline constexpr std::size_t kDcReportCountOffset = 5;
+
+// The report count of a card type holding `records` records.
+uint16_t dcReportCount(uint8_t cardType, uint32_t records);
 
 using DcAreaHeader = std::array<uint8_t, cardcore::kDcAreaHeaderSize>;
 using DcSlot = std::array<uint8_t, cardcore::kDcRecordSize>;

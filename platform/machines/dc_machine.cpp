@@ -79,6 +79,9 @@ uint8_t appendSlots(uint16_t custId, std::span<const GenericDCRec> records, Batc
             offset += cardcore::kDcRecordSize;
         }
         card::storeBe16(&header[cardcore::kDcUsedLengthOffset], uint16_t(grown));
+        card::storeBe16(&header[card::kDcReportCountOffset],
+                        card::dcReportCount(c.cardType(), (grown - cardcore::kDcAreaHeaderSize) /
+                                                              cardcore::kDcRecordSize));
         return c.write(kSetupDataFileId, 0, uint32_t(header.size()), header.data(), maxSize);
     });
 }

@@ -23,6 +23,10 @@ TEST_F(LaundrycardDc, NewCountAndRefusals)
     const CliRun count = run({"dc", "count", "--reader", card});
     EXPECT_EQ(count.exitCode, 0) << count.err.toStdString();
     EXPECT_EQ(count.out, "length 8 records 0\n");
+    // Both counts follow the machines' records: the protocol's and the report's.
+    ASSERT_EQ(run({"dc", "simulate", "--reader", card, "--random", "2"}).exitCode, 0);
+    EXPECT_EQ(run({"dc", "count", "--reader", card}).out, "length 584 records 2\n");
+    EXPECT_EQ(run({"card", "describe", "--reader", card}).out, "Total Record Count: 2\r\n");
 
     // Declined, another customer, or a manual card to count: exit 1, card as it was.
     const QByteArray formatted = bytes(card);
