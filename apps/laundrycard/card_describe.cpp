@@ -44,9 +44,7 @@ int cardDescribe(const QStringList& args)
     CommandParser cmd(QStringLiteral("card describe --reader CARD"),
                       QStringLiteral("Describes the card in the reader: the library's card "
                                      "details report, lines ending in CR LF."));
-    cmd.parser().addOption({QStringLiteral("reader"),
-                            QStringLiteral("Card image file to put in the virtual reader."),
-                            QStringLiteral("CARD")});
+    cmd.addReaderOption();
     if (auto status = cmd.parse(args, 0, 0))
         return *status;
     if (!cmd.parser().isSet(QStringLiteral("reader")))

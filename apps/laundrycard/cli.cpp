@@ -69,6 +69,13 @@ int CommandParser::usageError(const QString& message) const
     return kExitUsage;
 }
 
+void CommandParser::addReaderOption()
+{
+    parser_.addOption({QStringLiteral("reader"),
+                       QStringLiteral("Card image file to put in the virtual reader."),
+                       QStringLiteral("CARD")});
+}
+
 void CommandParser::addAnswerOptions()
 {
     parser_.addOption({QStringLiteral("yes"), QStringLiteral("Answer Yes to every question.")});

@@ -32,6 +32,8 @@ public:
     int usageError(const QString& message) const;
     QStringList positional() const { return parser_.positionalArguments(); }
 
+    // --reader CARD: the card image file to put in the virtual reader.
+    void addReaderOption();
     // --yes and --no: the answer the console gives to every question.
     void addAnswerOptions();
     // Sets the console's answer from --yes/--no; false after a usage error

@@ -49,9 +49,7 @@ int dcNew(const QStringList& args)
                                      "(217). Asks before it erases a data collection card or "
                                      "overwrites a card of another type."));
     auto& p = cmd.parser();
-    p.addOption({QStringLiteral("reader"),
-                 QStringLiteral("Card image file to put in the virtual reader."),
-                 QStringLiteral("CARD")});
+    cmd.addReaderOption();
     p.addOption({QStringLiteral("cust"), QStringLiteral("Customer id the card is made for."),
                  QStringLiteral("ID")});
     p.addOption({QStringLiteral("kind"),
@@ -98,9 +96,7 @@ int dcSimulate(const QStringList& args)
                        "\"collected\": \"YYYY-MM-DD HH:MM\", \"block\": hex}), or N "
                        "machines' plausible records. All records are written or none."));
     auto& p = cmd.parser();
-    p.addOption({QStringLiteral("reader"),
-                 QStringLiteral("Card image file to put in the virtual reader."),
-                 QStringLiteral("CARD")});
+    cmd.addReaderOption();
     p.addOption({QStringLiteral("records"), QStringLiteral("JSON file of the records to write."),
                  QStringLiteral("FILE")});
     p.addOption({QStringLiteral("random"),
@@ -201,9 +197,7 @@ int dcRead(const QStringList& args)
                                      "the reader (types 210, 215 and 217) for customer ID and "
                                      "prints its records."));
     auto& p = cmd.parser();
-    p.addOption({QStringLiteral("reader"),
-                 QStringLiteral("Card image file to put in the virtual reader."),
-                 QStringLiteral("CARD")});
+    cmd.addReaderOption();
     p.addOption({QStringLiteral("cust"), QStringLiteral("Customer id the card belongs to."),
                  QStringLiteral("ID")});
     p.addOption({QStringLiteral("json"), QStringLiteral("Print the records as JSON.")});
@@ -261,9 +255,7 @@ int dcCount(const QStringList& args)
                       QStringLiteral("Reads the used length of a reader data collection card "
                                      "(type 210) and prints it with the number of records: "
                                      "\"length L records N\"."));
-    cmd.parser().addOption({QStringLiteral("reader"),
-                            QStringLiteral("Card image file to put in the virtual reader."),
-                            QStringLiteral("CARD")});
+    cmd.addReaderOption();
     if (auto status = cmd.parse(args, 0, 0))
         return *status;
     if (!cmd.parser().isSet(QStringLiteral("reader")))

@@ -54,9 +54,7 @@ int setupWrite(const QStringList& args)
     p.addOption({QStringLiteral("db"),
                  QStringLiteral("The system database (manager.mdb) holding the profile."),
                  QStringLiteral("DB")});
-    p.addOption({QStringLiteral("reader"),
-                 QStringLiteral("Card image file to put in the virtual reader."),
-                 QStringLiteral("CARD")});
+    cmd.addReaderOption();
     p.addOption(
         {QStringLiteral("file"), QStringLiteral("Setup file to write."), QStringLiteral("CARD")});
     p.addOption({QStringLiteral("cust"),
@@ -125,9 +123,7 @@ int setupRead(const QStringList& args)
                                      "the reader back into a setup record and writes the record's "
                                      "bytes to OUT."));
     auto& p = cmd.parser();
-    p.addOption({QStringLiteral("reader"),
-                 QStringLiteral("Card image file to put in the virtual reader."),
-                 QStringLiteral("CARD")});
+    cmd.addReaderOption();
     p.addOption({QStringLiteral("record"), QStringLiteral("File to write the record bytes to."),
                  QStringLiteral("OUT")});
     if (auto status = cmd.parse(args, 0, 0))
