@@ -88,8 +88,8 @@ constexpr qint64 kRecordsFileMaxBytes = 1 << 20;
 int dcSimulate(const QStringList& args)
 {
     CommandParser cmd(
-        QStringLiteral("dc simulate --reader CARD (--records FILE | --random N [--seed S] "
-                       "[--family F])"),
+        QStringLiteral("dc simulate --reader CARD [--cust ID] (--records FILE | --random N "
+                       "[--seed S] [--family F])"),
         QStringLiteral("Lets laundry machines write their audit records onto the data collection "
                        "card in the reader, as their readers would: the records of a JSON file "
                        "(an array of {\"family\", \"machine_id\", \"location_id\", "
@@ -97,6 +97,10 @@ int dcSimulate(const QStringList& args)
                        "machines' plausible records. All records are written or none."));
     auto& p = cmd.parser();
     cmd.addReaderOption();
+    p.addOption({QStringLiteral("cust"),
+                 QStringLiteral("Customer id the machines' readers are set up for (default: the "
+                                "card's own); they write onto their customer's cards only."),
+                 QStringLiteral("ID")});
     p.addOption({QStringLiteral("records"), QStringLiteral("JSON file of the records to write."),
                  QStringLiteral("FILE")});
     p.addOption({QStringLiteral("random"),
@@ -123,6 +127,7 @@ int dcSimulate(const QStringList& args)
     const auto machines = cmd.number(QStringLiteral("random"), 27, 0, &bad);
     const auto seed = cmd.number(QStringLiteral("seed"), 0xFFFFFFFF, 1, &bad);
     const auto family = cmd.number(QStringLiteral("family"), 255, 0, &bad);
+    const auto readerCust = cmd.number(QStringLiteral("cust"), 0xFFFF, 0, &bad);
     if (bad)
         return kExitUsage;
 
@@ -144,7 +149,8 @@ int dcSimulate(const QStringList& args)
     if (!insertReaderCard(p.value(QStringLiteral("reader"))))
         return kExitFailed;
     const uint8_t type = card::insertedCard()->cardType();
-    const uint16_t owner = card::insertedCard()->custId();
+    const uint16_t owner =
+        p.isSet(QStringLiteral("cust")) ? uint16_t(*readerCust) : card::insertedCard()->custId();
     if (!fromFile)
         records = machines::randomRecords(
             type, int(*machines), *seed, QDate::currentDate(),

@@ -61,6 +61,8 @@ TEST_F(LaundrycardDc, SimulatedRecordsReadBackAllOrNone)
         testfiles::write(file, "[" + entry + "," + QByteArray(entry).replace(":8", ":3") + "]"));
     EXPECT_EQ(run({"dc", "simulate", "--reader", card, "--records", file}).exitCode, 1);
     EXPECT_EQ(run({"dc", "simulate", "--reader", card, "--random", "26"}).exitCode, 1);
+    EXPECT_EQ(run({"dc", "simulate", "--reader", card, "--cust", "8", "--random", "1"}).exitCode,
+              1);
     EXPECT_EQ(bytes(card), two);
 
     const CliRun read = run({"dc", "read", "--reader", card, "--cust", "9", "--json"});
