@@ -6,7 +6,9 @@
 
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace cli {
 
@@ -93,6 +95,26 @@ bool CommandParser::applyAnswer() const
     if (yes || no)
         promptui::setConsoleAnswer(yes ? promptui::IDYES : promptui::IDNO);
     return true;
+}
+
+QString textTable(const QList<QStringList>& rows)
+{
+    std::vector<qsizetype> widths;
+    for (const QStringList& row : rows)
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            widths.resize(std::max(widths.size(), size_t(i + 1)));
+            widths[size_t(i)] = std::max(widths[size_t(i)], row[i].size());
+        }
+    QString text;
+    for (const QStringList& row : rows) {
+        QString line;
+        for (qsizetype i = 0; i < row.size(); ++i)
+            line += row[i].leftJustified(widths[size_t(i)] + 2);
+        while (line.endsWith(u' '))
+            line.chop(1);
+        text += line + QLatin1Char('\n');
+    }
+    return text;
 }
 
 bool insertReaderCard(const QString& path)

@@ -49,6 +49,10 @@ private:
     QString usage_;
 };
 
+// Rows as text columns, each as wide as its widest cell plus two blanks;
+// a line ends without blanks.
+QString textTable(const QList<QStringList>& rows);
+
 // Puts the card image file into the virtual reader; false with the reason
 // printed when it cannot.
 bool insertReaderCard(const QString& path);

@@ -11,6 +11,7 @@
 #include "machines/dc_simulation.h"
 #include "ordered_json.h"
 #include "services/cardcore.h"
+#include "services/dc_record_text.h"
 #include "services/readerio.h"
 
 #include <QDate>
@@ -180,22 +181,6 @@ int dcSimulate(const QStringList& args)
     return kExitOk;
 }
 
-QString bcdText(const uint8_t* time)
-{
-    const int yy = cardcore::bcd_to_hex(time[0]);
-    return QStringLiteral("%1-%2-%3 %4:%5")
-        .arg(yy > 80 ? 1900 + yy : 2000 + yy)
-        .arg(cardcore::bcd_to_hex(time[1]), 2, 10, QLatin1Char('0'))
-        .arg(cardcore::bcd_to_hex(time[2]), 2, 10, QLatin1Char('0'))
-        .arg(cardcore::bcd_to_hex(time[3]), 2, 10, QLatin1Char('0'))
-        .arg(cardcore::bcd_to_hex(time[4]), 2, 10, QLatin1Char('0'));
-}
-
-QString idText(const char* field)
-{
-    return QString::fromLatin1(field, qstrnlen(field, 10)).trimmed();
-}
-
 int dcRead(const QStringList& args)
 {
     CommandParser cmd(QStringLiteral("dc read --reader CARD --cust ID [--json]"),
@@ -226,24 +211,27 @@ int dcRead(const QStringList& args)
     }
 
     QJsonArray list;
-    QString table = QStringLiteral("NO  FAMILY  MACHINE     LOCATION    COLLECTED         DUP\n");
+    QList<QStringList> rows{{"NO", "FAMILY", "MACHINE", "LOCATION", "COLLECTED", "DUP"}};
     for (int i = 0; i < records.GetNumRecs(); ++i) {
         const GenericDCRec& r = *records.GetRec(i);
         const QByteArray block(reinterpret_cast<const char*>(r.familyData()), r.family_data_size);
+        const QString machine = cardcore::dcIdText(r.machine_id);
+        const QString location = cardcore::dcIdText(r.location_id);
+        const QString collected = cardcore::dcCollectTimeText(r.collect_time);
+        const bool duplicate = r.duplicate_flag == 1;
         list.append(QJsonObject{{"number", i},
                                 {"family", r.record_family},
-                                {"machine_id", idText(r.machine_id)},
-                                {"location_id", idText(r.location_id)},
-                                {"collected", bcdText(r.collect_time)},
-                                {"duplicate", r.duplicate_flag == 1},
+                                {"machine_id", machine},
+                                {"location_id", location},
+                                {"collected", collected},
+                                {"duplicate", duplicate},
                                 {"block", QString::fromLatin1(block.toHex())}});
-        table += QStringLiteral("%1  %2  %3  %4  %5  %6\n")
-                     .arg(i, -2)
-                     .arg(r.record_family, -6)
-                     .arg(idText(r.machine_id), -10)
-                     .arg(idText(r.location_id), -10)
-                     .arg(bcdText(r.collect_time), -16)
-                     .arg(r.duplicate_flag == 1 ? QStringLiteral("yes") : QStringLiteral("no"));
+        rows << QStringList{QString::number(i),
+                            QString::number(r.record_family),
+                            machine,
+                            location,
+                            collected,
+                            duplicate ? QStringLiteral("yes") : QStringLiteral("no")};
     }
     if (p.isSet(QStringLiteral("json")))
         printOut(toOrderedJson(QJsonObject{{"records", list}},
@@ -251,7 +239,7 @@ int dcRead(const QStringList& args)
                                 "collected", "duplicate", "block"}) +
                  QLatin1Char('\n'));
     else
-        printOut(table);
+        printOut(textTable(rows));
     return kExitOk;
 }
 

@@ -67,26 +67,6 @@ QString typeText(int code)
     return listName.isEmpty() ? QString::number(code) : listName;
 }
 
-QString textTable(const QList<QStringList>& rows)
-{
-    std::vector<qsizetype> widths;
-    for (const QStringList& row : rows)
-        for (qsizetype i = 0; i < row.size(); ++i) {
-            widths.resize(std::max(widths.size(), size_t(i + 1)));
-            widths[size_t(i)] = std::max(widths[size_t(i)], row[i].size());
-        }
-    QString text;
-    for (const QStringList& row : rows) {
-        QString line;
-        for (qsizetype i = 0; i < row.size(); ++i)
-            line += row[i].leftJustified(widths[size_t(i)] + 2);
-        while (line.endsWith(u' '))
-            line.chop(1);
-        text += line + QLatin1Char('\n');
-    }
-    return text;
-}
-
 int profileList(const QStringList& args)
 {
     CommandParser cmd(QStringLiteral("profile list --db DB [--json]"),

@@ -1,46 +1,13 @@
 #include "dc_records_panel.h"
 
+#include "services/dc_record_text.h"
+
 #include <QHeaderView>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace readermanager {
 namespace {
-
-QString paddedId(const char* id, int size)
-{
-    while (size > 0 && id[size - 1] == ' ')
-        --size;
-    return QString::fromLatin1(id, size);
-}
-
-// Two decimal digits of a BCD byte, or -1 when a nibble is no digit.
-int bcd(uint8_t byte)
-{
-    const int high = byte >> 4;
-    const int low = byte & 0x0F;
-    return high > 9 || low > 9 ? -1 : high * 10 + low;
-}
-
-QString collectionDate(const uint8_t (&time)[5])
-{
-    int v[5];
-    for (int i = 0; i < 5; ++i) {
-        v[i] = bcd(time[i]);
-        // A damaged time is shown as the card holds it.
-        if (v[i] < 0)
-            return QStringLiteral("%1 (BCD)")
-                .arg(QString::fromLatin1(
-                    QByteArray(reinterpret_cast<const char*>(time), 5).toHex(' ')));
-    }
-    const int year = v[0] > 80 ? 1900 + v[0] : 2000 + v[0];
-    return QStringLiteral("%1-%2-%3 %4:%5")
-        .arg(year)
-        .arg(v[1], 2, 10, QLatin1Char('0'))
-        .arg(v[2], 2, 10, QLatin1Char('0'))
-        .arg(v[3], 2, 10, QLatin1Char('0'))
-        .arg(v[4], 2, 10, QLatin1Char('0'));
-}
 
 QString familyName(uint8_t family)
 {
@@ -66,9 +33,8 @@ QString familyName(uint8_t family)
 
 QStringList describeDcRecord(const GenericDCRec& record)
 {
-    return {paddedId(record.machine_id, sizeof record.machine_id),
-            paddedId(record.location_id, sizeof record.location_id),
-            collectionDate(record.collect_time), familyName(record.record_family)};
+    return {cardcore::dcIdText(record.machine_id), cardcore::dcIdText(record.location_id),
+            cardcore::dcCollectTimeText(record.collect_time), familyName(record.record_family)};
 }
 
 DcRecordsPanel::DcRecordsPanel(QWidget* parent) : QGroupBox(tr("Data Collection Records"), parent)
