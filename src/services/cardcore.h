@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <QStringView>
 
 #include <cstdint>
 
@@ -25,6 +26,15 @@ uint8_t bcd_to_hex(uint8_t bcd);
 // change it; the library only reads it.
 bool GetTokensEnabled();
 void SetTokensEnabled(bool enabled);
+
+// A card serial number from its stored text: hexadecimal pairs, byte 0
+// first, optionally separated by one blank or dash ("0A1B2C3D4E5F",
+// "0A 1B 2C 3D 4E 5F", "0a-1b-2c-3d-4e-5f"), blanks around the whole
+// ignored. `serialBytes` pairs fill serial[0..serialBytes); `keyBytes` pairs
+// (the key form that audit records and the viewer show) fill the last
+// keyBytes bytes and leave the bytes before them 0. Any other text gives
+// false and a zeroed serial.
+bool GetBinaryCardSerial(QStringView text, uint8_t* serial, int keyBytes, int serialBytes);
 
 // List sorting: the column a list is sorted by and the direction.
 struct ListSort {

@@ -1,0 +1,41 @@
+// Exported data collection storage entry points: listing the records read
+// from DC cards, marking those already stored, storing them, and showing one.
+#pragma once
+
+#include "laundry/laundry_export.h"
+
+#include <cstdint>
+
+class CdbDatabase;
+class CdbRecordset;
+class GenericDC;
+struct GenericDCRec;
+
+extern "C" {
+
+// Adds one summary row (MACHINE, LOCATION, COLLECTION DATE, RECORD NUMBER)
+// for each record to `recordset`, an open recordset of the host's temp table
+// (a copy shares the host's cursor). With `skipDuplicates` set, records
+// marked duplicate get no row; RECORD NUMBER is always the record's index in
+// `records`. 1 when every row was added, 0 after an engine error (shown).
+LAUNDRY_EXPORT uint8_t fill_temp_recordset_laundry_dc(CdbRecordset recordset, GenericDC* records,
+                                                      uint8_t skipDuplicates);
+
+// Stores one record as a new row of MACHINE DATA (families 3 to 6 and 13) or
+// ADVANTECK AUDIT (family 8) of the host's open system database. 1 when the
+// row was stored; 0 otherwise (every failure but an unknown family shown).
+// A stored row is complete or absent.
+LAUNDRY_EXPORT uint8_t copy_laundry_dc_struct_to_database(CdbDatabase* database,
+                                                          const GenericDCRec* record);
+
+// Sets the duplicate flag of every record to 1 when its row is already
+// stored, 0 when not. 1 when every record was searched; 0 at the first
+// record of a family that is never stored or whose search failed (records
+// before it keep their flags).
+LAUNDRY_EXPORT uint8_t mark_duplicate_laundry_dc_record(CdbDatabase* database,
+                                                        GenericDC* records);
+
+// Shows one record in the read-only view that suits its family and model.
+LAUNDRY_EXPORT void ShowLaundryDcViewer(const GenericDCRec* record);
+
+} // extern "C"
