@@ -184,6 +184,27 @@ TEST(DcViewContent, AdvanteckServicePersonShowsForARegisteredCardOnly)
     EXPECT_TRUE(missing.fields.isEmpty());
 }
 
+TEST(DcViewContent, DryerModelsShowTheDryerTokenCycles)
+{
+    GenericDCRec r = record(3);
+    for (int i = 0; i < 10; ++i)
+        put(r, 232 + 2 * size_t(i), 232 + 2 * uint32_t(i), 2); // each counter holds its offset
+    const std::tuple<uint8_t, QStringList> cases[] = {
+        {6, {"232", "234", "236", "244", "246"}},
+        {8, {"232", "234", "236", "244", "246"}},
+        {7, {"238", "240", "242", "248", "250"}},
+        {15, {"238", "240", "242", "248", "250"}},
+    };
+    for (const auto& [model, values] : cases) {
+        r.counters[57] = model;
+        QStringList seen;
+        for (const DcViewField& f : build(r).fields)
+            if (f.group == "Token Cycles")
+                seen << f.value;
+        EXPECT_EQ(seen, values) << int(model);
+    }
+}
+
 TEST(DcViewContent, TokensOffHidesEveryTokenControl)
 {
     const std::tuple<uint8_t, uint8_t, std::size_t> views[] = {{3, 14, 7}, {5, 10, 11}, {13, 0, 2}};
