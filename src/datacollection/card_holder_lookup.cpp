@@ -1,5 +1,6 @@
 #include "datacollection/card_holder_lookup.h"
 
+#include "datacollection/card_holder_rows.h"
 #include "datacollection/dc_store_messages.h"
 #include "datacollection/dc_store_prompt.h"
 #include "services/cardcore.h"
@@ -22,51 +23,40 @@ LookupState& lookupState()
     return state;
 }
 
-// A column's text; a value of any other kind (NULL included) counts as "".
-QString textOf(const CdbRecordset& row, const QString& column)
-{
-    const QVariant value = row.GetField(column);
-    return value.typeId() == QMetaType::QString ? value.toString() : QString();
-}
-
-// The key of a stored serial text: bytes 1 to 5 of its six bytes.
+// The key of a stored serial text; a text that is no serial reads as zeros.
 QString keyOf(const QString& serialText)
 {
     uint8_t serial[6];
     cardcore::GetBinaryCardSerial(serialText, serial, 5, 6);
-    QString key;
-    for (int i = 1; i < 6; ++i)
-        key += QStringLiteral("%1").arg(uint{serial[i]}, 2, 16, QLatin1Char('0')).toUpper();
-    return key;
+    return cardSerialKey(serial);
 }
 
 // The account of the first SERIAL INFO row whose serial has the key; ""
 // when none has.
 QString accountOf(CdbRecordset& serials, const QString& key)
 {
-    if (serials.GetRecordCount() == 0)
-        return QString();
-    for (serials.MoveFirst(); !serials.GetEOF(); serials.MoveNext()) {
-        if (keyOf(textOf(serials, QStringLiteral("SERIAL"))) == key)
-            return textOf(serials, QStringLiteral("ACCOUNTID"));
-    }
-    return QString();
+    QString account;
+    forEachRow(serials, [&] {
+        if (keyOf(textField(serials, "SERIAL")) != key)
+            return true;
+        account = textField(serials, "ACCOUNTID");
+        return false;
+    });
+    return account;
 }
 
 CardHolderNames holderOf(CdbRecordset& users, const QString& account)
 {
-    if (users.GetRecordCount() == 0)
-        return {};
-    for (users.MoveFirst(); !users.GetEOF(); users.MoveNext()) {
-        if (textOf(users, QStringLiteral("ACCOUNTID")) == account) {
-            CardHolderNames names;
-            names.first = textOf(users, QStringLiteral("FIRSTNAME"));
-            names.last = textOf(users, QStringLiteral("LASTNAME"));
-            names.full = names.last + QLatin1Char(',') + names.first;
-            return names;
-        }
-    }
-    return {};
+    CardHolderNames names;
+    forEachRow(users, [&] {
+        if (textField(users, "ACCOUNTID") != account)
+            return true;
+        names.first = textField(users, "FIRSTNAME");
+        names.last = textField(users, "LASTNAME");
+        names.full = names.last + QLatin1Char(',') + names.first;
+        return false;
+    });
+    return names;
 }
 
 } // namespace

@@ -1,5 +1,9 @@
 #include "datacollection/dc_columns.h"
 
+#include "datacollection/card_holder_rows.h"
+
+#include <QByteArray>
+
 namespace datacollection {
 namespace {
 
@@ -206,13 +210,8 @@ constexpr cardcore::DcColumn kAdvanteckAudit[] = {
     {"INT CASH", 132, 4, Cents},
 };
 
-QString hexBytes(const uint8_t* block, std::initializer_list<int> offsets)
-{
-    QString text;
-    for (const int offset : offsets)
-        text += QStringLiteral("%1").arg(uint{block[offset]}, 2, 16, QLatin1Char('0')).toUpper();
-    return text;
-}
+// An audit record holds its collector's six-byte card serial from byte 21.
+constexpr int kCollectorSerial = 21;
 
 } // namespace
 
@@ -233,12 +232,16 @@ std::span<const cardcore::DcColumn> advanteckAuditColumns()
 
 QString advanteckSerialText(const uint8_t* block)
 {
-    return hexBytes(block, {21, 23, 24, 25, 26});
+    // The collector's serial without its byte 1 (block byte 22).
+    const uint8_t* serial = block + kCollectorSerial;
+    const char bytes[] = {char(serial[0]), char(serial[2]), char(serial[3]), char(serial[4]),
+                          char(serial[5])};
+    return QString::fromLatin1(QByteArray(bytes, sizeof bytes).toHex().toUpper());
 }
 
 QString cardHolderKey(const uint8_t* block)
 {
-    return hexBytes(block, {22, 23, 24, 25, 26});
+    return cardSerialKey(block + kCollectorSerial);
 }
 
 } // namespace datacollection
