@@ -1,6 +1,7 @@
 // The exported card-holder registry over SERIAL INFO and USER INFO.
 #include "laundry/card_holders.h"
 
+#include "datacollection/card_holder_rows.h"
 #include "exports/module_state.h"
 #include "services/cardcore.h"
 #include "services/dao.h"
@@ -33,26 +34,12 @@ std::optional<Serial> parseSerial(const QString& text)
 // What the lookup compares: bytes 1 to 5.
 QString keyOf(const Serial& serial)
 {
-    return QString::fromLatin1(
-        QByteArray(reinterpret_cast<const char*>(serial.data()) + 1, 5).toHex().toUpper());
+    return datacollection::cardSerialKey(serial.data());
 }
 
-// A value that is not text reads as "", as the lookup takes it.
-QString textField(const CdbRecordset& rows, const char* column)
-{
-    const QVariant value = rows.GetField(QString::fromLatin1(column));
-    return value.typeId() == QMetaType::QString ? value.toString() : QString();
-}
-
-// Calls visit for each row of the recordset until it returns false.
-void forEachRow(CdbRecordset& rows, const std::function<bool()>& visit)
-{
-    if (rows.GetRecordCount() == 0)
-        return;
-    for (rows.MoveFirst(); !rows.GetEOF(); rows.MoveNext())
-        if (!visit())
-            return;
-}
+// Rows read as the lookup reads them.
+using datacollection::forEachRow;
+using datacollection::textField;
 
 QString checkedText(const QString& what, const QString& text, QString* error)
 {
