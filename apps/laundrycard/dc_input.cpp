@@ -3,6 +3,7 @@
 #include "card/card_images.h"
 #include "cli.h"
 #include "laundry/dc_cards.h"
+#include "laundry/laundry.h"
 
 namespace cli {
 
@@ -19,6 +20,8 @@ bool readDcRecords(const QString& cardPath, uint16_t custId, GenericDC& records)
 
 bool openSystemDatabase(const QString& path, CdbDatabase& database)
 {
+    // The library opens the same file itself for the card-holder lookup.
+    set_laundry_database_path(path.toUtf8().constData());
     CdbDBEngine engine;
     if (dbhelper::Connect_To_Database(path, &database, &engine, 0))
         return true;

@@ -15,8 +15,8 @@ namespace cli {
 // with the reason printed (or shown by the library) when none could be read.
 bool readDcRecords(const QString& cardPath, uint16_t custId, GenericDC& records);
 
-// Opens the system database for writing; false with the file and the cause
-// printed.
+// Opens the system database for writing and makes it the library's system
+// database; false with the file and the cause printed.
 bool openSystemDatabase(const QString& path, CdbDatabase& database);
 
 } // namespace cli

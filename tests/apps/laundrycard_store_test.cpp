@@ -13,7 +13,8 @@ using clitest::CliRun;
 
 class LaundrycardStore : public clitest::CliTest<::testing::Test> {
 protected:
-    QString db() { return path("manager.mdb"); }
+    // Not the default name: the library must look card holders up in --db.
+    QString db() { return path("office.mdb"); }
     // A new DC card of `kind` for customer 9 with `machines` machines' records.
     QString dcCard(const QString& name, const QString& kind, int machines)
     {
