@@ -13,5 +13,7 @@ int runProfileCommand(const QStringList& args);
 int runDcCommand(const QStringList& args);
 int runHolderCommand(const QStringList& args);
 int cardDescribe(const QStringList& args);
+// dc store and dc view, in files of their own.
+int dcStore(const QStringList& args);
 
 } // namespace cli
