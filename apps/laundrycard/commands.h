@@ -15,5 +15,6 @@ int runHolderCommand(const QStringList& args);
 int cardDescribe(const QStringList& args);
 // dc store and dc view, in files of their own.
 int dcStore(const QStringList& args);
+int dcView(const QStringList& args);
 
 } // namespace cli

@@ -282,6 +282,7 @@ int runDcCommand(const QStringList& args)
          {"simulate", "let machines write their records onto a DC card", &dcSimulate},
          {"read", "read and print the records of DC cards", &dcRead},
          {"store", "store the records of a DC card in the database", &dcStore},
+         {"view", "print what the record viewer shows for one record", &dcView},
          {"count", "print the used length and record count of a reader DC card", &dcCount}},
         args);
 }

@@ -2,7 +2,9 @@
 
 #include "services/dc_record_text.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -40,10 +42,11 @@ QStringList describeDcRecord(const GenericDCRec& record)
 DcRecordsPanel::DcRecordsPanel(QWidget* parent) : QGroupBox(tr("Data Collection Records"), parent)
 {
     auto* layout = new QVBoxLayout(this);
-    table_ = new QTableWidget(0, 4, this);
+    table_ = new QTableWidget(0, 5, this);
     table_->setObjectName(QStringLiteral("dcRecordsTable"));
     table_->setHorizontalHeaderLabels(
-        {tr("Machine"), tr("Location"), tr("Collection Date"), tr("Family")});
+        {tr("Machine"), tr("Location"), tr("Collection Date"), tr("Family"), tr("Stored")});
+    table_->setToolTip(tr("Double-click a record to view it"));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->horizontalHeader()->setStretchLastSection(true);
@@ -51,18 +54,36 @@ DcRecordsPanel::DcRecordsPanel(QWidget* parent) : QGroupBox(tr("Data Collection 
     // One line a record: a card holds many.
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     layout->addWidget(table_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    store_ = new QPushButton(tr("Store Records"), this);
+    store_->setObjectName(QStringLiteral("storeDcRecordsButton"));
+    store_->setToolTip(tr("Store the records not stored yet in the database"));
+    buttons->addWidget(store_);
+    layout->addLayout(buttons);
+    connect(store_, &QPushButton::clicked, this, &DcRecordsPanel::storeRequested);
+    connect(table_, &QTableWidget::cellDoubleClicked, this,
+            [this](int row, int) { emit recordActivated(row); });
 }
 
-void DcRecordsPanel::showRecords(const GenericDC& records)
+void DcRecordsPanel::showRecords(const GenericDC& records, DuplicatesMarked marked)
 {
     table_->setRowCount(records.GetNumRecs());
+    int stored = 0;
     for (int row = 0; row < records.GetNumRecs(); ++row) {
-        const QStringList cells = describeDcRecord(*records.GetRec(row));
+        QStringList cells = describeDcRecord(*records.GetRec(row));
+        const bool duplicate = records.GetRec(row)->duplicate_flag != 0;
+        stored += duplicate;
+        cells << (marked == DuplicatesMarked::No ? QString() : duplicate ? tr("yes") : tr("no"));
         for (int column = 0; column < cells.size(); ++column)
             table_->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
     table_->resizeColumnsToContents();
-    setTitle(tr("Data Collection Records (%1)").arg(records.GetNumRecs()));
+    store_->setEnabled(marked == DuplicatesMarked::Yes && stored < records.GetNumRecs());
+    setTitle(
+        marked == DuplicatesMarked::Yes
+            ? tr("Data Collection Records (%1, %2 stored)").arg(records.GetNumRecs()).arg(stored)
+            : tr("Data Collection Records (%1)").arg(records.GetNumRecs()));
 }
 
 } // namespace readermanager

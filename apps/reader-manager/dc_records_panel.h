@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QStringList>
 
+class QPushButton;
 class QTableWidget;
 
 namespace readermanager {
@@ -16,15 +17,25 @@ namespace readermanager {
 // time (years above 80 are 19yy).
 QStringList describeDcRecord(const GenericDCRec& record);
 
+// Whether the records' duplicate flags say anything: they are marked only
+// when the database was searched.
+enum class DuplicatesMarked { No, Yes };
+
 class DcRecordsPanel : public QGroupBox {
     Q_OBJECT
 public:
     explicit DcRecordsPanel(QWidget* parent = nullptr);
 
-    void showRecords(const GenericDC& records);
+    void showRecords(const GenericDC& records, DuplicatesMarked marked);
+
+signals:
+    // A double-click on the row of the record at that index.
+    void recordActivated(int index);
+    void storeRequested();
 
 private:
     QTableWidget* table_ = nullptr;
+    QPushButton* store_ = nullptr;
 };
 
 } // namespace readermanager

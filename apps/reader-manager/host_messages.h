@@ -10,6 +10,7 @@
 namespace readermanager {
 
 inline constexpr char kErrorCaption[] = "ERROR: Reader Manager";
+inline constexpr char kConfirmCaption[] = "CONFIRM: Reader Manager";
 
 inline void showError(const QString& text)
 {
@@ -20,6 +21,14 @@ inline void showError(const QString& text)
 inline void showInformation(const QString& text, const QString& caption)
 {
     promptui::MessageBox(text, caption, promptui::MB_OK | promptui::MB_ICONINFORMATION);
+}
+
+// A destructive step's question: No is the default answer.
+inline bool askYesNo(const QString& text)
+{
+    return promptui::MessageBox(text, QString::fromLatin1(kConfirmCaption),
+                                promptui::MB_YESNO | promptui::MB_ICONQUESTION |
+                                    promptui::MB_DEFBUTTON2) == promptui::IDYES;
 }
 
 } // namespace readermanager

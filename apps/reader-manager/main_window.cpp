@@ -84,6 +84,8 @@ void MainWindow::createCentralWidget()
     dcRecords_ = new DcRecordsPanel(central);
     dcRecords_->setObjectName(QStringLiteral("dcRecordsPanel"));
     dcRecords_->hide();
+    connect(dcRecords_, &DcRecordsPanel::recordActivated, this, &MainWindow::viewDcRecord);
+    connect(dcRecords_, &DcRecordsPanel::storeRequested, this, &MainWindow::storeDcRecords);
     layout->addWidget(dcRecords_, 2);
     setCentralWidget(central);
 

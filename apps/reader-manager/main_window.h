@@ -6,6 +6,7 @@
 #include "data_folder.h"
 #include "host_settings.h"
 #include "laundry/laundry_setup.h"
+#include "services/dao.h"
 #include "services/dc_records.h"
 #include "simulate_machines_dialog.h"
 
@@ -62,8 +63,17 @@ public:
     // Machines write their records onto the DC card in the reader, all or
     // none; what was refused is shown.
     bool simulateMachines(const MachineSimulation& simulation);
-    // Reads the records of the DC card in the reader into the records table.
+    // Reads the records of the DC card in the reader into the records table,
+    // each marked when the database holds it already.
     bool readDcCard();
+    // Stores the records read that the database does not hold yet, and says
+    // how many were stored and skipped.
+    bool storeDcRecords();
+    // The library's viewer of the record read at that index.
+    void viewDcRecord(int index);
+    // The card holders of the database, added and removed in a dialog.
+    void openCardHolders();
+    const GenericDC& dcRecords() const { return readRecords_; }
 
     uint16_t customerId() const;
     void setCustomerId(uint16_t id);
@@ -91,6 +101,7 @@ private:
     void newAdvanteckDcCard() { createDcCard(DcCardKind::Advanteck); }
     void chooseMachineSimulation();
     void readDcCardAction() { readDcCard(); }
+    void storeDcRecordsAction() { storeDcRecords(); }
     void showAbout();
     void quit();
 
@@ -108,6 +119,11 @@ private:
     std::optional<std::vector<GenericDCRec>> simulatedRecords(const MachineSimulation& simulation);
     // Points the library's profile entry points at the data folder's database.
     void useProfileDatabase();
+    // The data folder's database, open; nullopt after a message (or without
+    // a database).
+    std::optional<CdbDatabase> openDatabase();
+    // Marks the records read against the database and shows them.
+    void showDcRecords();
 
     HostSettings settings_;
     DataFolder data_;
@@ -117,6 +133,7 @@ private:
     QPlainTextEdit* cardView_ = nullptr;
     QPlainTextEdit* cardDetails_ = nullptr;
     DcRecordsPanel* dcRecords_ = nullptr;
+    GenericDC readRecords_;
     QLabel* databaseLabel_ = nullptr;
 };
 

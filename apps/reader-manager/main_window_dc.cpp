@@ -3,11 +3,15 @@
 #include "card/card_images.h"
 #include "card/card_status.h"
 #include "card/virtual_reader.h"
+#include "card_holders_dialog.h"
 #include "dc_records_panel.h"
 #include "host_messages.h"
+#include "laundry/card_holders.h"
 #include "laundry/dc_cards.h"
+#include "laundry/dc_store.h"
 #include "machines/dc_simulation.h"
 #include "main_window.h"
+#include "services/dialog_runner.h"
 #include "services/readerio.h"
 
 #include <QDate>
@@ -99,18 +103,90 @@ bool MainWindow::simulateMachines(const MachineSimulation& simulation)
 
 bool MainWindow::readDcCard()
 {
-    GenericDC records;
+    readRecords_.RemoveAll();
     card::RexaCard image;
-    const bool read = fill_laundry_dc_array(&image, customerId(), &records) == 1;
+    const bool read = fill_laundry_dc_array(&image, customerId(), &readRecords_) == 1;
     // The library shows every failure but a card it could not open.
     if (!read && !image.lastError().isEmpty())
         showError(tr("Could not open the card in the reader:\n%1").arg(image.lastError()));
-    dcRecords_->showRecords(records);
+    showDcRecords();
     if (!dcRecords_->isVisible() && isVisible())
         resize(width(), qMax(height(), 860)); // room for the table below the card
     dcRecords_->show();
     refreshCard();
     return read;
+}
+
+std::optional<CdbDatabase> MainWindow::openDatabase()
+{
+    if (databasePath().isEmpty()) {
+        showError(tr("Reader Manager runs without a database: nothing can be stored."));
+        return std::nullopt;
+    }
+    CdbDatabase database;
+    CdbDBEngine engine;
+    if (!dbhelper::Connect_To_Database(databasePath(), &database, &engine, 0)) {
+        showError(
+            tr("Cannot open %1:\n%2")
+                .arg(QDir::toNativeSeparators(databasePath()), CdbLastOLEError().GetDescription()));
+        return std::nullopt;
+    }
+    return database;
+}
+
+void MainWindow::showDcRecords()
+{
+    bool marked = false;
+    if (readRecords_.GetNumRecs() > 0 && !databasePath().isEmpty()) {
+        if (auto database = openDatabase())
+            marked = mark_duplicate_laundry_dc_record(&*database, &readRecords_) == 1;
+    }
+    dcRecords_->showRecords(readRecords_, marked ? DuplicatesMarked::Yes : DuplicatesMarked::No);
+}
+
+bool MainWindow::storeDcRecords()
+{
+    if (readRecords_.GetNumRecs() == 0) {
+        showError(tr("There are no records to store: read a data collection card first."));
+        return false;
+    }
+    auto database = openDatabase();
+    if (!database)
+        return false;
+    const auto count = store_laundry_dc_records(&*database, &readRecords_, false);
+    database->Close();
+    showDcRecords();
+    if (!count)
+        return false;
+    QString text = tr("%1 of the %2 records stored; %3 already stored and skipped.")
+                       .arg(count->stored)
+                       .arg(count->read)
+                       .arg(count->duplicates);
+    if (count->failed > 0)
+        text += tr("\n%1 records could not be stored.").arg(count->failed);
+    showInformation(text, tr("Store Records"));
+    return count->failed == 0;
+}
+
+void MainWindow::viewDcRecord(int index)
+{
+    if (const GenericDCRec* record = readRecords_.GetRec(index))
+        ShowLaundryDcViewer(record);
+}
+
+void MainWindow::openCardHolders()
+{
+    if (databasePath().isEmpty()) {
+        showError(tr("Reader Manager runs without a database: there are no card holders."));
+        return;
+    }
+    LaundryCardHolders holders;
+    if (!holders.open(databasePath())) {
+        showError(holders.error());
+        return;
+    }
+    CardHoldersDialog dialog(holders, this);
+    promptui::runDialog(dialog);
 }
 
 void MainWindow::chooseMachineSimulation()

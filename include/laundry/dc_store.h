@@ -4,6 +4,9 @@
 
 #include "laundry/laundry_export.h"
 
+#include <QList>
+#include <QString>
+
 #include <cstdint>
 #include <optional>
 
@@ -56,3 +59,21 @@ struct LaundryDcStoreCount {
 // listing stopped (shown).
 LAUNDRY_EXPORT std::optional<LaundryDcStoreCount>
 store_laundry_dc_records(CdbDatabase* database, GenericDC* records, bool storeDuplicates);
+
+// One line of a record's view as an operator reads it.
+struct LaundryDcViewField {
+    QString group;  // the group box's title; "" for the top lines
+    QString column; // the table column's heading when the line is one cell of a table
+    QString label;
+    QString value; // with its unit when the view prints one after it ("12 (minutes)")
+};
+
+struct LaundryDcView {
+    QString caption;
+    QList<LaundryDcViewField> fields; // the visible ones, in the dialog's order
+};
+
+// What ShowLaundryDcViewer shows for `record`, without a window. nullopt for
+// a record no view shows, and for an Advanteck record whose card-holder
+// tables cannot be opened (shown, as the viewer shows it).
+LAUNDRY_EXPORT std::optional<LaundryDcView> describe_laundry_dc_record(const GenericDCRec* record);

@@ -30,3 +30,27 @@ void ShowLaundryDcViewer(const GenericDCRec* record)
 }
 
 } // extern "C"
+
+std::optional<LaundryDcView> describe_laundry_dc_record(const GenericDCRec* record)
+{
+    exports::ModuleState state;
+    if (record == nullptr)
+        return std::nullopt;
+    const datacollection::DcViewContent content = datacollection::buildDcViewContent(
+        *record, cardcore::GetTokensEnabled(), cardHolderFullName);
+    if (content.kind == datacollection::DcViewKind::None ||
+        datacollection::showDcViewFailure(content))
+        return std::nullopt;
+    LaundryDcView view{content.caption, {}};
+    for (const datacollection::DcViewField& field : content.fields) {
+        if (!field.visible)
+            continue;
+        // A heading wrapped for the dialog ("Non-   Resettable") reads as one word here.
+        const QString column =
+            field.column.simplified().replace(QStringLiteral("- "), QStringLiteral("-"));
+        const QString value =
+            field.suffix.isEmpty() ? field.value : field.value + QLatin1Char(' ') + field.suffix;
+        view.fields.append({field.group, column, field.label, value});
+    }
+    return view;
+}

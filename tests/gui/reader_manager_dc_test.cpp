@@ -2,8 +2,13 @@
 // writing onto it, and the records table.
 #include "reader_manager_fixture.h"
 
+#include "card_holders_dialog.h"
+#include "services/dialog_runner.h"
+
 #include <QAction>
+#include <QDialog>
 #include <QDir>
+#include <QLineEdit>
 #include <QTableWidget>
 
 #include <tuple>
@@ -79,13 +84,71 @@ TEST_F(ReaderManagerDc, NewReaderCardFromTheMenuTakesMachineRecordsAndTheTableLi
     EXPECT_TRUE(script().messages().empty()) << script().messageTexts().join(" | ").toStdString();
     EXPECT_TRUE(window().findChild<QWidget*>("dcRecordsPanel")->isVisibleTo(&window()));
     ASSERT_EQ(tableRows(), 5);
-    EXPECT_EQ(tableRow(0), "WASH01|STORE9|1999-12-05 09:30|Washer (3)");
-    EXPECT_EQ(tableRow(1), "Q2||2026-03-15 16:05|MDC/Quantum (13)");
+    EXPECT_EQ(tableRow(0), "WASH01|STORE9|1999-12-05 09:30|Washer (3)|no");
+    EXPECT_EQ(tableRow(1), "Q2||2026-03-15 16:05|MDC/Quantum (13)|no");
     for (int row = 2; row < 5; ++row) {
         const QString machine = tableRow(row).section('|', 0, 0);
         EXPECT_TRUE(!machine.isEmpty() && !machine.endsWith(' ')) << machine.toStdString();
     }
     EXPECT_FALSE(card::isPowered());
+
+    // Stored once, every record is marked and a second store skips them all.
+    ASSERT_TRUE(window().storeDcRecords());
+    expectBox("5 of the 5 records stored; 0 already stored and skipped.", "Store Records");
+    EXPECT_EQ(tableRow(1), "Q2||2026-03-15 16:05|MDC/Quantum (13)|yes");
+    ASSERT_TRUE(window().readDcCard());
+    for (int row = 0; row < 5; ++row)
+        EXPECT_TRUE(tableRow(row).endsWith("|yes")) << tableRow(row).toStdString();
+    script().clear();
+    ASSERT_TRUE(window().storeDcRecords());
+    expectBox("0 of the 5 records stored; 5 already stored and skipped.", "Store Records");
+
+    // A double-click opens the record's view.
+    QString viewed;
+    const auto previous = promptui::setDialogRunner([&](QDialog& dialog) {
+        viewed = dialog.windowTitle();
+        return 0;
+    });
+    auto* table = window().findChild<QTableWidget*>("dcRecordsTable");
+    emit table->cellDoubleClicked(1, 0);
+    EXPECT_EQ(viewed, "MDC/Quantum");
+    promptui::setDialogRunner(previous);
+}
+
+TEST_F(ReaderManagerDc, CardHoldersAreAddedAndRemovedInTheirDialog)
+{
+    const auto previous = promptui::setDialogRunner([&](QDialog& dialog) {
+        auto& holders = dynamic_cast<readermanager::CardHoldersDialog&>(dialog);
+        const auto set = [&](const char* name, const QString& text) {
+            holders.findChild<QLineEdit*>(name)->setText(text);
+        };
+        set("serialEdit", "0A1B2C3D4E5F");
+        set("accountEdit", "A1");
+        set("lastNameEdit", "Lee");
+        set("firstNameEdit", "Ann");
+        EXPECT_TRUE(holders.addFromForm());
+        set("serialEdit", "FF1B2C3D4E5F"); // the same card for the lookup
+        set("accountEdit", "A2");
+        set("lastNameEdit", "Other");
+        set("firstNameEdit", "One");
+        EXPECT_FALSE(holders.addFromForm());
+        auto* table = holders.findChild<QTableWidget*>("cardHoldersTable");
+        EXPECT_EQ(table->rowCount(), 1);
+        table->selectRow(0);
+        script().queueAnswer(promptui::IDNO);
+        EXPECT_FALSE(holders.removeSelected());
+        script().queueAnswer(promptui::IDYES);
+        EXPECT_TRUE(holders.removeSelected());
+        EXPECT_EQ(table->rowCount(), 0);
+        return 0;
+    });
+    window().action("cardHoldersAction")->trigger();
+    promptui::setDialogRunner(previous);
+    const QStringList texts = script().messageTexts();
+    ASSERT_EQ(texts.size(), 3);
+    EXPECT_TRUE(texts[0].contains("already registered to account A1")) << texts[0].toStdString();
+    EXPECT_EQ(script().messages()[1].caption, "CONFIRM: Reader Manager");
+    EXPECT_EQ(texts[1], "Remove the card 0A1B2C3D4E5F of Lee,Ann?");
 }
 
 TEST_F(ReaderManagerDc, RefusedRecordsLeaveTheCardAndSayWhatWasRefused)
