@@ -122,3 +122,33 @@ TEST_F(LaundrycardStore, HoldersAreAddedListedAndRemoved)
 }
 
 } // namespace
+
+TEST_F(LaundrycardStore, ViewPrintsTheVisibleLinesOfTheRecordsDialog)
+{
+    ASSERT_EQ(run({"db", "init", db()}).exitCode, 0);
+    const QString card = dcCard("adv.lcard", "advanteck", 1);
+    const CliRun read = run({"dc", "read", "--reader", card, "--cust", "9", "--json"});
+    const QByteArray block = QByteArray::fromHex(
+        QJsonDocument::fromJson(read.out).object()["records"][0]["block"].toString().toLatin1());
+    const QString key = QString::fromLatin1(block.mid(22, 5).toHex().toUpper());
+    ASSERT_EQ(run({"holder", "add", "--db", db(), "--serial", key, "--account", "A1", "--first",
+                   "Ann", "--last", "Lee"})
+                  .exitCode,
+              0);
+    const QStringList view = {"dc", "view", "--reader", card, "--cust", "9", "--record", "0"};
+    const CliRun text = run(view + QStringList{"--db", db()});
+    EXPECT_TRUE(text.out.startsWith("AdvanTech Audit Table Washer/Dryer\n")) << text.out.data();
+    EXPECT_TRUE(text.out.contains("Service Person Who Collected Audit:  Lee,Ann\n"))
+        << text.out.data();
+    const QJsonObject json =
+        QJsonDocument::fromJson(run(view + QStringList{"--db", db(), "--json"}).out).object();
+    EXPECT_EQ(json["fields"][4].toObject(),
+              (QJsonObject{{"group", ""},
+                           {"label", "Service Person Who Collected Audit:"},
+                           {"value", "Lee,Ann"}}));
+    // The holder tables of another database cannot be opened: the viewer's message, exit 1.
+    const CliRun missing = run(view + QStringList{"--db", path("none.mdb")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.contains("Cannot open Database.")) << missing.err.data();
+    EXPECT_EQ(run({"dc", "view", "--reader", card, "--cust", "9", "--record", "1"}).exitCode, 1);
+}
