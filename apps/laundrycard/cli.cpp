@@ -78,6 +78,13 @@ void CommandParser::addReaderOption()
                        QStringLiteral("CARD")});
 }
 
+void CommandParser::addDbOption()
+{
+    parser_.addOption({QStringLiteral("db"),
+                       QStringLiteral("The system database (manager.mdb) to use."),
+                       QStringLiteral("DB")});
+}
+
 void CommandParser::addAnswerOptions()
 {
     parser_.addOption({QStringLiteral("yes"), QStringLiteral("Answer Yes to every question.")});

@@ -31,9 +31,12 @@ public:
     std::optional<int> parse(const QStringList& args, int minPositional, int maxPositional);
     int usageError(const QString& message) const;
     QStringList positional() const { return parser_.positionalArguments(); }
+    QString value(const QString& option) const { return parser_.value(option); }
 
     // --reader CARD: the card image file to put in the virtual reader.
     void addReaderOption();
+    // --db DB: the system database.
+    void addDbOption();
     // --yes and --no: the answer the console gives to every question.
     void addAnswerOptions();
     // Sets the console's answer from --yes/--no; false after a usage error

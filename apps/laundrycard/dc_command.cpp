@@ -7,7 +7,9 @@
 #include "card/virtual_reader.h"
 #include "cli.h"
 #include "commands.h"
+#include "dc_input.h"
 #include "laundry/dc_cards.h"
+#include "laundry/dc_store.h"
 #include "machines/dc_simulation.h"
 #include "ordered_json.h"
 #include "services/cardcore.h"
@@ -183,14 +185,16 @@ int dcSimulate(const QStringList& args)
 
 int dcRead(const QStringList& args)
 {
-    CommandParser cmd(QStringLiteral("dc read --reader CARD --cust ID [--json]"),
+    CommandParser cmd(QStringLiteral("dc read --reader CARD --cust ID [--db DB] [--json]"),
                       QStringLiteral("Reads every data collection card image of the card file in "
                                      "the reader (types 210, 215 and 217) for customer ID and "
-                                     "prints its records."));
+                                     "prints its records; with --db, each marked duplicate when "
+                                     "it is already stored there."));
     auto& p = cmd.parser();
     cmd.addReaderOption();
     p.addOption({QStringLiteral("cust"), QStringLiteral("Customer id the card belongs to."),
                  QStringLiteral("ID")});
+    cmd.addDbOption();
     p.addOption({QStringLiteral("json"), QStringLiteral("Print the records as JSON.")});
     if (auto status = cmd.parse(args, 0, 0))
         return *status;
@@ -201,14 +205,15 @@ int dcRead(const QStringList& args)
     if (bad)
         return kExitUsage;
 
-    // The file's every image, as the reader would present them one by one.
-    GenericDC records;
-    card::RexaFile image(p.value(QStringLiteral("reader")));
-    if (fill_laundry_dc_array(&image, uint16_t(*custId), &records) != 1) {
-        if (!image.lastError().isEmpty())
-            printError(image.lastError());
+    CdbDatabase database;
+    if (p.isSet(QStringLiteral("db")) &&
+        !openSystemDatabase(cmd.value(QStringLiteral("db")), database))
         return kExitFailed;
-    }
+    GenericDC records;
+    if (!readDcRecords(cmd.value(QStringLiteral("reader")), uint16_t(*custId), records))
+        return kExitFailed;
+    if (database.IsOpen() && mark_duplicate_laundry_dc_record(&database, &records) != 1)
+        return kExitFailed;
 
     QJsonArray list;
     QList<QStringList> rows{{"NO", "FAMILY", "MACHINE", "LOCATION", "COLLECTED", "DUP"}};
@@ -276,6 +281,7 @@ int runDcCommand(const QStringList& args)
         {{"new", "format the card in the reader as a data collection card", &dcNew},
          {"simulate", "let machines write their records onto a DC card", &dcSimulate},
          {"read", "read and print the records of DC cards", &dcRead},
+         {"store", "store the records of a DC card in the database", &dcStore},
          {"count", "print the used length and record count of a reader DC card", &dcCount}},
         args);
 }

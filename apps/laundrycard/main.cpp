@@ -20,6 +20,7 @@ const char kHelp[] =
     "  profile  reader setup profiles: list, show, export, import\n"
     "  dc       data collection cards: new, simulate, read, count\n"
     "  db       the system database: init\n"
+    "  holder   service persons' cards for the audit lookup: add, list, remove\n"
     "\n"
     "Options:\n"
     "  --tokens on|off  whether tokens are in use in this installation (default on)\n"
@@ -73,6 +74,8 @@ int main(int argc, char** argv)
         return cli::runProfileCommand(args);
     if (group == QLatin1String("dc"))
         return cli::runDcCommand(args);
+    if (group == QLatin1String("holder"))
+        return cli::runHolderCommand(args);
     if (group.isEmpty()) {
         cli::printError(QStringLiteral("no command given"));
         cli::printOut(QString::fromLatin1(kHelp));

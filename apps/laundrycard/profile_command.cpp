@@ -22,13 +22,6 @@ namespace {
 // Profile files are refused above this size (a profile takes a few KiB).
 constexpr qint64 kProfileFileMaxBytes = 16 * 1024 * 1024;
 
-void addDbOption(CommandParser& cmd)
-{
-    cmd.parser().addOption({QStringLiteral("db"),
-                            QStringLiteral("The system database (manager.mdb) to use."),
-                            QStringLiteral("DB")});
-}
-
 // Parses a profile command, whose --db is required; the exit status when
 // the command line is refused or asked for help.
 std::optional<int> parseWithDb(CommandParser& cmd, const QStringList& args, int minPositional,
@@ -72,7 +65,7 @@ int profileList(const QStringList& args)
     CommandParser cmd(QStringLiteral("profile list --db DB [--json]"),
                       QStringLiteral("Lists the reader setup profiles: name, type, idle and busy "
                                      "message."));
-    addDbOption(cmd);
+    cmd.addDbOption();
     cmd.parser().addOption(
         {QStringLiteral("json"),
          QStringLiteral("A JSON array of {name, type, type_name, idle_message, busy_message}.")});
@@ -130,7 +123,7 @@ int profileShow(const QStringList& args)
     CommandParser cmd(QStringLiteral("profile show NAME --db DB [--json]"),
                       QStringLiteral("Shows every column of one reader setup profile."));
     cmd.parser().addPositionalArgument(QStringLiteral("NAME"), QStringLiteral("Profile name."));
-    addDbOption(cmd);
+    cmd.addDbOption();
     cmd.parser().addOption(
         {QStringLiteral("json"),
          QStringLiteral("One JSON object keyed by column name, as profile import reads it.")});
@@ -166,7 +159,7 @@ int profileExport(const QStringList& args)
                                      "profile when no name is given. One profile a line."));
     cmd.parser().addPositionalArgument(QStringLiteral("NAME"), QStringLiteral("Profile names."),
                                        QStringLiteral("[NAME...]"));
-    addDbOption(cmd);
+    cmd.addDbOption();
     if (auto status = parseWithDb(cmd, args, 0, INT_MAX))
         return *status;
 
@@ -210,7 +203,7 @@ int profileImport(const QStringList& args)
                                      "is never overwritten."));
     cmd.parser().addPositionalArgument(QStringLiteral("FILE"),
                                        QStringLiteral("JSON file with an array of profiles."));
-    addDbOption(cmd);
+    cmd.addDbOption();
     if (auto status = parseWithDb(cmd, args, 1, 1))
         return *status;
 

@@ -5,6 +5,7 @@
 #include "laundry/laundry_export.h"
 
 #include <cstdint>
+#include <optional>
 
 class CdbDatabase;
 class CdbRecordset;
@@ -32,10 +33,26 @@ LAUNDRY_EXPORT uint8_t copy_laundry_dc_struct_to_database(CdbDatabase* database,
 // stored, 0 when not. 1 when every record was searched; 0 at the first
 // record of a family that is never stored or whose search failed (records
 // before it keep their flags).
-LAUNDRY_EXPORT uint8_t mark_duplicate_laundry_dc_record(CdbDatabase* database,
-                                                        GenericDC* records);
+LAUNDRY_EXPORT uint8_t mark_duplicate_laundry_dc_record(CdbDatabase* database, GenericDC* records);
 
 // Shows one record in the read-only view that suits its family and model.
 LAUNDRY_EXPORT void ShowLaundryDcViewer(const GenericDCRec* record);
 
 } // extern "C"
+
+// What a host's store of a card's records came to.
+struct LaundryDcStoreCount {
+    int read = 0;       // records in the container
+    int duplicates = 0; // of them already stored before
+    int stored = 0;     // rows added now
+    int failed = 0;     // records listed for storing but not stored (shown)
+};
+
+// A host's whole store, as both hosts run it: marks the duplicates, lists
+// the records to store in the temp table DC TEMP (duplicates left out
+// unless `storeDuplicates`), and stores each listed record, with a progress
+// window. The listing is taken back afterwards, so the list of another
+// program in the same database is never touched. nullopt when marking or
+// listing stopped (shown).
+LAUNDRY_EXPORT std::optional<LaundryDcStoreCount>
+store_laundry_dc_records(CdbDatabase* database, GenericDC* records, bool storeDuplicates);

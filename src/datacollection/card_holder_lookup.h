@@ -19,6 +19,9 @@ struct CardHolderNames {
 
 // Opens the system database and both tables. 1, or 0 after a message.
 uint8_t open_user_tables();
+// Closes what open_user_tables opened (a lookup does so itself); for a
+// caller that opened the tables and then gives up before its lookup.
+void close_user_tables();
 // Looks up the holder of the card whose serial bytes 1 to 5 are `key` (ten
 // upper-case hexadecimal digits). 1, or 0 after a message.
 uint8_t lookup_card_holder(const QString& key);

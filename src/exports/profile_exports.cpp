@@ -5,6 +5,7 @@
 #include "profiles/editor_rules.h"
 #include "profiles/profile_selection.h"
 #include "services/prompt.h"
+#include "services/system_database.h"
 
 #include <QByteArray>
 #include <QString>
@@ -64,7 +65,7 @@ void ShowAndLoadLaundrySetupProfile()
 void set_laundry_database_path(const char* path)
 {
     exports::ModuleState state;
-    profiles::setDatabasePath(path ? QString::fromUtf8(path) : QString());
+    systemdb::setDatabasePath(path ? QString::fromUtf8(path) : QString());
 }
 
 uint8_t load_laundry_setup_profile(const char* name, STRUCT_laundry_setup* record)

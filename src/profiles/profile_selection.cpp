@@ -5,28 +5,6 @@
 #include "services/dialog_runner.h"
 
 namespace profiles {
-namespace {
-
-constexpr char kDefaultDatabase[] = "manager.mdb";
-
-QString& configuredPath()
-{
-    static QString path = QString::fromLatin1(kDefaultDatabase);
-    return path;
-}
-
-} // namespace
-
-QString databasePath()
-{
-    return configuredPath();
-}
-
-void setDatabasePath(const QString& path)
-{
-    configuredPath() = path.isEmpty() ? QString::fromLatin1(kDefaultDatabase) : path;
-}
-
 uint8_t selectProfile(QString& profileName, STRUCT_laundry_setup& record)
 {
     ProfileTable table;

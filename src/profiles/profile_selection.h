@@ -8,10 +8,6 @@
 
 namespace profiles {
 
-// The database file "manager.mdb" names; the host may point it elsewhere.
-QString databasePath();
-void setDatabasePath(const QString& path);
-
 // SelectLaundrySetupProfile: 1 when a profile was chosen and the record
 // filled. `profileName` receives the name last loaded into the editor.
 uint8_t selectProfile(QString& profileName, STRUCT_laundry_setup& record);

@@ -3,13 +3,14 @@
 #include "profiles/all_profiles_query.h"
 #include "profiles/profile_selection.h"
 #include "services/prompt.h"
+#include "services/system_database.h"
 
 namespace profiles {
 
 OpenTable::Failure ProfileTable::openQuietly(Rows rows, const QString& path)
 {
     const OpenTable::Failure failure =
-        table_.open(path.isEmpty() ? databasePath() : path,
+        table_.open(path.isEmpty() ? systemdb::databasePath() : path,
                     rows == Rows::Listed ? profileListQuery() : allProfilesQuery());
     if (failure == OpenTable::Failure::None)
         store_ = ProfileStore(table_.recordset());

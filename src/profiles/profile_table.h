@@ -13,7 +13,7 @@ public:
     // by name reach every row.
     enum class Rows { Listed, All };
 
-    // Opens the system database (databasePath() unless given) and the rows;
+    // Opens the system database (systemdb::databasePath() unless given) and the rows;
     // shows "Error loading database" or "Error connecting to 'Reader Setup
     // Profile' table." (caption "manager.mdb error") and gives false.
     bool open(Rows rows, const QString& path = QString());

@@ -5,17 +5,41 @@
 #include "services/dc_records.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
+
+#include <optional>
 
 namespace cardcore {
 
-// A machine or location id: its characters up to the padding blanks.
+// A machine or location id as it is shown, stored and searched: at most its
+// 10 characters, up to a zero byte, without the padding blanks.
 inline QString dcIdText(const char (&id)[10])
 {
-    qsizetype size = sizeof id;
-    while (size > 0 && (id[size - 1] == ' ' || id[size - 1] == '\0'))
+    qsizetype size = 0;
+    while (size < qsizetype(sizeof id) && id[size] != '\0')
+        ++size;
+    while (size > 0 && id[size - 1] == ' ')
         --size;
     return QString::fromLatin1(id, size);
+}
+
+// The collection time as a local date and time, seconds 0: a two-digit year
+// above 80 is 19yy, any other 20yy. nullopt when the bytes are no BCD or
+// name no real date and time (month 13, February 30, hour 24).
+inline std::optional<QDateTime> dcCollectDateTime(const uint8_t (&time)[5])
+{
+    int v[5];
+    for (int i = 0; i < 5; ++i) {
+        if ((time[i] >> 4) > 9 || (time[i] & 0x0F) > 9)
+            return std::nullopt;
+        v[i] = (time[i] >> 4) * 10 + (time[i] & 0x0F);
+    }
+    const QDate date(v[0] > 80 ? 1900 + v[0] : 2000 + v[0], v[1], v[2]);
+    const QTime clock(v[3], v[4]);
+    if (!date.isValid() || !clock.isValid())
+        return std::nullopt;
+    return QDateTime(date, clock);
 }
 
 // The collection time as "YYYY-MM-DD HH:MM": a two-digit year above 80 is

@@ -3,9 +3,22 @@
 OpenTable::Failure OpenTable::open(const QString& path, const QString& source)
 {
     close();
+    ownsDatabase_ = true;
     CdbDBEngine engine;
     if (!dbhelper::Connect_To_Database(path, &database_, &engine, 0))
         return Failure::Database;
+    if (!dbhelper::Connect_To_Recordset(source, &recordset_, &database_)) {
+        close();
+        return Failure::Recordset;
+    }
+    return Failure::None;
+}
+
+OpenTable::Failure OpenTable::open(CdbDatabase& database, const QString& source)
+{
+    close();
+    ownsDatabase_ = false;
+    database_ = database;
     if (!dbhelper::Connect_To_Recordset(source, &recordset_, &database_)) {
         close();
         return Failure::Recordset;
@@ -19,11 +32,14 @@ void OpenTable::close()
         if (recordset_.IsOpen())
             recordset_.Close();
         // Closing rolls back a transaction the operation left open.
-        if (database_.IsOpen())
+        if (ownsDatabase_ && database_.IsOpen())
             database_.Close();
     } catch (const CdbException&) {
         // Nothing is left to save: a failed close loses nothing.
     }
+    // A borrowed database is let go, never closed.
+    database_ = CdbDatabase();
+    recordset_ = CdbRecordset();
 }
 
 QString OpenTable::lastErrorText()

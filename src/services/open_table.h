@@ -1,5 +1,6 @@
 // One table of the system database open for one operation: the database file
-// and a recordset over the table, both closed again on every path out. The
+// (or the caller's open database) and a recordset over the table, closed
+// again on every path out. The
 // profile table, and the data collection and price special tables after it,
 // are opened this way; each says itself what the operator sees on failure.
 #pragma once
@@ -21,6 +22,10 @@ public:
     // name or SELECT text). On failure nothing stays open and the engine's
     // error is CdbLastOLEError's.
     Failure open(const QString& path, const QString& source);
+    // Opens the recordset of source in a database the caller keeps open:
+    // close() leaves that database open. Failure::Recordset or None.
+    Failure open(CdbDatabase& database, const QString& source);
+    // Closing the recordset drops a row being added or edited.
     void close();
 
     CdbDatabase& database() { return database_; }
@@ -32,4 +37,5 @@ public:
 private:
     CdbDatabase database_;
     CdbRecordset recordset_;
+    bool ownsDatabase_ = true;
 };

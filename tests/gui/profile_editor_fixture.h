@@ -11,6 +11,7 @@
 #include "profiles/profile_selection.h"
 #include "services/dao.h"
 #include "services/dialog_runner.h"
+#include "services/system_database.h"
 
 #include <QTest>
 #include <QtWidgets>
@@ -62,12 +63,12 @@ protected:
         path_ = dir_.filePath(QStringLiteral("manager.mdb"));
         QString error;
         EXPECT_TRUE(dbhelper::createDatabase(path_, &error)) << error.toStdString();
-        profiles::setDatabasePath(path_);
+        systemdb::setDatabasePath(path_);
     }
     ~ProfileEditorTest() override
     {
         promptui::setDialogRunner({});
-        profiles::setDatabasePath({});
+        systemdb::setDatabasePath({});
         card::resetCardStack();
     }
 

@@ -22,7 +22,7 @@ protected:
     ~ReaderManagerProfiles() override
     {
         promptui::setDialogRunner({});
-        profiles::setDatabasePath({});
+        systemdb::setDatabasePath({});
     }
 
     readermanager::MainWindow& window() { return *window_; }

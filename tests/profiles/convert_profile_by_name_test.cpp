@@ -3,6 +3,7 @@
 
 #include "profiles/profile_selection.h"
 #include "services/cardcore.h"
+#include "services/system_database.h"
 #include "setup/profile_types.h"
 #include "setup/setup_record.h"
 
@@ -14,12 +15,12 @@ class ConvertByName : public profiletest::ProfileDbTest {
 protected:
     ConvertByName()
     {
-        setDatabasePath(databasePath());
+        systemdb::setDatabasePath(databasePath());
         setup::clearSetupRecord(record_);
     }
     ~ConvertByName() override
     {
-        setDatabasePath({});
+        systemdb::setDatabasePath({});
         cardcore::SetTokensEnabled(true);
     }
 
@@ -72,7 +73,7 @@ TEST_F(ConvertByName, RefusalsAreShownAndNothingIsConverted)
 
 TEST_F(ConvertByName, AMissingDatabaseIsReportedOnce)
 {
-    setDatabasePath(databasePath() + QStringLiteral(".gone"));
+    systemdb::setDatabasePath(databasePath() + QStringLiteral(".gone"));
     EXPECT_EQ(convertProfileByName(QStringLiteral("Retro"), record_), 0);
     EXPECT_EQ(ui_->messageTexts(), QStringList{"Error loading database"});
     EXPECT_EQ(ui_->messages()[0].caption, QStringLiteral("manager.mdb error"));

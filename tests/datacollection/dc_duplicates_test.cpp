@@ -1,0 +1,117 @@
+#include "datacollection/card_holder_lookup.h"
+#include "dc_store_fixture.h"
+
+#include <functional>
+
+namespace {
+
+std::vector<uint8_t> flags(const GenericDC& records)
+{
+    std::vector<uint8_t> f;
+    for (int i = 0; i < records.GetNumRecs(); ++i)
+        f.push_back(records.GetRec(i)->duplicate_flag);
+    return f;
+}
+
+TEST_F(DcStoreTest, ReadingTheSameCardTwiceMarksEveryRecord)
+{
+    GenericDC card;
+    for (const uint8_t family : {3, 4, 5, 6, 8, 13})
+        card.AddRec(record(family, "M" + std::to_string(family)));
+    ASSERT_EQ(mark_duplicate_laundry_dc_record(&db, &card), 1);
+    EXPECT_EQ(flags(card), std::vector<uint8_t>(6, 0));
+    for (int i = 0; i < card.GetNumRecs(); ++i)
+        ASSERT_EQ(store(*card.GetRec(i)), 1);
+    GenericDC again = card;
+    ASSERT_EQ(mark_duplicate_laundry_dc_record(&db, &again), 1);
+    EXPECT_EQ(flags(again), std::vector<uint8_t>(6, 1));
+    EXPECT_TRUE(script().messages().empty());
+}
+
+TEST_F(DcStoreTest, WhatMakesARecordADuplicate)
+{
+    const auto bump = [](int offset) { return [=](GenericDCRec& r) { ++r.counters[offset]; }; };
+    const struct {
+        const char* what;
+        uint8_t family;
+        std::function<void(GenericDCRec&)> change;
+        uint8_t duplicate;
+    } cases[] = {
+        {"the same record", 3, {}, 1},
+        {"zero padded id", 3, [](GenericDCRec& r) { std::memset(r.machine_id + 3, 0, 7); }, 1},
+        {"run time", 3, bump(130), 0},
+        {"interval cash", 4, bump(12), 0},
+        {"elapsed cycles", 13, bump(16), 0},
+        {"quantum run time", 13, bump(130), 0},
+        {"collection minute", 3, [](GenericDCRec& r) { r.collect_time[4] = 0x31; }, 0},
+        {"audit counter outside the filter", 8, bump(60), 1},
+        {"audit serial", 8, bump(21), 0},
+        {"audit byte 22", 8, bump(22), 1},
+        {"audit elapsed cash", 8, bump(128), 0},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        // Three characters and seven padding blanks, stored without them; the
+        // apostrophe stays part of the searched text.
+        GenericDCRec stored = record(c.family, "O'N", "LOC" + std::to_string(++n));
+        ASSERT_EQ(store(stored), 1) << c.what;
+        GenericDCRec searched = stored;
+        if (c.change)
+            c.change(searched);
+        GenericDC records;
+        records.AddRec(searched);
+        ASSERT_EQ(mark_duplicate_laundry_dc_record(&db, &records), 1) << c.what;
+        EXPECT_EQ(records.GetRec(0)->duplicate_flag, c.duplicate) << c.what;
+    }
+}
+
+TEST_F(DcStoreTest, ARecordThatIsNeverStoredStopsTheMarking)
+{
+    ASSERT_EQ(store(record(3)), 1);
+    GenericDC records;
+    records.AddRec(record(3));
+    records.AddRec(record(7));
+    GenericDCRec last = record(3);
+    last.duplicate_flag = 9;
+    records.AddRec(last);
+    EXPECT_EQ(mark_duplicate_laundry_dc_record(&db, &records), 0);
+    EXPECT_EQ(flags(records), (std::vector<uint8_t>{1, 0, 9}));
+    EXPECT_TRUE(script().messages().empty());
+}
+
+TEST_F(DcStoreTest, CardHolderLookup)
+{
+    addRow("SERIAL INFO", {{"SERIAL", "00 0A 1B 2C 3D 4E"}, {"ACCOUNTID", "A1"}});
+    addRow("USER INFO", {{"ACCOUNTID", "A9"}, {"LASTNAME", "DOE"}, {"FIRSTNAME", "JANE"}});
+    addRow("USER INFO", {{"ACCOUNTID", "A1"}, {"LASTNAME", "SMITH"}, {"FIRSTNAME", "JOHN"}});
+    const struct {
+        QString key;
+        const char* first;
+        const char* last;
+        const char* full;
+    } cases[] = {
+        {"0A1B2C3D4E", "JOHN", "SMITH", "SMITH,JOHN"},
+        {"0A1B2C3D4F", "UNKNOWN", "UNKNOWN", "UNKNOWN"},
+        {"0a1b2c3d4e", "UNKNOWN", "UNKNOWN", "UNKNOWN"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_EQ(datacollection::open_user_tables(), 1);
+        ASSERT_EQ(datacollection::lookup_card_holder(c.key), 1);
+        const datacollection::CardHolderNames& names = datacollection::cardHolderNames();
+        EXPECT_EQ(names.first, c.first) << c.key.toStdString();
+        EXPECT_EQ(names.last, c.last);
+        EXPECT_EQ(names.full, c.full);
+    }
+    // An audit record names its collector from bytes 22 to 26; its SERIAL
+    // is bytes 21 and 23 to 26.
+    GenericDCRec audit = record(8);
+    std::memcpy(audit.counters + 21, "\x77\x0A\x1B\x2C\x3D\x4E", 6);
+    ASSERT_EQ(store(audit), 1);
+    const CdbRecordset row = lastRow("ADVANTECK AUDIT");
+    EXPECT_EQ(row.GetField("SERIAL").toString(), "771B2C3D4E");
+    EXPECT_EQ(row.GetField("FIRSTNAME").toString(), "JOHN");
+    EXPECT_EQ(row.GetField("LASTNAME").toString(), "SMITH");
+    EXPECT_TRUE(script().messages().empty());
+}
+
+} // namespace
