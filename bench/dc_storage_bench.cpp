@@ -1,13 +1,17 @@
 // Data collection against a million stored rows, each timed beside the raw
-// SQLite work it stands for (run just before it; the x_ counter is the
-// ratio): marking the duplicates of a full card, storing a full card, and
-// opening the table for one find.
-#include "db/schema.h"
+// SQLite work it stands for (run just before it; an x_ counter is the ratio
+// to that baseline): the exports marking the duplicates of a full card and
+// storing a full card, and opening the table for one find.
+#include "laundry/dc_store.h"
+#include "laundry/laundry.h"
 #include "million_machine_rows.h"
+#include "ui/scripted_ui.h"
 
 #include <QElapsedTimer>
 
-#include <cstring>
+#include <map>
+#include <stdexcept>
+#include <variant>
 
 namespace {
 
@@ -127,93 +131,80 @@ void BM_MarkCardDuplicates_RawText(benchmark::State& state)
 }
 BENCHMARK(BM_MarkCardDuplicates_RawText)->Unit(benchmark::kMicrosecond);
 
-// Each record opens the table afresh and finds with the duplicate filter.
-void BM_MarkCardDuplicates_Dao(benchmark::State& state)
+// The export: each record opens MACHINE DATA afresh and finds with its
+// duplicate filter.
+void BM_MarkCardDuplicates_Export(benchmark::State& state)
 {
     CdbDatabase& db = MillionMachineRows::instance().database();
-    const std::vector<DuplicateKey> keys = cardKeys();
-    int found = 0;
+    GenericDC card;
+    for (const GenericDCRec& record : MillionMachineRows::instance().card())
+        card.AddRec(record);
+    const ui::ScopedScriptedUi quiet;
+    set_laundry_ui_mode(LAUNDRY_UI_SCRIPTED);
+    uint8_t done = 0;
     timedLoop(
-        state,
-        [&] {
-            found = 0;
-            for (const DuplicateKey& key : keys) {
-                CdbRecordset rs;
-                dbhelper::Connect_To_Recordset(QStringLiteral("MACHINE DATA"), &rs, &db);
-                rs.FindFirst(duplicateFilter(key));
-                found += !rs.GetNoMatch();
-                rs.Close();
-            }
-        },
+        state, [&] { done = mark_duplicate_laundry_dc_record(&db, &card); },
         [&](double seconds) {
             bench::reportRatio(state, "mark_raw", seconds);
             bench::reportRatio(state, "mark_raw_text", seconds);
         });
+    int found = 0;
+    for (int i = 0; i < card.GetNumRecs(); ++i)
+        found += card.GetRec(i)->duplicate_flag;
     state.counters["found"] = found;
-    if (found != bench::kCardRecords / 2)
-        state.SkipWithError("the stored half of the card was not found");
+    if (done != 1 || found != bench::kCardRecords / 2)
+        state.SkipWithError("the stored half of the card was not marked");
 }
-BENCHMARK(BM_MarkCardDuplicates_Dao)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MarkCardDuplicates_Export)->Unit(benchmark::kMicrosecond);
 
 // --- (b) storing a full card ------------------------------------------------
 
-const dao::TableDef& machineData()
-{
-    for (const dao::TableDef& table : dao::systemTables()) {
-        if (std::strcmp(table.name, "MACHINE DATA") == 0)
-            return table;
-    }
-    throw std::logic_error("no MACHINE DATA table");
-}
+// What the export stores for each record of the card, read back from a row it
+// stored: the INSERT of its non-NULL columns, and their values.
+using SqlValue = std::variant<std::monostate, qint64, double, QByteArray>;
 
-// The value of every column of one stored row, from the record's counters.
-std::vector<QVariant> rowValues(const GenericDCRec& record)
-{
-    const DuplicateKey key = bench::duplicateKey(record);
-    std::vector<QVariant> values;
-    int c = 0;
-    for (const dao::ColumnDef& column : machineData().columns) {
-        quint32 counter = 0;
-        std::memcpy(&counter, record.familyData() + (c++ * 4) % 280, sizeof counter);
-        const QString name = QLatin1String(column.name);
-        if (name == QLatin1String("MACHINEID"))
-            values.emplace_back(QStringLiteral("STORE") + key.machine);
-        else if (name == QLatin1String("LOCATIONID"))
-            values.emplace_back(key.location);
-        else if (column.kind == dao::ColumnKind::Date)
-            values.emplace_back(key.collected);
-        else if (column.kind == dao::ColumnKind::Text)
-            values.emplace_back(QString::number(counter % 100000));
-        else if (column.kind == dao::ColumnKind::Currency)
-            values.push_back(Currency::fromCents(counter % 1000000).toVariant());
-        else if (column.kind == dao::ColumnKind::Boolean)
-            values.emplace_back(counter % 2 == 1);
-        else
-            values.emplace_back(qint64(counter % 1000000));
-    }
-    return values;
-}
+struct StoredRow {
+    QByteArray sql;
+    std::vector<SqlValue> values;
+};
 
-std::vector<std::vector<QVariant>> cardRows()
+std::vector<StoredRow> storedRows()
 {
-    std::vector<std::vector<QVariant>> rows;
-    for (const GenericDCRec& record : MillionMachineRows::instance().card())
-        rows.push_back(rowValues(record));
+    sqlite3* db = MillionMachineRows::instance().raw();
+    CdbDatabase& database = MillionMachineRows::instance().database();
+    std::vector<StoredRow> rows;
+    for (const GenericDCRec& record : MillionMachineRows::instance().card()) {
+        if (copy_laundry_dc_struct_to_database(&database, &record) != 1)
+            throw std::runtime_error("the export did not store a record");
+        sqlite3_stmt* select = nullptr;
+        sqlite3_prepare_v2(db, "SELECT * FROM \"MACHINE DATA\" ORDER BY ID DESC LIMIT 1", -1,
+                           &select, nullptr);
+        sqlite3_step(select);
+        StoredRow row;
+        QStringList names;
+        for (int c = 0; c < sqlite3_column_count(select); ++c) {
+            const QString name = QString::fromUtf8(sqlite3_column_name(select, c));
+            const int type = sqlite3_column_type(select, c);
+            if (type == SQLITE_NULL || name == QLatin1String("ID"))
+                continue;
+            names << QStringLiteral("\"%1\"").arg(name);
+            if (type == SQLITE_INTEGER)
+                row.values.emplace_back(qint64(sqlite3_column_int64(select, c)));
+            else if (type == SQLITE_FLOAT)
+                row.values.emplace_back(sqlite3_column_double(select, c));
+            else
+                row.values.emplace_back(
+                    QByteArray(reinterpret_cast<const char*>(sqlite3_column_text(select, c)),
+                               sqlite3_column_bytes(select, c)));
+        }
+        sqlite3_finalize(select);
+        row.sql =
+            QStringLiteral("INSERT INTO \"MACHINE DATA\" (%1) VALUES (%2)")
+                .arg(names.join(','), QStringList(names.size(), QStringLiteral("?")).join(','))
+                .toUtf8();
+        rows.push_back(row);
+    }
     return rows;
-}
-
-void bindAs(sqlite3_stmt* insert, int index, dao::ColumnKind kind, const QVariant& value)
-{
-    if (kind == dao::ColumnKind::Text || kind == dao::ColumnKind::Date) {
-        const QByteArray text = kind == dao::ColumnKind::Date
-                                    ? bench::storedDate(value.toDateTime())
-                                    : value.toString().toUtf8();
-        sqlite3_bind_text(insert, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
-    } else if (kind == dao::ColumnKind::Currency) {
-        sqlite3_bind_int64(insert, index, value.value<Currency>().units());
-    } else {
-        sqlite3_bind_int64(insert, index, value.toLongLong());
-    }
 }
 
 // One transaction per row, in the journal mode and synchronous setting the
@@ -221,61 +212,59 @@ void bindAs(sqlite3_stmt* insert, int index, dao::ColumnKind kind, const QVarian
 void BM_StoreCard_Raw(benchmark::State& state)
 {
     sqlite3* db = MillionMachineRows::instance().raw();
-    const std::vector<std::vector<QVariant>> rows = cardRows();
-    const dao::TableDef& table = machineData();
-    QStringList names;
-    QStringList marks;
-    for (const dao::ColumnDef& column : table.columns) {
-        names << QStringLiteral("\"%1\"").arg(QLatin1String(column.name));
-        marks << QStringLiteral("?");
-    }
-    const QByteArray sql = QStringLiteral("INSERT INTO \"MACHINE DATA\" (%1) VALUES (%2)")
-                               .arg(names.join(','), marks.join(','))
-                               .toUtf8();
+    const std::vector<StoredRow> rows = storedRows();
     timedLoop(
         state,
         [&] {
-            sqlite3_stmt* insert = nullptr;
-            sqlite3_prepare_v2(db, sql.constData(), -1, &insert, nullptr);
-            for (const std::vector<QVariant>& row : rows) {
+            std::map<QByteArray, sqlite3_stmt*> inserts;
+            for (const StoredRow& row : rows) {
+                sqlite3_stmt*& insert = inserts[row.sql];
+                if (!insert)
+                    sqlite3_prepare_v2(db, row.sql.constData(), -1, &insert, nullptr);
                 sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
-                for (size_t i = 0; i < row.size(); ++i)
-                    bindAs(insert, int(i) + 1, table.columns[i].kind, row[i]);
+                for (size_t i = 0; i < row.values.size(); ++i) {
+                    const int index = int(i) + 1;
+                    if (const auto* n = std::get_if<qint64>(&row.values[i]))
+                        sqlite3_bind_int64(insert, index, *n);
+                    else if (const auto* d = std::get_if<double>(&row.values[i]))
+                        sqlite3_bind_double(insert, index, *d);
+                    else if (const auto* t = std::get_if<QByteArray>(&row.values[i]))
+                        sqlite3_bind_text(insert, index, t->constData(), int(t->size()),
+                                          SQLITE_STATIC);
+                }
                 if (sqlite3_step(insert) != SQLITE_DONE)
                     state.SkipWithError(sqlite3_errmsg(db));
                 sqlite3_reset(insert);
                 sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
             }
-            sqlite3_finalize(insert);
+            for (const auto& entry : inserts)
+                sqlite3_finalize(entry.second);
         },
         [](double seconds) { bench::recordBaseline("store_raw", seconds); });
 }
 BENCHMARK(BM_StoreCard_Raw)->Unit(benchmark::kMillisecond);
 
-// Each record opens the table afresh, sets every column and updates.
-void BM_StoreCard_Dao(benchmark::State& state)
+// The export: each record opens MACHINE DATA afresh, sets its columns and
+// updates.
+void BM_StoreCard_Export(benchmark::State& state)
 {
     CdbDatabase& db = MillionMachineRows::instance().database();
-    const std::vector<std::vector<QVariant>> rows = cardRows();
-    QStringList names;
-    for (const dao::ColumnDef& column : machineData().columns)
-        names << QLatin1String(column.name);
+    const std::vector<GenericDCRec>& card = MillionMachineRows::instance().card();
+    const ui::ScopedScriptedUi quiet;
+    set_laundry_ui_mode(LAUNDRY_UI_SCRIPTED);
+    int stored = 0;
     timedLoop(
         state,
         [&] {
-            for (const std::vector<QVariant>& row : rows) {
-                CdbRecordset rs;
-                dbhelper::Connect_To_Recordset(QStringLiteral("MACHINE DATA"), &rs, &db);
-                rs.AddNew();
-                for (size_t i = 0; i < row.size(); ++i)
-                    rs.SetField(names[qsizetype(i)], row[i]);
-                rs.Update();
-                rs.Close();
-            }
+            stored = 0;
+            for (const GenericDCRec& record : card)
+                stored += copy_laundry_dc_struct_to_database(&db, &record);
         },
         [&](double seconds) { bench::reportRatio(state, "store_raw", seconds); });
+    if (stored != bench::kCardRecords)
+        state.SkipWithError("a record was not stored");
 }
-BENCHMARK(BM_StoreCard_Dao)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StoreCard_Export)->Unit(benchmark::kMillisecond);
 
 // --- (c) opening the table for one find -------------------------------------
 
