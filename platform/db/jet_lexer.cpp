@@ -28,14 +28,21 @@ std::optional<QLatin1StringView> keywordOf(QStringView word)
     return std::nullopt;
 }
 
+bool isAsciiLetter(QChar c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+// ASCII first: the Unicode tables are asked only for other characters.
 bool isNameStart(QChar c)
 {
-    return c.isLetter() || c == u'_';
+    return isAsciiLetter(c) || c == u'_' || (c.unicode() >= 128 && c.isLetter());
 }
 
 bool isNamePart(QChar c)
 {
-    return c.isLetterOrNumber() || c == u'_';
+    return isAsciiLetter(c) || (c >= u'0' && c <= u'9') || c == u'_' ||
+           (c.unicode() >= 128 && c.isLetterOrNumber());
 }
 
 bool isDigit(QChar c)
@@ -62,7 +69,7 @@ public:
             }
             read(token);
             token.end = pos_;
-            tokens.push_back(token);
+            tokens.push_back(std::move(token));
         }
     }
 

@@ -103,8 +103,8 @@ TEST_F(FindPlan, LookupsUseTheirIndexes)
         {"LAUNDRY SETUP", "[PROFILE NAME] = 'Dryers'", "LAUNDRY SETUP BY PROFILE NAME"},
         {"MACHINE DATA",
          "(MACHINEID = 'M1') AND (LOCATIONID = 'L1') AND ([INT CYCLES] = 5) AND ([ELP CYCLES] = 9) "
-         "AND ([INT CASH] = 12.5) AND ([ELP CASH] = 100) AND ([ELP RUN TIME] = 3) AND "
-         "([COLLECTION DATE] = #3/5/2020 1:02:00 PM#)",
+         "AND ([INT CASH] = 12.5) AND ([ELP CASH] = 99) AND ([ELP RUN TIME] = 3) AND "
+         "([COLLECTION DATE] = #3/7/2005 9:30:00 AM#)",
          "MACHINE DATA BY MACHINE"},
         {"ADVANTECK AUDIT",
          "(MACHINEID = 'M1') AND (LOCATIONID = 'L1') AND ([SERIAL] = '0A0B0C0D0E') AND "
