@@ -14,11 +14,17 @@
 
 namespace dao {
 
+// The keys above `above` and at most `atMost`; an empty side is open.
+struct KeyRange {
+    std::optional<qint64> above;
+    std::optional<qint64> atMost;
+};
+
 // How scanMatches hands back the keys of matching rows.
 struct MatchScan {
     enum class Order { Unordered, Ascending, Descending } order = Order::Unordered;
-    // Ascending: only keys above it; Descending: only keys below it.
-    std::optional<qint64> boundKey;
+    KeyRange range;
+    const BoundExpr* also = nullptr; // a second filter rows must meet (a recordset's own)
 };
 
 class Backend {
@@ -36,6 +42,13 @@ public:
     // then by key.
     virtual std::vector<qint64> selectKeys(const TableInfo& table, const BoundExpr* where,
                                            const std::vector<OrderTerm>& order) = 0;
+
+    // At most limit keys of the rows matching where (every row when null)
+    // within range, ascending or descending: a page of a key-ordered cursor.
+    virtual std::vector<qint64> pageKeys(const TableInfo& table, const BoundExpr* where,
+                                         const KeyRange& range, bool descending, int limit) = 0;
+    virtual qint64 countRows(const TableInfo& table, const BoundExpr* where,
+                             const KeyRange& range) = 0;
 
     // The stored values of the given columns of one row; false when the row
     // is gone.

@@ -51,8 +51,8 @@ const TableInfo& Connection::table(const QString& name)
     const QString key = name.toLower();
     auto it = tables_.find(key);
     if (it == tables_.end())
-        it = tables_.insert(key, backend().describeTable(name));
-    return *it;
+        it = tables_.insert(key, std::make_shared<const TableInfo>(backend().describeTable(name)));
+    return **it;
 }
 
 void Connection::requireTransaction() const

@@ -51,7 +51,8 @@ private:
     void requireTransaction() const;
 
     std::unique_ptr<Backend> backend_;
-    QHash<QString, TableInfo> tables_;
+    // Held apart so recordsets can keep a reference while more are added.
+    QHash<QString, std::shared_ptr<const TableInfo>> tables_;
     std::vector<std::vector<AddedRow>> levels_; // one per open transaction, innermost last
     std::vector<RecordsetCore*> recordsets_;
     bool counted_ = true; // still in openConnectionCount()

@@ -2,32 +2,47 @@
 
 #include "jet_date.h"
 
-#include <QSet>
+#include <cstring>
+#include <optional>
 
 namespace dao {
 namespace {
 
-const QSet<QString>& keywords()
+// Compared in place, without regard to case: a filter is read for every
+// find, and hashing each word cost more than the rest of the reading.
+constexpr QLatin1StringView kKeywords[] = {
+    QLatin1StringView("AND"),   QLatin1StringView("OR"),     QLatin1StringView("NOT"),
+    QLatin1StringView("LIKE"),  QLatin1StringView("IS"),     QLatin1StringView("NULL"),
+    QLatin1StringView("TRUE"),  QLatin1StringView("FALSE"),  QLatin1StringView("YES"),
+    QLatin1StringView("NO"),    QLatin1StringView("SELECT"), QLatin1StringView("FROM"),
+    QLatin1StringView("WHERE"), QLatin1StringView("ORDER"),  QLatin1StringView("BY"),
+    QLatin1StringView("ASC"),   QLatin1StringView("DESC"),   QLatin1StringView("DELETE"),
+};
+
+std::optional<QLatin1StringView> keywordOf(QStringView word)
 {
-    static const QSet<QString> kKeywords = {
-        QStringLiteral("AND"),   QStringLiteral("OR"),     QStringLiteral("NOT"),
-        QStringLiteral("LIKE"),  QStringLiteral("IS"),     QStringLiteral("NULL"),
-        QStringLiteral("TRUE"),  QStringLiteral("FALSE"),  QStringLiteral("YES"),
-        QStringLiteral("NO"),    QStringLiteral("SELECT"), QStringLiteral("FROM"),
-        QStringLiteral("WHERE"), QStringLiteral("ORDER"),  QStringLiteral("BY"),
-        QStringLiteral("ASC"),   QStringLiteral("DESC"),   QStringLiteral("DELETE"),
-    };
-    return kKeywords;
+    for (QLatin1StringView keyword : kKeywords) {
+        if (word.size() == keyword.size() && word.compare(keyword, Qt::CaseInsensitive) == 0)
+            return keyword;
+    }
+    return std::nullopt;
 }
 
+bool isAsciiLetter(QChar c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+// ASCII first: the Unicode tables are asked only for other characters.
 bool isNameStart(QChar c)
 {
-    return c.isLetter() || c == u'_';
+    return isAsciiLetter(c) || c == u'_' || (c.unicode() >= 128 && c.isLetter());
 }
 
 bool isNamePart(QChar c)
 {
-    return c.isLetterOrNumber() || c == u'_';
+    return isAsciiLetter(c) || (c >= u'0' && c <= u'9') || c == u'_' ||
+           (c.unicode() >= 128 && c.isLetterOrNumber());
 }
 
 bool isDigit(QChar c)
@@ -42,6 +57,7 @@ public:
     std::vector<Token> run()
     {
         std::vector<Token> tokens;
+        tokens.reserve(size_t(text_.size() / 4 + 2));
         while (true) {
             skipBlanks();
             Token token;
@@ -53,7 +69,7 @@ public:
             }
             read(token);
             token.end = pos_;
-            tokens.push_back(token);
+            tokens.push_back(std::move(token));
         }
     }
 
@@ -83,7 +99,7 @@ private:
     void readBracketName(Token& token)
     {
         const int close = text_.indexOf(u']', pos_ + 1);
-        if (close < 0 || text_.mid(pos_ + 1, close - pos_ - 1).contains(u'['))
+        if (close < 0 || QStringView(text_).mid(pos_ + 1, close - pos_ - 1).contains(u'['))
             throw SyntaxFailure{SyntaxProblem::MissingBracket};
         token.type = TokenType::Name;
         token.text = text_.mid(pos_ + 1, close - pos_ - 1);
@@ -93,20 +109,22 @@ private:
     void readString(Token& token, QChar quote)
     {
         QString value;
-        for (int i = pos_ + 1; i < text_.size(); ++i) {
-            if (text_[i] != quote) {
-                value += text_[i];
-            } else if (i + 1 < text_.size() && text_[i + 1] == quote) {
+        int from = pos_ + 1;
+        while (true) {
+            const int close = text_.indexOf(quote, from);
+            if (close < 0)
+                throw SyntaxFailure{SyntaxProblem::BadString};
+            value += QStringView(text_).mid(from, close - from);
+            if (close + 1 < text_.size() && text_[close + 1] == quote) {
                 value += quote; // a doubled delimiter stands for itself
-                ++i;
-            } else {
-                token.type = TokenType::String;
-                token.text = value;
-                pos_ = i + 1;
-                return;
+                from = close + 2;
+                continue;
             }
+            token.type = TokenType::String;
+            token.text = value;
+            pos_ = close + 1;
+            return;
         }
-        throw SyntaxFailure{SyntaxProblem::BadString};
     }
 
     void readDate(Token& token)
@@ -145,14 +163,13 @@ private:
         const int begin = pos_;
         while (pos_ < text_.size() && isNamePart(text_[pos_]))
             ++pos_;
-        const QString word = text_.mid(begin, pos_ - begin);
-        const QString upper = word.toUpper();
-        if (keywords().contains(upper)) {
+        const QStringView word = QStringView(text_).mid(begin, pos_ - begin);
+        if (const auto keyword = keywordOf(word)) {
             token.type = TokenType::Keyword;
-            token.text = upper;
+            token.text = *keyword;
         } else {
             token.type = TokenType::Name;
-            token.text = word;
+            token.text = word.toString();
         }
     }
 
@@ -168,7 +185,7 @@ private:
             }
         }
         const QChar c = text_[pos_];
-        if (QStringLiteral("=<>(),*;-+").contains(c)) {
+        if (c.unicode() < 128 && std::strchr("=<>(),*;-+", char(c.unicode())) && c != u'\0') {
             token.type = TokenType::Symbol;
             token.text = c;
             ++pos_;

@@ -3,6 +3,8 @@
 #include "dao_error.h"
 #include "filter_binder.h"
 #include "filter_parser.h"
+#include "key_order_cursor.h"
+#include "keyset.h"
 #include "value_codec.h"
 
 namespace dao {
@@ -11,7 +13,8 @@ RecordsetCore::RecordsetCore(std::shared_ptr<Connection> connection,
                              const SelectStatement& statement)
     : connection_(std::move(connection)), table_(connection_->table(statement.table))
 {
-    if (statement.columns.isEmpty()) {
+    allColumns_ = statement.columns.isEmpty();
+    if (allColumns_) {
         for (size_t i = 0; i < table_.columns.size(); ++i)
             fields_.push_back(static_cast<int>(i));
     } else {
@@ -24,14 +27,20 @@ RecordsetCore::RecordsetCore(std::shared_ptr<Connection> connection,
     }
     if (statement.where)
         where_ = bindFilter(*statement.where, table_, statement.whereText);
+    std::vector<OrderTerm> order;
     for (const OrderName& term : statement.order) {
         const int index = table_.columnIndex(term.column);
         if (index < 0)
             throwDaoWith(kDaoUnknownName, term.column);
-        order_.push_back(
+        order.push_back(
             {index, term.descending, table_.columns[size_t(index)].kind == ColumnKind::Text});
     }
-    loadKeys();
+    // Only a sorted recordset needs all its keys up front.
+    if (order.empty())
+        rows_ = std::make_unique<KeyOrderCursor>(*connection_, table_, where_.get());
+    else
+        rows_ = std::make_unique<Keyset>(*connection_, table_, where_.get(), std::move(order));
+    rows_->reload();
     placeFirstOrEnd();
     connection_->attach(this);
 }
@@ -52,23 +61,29 @@ const ColumnInfo& RecordsetCore::column(int field) const
     return table_.columns[size_t(fields_[size_t(field)])];
 }
 
-void RecordsetCore::loadKeys()
-{
-    keys_.assign(backend().selectKeys(table_, where_.get(), order_), order_.empty());
-}
-
+// The first record is looked up when first needed: a recordset opened for
+// an AddNew or a find never reads it.
 void RecordsetCore::placeFirstOrEnd()
 {
-    if (keys_.size() > 0)
-        placeOn(0);
-    else
-        place_ = Place::Eof;
+    place_ = Place::First;
 }
 
-void RecordsetCore::placeOn(int position)
+void RecordsetCore::settle() const
+{
+    if (place_ != Place::First)
+        return;
+    if (const auto first = rows_->next(std::nullopt)) {
+        place_ = Place::On;
+        current_ = *first;
+    } else {
+        place_ = Place::Eof;
+    }
+}
+
+void RecordsetCore::placeOn(qint64 key)
 {
     place_ = Place::On;
-    position_ = position;
+    current_ = key;
 }
 
 // Moving or finding drops an AddNew or Edit in progress, as DAO does.
@@ -82,6 +97,7 @@ void RecordsetCore::leaveEdit()
 
 void RecordsetCore::requireCurrent() const
 {
+    settle();
     if (place_ != Place::On)
         throwDao(kDaoNoCurrentRecord);
 }
@@ -89,7 +105,7 @@ void RecordsetCore::requireCurrent() const
 const std::vector<QVariant>& RecordsetCore::currentRow()
 {
     requireCurrent();
-    const qint64 key = keys_.at(position_);
+    const qint64 key = current_;
     if (cachedKey_ == key)
         return cachedRow_;
     std::vector<int> columns;
@@ -122,7 +138,7 @@ void RecordsetCore::edit()
     checkOpen();
     leaveEdit();
     buffer_ = currentRow();
-    editKey_ = keys_.at(position_);
+    editKey_ = current_;
     encoded_.assign(fields_.size(), SqlValue());
     dirty_.assign(fields_.size(), false);
     mode_ = CdbEditMode::InProgress;
@@ -146,7 +162,7 @@ void RecordsetCore::update()
     if (mode_ == CdbEditMode::Add) {
         const qint64 key = backend().insertRow(table_, columns, values);
         connection_->rowAdded(table_.name, key);
-        keys_.append(key);
+        rows_->append(key);
     } else {
         if (!columns.empty() && !backend().updateRow(table_, editKey_, columns, values))
             throwDao(kDaoRecordDeleted);
@@ -168,33 +184,23 @@ void RecordsetCore::remove()
     checkOpen();
     leaveEdit();
     requireCurrent();
-    if (!backend().deleteRow(table_, keys_.at(position_)))
+    if (!backend().deleteRow(table_, current_))
         throwDao(kDaoRecordDeleted);
-    dropKey(position_);
-}
-
-// The cursor keeps its place: on the current record's key it becomes the
-// hole a Delete leaves.
-void RecordsetCore::dropKey(int position)
-{
-    keys_.removeAt(position);
+    rows_->remove(current_);
     cachedKey_.reset();
-    if (place_ != Place::On && place_ != Place::Deleted)
-        return;
-    if (position < position_)
-        --position_;
-    else if (position == position_)
-        place_ = Place::Deleted;
+    place_ = Place::Deleted; // the cursor stays on the key, now a hole
 }
 
 void RecordsetCore::forgetRolledBack(const std::vector<AddedRow>& rows)
 {
     cachedKey_.reset();
+    settle();
     for (const AddedRow& row : rows) {
         if (row.table != table_.name)
             continue;
-        if (const auto position = keys_.positionOf(row.key))
-            dropKey(*position);
+        rows_->remove(row.key);
+        if (place_ == Place::On && current_ == row.key)
+            place_ = Place::Deleted;
     }
 }
 
@@ -204,44 +210,45 @@ void RecordsetCore::moveFirst()
 {
     checkOpen();
     leaveEdit();
-    if (keys_.size() == 0)
+    const auto first = rows_->next(std::nullopt);
+    if (!first)
         throwDao(kDaoNoCurrentRecord);
-    placeOn(0);
+    placeOn(*first);
 }
 
 void RecordsetCore::moveLast()
 {
     checkOpen();
     leaveEdit();
-    if (keys_.size() == 0)
+    const auto last = rows_->last();
+    if (!last)
         throwDao(kDaoNoCurrentRecord);
-    placeOn(keys_.size() - 1);
+    placeOn(*last);
 }
 
 void RecordsetCore::moveNext()
 {
     checkOpen();
     leaveEdit();
-    const int n = keys_.size();
-    int next = 0;
+    std::optional<qint64> next;
+    settle();
     switch (place_) {
     case Place::Bof:
-        if (n == 0)
+        next = rows_->next(std::nullopt);
+        if (!next)
             throwDao(kDaoNoCurrentRecord);
-        next = 0;
         break;
     case Place::On:
-        next = position_ + 1;
+    case Place::Deleted: // from a hole, to the record after it
+        next = rows_->next(current_);
         break;
-    case Place::Deleted:
-        next = position_; // the record after the deleted one moved up into its place
-        break;
+    case Place::First: // settled above
     case Place::Eof:
     case Place::Nowhere:
         throwDao(kDaoNoCurrentRecord);
     }
-    if (next < n)
-        placeOn(next);
+    if (next)
+        placeOn(*next);
     else
         place_ = Place::Eof;
 }
@@ -249,13 +256,16 @@ void RecordsetCore::moveNext()
 bool RecordsetCore::eof() const
 {
     checkOpen();
-    return place_ == Place::Eof || keys_.size() == 0;
+    settle();
+    if (place_ == Place::Eof)
+        return true;
+    return place_ != Place::On && rows_->empty();
 }
 
 int RecordsetCore::recordCount() const
 {
     checkOpen();
-    return keys_.size();
+    return rows_->count();
 }
 
 // --- finding ---------------------------------------------------------------
@@ -275,43 +285,12 @@ void RecordsetCore::find(FindKind kind, const QString& criteria)
 {
     checkOpen();
     leaveEdit();
-    const BoundExpr& filter = boundCriteria(criteria);
-    const auto found = search(kind, filter);
+    const auto found = rows_->find(kind == FindKind::First, boundCriteria(criteria));
     noMatch_ = !found;
     if (found)
         placeOn(*found);
     else
         place_ = Place::Nowhere;
-}
-
-std::optional<int> RecordsetCore::search(FindKind kind, const BoundExpr& filter)
-{
-    if (keys_.size() == 0)
-        return std::nullopt;
-    const bool forward = kind == FindKind::First;
-    std::optional<int> best;
-    if (keys_.ascending()) {
-        // Position order is key order: the engine walks its index in key
-        // order and the first key of this recordset is the answer.
-        MatchScan scan;
-        scan.order = forward ? MatchScan::Order::Ascending : MatchScan::Order::Descending;
-        backend().scanMatches(table_, filter, scan, [&](qint64 key) {
-            const auto position = keys_.positionOf(key);
-            if (!position)
-                return true; // a row outside this recordset
-            best = position;
-            return false;
-        });
-        return best;
-    }
-    // Sorted recordsets: take the nearest of all matches in position order.
-    backend().scanMatches(table_, filter, MatchScan{}, [&](qint64 key) {
-        const auto position = keys_.positionOf(key);
-        if (position && (!best || (forward ? *position < *best : *position > *best)))
-            best = position;
-        return true;
-    });
-    return best;
 }
 
 bool RecordsetCore::noMatch() const
@@ -331,6 +310,12 @@ int RecordsetCore::fieldCount() const
 int RecordsetCore::fieldIndex(const QString& name) const
 {
     checkOpen();
+    if (allColumns_) {
+        const int index = table_.columnIndex(name);
+        if (index >= 0)
+            return index;
+        throwDao(kDaoItemNotFound);
+    }
     for (size_t i = 0; i < fields_.size(); ++i) {
         if (column(int(i)).name.compare(name, Qt::CaseInsensitive) == 0)
             return static_cast<int>(i);
@@ -360,8 +345,12 @@ CdbFieldType RecordsetCore::fieldType(int field) const
 QVariant RecordsetCore::value(int field)
 {
     checkFieldIndex(field);
-    if (mode_ != CdbEditMode::None)
+    if (mode_ != CdbEditMode::None) {
+        // A value set is read back as a read of the stored row would give it.
+        if (dirty_[size_t(field)])
+            return decodeValue(column(field).kind, encoded_[size_t(field)]);
         return buffer_[size_t(field)];
+    }
     return currentRow()[size_t(field)];
 }
 
@@ -373,10 +362,7 @@ void RecordsetCore::setValue(int field, const QVariant& value)
     const ColumnInfo& info = column(field);
     if (info.isRowKey)
         throwDaoWith(kDaoFieldNotUpdatable, info.name);
-    const SqlValue stored = encodeValue(info.kind, value);
-    // The buffer holds what a read would give back, in the column's kind.
-    buffer_[size_t(field)] = decodeValue(info.kind, stored);
-    encoded_[size_t(field)] = stored;
+    encoded_[size_t(field)] = encodeValue(info.kind, value);
     dirty_[size_t(field)] = true;
 }
 
@@ -393,7 +379,7 @@ void RecordsetCore::requery()
     checkOpen();
     leaveEdit();
     cachedKey_.reset();
-    loadKeys();
+    rows_->reload();
     placeFirstOrEnd();
     noMatch_ = false;
 }

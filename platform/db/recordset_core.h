@@ -9,7 +9,7 @@
 
 #include "connection.h"
 #include "jet_statement.h"
-#include "keyset.h"
+#include "row_order.h"
 
 #include <QVariant>
 
@@ -51,37 +51,36 @@ public:
 
     CdbEditMode editMode() const;
     void requery();
-    // After a rollback: the rows it took back leave the keyset as a Delete
-    // would take them out, and every other row is read again.
+    // After a rollback: the rows it took back leave the recordset as a
+    // Delete would take them out, and every other row is read again.
     void forgetRolledBack(const std::vector<AddedRow>& rows);
     void close() { open_ = false; }
     bool isOpen() const { return open_ && connection_->isOpen(); }
 
 private:
-    enum class Place { Bof, On, Deleted, Eof, Nowhere };
+    // First: on the first record, whose key is not read yet (settle reads it).
+    enum class Place { Bof, First, On, Deleted, Eof, Nowhere };
 
     void checkOpen() const;
     Backend& backend() const { return connection_->backend(); }
     const ColumnInfo& column(int field) const;
-    void loadKeys();
     void placeFirstOrEnd();
-    void placeOn(int position);
-    void dropKey(int position);
+    void placeOn(qint64 key);
+    void settle() const;
     void leaveEdit();
     void requireCurrent() const;
     const std::vector<QVariant>& currentRow();
     const BoundExpr& boundCriteria(const QString& criteria);
-    std::optional<int> search(FindKind kind, const BoundExpr& filter);
 
     std::shared_ptr<Connection> connection_;
-    TableInfo table_;
+    const TableInfo& table_;  // kept by the connection
     std::vector<int> fields_; // table column of each field
+    bool allColumns_ = false; // fields_ is every column in order
     std::unique_ptr<BoundExpr> where_;
-    std::vector<OrderTerm> order_;
-    Keyset keys_;
+    std::unique_ptr<RowOrder> rows_;
 
-    Place place_ = Place::Bof;
-    int position_ = 0;
+    mutable Place place_ = Place::Bof;
+    mutable qint64 current_ = 0; // On: the current row; Deleted: the hole
     std::optional<qint64> cachedKey_;
     std::vector<QVariant> cachedRow_;
 

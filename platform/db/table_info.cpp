@@ -4,11 +4,22 @@ namespace dao {
 
 int TableInfo::columnIndex(const QString& columnName) const
 {
-    for (size_t i = 0; i < columns.size(); ++i) {
-        if (columns[i].name.compare(columnName, Qt::CaseInsensitive) == 0)
-            return static_cast<int>(i);
+    if (indexedColumns_ != columns.size()) {
+        byName_.clear();
+        indexedColumns_ = columns.size();
+        // The first of two names equal in any case wins, as a walk would;
+        // names as spelt in the schema are found without folding.
+        for (size_t i = columns.size(); i-- > 0;)
+            byName_.insert(columns[i].name.toCaseFolded(), static_cast<int>(i));
+        for (size_t i = 0; i < columns.size(); ++i) {
+            if (byName_.value(columns[i].name.toCaseFolded()) == static_cast<int>(i))
+                byName_.insert(columns[i].name, static_cast<int>(i));
+        }
     }
-    return -1;
+    const auto exact = byName_.constFind(columnName);
+    if (exact != byName_.constEnd())
+        return *exact;
+    return byName_.value(columnName.toCaseFolded(), -1);
 }
 
 ColumnKind kindFromDeclaredType(const QString& declaredType)

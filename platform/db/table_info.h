@@ -4,6 +4,7 @@
 
 #include "services/dao.h"
 
+#include <QHash>
 #include <QString>
 
 #include <vector>
@@ -24,6 +25,12 @@ struct TableInfo {
 
     // Column names compare without regard to case, as Jet's do; -1 if unknown.
     int columnIndex(const QString& columnName) const;
+
+    // Kept by columnIndex (public only so the struct stays an aggregate):
+    // case-folded name to index, made at the first lookup, as a record of a
+    // hundred and fifty columns sets each by name.
+    mutable QHash<QString, int> byName_ = {};
+    mutable size_t indexedColumns_ = 0;
 };
 
 // The kind of a column from its declared type: "TEXT", "INTEGER",

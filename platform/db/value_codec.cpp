@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include <cstdio>
+
 namespace dao {
 namespace {
 
@@ -202,6 +204,16 @@ QVariant plainVariant(const SqlValue& stored)
 
 QString canonicalDateText(const QDateTime& value)
 {
+    // Written by hand for the years a collection can have: the formatted
+    // toString reads its format anew on every call, once per stored row.
+    const QDate d = value.date();
+    const QTime t = value.time();
+    if (value.isValid() && d.year() >= 1000 && d.year() <= 9999) {
+        char text[20];
+        std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", d.year(), d.month(),
+                      d.day(), t.hour(), t.minute(), t.second());
+        return QString::fromLatin1(text, 19);
+    }
     return value.toString(kDateFormat);
 }
 

@@ -41,6 +41,14 @@ public:
     {
         return counted().selectKeys(t, w, o);
     }
+    std::vector<qint64> pageKeys(Table t, Where w, const dao::KeyRange& r, bool d, int n) override
+    {
+        return counted().pageKeys(t, w, r, d, n);
+    }
+    qint64 countRows(Table t, Where w, const dao::KeyRange& r) override
+    {
+        return counted().countRows(t, w, r);
+    }
     bool readRow(Table t, Columns c, qint64 k, Values& v) override
     {
         return counted().readRow(t, c, k, v);

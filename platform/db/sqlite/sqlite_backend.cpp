@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QScopeGuard>
 
+#include <initializer_list>
+
 namespace dao {
 namespace {
 
@@ -30,6 +32,56 @@ QString columnList(const TableInfo& table, const std::vector<int>& columns)
     for (int c : columns)
         names << quoteIdentifier(table.columns[size_t(c)].name);
     return names.join(QStringLiteral(", "));
+}
+
+// " WHERE " and the filters and key bounds that apply, joined by AND.
+void appendConditions(const TableInfo& table, std::initializer_list<const BoundExpr*> filters,
+                      const KeyRange& range, SqlText& text)
+{
+    const QString key = keyExpression(table);
+    QString joiner = QStringLiteral(" WHERE ");
+    for (const BoundExpr* filter : filters) {
+        if (!filter)
+            continue;
+        text.sql += joiner;
+        appendFilter(*filter, table, text);
+        joiner = QStringLiteral(" AND ");
+    }
+    if (range.above) {
+        text.sql += joiner + key + QStringLiteral(" > ?");
+        text.params.push_back(*range.above);
+        joiner = QStringLiteral(" AND ");
+    }
+    if (range.atMost) {
+        text.sql += joiner + key + QStringLiteral(" <= ?");
+        text.params.push_back(*range.atMost);
+    }
+}
+
+// The start of a shape: the statement's kind and its table.
+QByteArray shapeStart(const char* kind, const TableInfo& table)
+{
+    QByteArray shape(kind);
+    shape += table.name.toUtf8();
+    shape += '\0';
+    return shape;
+}
+
+// Which bounds a range has; their values to params (after the filters').
+void appendRangeShape(const KeyRange& range, QByteArray& shape, std::vector<SqlValue>& params)
+{
+    shape += range.above ? 'a' : '-';
+    shape += range.atMost ? 'm' : '-';
+    if (range.above)
+        params.push_back(*range.above);
+    if (range.atMost)
+        params.push_back(*range.atMost);
+}
+
+void appendColumnsShape(const std::vector<int>& columns, QByteArray& shape)
+{
+    shape.append(reinterpret_cast<const char*>(columns.data()),
+                 qsizetype(columns.size() * sizeof(int)));
 }
 
 } // namespace
@@ -77,6 +129,7 @@ void SqliteBackend::finalizeAll()
     for (sqlite3_stmt* stmt : std::as_const(statements_))
         sqlite3_finalize(stmt);
     statements_.clear();
+    shapedSql_.clear();
 }
 
 void SqliteBackend::close()
@@ -115,6 +168,18 @@ StatementUse SqliteBackend::use(const QString& sql)
         it = statements_.insert(sql, stmt);
     }
     return StatementUse(db, *it, activeUses_);
+}
+
+StatementUse SqliteBackend::useShaped(const QByteArray& shape,
+                                      const std::function<QString()>& write)
+{
+    auto it = shapedSql_.constFind(shape);
+    if (it == shapedSql_.constEnd()) {
+        if (shapedSql_.size() >= kStatementCacheLimit)
+            shapedSql_.clear();
+        it = shapedSql_.insert(shape, write());
+    }
+    return use(*it);
 }
 
 void SqliteBackend::execute(const QString& sql)
@@ -166,7 +231,8 @@ void SqliteBackend::rollbackTransaction()
 }
 
 // Outside the caller's transactions a write is a transaction of its own.
-qint64 SqliteBackend::runWrite(const SqlText& text)
+qint64 SqliteBackend::runWrite(const QByteArray& shape, const std::function<QString()>& write,
+                               const std::vector<SqlValue>& params)
 {
     requireLiveTransaction();
     const bool own = depth_ == 0;
@@ -180,8 +246,8 @@ qint64 SqliteBackend::runWrite(const SqlText& text)
     if (!own)
         rollback.dismiss();
     {
-        StatementUse statement = use(text.sql);
-        statement.bindAll(text.params);
+        StatementUse statement = useShaped(shape, write);
+        statement.bindAll(params);
         while (statement.step()) {
         }
     }
@@ -262,13 +328,58 @@ std::vector<qint64> SqliteBackend::selectKeys(const TableInfo& table, const Boun
     return keys;
 }
 
+std::vector<qint64> SqliteBackend::pageKeys(const TableInfo& table, const BoundExpr* where,
+                                            const KeyRange& range, bool descending, int limit)
+{
+    QByteArray shape = shapeStart(descending ? "page down " : "page up ", table);
+    std::vector<SqlValue> params;
+    if (where)
+        appendFilterShape(*where, shape, params);
+    appendRangeShape(range, shape, params);
+    params.push_back(qint64(limit));
+    StatementUse statement = useShaped(shape, [&] {
+        const QString key = keyExpression(table);
+        SqlText text;
+        text.sql = QStringLiteral("SELECT %1 FROM %2").arg(key, quoteIdentifier(table.name));
+        appendConditions(table, {where}, range, text);
+        return text.sql + QStringLiteral(" ORDER BY %1%2 LIMIT ?")
+                              .arg(key, descending ? QStringLiteral(" DESC") : QString());
+    });
+    statement.bindAll(params);
+    std::vector<qint64> keys;
+    while (statement.step())
+        keys.push_back(statement.columnInt(0));
+    return keys;
+}
+
+qint64 SqliteBackend::countRows(const TableInfo& table, const BoundExpr* where,
+                                const KeyRange& range)
+{
+    QByteArray shape = shapeStart("count ", table);
+    std::vector<SqlValue> params;
+    if (where)
+        appendFilterShape(*where, shape, params);
+    appendRangeShape(range, shape, params);
+    StatementUse statement = useShaped(shape, [&] {
+        SqlText text;
+        text.sql = QStringLiteral("SELECT count(*) FROM %1").arg(quoteIdentifier(table.name));
+        appendConditions(table, {where}, range, text);
+        return text.sql;
+    });
+    statement.bindAll(params);
+    return statement.step() ? statement.columnInt(0) : 0;
+}
+
 bool SqliteBackend::readRow(const TableInfo& table, const std::vector<int>& columns, qint64 key,
                             std::vector<SqlValue>& values)
 {
-    const QString select = columns.empty() ? QStringLiteral("1") : columnList(table, columns);
-    StatementUse statement =
-        use(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?1")
-                .arg(select, quoteIdentifier(table.name), keyExpression(table)));
+    QByteArray shape = shapeStart("read ", table);
+    appendColumnsShape(columns, shape);
+    StatementUse statement = useShaped(shape, [&] {
+        const QString select = columns.empty() ? QStringLiteral("1") : columnList(table, columns);
+        return QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?1")
+            .arg(select, quoteIdentifier(table.name), keyExpression(table));
+    });
     statement.bind(1, key);
     if (!statement.step())
         return false;
@@ -281,55 +392,71 @@ bool SqliteBackend::readRow(const TableInfo& table, const std::vector<int>& colu
 qint64 SqliteBackend::insertRow(const TableInfo& table, const std::vector<int>& columns,
                                 const std::vector<SqlValue>& values)
 {
-    SqlText text;
-    if (columns.empty()) {
-        text.sql = QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteIdentifier(table.name));
-    } else {
-        QStringList marks;
-        for (size_t i = 0; i < columns.size(); ++i)
-            marks << QStringLiteral("?");
-        text.sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                       .arg(quoteIdentifier(table.name), columnList(table, columns),
-                            marks.join(QStringLiteral(", ")));
-        text.params = values;
-    }
-    runWrite(text);
+    QByteArray shape = shapeStart("insert ", table);
+    appendColumnsShape(columns, shape);
+    runWrite(
+        shape,
+        [&] {
+            if (columns.empty())
+                return QStringLiteral("INSERT INTO %1 DEFAULT VALUES")
+                    .arg(quoteIdentifier(table.name));
+            QStringList marks;
+            for (size_t i = 0; i < columns.size(); ++i)
+                marks << QStringLiteral("?");
+            return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                .arg(quoteIdentifier(table.name), columnList(table, columns),
+                     marks.join(QStringLiteral(", ")));
+        },
+        values);
     return sqlite3_last_insert_rowid(db_);
 }
 
 bool SqliteBackend::updateRow(const TableInfo& table, qint64 key, const std::vector<int>& columns,
                               const std::vector<SqlValue>& values)
 {
-    QStringList sets;
-    for (int c : columns)
-        sets << quoteIdentifier(table.columns[size_t(c)].name) + QStringLiteral(" = ?");
-    SqlText text;
-    text.sql = QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
-                   .arg(quoteIdentifier(table.name), sets.join(QStringLiteral(", ")),
-                        keyExpression(table));
-    text.params = values;
-    text.params.push_back(key);
-    return runWrite(text) > 0;
+    QByteArray shape = shapeStart("update ", table);
+    appendColumnsShape(columns, shape);
+    std::vector<SqlValue> params = values;
+    params.push_back(key);
+    return runWrite(
+               shape,
+               [&] {
+                   QStringList sets;
+                   for (int c : columns)
+                       sets << quoteIdentifier(table.columns[size_t(c)].name) +
+                                   QStringLiteral(" = ?");
+                   return QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+                       .arg(quoteIdentifier(table.name), sets.join(QStringLiteral(", ")),
+                            keyExpression(table));
+               },
+               params) > 0;
 }
 
 bool SqliteBackend::deleteRow(const TableInfo& table, qint64 key)
 {
-    SqlText text;
-    text.sql = QStringLiteral("DELETE FROM %1 WHERE %2 = ?")
-                   .arg(quoteIdentifier(table.name), keyExpression(table));
-    text.params.push_back(key);
-    return runWrite(text) > 0;
+    return runWrite(shapeStart("delete ", table),
+                    [&] {
+                        return QStringLiteral("DELETE FROM %1 WHERE %2 = ?")
+                            .arg(quoteIdentifier(table.name), keyExpression(table));
+                    },
+                    {key}) > 0;
 }
 
 qint64 SqliteBackend::deleteRows(const TableInfo& table, const BoundExpr* where)
 {
-    SqlText text;
-    text.sql = QStringLiteral("DELETE FROM %1").arg(quoteIdentifier(table.name));
-    if (where) {
-        text.sql += QStringLiteral(" WHERE ");
-        appendFilter(*where, table, text);
-    }
-    return runWrite(text);
+    QByteArray shape = shapeStart("delete where ", table);
+    std::vector<SqlValue> params;
+    if (where)
+        appendFilterShape(*where, shape, params);
+    return runWrite(
+        shape,
+        [&] {
+            SqlText text;
+            text.sql = QStringLiteral("DELETE FROM %1").arg(quoteIdentifier(table.name));
+            appendConditions(table, {where}, {}, text);
+            return text.sql;
+        },
+        params);
 }
 
 SqlText SqliteBackend::scanSql(const TableInfo& table, const BoundExpr& filter,
@@ -337,14 +464,8 @@ SqlText SqliteBackend::scanSql(const TableInfo& table, const BoundExpr& filter,
 {
     const QString key = keyExpression(table);
     SqlText text;
-    text.sql = QStringLiteral("SELECT %1 FROM %2 WHERE ").arg(key, quoteIdentifier(table.name));
-    appendFilter(filter, table, text);
-    if (scan.boundKey) {
-        text.sql += QStringLiteral(" AND %1 %2 ?")
-                        .arg(key, scan.order == MatchScan::Order::Descending ? QStringLiteral("<")
-                                                                             : QStringLiteral(">"));
-        text.params.push_back(*scan.boundKey);
-    }
+    text.sql = QStringLiteral("SELECT %1 FROM %2").arg(key, quoteIdentifier(table.name));
+    appendConditions(table, {&filter, scan.also}, scan.range, text);
     if (scan.order == MatchScan::Order::Ascending)
         text.sql += QStringLiteral(" ORDER BY %1").arg(key);
     else if (scan.order == MatchScan::Order::Descending)
@@ -355,9 +476,17 @@ SqlText SqliteBackend::scanSql(const TableInfo& table, const BoundExpr& filter,
 void SqliteBackend::scanMatches(const TableInfo& table, const BoundExpr& filter,
                                 const MatchScan& scan, const std::function<bool(qint64)>& visit)
 {
-    const SqlText text = scanSql(table, filter, scan);
-    StatementUse statement = use(text.sql);
-    statement.bindAll(text.params);
+    QByteArray shape = shapeStart("scan ", table);
+    shape += char('0' + int(scan.order));
+    std::vector<SqlValue> params;
+    appendFilterShape(filter, shape, params);
+    if (scan.also) {
+        shape += '&';
+        appendFilterShape(*scan.also, shape, params);
+    }
+    appendRangeShape(scan.range, shape, params);
+    StatementUse statement = useShaped(shape, [&] { return scanSql(table, filter, scan).sql; });
+    statement.bindAll(params);
     while (statement.step()) {
         if (!visit(statement.columnInt(0)))
             return;

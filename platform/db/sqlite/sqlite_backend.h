@@ -14,6 +14,7 @@
 
 #include <sqlite3.h>
 
+#include <functional>
 #include <memory>
 
 namespace dao {
@@ -38,6 +39,10 @@ public:
     TableInfo describeTable(const QString& name) override;
     std::vector<qint64> selectKeys(const TableInfo& table, const BoundExpr* where,
                                    const std::vector<OrderTerm>& order) override;
+    std::vector<qint64> pageKeys(const TableInfo& table, const BoundExpr* where,
+                                 const KeyRange& range, bool descending, int limit) override;
+    qint64 countRows(const TableInfo& table, const BoundExpr* where,
+                     const KeyRange& range) override;
     bool readRow(const TableInfo& table, const std::vector<int>& columns, qint64 key,
                  std::vector<SqlValue>& values) override;
     qint64 insertRow(const TableInfo& table, const std::vector<int>& columns,
@@ -59,15 +64,21 @@ private:
 
     sqlite3* connection() const;
     StatementUse use(const QString& sql);
+    // The statement of a query known by its shape (what it asks of which
+    // columns, not the values): its SQL is written once, so repeating a
+    // query with new values costs binding and stepping only.
+    StatementUse useShaped(const QByteArray& shape, const std::function<QString()>& write);
     void execute(const QString& sql);
     void requireLiveTransaction();
-    qint64 runWrite(const SqlText& text);
+    qint64 runWrite(const QByteArray& shape, const std::function<QString()>& write,
+                    const std::vector<SqlValue>& params);
     static SqlText scanSql(const TableInfo& table, const BoundExpr& filter, const MatchScan& scan);
     void finalizeAll();
 
     sqlite3* db_;
     QString fileName_;
     QHash<QString, sqlite3_stmt*> statements_;
+    QHash<QByteArray, QString> shapedSql_;
     int activeUses_ = 0;
     int depth_ = 0; // transactions open: 1 is BEGIN IMMEDIATE, deeper are savepoints
 };

@@ -22,15 +22,89 @@ const char* operatorText(CompareOp op)
     return " = ";
 }
 
-void appendOperand(const BoundOperand& operand, const TableInfo& table, SqlText& out)
+// Walks a filter once for both outputs below, so the shape of a filter and
+// the SQL it writes cannot disagree.
+template <typename Sink> void writeOperand(const BoundOperand& operand, Sink& out)
 {
-    if (operand.isColumn) {
-        out.sql += quoteIdentifier(table.columns[size_t(operand.column)].name);
-    } else {
-        out.sql += u'?';
-        out.params.push_back(operand.value);
+    if (operand.isColumn)
+        out.column(operand.column);
+    else
+        out.value(operand.value);
+}
+
+template <typename Sink> void writeFilter(const BoundExpr& expr, Sink& out)
+{
+    switch (expr.kind) {
+    case BoundExpr::Kind::And:
+    case BoundExpr::Kind::Or:
+        out.text("(");
+        writeFilter(*expr.left, out);
+        out.text(expr.kind == BoundExpr::Kind::And ? " AND " : " OR ");
+        writeFilter(*expr.right, out);
+        out.text(")");
+        break;
+    case BoundExpr::Kind::Not:
+        out.text("(NOT ");
+        writeFilter(*expr.left, out);
+        out.text(")");
+        break;
+    case BoundExpr::Kind::Compare:
+        out.text("(");
+        writeOperand(expr.lhs, out);
+        if (expr.noCase)
+            out.text(" COLLATE NOCASE");
+        out.text(operatorText(expr.op));
+        writeOperand(expr.rhs, out);
+        out.text(")");
+        break;
+    case BoundExpr::Kind::Like:
+        out.text(expr.negated ? "(NOT " : "(");
+        out.text(kLikeFunctionName);
+        out.text("(");
+        writeOperand(expr.lhs, out);
+        out.text(", ");
+        writeOperand(expr.rhs, out);
+        out.text("))");
+        break;
+    case BoundExpr::Kind::IsNull:
+        out.text("(");
+        writeOperand(expr.lhs, out);
+        out.text(expr.negated ? " IS NOT NULL)" : " IS NULL)");
+        break;
+    case BoundExpr::Kind::Truth:
+        out.text("(");
+        writeOperand(expr.lhs, out);
+        out.text(" <> 0)");
+        break;
+    case BoundExpr::Kind::Constant:
+        out.text(expr.constant ? "(1)" : "(0)");
+        break;
     }
 }
+
+struct SqlSink {
+    const TableInfo& table;
+    SqlText& out;
+    void text(const char* s) { out.sql += QLatin1String(s); }
+    void column(int c) { out.sql += quoteIdentifier(table.columns[size_t(c)].name); }
+    void value(const SqlValue& v)
+    {
+        out.sql += u'?';
+        out.params.push_back(v);
+    }
+};
+
+struct ShapeSink {
+    QByteArray& shape;
+    std::vector<SqlValue>& params;
+    void text(const char* s) { shape += s; }
+    void column(int c) { shape += '#' + QByteArray::number(c); }
+    void value(const SqlValue& v)
+    {
+        shape += '?';
+        params.push_back(v);
+    }
+};
 
 } // namespace
 
@@ -57,52 +131,14 @@ QString keyExpression(const TableInfo& table)
 
 void appendFilter(const BoundExpr& expr, const TableInfo& table, SqlText& out)
 {
-    switch (expr.kind) {
-    case BoundExpr::Kind::And:
-    case BoundExpr::Kind::Or:
-        out.sql += u'(';
-        appendFilter(*expr.left, table, out);
-        out.sql +=
-            expr.kind == BoundExpr::Kind::And ? QStringLiteral(" AND ") : QStringLiteral(" OR ");
-        appendFilter(*expr.right, table, out);
-        out.sql += u')';
-        break;
-    case BoundExpr::Kind::Not:
-        out.sql += QStringLiteral("(NOT ");
-        appendFilter(*expr.left, table, out);
-        out.sql += u')';
-        break;
-    case BoundExpr::Kind::Compare:
-        out.sql += u'(';
-        appendOperand(expr.lhs, table, out);
-        if (expr.noCase)
-            out.sql += QStringLiteral(" COLLATE NOCASE");
-        out.sql += QLatin1String(operatorText(expr.op));
-        appendOperand(expr.rhs, table, out);
-        out.sql += u')';
-        break;
-    case BoundExpr::Kind::Like:
-        out.sql += expr.negated ? QStringLiteral("(NOT ") : QStringLiteral("(");
-        out.sql += QLatin1String(kLikeFunctionName) + u'(';
-        appendOperand(expr.lhs, table, out);
-        out.sql += QStringLiteral(", ");
-        appendOperand(expr.rhs, table, out);
-        out.sql += QStringLiteral("))");
-        break;
-    case BoundExpr::Kind::IsNull:
-        out.sql += u'(';
-        appendOperand(expr.lhs, table, out);
-        out.sql += expr.negated ? QStringLiteral(" IS NOT NULL)") : QStringLiteral(" IS NULL)");
-        break;
-    case BoundExpr::Kind::Truth:
-        out.sql += u'(';
-        appendOperand(expr.lhs, table, out);
-        out.sql += QStringLiteral(" <> 0)");
-        break;
-    case BoundExpr::Kind::Constant:
-        out.sql += expr.constant ? QStringLiteral("(1)") : QStringLiteral("(0)");
-        break;
-    }
+    SqlSink sink{table, out};
+    writeFilter(expr, sink);
+}
+
+void appendFilterShape(const BoundExpr& expr, QByteArray& shape, std::vector<SqlValue>& params)
+{
+    ShapeSink sink{shape, params};
+    writeFilter(expr, sink);
 }
 
 } // namespace dao

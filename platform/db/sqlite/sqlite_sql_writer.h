@@ -7,6 +7,7 @@
 #include "../bound_filter.h"
 #include "../table_info.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <vector>
@@ -23,6 +24,9 @@ QString quoteIdentifier(const QString& name);
 // or the rowid.
 QString keyExpression(const TableInfo& table);
 void appendFilter(const BoundExpr& expr, const TableInfo& table, SqlText& out);
+// What appendFilter would write, with column indexes for names: equal shapes
+// write equal SQL. The filter's values go to params in the same order.
+void appendFilterShape(const BoundExpr& expr, QByteArray& shape, std::vector<SqlValue>& params);
 
 // The name of the LIKE function the backend registers on each connection.
 inline constexpr const char* kLikeFunctionName = "laundry_jet_like";

@@ -84,11 +84,12 @@ TEST(Schema, ConnectOpensOnlyAnExistingDatabase)
 class FindPlan : public ::testing::Test {
 protected:
     using Order = dao::MatchScan::Order;
-    QString plan(const QString& table, const QString& filter, Order order)
+    QString plan(const QString& table, const QString& filter, Order order,
+                 const dao::KeyRange& range)
     {
         const dao::TableInfo info = backend->describeTable(table);
         const auto bound = dao::bindFilter(*dao::parseFilter(filter), info, filter);
-        return backend->scanPlan(info, *bound, dao::MatchScan{order, {}}).join(" | ");
+        return backend->scanPlan(info, *bound, dao::MatchScan{order, range}).join(" | ");
     }
 
     dbtest::TempDatabase file;
@@ -102,21 +103,24 @@ TEST_F(FindPlan, LookupsUseTheirIndexes)
         {"LAUNDRY SETUP", "[PROFILE NAME] = 'Dryers'", "LAUNDRY SETUP BY PROFILE NAME"},
         {"MACHINE DATA",
          "(MACHINEID = 'M1') AND (LOCATIONID = 'L1') AND ([INT CYCLES] = 5) AND ([ELP CYCLES] = 9) "
-         "AND ([INT CASH] = 12.5) AND ([ELP CASH] = 100) AND ([ELP RUN TIME] = 3) AND "
-         "([COLLECTION DATE] = #3/5/2020 1:02:00 PM#)",
+         "AND ([INT CASH] = 12.5) AND ([ELP CASH] = 99) AND ([ELP RUN TIME] = 3) AND "
+         "([COLLECTION DATE] = #3/7/2005 9:30:00 AM#)",
          "MACHINE DATA BY MACHINE"},
         {"ADVANTECK AUDIT",
          "(MACHINEID = 'M1') AND (LOCATIONID = 'L1') AND ([SERIAL] = '0A0B0C0D0E') AND "
          "([INT CASH] = 1) AND ([ELP CASH] = 2) AND ([COLLECTION DATE] = #3/5/2020#)",
          "ADVANTECK AUDIT BY"},
     };
+    // A key-ordered recordset bounds its finds by the highest key at open.
+    const dao::KeyRange ranges[] = {{}, {std::nullopt, 1000000}, {999, 1000000}};
     for (const auto& [table, filter, index] : lookups)
-        for (auto order : {Order::Ascending, Order::Descending, Order::Unordered}) {
-            const QString text = plan(table, filter, order);
-            EXPECT_TRUE(text.contains("SEARCH") && text.contains(index) && !text.contains("SCAN") &&
-                        !text.contains("TEMP B-TREE"))
-                << text.toStdString();
-        }
+        for (auto order : {Order::Ascending, Order::Descending, Order::Unordered})
+            for (const dao::KeyRange& range : ranges) {
+                const QString text = plan(table, filter, order, range);
+                EXPECT_TRUE(text.contains("SEARCH") && text.contains(index) &&
+                            !text.contains("SCAN") && !text.contains("TEMP B-TREE"))
+                    << text.toStdString();
+            }
 }
 
 } // namespace
