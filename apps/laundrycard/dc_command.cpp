@@ -191,9 +191,7 @@ int dcRead(const QStringList& args)
                                      "prints its records; with --db, each marked duplicate when "
                                      "it is already stored there."));
     auto& p = cmd.parser();
-    cmd.addReaderOption();
-    p.addOption({QStringLiteral("cust"), QStringLiteral("Customer id the card belongs to."),
-                 QStringLiteral("ID")});
+    addDcCardOptions(cmd);
     cmd.addDbOption();
     p.addOption({QStringLiteral("json"), QStringLiteral("Print the records as JSON.")});
     if (auto status = cmd.parse(args, 0, 0))

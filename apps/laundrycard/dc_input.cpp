@@ -7,6 +7,14 @@
 
 namespace cli {
 
+void addDcCardOptions(CommandParser& cmd)
+{
+    cmd.addReaderOption();
+    cmd.parser().addOption({QStringLiteral("cust"),
+                            QStringLiteral("Customer id the card belongs to."),
+                            QStringLiteral("ID")});
+}
+
 bool readDcRecords(const QString& cardPath, uint16_t custId, GenericDC& records)
 {
     // The file's every image, as the reader would present them one by one.

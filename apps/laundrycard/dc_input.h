@@ -11,6 +11,11 @@
 
 namespace cli {
 
+class CommandParser;
+
+// --reader CARD and --cust ID: the data collection card and its customer.
+void addDcCardOptions(CommandParser& cmd);
+
 // Reads every data collection card image of the file into `records`; false
 // with the reason printed (or shown by the library) when none could be read.
 bool readDcRecords(const QString& cardPath, uint16_t custId, GenericDC& records);

@@ -19,9 +19,7 @@ int dcStore(const QStringList& args)
                        "others (every record with --all). Exit 0 when every record "
                        "it set out to store was stored, also when that is none."));
     auto& p = cmd.parser();
-    cmd.addReaderOption();
-    p.addOption({QStringLiteral("cust"), QStringLiteral("Customer id the card belongs to."),
-                 QStringLiteral("ID")});
+    addDcCardOptions(cmd);
     cmd.addDbOption();
     p.addOption({QStringLiteral("all"), QStringLiteral("Store duplicates too.")});
     p.addOption({QStringLiteral("json"),

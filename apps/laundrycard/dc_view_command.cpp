@@ -69,9 +69,7 @@ int dcView(const QStringList& args)
                        "dialog's order. An Advanteck record's service person is looked up in "
                        "DB (default manager.mdb)."));
     auto& p = cmd.parser();
-    cmd.addReaderOption();
-    p.addOption({QStringLiteral("cust"), QStringLiteral("Customer id the card belongs to."),
-                 QStringLiteral("ID")});
+    addDcCardOptions(cmd);
     p.addOption({QStringLiteral("record"), QStringLiteral("The record's number, from 0."),
                  QStringLiteral("N")});
     cmd.addDbOption();

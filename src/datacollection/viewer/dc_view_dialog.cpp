@@ -97,13 +97,13 @@ void DcViewDialog::hideEmptyGroups(const QList<DcViewField>& fields)
 
 void DcViewDialog::showButtons(const QList<DcViewButton>& buttons)
 {
-    for (const DcViewButton& spec : buttons) {
-        auto* button = findChild<QPushButton*>(spec.control);
+    for (const DcViewButton& wanted : buttons) {
+        auto* button = findChild<QPushButton*>(wanted.control);
         if (button == nullptr)
             continue;
-        button->setText(spec.text);
-        button->setVisible(spec.visible);
-        button->setDefault(spec.isDefault);
+        button->setText(wanted.text);
+        button->setVisible(wanted.visible);
+        button->setDefault(wanted.isDefault);
     }
     if (auto* done = findChild<QPushButton*>(QStringLiteral("doneButton")))
         connect(done, &QPushButton::clicked, this, &QDialog::accept);
