@@ -38,6 +38,11 @@ struct SyntaxFailure {
     SyntaxProblem problem;
 };
 
+// The characters that start and continue a bare name, and a digit.
+bool isJetNameStart(QChar c);
+bool isJetNamePart(QChar c);
+bool isJetDigit(QChar c);
+
 // Raises SyntaxFailure on an unterminated string, name or date, a date that
 // is not one, or a character that starts no token. The last token is End.
 std::vector<Token> tokenize(const QString& text);
