@@ -45,15 +45,17 @@ QString unquoted(QStringView inside, QChar quote)
 // why).
 bool FilterShapeCache::scan(const QString& text)
 {
-    key_.clear();
+    key_.resize(0); // keeps its capacity
     literals_.clear();
     if (text.contains(kMarker))
         return false;
     const QStringView view(text);
     const int n = int(text.size());
     int i = 0;
-    const auto literal = [&](Operand::Kind kind, char letter, int start, int length, QChar quote) {
-        literals_.push_back({kind, start, length, quote});
+    int kept = 0; // start of the text not yet copied to the shape
+    const auto literal = [&](Operand::Kind kind, char letter, int start, int end, QChar quote) {
+        literals_.push_back({kind, start, end - start, quote});
+        key_ += view.mid(kept, i - kept);
         key_ += kMarker;
         key_ += QLatin1Char(letter);
     };
@@ -63,51 +65,42 @@ bool FilterShapeCache::scan(const QString& text)
             const int close = int(text.indexOf(u']', i + 1));
             if (close < 0)
                 return false;
-            key_ += view.mid(i, close + 1 - i);
             i = close + 1;
         } else if (c == u'\'' || c == u'"') {
-            int from = i + 1;
-            int close = -1;
-            for (;;) {
-                close = int(text.indexOf(c, from));
-                if (close < 0)
-                    return false;
-                if (close + 1 < n && text[close + 1] == c) {
-                    from = close + 2;
-                    continue;
-                }
-                break;
-            }
-            literal(Operand::Kind::Text, 'S', i + 1, close - i - 1, c);
-            i = close + 1;
+            int close = int(text.indexOf(c, i + 1));
+            while (close >= 0 && close + 1 < n && text[close + 1] == c)
+                close = int(text.indexOf(c, close + 2)); // a doubled quote goes on
+            if (close < 0)
+                return false;
+            literal(Operand::Kind::Text, 'S', i + 1, close, c);
+            i = kept = close + 1;
         } else if (c == u'#') {
             const int close = int(text.indexOf(u'#', i + 1));
             if (close < 0)
                 return false;
-            literal(Operand::Kind::Date, 'D', i + 1, close - i - 1, c);
-            i = close + 1;
+            literal(Operand::Kind::Date, 'D', i + 1, close, c);
+            i = kept = close + 1;
         } else if (isJetDigit(c) || (c == u'.' && i + 1 < n && isJetDigit(text[i + 1]))) {
-            const int begin = i;
-            while (i < n && isJetDigit(text[i]))
-                ++i;
-            if (i < n && text[i] == u'.') {
-                ++i;
-                while (i < n && isJetDigit(text[i]))
-                    ++i;
+            int end = i;
+            while (end < n && isJetDigit(text[end]))
+                ++end;
+            if (end < n && text[end] == u'.') {
+                ++end;
+                while (end < n && isJetDigit(text[end]))
+                    ++end;
             }
-            if (i < n && (isJetNamePart(text[i]) || text[i] == u'.'))
+            if (end < n && (isJetNamePart(text[end]) || text[end] == u'.'))
                 return false;
-            literal(Operand::Kind::Number, 'N', begin, i - begin, QChar());
+            literal(Operand::Kind::Number, 'N', i, end, QChar());
+            i = kept = end;
         } else if (isJetNameStart(c)) {
-            const int begin = i;
             while (i < n && isJetNamePart(text[i]))
                 ++i;
-            key_ += view.mid(begin, i - begin);
         } else {
-            key_ += c;
             ++i;
         }
     }
+    key_ += view.mid(kept, n - kept);
     return true;
 }
 

@@ -98,7 +98,12 @@ struct ShapeSink {
     QByteArray& shape;
     std::vector<SqlValue>& params;
     void text(const char* s) { shape += s; }
-    void column(int c) { shape += '#' + QByteArray::number(c); }
+    void column(int c)
+    {
+        // Written by hand: a column costs no number text.
+        shape += '#';
+        shape.append(reinterpret_cast<const char*>(&c), qsizetype(sizeof c));
+    }
     void value(const SqlValue& v)
     {
         shape += '?';
