@@ -56,7 +56,8 @@ private:
 
     std::unique_ptr<Backend> backend_;
     // Held apart so recordsets can keep a reference while more are added.
-    QHash<QString, std::shared_ptr<const TableInfo>> tables_;
+    QHash<QString, std::shared_ptr<const TableInfo>> tables_; // by lower-case name
+    QHash<QString, std::shared_ptr<const TableInfo>> tablesAsWritten_;
     std::vector<std::vector<AddedRow>> levels_; // one per open transaction, innermost last
     std::vector<RecordsetCore*> recordsets_;
     FilterShapeCache filterShapes_;

@@ -178,32 +178,6 @@ private:
 
 } // namespace
 
-namespace {
-
-bool isAsciiLetter(QChar c)
-{
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-}
-
-} // namespace
-
-// ASCII first: the Unicode tables are asked only for other characters.
-bool isJetNameStart(QChar c)
-{
-    return isAsciiLetter(c) || c == u'_' || (c.unicode() >= 128 && c.isLetter());
-}
-
-bool isJetNamePart(QChar c)
-{
-    return isAsciiLetter(c) || (c >= u'0' && c <= u'9') || c == u'_' ||
-           (c.unicode() >= 128 && c.isLetterOrNumber());
-}
-
-bool isJetDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
-
 bool Token::isKeyword(const char* word) const
 {
     return type == TokenType::Keyword && text == QLatin1String(word);
