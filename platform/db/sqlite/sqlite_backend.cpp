@@ -62,7 +62,7 @@ void appendConditions(const TableInfo& table, std::initializer_list<const BoundE
 QByteArray shapeStart(const char* kind, const TableInfo& table)
 {
     QByteArray shape;
-    shape.reserve(160);
+    shape.reserve(512); // a duplicate search's shape runs to some 400 bytes
     shape += kind;
     // The name's length, then its UTF-16 as it is: no conversion per query.
     const qsizetype length = table.name.size();
