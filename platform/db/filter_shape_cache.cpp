@@ -6,6 +6,8 @@
 #include "jet_date.h"
 #include "jet_lexer.h"
 
+#include <atomic>
+
 namespace dao {
 namespace {
 
@@ -14,6 +16,10 @@ namespace {
 constexpr QChar kMarker = u'\x01';
 // Enough for the few filters a program writes; past it the table's start over.
 constexpr size_t kShapesPerTable = 64;
+
+// Shapes are numbered across connections and never again, so a number names
+// one shape of one table for as long as the program runs.
+std::atomic<quint64> gLastShape{0};
 
 bool isLiteral(const Operand& operand)
 {
@@ -211,6 +217,7 @@ const BoundExpr& FilterShapeCache::bind(const TableInfo& table, const QString& c
     }
     if (shapes->size() >= kShapesPerTable)
         shapes->clear();
+    shape.tree->shape = ++gLastShape;
     return *shapes->emplace(key_, std::move(shape)).first->second.tree;
 }
 

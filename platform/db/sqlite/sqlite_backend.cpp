@@ -493,7 +493,15 @@ void SqliteBackend::scanMatches(const TableInfo& table, const BoundExpr& filter,
     QByteArray shape = shapeStart("scan ", table);
     shape += char('0' + int(scan.order));
     std::vector<SqlValue> params;
-    appendFilterShape(filter, shape, params);
+    params.reserve(16);
+    if (filter.shape != 0) {
+        // A numbered shape: its number stands for the text it would write.
+        shape += '%';
+        shape.append(reinterpret_cast<const char*>(&filter.shape), qsizetype(sizeof filter.shape));
+        appendFilterValues(filter, params);
+    } else {
+        appendFilterShape(filter, shape, params);
+    }
     if (scan.also) {
         shape += '&';
         appendFilterShape(*scan.also, shape, params);

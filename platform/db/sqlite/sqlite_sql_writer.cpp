@@ -111,6 +111,13 @@ struct ShapeSink {
     }
 };
 
+struct ValuesSink {
+    std::vector<SqlValue>& params;
+    void text(const char*) {}
+    void column(int) {}
+    void value(const SqlValue& v) { params.push_back(v); }
+};
+
 } // namespace
 
 QString quoteIdentifier(const QString& name)
@@ -143,6 +150,12 @@ void appendFilter(const BoundExpr& expr, const TableInfo& table, SqlText& out)
 void appendFilterShape(const BoundExpr& expr, QByteArray& shape, std::vector<SqlValue>& params)
 {
     ShapeSink sink{shape, params};
+    writeFilter(expr, sink);
+}
+
+void appendFilterValues(const BoundExpr& expr, std::vector<SqlValue>& params)
+{
+    ValuesSink sink{params};
     writeFilter(expr, sink);
 }
 
