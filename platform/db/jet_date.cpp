@@ -165,8 +165,8 @@ void appendSmall(QString& text, int n, bool twoDigits)
 
 } // namespace
 
-// Written by hand: formatting numbers through QString::arg cost more than
-// the rest of a duplicate search's filter.
+// Written by hand: formatting its numbers through QString::arg cost half
+// of writing a duplicate search's filter.
 QString usDateText(const QDateTime& value)
 {
     const QDate d = value.date();
