@@ -25,6 +25,9 @@ struct BoundExpr {
     BoundOperand rhs;
     std::unique_ptr<BoundExpr> left;
     std::unique_ptr<BoundExpr> right;
+    // On a whole filter: trees with one nonzero shape differ in their
+    // literals' values only, so a backend may reuse what it wrote for one.
+    quint64 shape = 0;
 };
 
 // One ORDER BY term of a recordset.

@@ -48,10 +48,14 @@ Backend& Connection::backend()
 
 const TableInfo& Connection::table(const QString& name)
 {
+    // The name as written first: folding its case costs more than the lookup.
+    if (const auto known = tablesAsWritten_.constFind(name); known != tablesAsWritten_.constEnd())
+        return **known;
     const QString key = name.toLower();
     auto it = tables_.find(key);
     if (it == tables_.end())
         it = tables_.insert(key, std::make_shared<const TableInfo>(backend().describeTable(name)));
+    tablesAsWritten_.insert(name, *it);
     return **it;
 }
 

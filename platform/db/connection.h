@@ -3,6 +3,7 @@
 #pragma once
 
 #include "backend.h"
+#include "filter_shape_cache.h"
 
 #include <QHash>
 
@@ -44,6 +45,9 @@ public:
     int transactionDepth() const { return static_cast<int>(levels_.size()); }
     void rowAdded(const QString& table, qint64 key);
 
+    // The finds of every recordset on this connection share one.
+    FilterShapeCache& filterShapes() { return filterShapes_; }
+
     void attach(RecordsetCore* recordset) { recordsets_.push_back(recordset); }
     void detach(RecordsetCore* recordset);
 
@@ -52,9 +56,11 @@ private:
 
     std::unique_ptr<Backend> backend_;
     // Held apart so recordsets can keep a reference while more are added.
-    QHash<QString, std::shared_ptr<const TableInfo>> tables_;
+    QHash<QString, std::shared_ptr<const TableInfo>> tables_; // by lower-case name
+    QHash<QString, std::shared_ptr<const TableInfo>> tablesAsWritten_;
     std::vector<std::vector<AddedRow>> levels_; // one per open transaction, innermost last
     std::vector<RecordsetCore*> recordsets_;
+    FilterShapeCache filterShapes_;
     bool counted_ = true; // still in openConnectionCount()
 };
 

@@ -34,10 +34,13 @@ QString Currency::toString() const
     QString text = QString::number(magnitude / kUnitsPerDollar);
     quint64 fraction = magnitude % kUnitsPerDollar;
     if (fraction != 0) {
-        QString decimals = QStringLiteral("%1").arg(fraction, 4, 10, QLatin1Char('0'));
-        while (decimals.endsWith(u'0'))
-            decimals.chop(1);
-        text += u'.' + decimals;
+        // Four decimals, trailing zeros dropped, by hand: each stored record
+        // writes its amounts into a filter.
+        text += u'.';
+        for (quint64 scale = kUnitsPerDollar / 10; fraction != 0; scale /= 10) {
+            text += QChar(u'0' + int(fraction / scale));
+            fraction %= scale;
+        }
     }
     return negative ? u'-' + text : text;
 }

@@ -31,6 +31,28 @@ bool isTextKind(ColumnKind kind)
     return kind == ColumnKind::Text;
 }
 
+[[noreturn]] void mismatch()
+{
+    throwDao(kDaoTypeMismatch);
+}
+
+SqlValue numberValue(const QString& text, ColumnKind kind)
+{
+    if (kind == ColumnKind::Currency) {
+        const auto units = decimalToUnits(text);
+        if (!units)
+            throwDao(kDaoNumericOverflow);
+        return *units;
+    }
+    bool ok = false;
+    const qint64 n = text.toLongLong(&ok);
+    if (kind == ColumnKind::Boolean)
+        return qint64(text.toDouble() != 0 ? 1 : 0);
+    if (ok && kind != ColumnKind::Double)
+        return n;
+    return text.toDouble();
+}
+
 class Binder {
 public:
     Binder(const TableInfo& table, const QString& source) : table_(table), source_(source) {}
@@ -82,58 +104,11 @@ private:
 
     ColumnKind kindOf(const BoundOperand& b) const { return table_.columns[b.column].kind; }
 
-    BoundOperand literal(const Operand& o, ColumnKind kind)
+    static BoundOperand literal(const Operand& o, ColumnKind kind)
     {
         BoundOperand b;
         b.value = literalValue(o, kind);
         return b;
-    }
-
-    [[noreturn]] void mismatch() { throwDao(kDaoTypeMismatch); }
-
-    SqlValue numberValue(const QString& text, ColumnKind kind)
-    {
-        if (kind == ColumnKind::Currency) {
-            const auto units = decimalToUnits(text);
-            if (!units)
-                throwDao(kDaoNumericOverflow);
-            return *units;
-        }
-        bool ok = false;
-        const qint64 n = text.toLongLong(&ok);
-        if (kind == ColumnKind::Boolean)
-            return qint64(text.toDouble() != 0 ? 1 : 0);
-        if (ok && kind != ColumnKind::Double)
-            return n;
-        return text.toDouble();
-    }
-
-    SqlValue literalValue(const Operand& o, ColumnKind kind)
-    {
-        switch (o.kind) {
-        case Operand::Kind::Null:
-            return std::monostate();
-        case Operand::Kind::Text:
-            if (kind != ColumnKind::Text && kind != ColumnKind::Any)
-                mismatch();
-            return o.text;
-        case Operand::Kind::Number:
-            if (kind == ColumnKind::Text || kind == ColumnKind::Date)
-                mismatch();
-            return numberValue(o.text, kind);
-        case Operand::Kind::Date:
-            if (kind != ColumnKind::Date && kind != ColumnKind::Any)
-                mismatch();
-            return canonicalDateText(o.date);
-        case Operand::Kind::Boolean:
-            if (kind == ColumnKind::Text || kind == ColumnKind::Date ||
-                kind == ColumnKind::Currency)
-                mismatch();
-            return qint64(o.boolean ? 1 : 0);
-        case Operand::Kind::Name:
-            break;
-        }
-        mismatch();
     }
 
     void bindCompare(const Expr& e, BoundExpr& b)
@@ -182,9 +157,7 @@ private:
         }
         if (e.rhs.kind != Operand::Kind::Text)
             mismatch();
-        if (!JetPattern::compile(e.rhs.text))
-            throwDao(kDaoSyntaxError, syntaxErrorText(SyntaxProblem::BadPattern, source_));
-        b.rhs.value = e.rhs.text;
+        b.rhs.value = likePatternValue(e.rhs.text, source_);
     }
 
     void bindTruth(const Expr& e, BoundExpr& b)
@@ -206,6 +179,40 @@ private:
 };
 
 } // namespace
+
+SqlValue literalValue(const Operand& o, ColumnKind kind)
+{
+    switch (o.kind) {
+    case Operand::Kind::Null:
+        return std::monostate();
+    case Operand::Kind::Text:
+        if (kind != ColumnKind::Text && kind != ColumnKind::Any)
+            mismatch();
+        return o.text;
+    case Operand::Kind::Number:
+        if (kind == ColumnKind::Text || kind == ColumnKind::Date)
+            mismatch();
+        return numberValue(o.text, kind);
+    case Operand::Kind::Date:
+        if (kind != ColumnKind::Date && kind != ColumnKind::Any)
+            mismatch();
+        return canonicalDateText(o.date);
+    case Operand::Kind::Boolean:
+        if (kind == ColumnKind::Text || kind == ColumnKind::Date || kind == ColumnKind::Currency)
+            mismatch();
+        return qint64(o.boolean ? 1 : 0);
+    case Operand::Kind::Name:
+        break;
+    }
+    mismatch();
+}
+
+SqlValue likePatternValue(const QString& pattern, const QString& sourceText)
+{
+    if (!JetPattern::compile(pattern))
+        throwDao(kDaoSyntaxError, syntaxErrorText(SyntaxProblem::BadPattern, sourceText));
+    return pattern;
+}
 
 std::unique_ptr<BoundExpr> bindFilter(const Expr& expr, const TableInfo& table,
                                       const QString& sourceText)

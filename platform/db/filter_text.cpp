@@ -8,9 +8,16 @@ namespace dbhelper {
 
 QString quoteFilterText(const QString& value)
 {
-    QString doubled = value;
-    doubled.replace(u'\'', QStringLiteral("''"));
-    return u'\'' + doubled + u'\'';
+    QString quoted;
+    quoted.reserve(value.size() + 2);
+    quoted += u'\'';
+    for (const QChar c : value) {
+        quoted += c;
+        if (c == u'\'')
+            quoted += c; // doubled inside the quotes
+    }
+    quoted += u'\'';
+    return quoted;
 }
 
 QString filterDateText(const QDateTime& value)

@@ -28,28 +28,6 @@ std::optional<QLatin1StringView> keywordOf(QStringView word)
     return std::nullopt;
 }
 
-bool isAsciiLetter(QChar c)
-{
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-}
-
-// ASCII first: the Unicode tables are asked only for other characters.
-bool isNameStart(QChar c)
-{
-    return isAsciiLetter(c) || c == u'_' || (c.unicode() >= 128 && c.isLetter());
-}
-
-bool isNamePart(QChar c)
-{
-    return isAsciiLetter(c) || (c >= u'0' && c <= u'9') || c == u'_' ||
-           (c.unicode() >= 128 && c.isLetterOrNumber());
-}
-
-bool isDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
-
 class Lexer {
 public:
     explicit Lexer(const QString& text) : text_(text) {}
@@ -89,9 +67,9 @@ private:
             return readString(token, c);
         if (c == u'#')
             return readDate(token);
-        if (isDigit(c) || (c == u'.' && pos_ + 1 < text_.size() && isDigit(text_[pos_ + 1])))
+        if (isJetDigit(c) || (c == u'.' && pos_ + 1 < text_.size() && isJetDigit(text_[pos_ + 1])))
             return readNumber(token);
-        if (isNameStart(c))
+        if (isJetNameStart(c))
             return readWord(token);
         readSymbol(token);
     }
@@ -144,15 +122,15 @@ private:
     void readNumber(Token& token)
     {
         const int begin = pos_;
-        while (pos_ < text_.size() && isDigit(text_[pos_]))
+        while (pos_ < text_.size() && isJetDigit(text_[pos_]))
             ++pos_;
         if (pos_ < text_.size() && text_[pos_] == u'.') {
             ++pos_;
-            while (pos_ < text_.size() && isDigit(text_[pos_]))
+            while (pos_ < text_.size() && isJetDigit(text_[pos_]))
                 ++pos_;
         }
         // "12abc" or "1.2.3" is no number.
-        if (pos_ < text_.size() && (isNamePart(text_[pos_]) || text_[pos_] == u'.'))
+        if (pos_ < text_.size() && (isJetNamePart(text_[pos_]) || text_[pos_] == u'.'))
             throw SyntaxFailure{SyntaxProblem::BadNumber};
         token.type = TokenType::Number;
         token.text = text_.mid(begin, pos_ - begin);
@@ -161,7 +139,7 @@ private:
     void readWord(Token& token)
     {
         const int begin = pos_;
-        while (pos_ < text_.size() && isNamePart(text_[pos_]))
+        while (pos_ < text_.size() && isJetNamePart(text_[pos_]))
             ++pos_;
         const QStringView word = QStringView(text_).mid(begin, pos_ - begin);
         if (const auto keyword = keywordOf(word)) {

@@ -38,6 +38,29 @@ struct SyntaxFailure {
     SyntaxProblem problem;
 };
 
+// The characters that start and continue a bare name, and a digit. ASCII
+// first: the Unicode tables are asked only for other characters.
+inline bool isJetAsciiLetter(QChar c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+inline bool isJetNameStart(QChar c)
+{
+    return isJetAsciiLetter(c) || c == u'_' || (c.unicode() >= 128 && c.isLetter());
+}
+
+inline bool isJetNamePart(QChar c)
+{
+    return isJetAsciiLetter(c) || (c >= u'0' && c <= u'9') || c == u'_' ||
+           (c.unicode() >= 128 && c.isLetterOrNumber());
+}
+
+inline bool isJetDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
 // Raises SyntaxFailure on an unterminated string, name or date, a date that
 // is not one, or a character that starts no token. The last token is End.
 std::vector<Token> tokenize(const QString& text);

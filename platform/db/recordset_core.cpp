@@ -2,7 +2,6 @@
 
 #include "dao_error.h"
 #include "filter_binder.h"
-#include "filter_parser.h"
 #include "key_order_cursor.h"
 #include "keyset.h"
 #include "value_codec.h"
@@ -15,6 +14,7 @@ RecordsetCore::RecordsetCore(std::shared_ptr<Connection> connection,
 {
     allColumns_ = statement.columns.isEmpty();
     if (allColumns_) {
+        fields_.reserve(table_.columns.size());
         for (size_t i = 0; i < table_.columns.size(); ++i)
             fields_.push_back(static_cast<int>(i));
     } else {
@@ -270,22 +270,12 @@ int RecordsetCore::recordCount() const
 
 // --- finding ---------------------------------------------------------------
 
-const BoundExpr& RecordsetCore::boundCriteria(const QString& criteria)
-{
-    if (!lastBound_ || criteria != lastCriteria_) {
-        lastBound_.reset();
-        const auto parsed = parseFilter(criteria);
-        lastBound_ = bindFilter(*parsed, table_, criteria);
-        lastCriteria_ = criteria;
-    }
-    return *lastBound_;
-}
-
 void RecordsetCore::find(FindKind kind, const QString& criteria)
 {
     checkOpen();
     leaveEdit();
-    const auto found = rows_->find(kind == FindKind::First, boundCriteria(criteria));
+    const BoundExpr& filter = connection_->filterShapes().bind(table_, criteria);
+    const auto found = rows_->find(kind == FindKind::First, filter);
     noMatch_ = !found;
     if (found)
         placeOn(*found);

@@ -70,7 +70,6 @@ private:
     void leaveEdit();
     void requireCurrent() const;
     const std::vector<QVariant>& currentRow();
-    const BoundExpr& boundCriteria(const QString& criteria);
 
     std::shared_ptr<Connection> connection_;
     const TableInfo& table_;  // kept by the connection
@@ -92,9 +91,6 @@ private:
 
     bool noMatch_ = false;
     bool open_ = true;
-
-    QString lastCriteria_;
-    std::unique_ptr<BoundExpr> lastBound_;
 };
 
 } // namespace dao

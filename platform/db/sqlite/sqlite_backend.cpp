@@ -61,9 +61,13 @@ void appendConditions(const TableInfo& table, std::initializer_list<const BoundE
 // The start of a shape: the statement's kind and its table.
 QByteArray shapeStart(const char* kind, const TableInfo& table)
 {
-    QByteArray shape(kind);
-    shape += table.name.toUtf8();
-    shape += '\0';
+    QByteArray shape;
+    shape.reserve(512); // a duplicate search's shape runs to some 400 bytes
+    shape += kind;
+    // The name's length, then its UTF-16 as it is: no conversion per query.
+    const qsizetype length = table.name.size();
+    shape.append(reinterpret_cast<const char*>(&length), qsizetype(sizeof length));
+    shape.append(reinterpret_cast<const char*>(table.name.utf16()), length * 2);
     return shape;
 }
 
@@ -129,7 +133,7 @@ void SqliteBackend::finalizeAll()
     for (sqlite3_stmt* stmt : std::as_const(statements_))
         sqlite3_finalize(stmt);
     statements_.clear();
-    shapedSql_.clear();
+    shapedStatements_.clear();
 }
 
 void SqliteBackend::close()
@@ -152,7 +156,7 @@ sqlite3* SqliteBackend::connection() const
     return db_;
 }
 
-StatementUse SqliteBackend::use(const QString& sql)
+sqlite3_stmt* SqliteBackend::prepared(const QString& sql)
 {
     sqlite3* db = connection();
     auto it = statements_.constFind(sql);
@@ -167,19 +171,29 @@ StatementUse SqliteBackend::use(const QString& sql)
             raiseSqlite(db, rc);
         it = statements_.insert(sql, stmt);
     }
-    return StatementUse(db, *it, activeUses_);
+    return *it;
 }
 
+StatementUse SqliteBackend::use(const QString& sql)
+{
+    sqlite3_stmt* stmt = prepared(sql);
+    return StatementUse(db_, stmt, activeUses_);
+}
+
+// A known shape goes straight to its statement (statements_ owns it), so a
+// repeated query hashes its short shape, never its SQL.
 StatementUse SqliteBackend::useShaped(const QByteArray& shape,
                                       const std::function<QString()>& write)
 {
-    auto it = shapedSql_.constFind(shape);
-    if (it == shapedSql_.constEnd()) {
-        if (shapedSql_.size() >= kStatementCacheLimit)
-            shapedSql_.clear();
-        it = shapedSql_.insert(shape, write());
+    sqlite3* db = connection();
+    auto it = shapedStatements_.constFind(shape);
+    if (it == shapedStatements_.constEnd()) {
+        sqlite3_stmt* stmt = prepared(write());
+        if (shapedStatements_.size() >= kStatementCacheLimit)
+            shapedStatements_.clear();
+        it = shapedStatements_.insert(shape, stmt);
     }
-    return use(*it);
+    return StatementUse(db, *it, activeUses_);
 }
 
 void SqliteBackend::execute(const QString& sql)
@@ -479,7 +493,15 @@ void SqliteBackend::scanMatches(const TableInfo& table, const BoundExpr& filter,
     QByteArray shape = shapeStart("scan ", table);
     shape += char('0' + int(scan.order));
     std::vector<SqlValue> params;
-    appendFilterShape(filter, shape, params);
+    params.reserve(16);
+    if (filter.shape != 0) {
+        // A numbered shape: its number stands for the text it would write.
+        shape += '%';
+        shape.append(reinterpret_cast<const char*>(&filter.shape), qsizetype(sizeof filter.shape));
+        appendFilterValues(filter, params);
+    } else {
+        appendFilterShape(filter, shape, params);
+    }
     if (scan.also) {
         shape += '&';
         appendFilterShape(*scan.also, shape, params);

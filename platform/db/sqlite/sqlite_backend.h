@@ -63,6 +63,7 @@ private:
     SqliteBackend(sqlite3* db, QString fileName) : db_(db), fileName_(std::move(fileName)) {}
 
     sqlite3* connection() const;
+    sqlite3_stmt* prepared(const QString& sql);
     StatementUse use(const QString& sql);
     // The statement of a query known by its shape (what it asks of which
     // columns, not the values): its SQL is written once, so repeating a
@@ -78,7 +79,7 @@ private:
     sqlite3* db_;
     QString fileName_;
     QHash<QString, sqlite3_stmt*> statements_;
-    QHash<QByteArray, QString> shapedSql_;
+    QHash<QByteArray, sqlite3_stmt*> shapedStatements_;
     int activeUses_ = 0;
     int depth_ = 0; // transactions open: 1 is BEGIN IMMEDIATE, deeper are savepoints
 };

@@ -98,12 +98,24 @@ struct ShapeSink {
     QByteArray& shape;
     std::vector<SqlValue>& params;
     void text(const char* s) { shape += s; }
-    void column(int c) { shape += '#' + QByteArray::number(c); }
+    void column(int c)
+    {
+        // Written by hand: a column costs no number text.
+        shape += '#';
+        shape.append(reinterpret_cast<const char*>(&c), qsizetype(sizeof c));
+    }
     void value(const SqlValue& v)
     {
         shape += '?';
         params.push_back(v);
     }
+};
+
+struct ValuesSink {
+    std::vector<SqlValue>& params;
+    void text(const char*) {}
+    void column(int) {}
+    void value(const SqlValue& v) { params.push_back(v); }
 };
 
 } // namespace
@@ -138,6 +150,12 @@ void appendFilter(const BoundExpr& expr, const TableInfo& table, SqlText& out)
 void appendFilterShape(const BoundExpr& expr, QByteArray& shape, std::vector<SqlValue>& params)
 {
     ShapeSink sink{shape, params};
+    writeFilter(expr, sink);
+}
+
+void appendFilterValues(const BoundExpr& expr, std::vector<SqlValue>& params)
+{
+    ValuesSink sink{params};
     writeFilter(expr, sink);
 }
 

@@ -27,6 +27,8 @@ void appendFilter(const BoundExpr& expr, const TableInfo& table, SqlText& out);
 // What appendFilter would write, with column indexes for names: equal shapes
 // write equal SQL. The filter's values go to params in the same order.
 void appendFilterShape(const BoundExpr& expr, QByteArray& shape, std::vector<SqlValue>& params);
+// The filter's values alone, in the order appendFilter writes them.
+void appendFilterValues(const BoundExpr& expr, std::vector<SqlValue>& params);
 
 // The name of the LIKE function the backend registers on each connection.
 inline constexpr const char* kLikeFunctionName = "laundry_jet_like";
