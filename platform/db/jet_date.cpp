@@ -82,7 +82,7 @@ public:
         }
         if (pos_ != text_.size() || !date.isValid() || !time.isValid())
             return std::nullopt;
-        return QDateTime(date, time);
+        return QDateTime(date, time, Qt::UTC);
     }
 
 private:
@@ -150,7 +150,7 @@ std::optional<QDateTime> parseJetDate(QStringView text)
             return std::nullopt;
         time = *t;
     }
-    return QDateTime(date, time);
+    return QDateTime(date, time, Qt::UTC);
 }
 
 namespace {

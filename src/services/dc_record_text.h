@@ -24,9 +24,11 @@ inline QString dcIdText(const char (&id)[10])
     return QString::fromLatin1(id, size);
 }
 
-// The collection time as a local date and time, seconds 0: a two-digit year
-// above 80 is 19yy, any other 20yy. nullopt when the bytes are no BCD or
-// name no real date and time (month 13, February 30, hour 24).
+// The collection time as the machine's clock showed it, seconds 0: a
+// two-digit year above 80 is 19yy, any other 20yy. nullopt when the bytes are
+// no BCD or name no real date and time (month 13, February 30, hour 24).
+// Held as UTC, a time without a zone: it is stored and searched as written,
+// also when the local clocks skip it, and building it costs no mktime.
 inline std::optional<QDateTime> dcCollectDateTime(const uint8_t (&time)[5])
 {
     int v[5];
@@ -39,7 +41,7 @@ inline std::optional<QDateTime> dcCollectDateTime(const uint8_t (&time)[5])
     const QTime clock(v[3], v[4]);
     if (!date.isValid() || !clock.isValid())
         return std::nullopt;
-    return QDateTime(date, clock);
+    return QDateTime(date, clock, Qt::UTC);
 }
 
 // The collection time as "YYYY-MM-DD HH:MM": a two-digit year above 80 is

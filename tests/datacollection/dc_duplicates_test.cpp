@@ -1,7 +1,12 @@
 #include "datacollection/card_holder_lookup.h"
 #include "dc_store_fixture.h"
 
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
 #include <functional>
+#include <optional>
+#include <string>
 
 namespace {
 
@@ -12,6 +17,29 @@ std::vector<uint8_t> flags(const GenericDC& records)
         f.push_back(records.GetRec(i)->duplicate_flag);
     return f;
 }
+
+// Local time in a zone that skips 2:00-3:00 on 3/8/2026, for one test.
+class NewYorkTime {
+public:
+    NewYorkTime()
+    {
+        if (const char* tz = std::getenv("TZ"))
+            saved_ = tz;
+        setenv("TZ", "America/New_York", 1);
+        tzset();
+    }
+    ~NewYorkTime()
+    {
+        if (saved_)
+            setenv("TZ", saved_->c_str(), 1);
+        else
+            unsetenv("TZ");
+        tzset();
+    }
+
+private:
+    std::optional<std::string> saved_;
+};
 
 TEST_F(DcStoreTest, ReadingTheSameCardTwiceMarksEveryRecord)
 {
@@ -63,6 +91,23 @@ TEST_F(DcStoreTest, WhatMakesARecordADuplicate)
         ASSERT_EQ(mark_duplicate_laundry_dc_record(&db, &records), 1) << c.what;
         EXPECT_EQ(records.GetRec(0)->duplicate_flag, c.duplicate) << c.what;
     }
+}
+
+TEST_F(DcStoreTest, ATimeTheClocksSkipIsStoredAsWritten)
+{
+    const NewYorkTime zone;
+    const auto at = [](uint8_t hour, uint8_t minute) {
+        GenericDCRec r = record(3);
+        const uint8_t time[5] = {0x26, 0x03, 0x08, hour, minute};
+        std::memcpy(r.collect_time, time, 5);
+        return r;
+    };
+    ASSERT_EQ(store(at(0x02, 0x30)), 1);
+    GenericDC records;
+    records.AddRec(at(0x02, 0x30));
+    records.AddRec(at(0x03, 0x30)); // where the skipped time would land if shifted
+    ASSERT_EQ(mark_duplicate_laundry_dc_record(&db, &records), 1);
+    EXPECT_EQ(flags(records), (std::vector<uint8_t>{1, 0}));
 }
 
 TEST_F(DcStoreTest, ARecordThatIsNeverStoredStopsTheMarking)
