@@ -47,6 +47,13 @@ public:
     // within range, ascending or descending: a page of a key-ordered cursor.
     virtual std::vector<qint64> pageKeys(const TableInfo& table, const BoundExpr* where,
                                          const KeyRange& range, bool descending, int limit) = 0;
+    // The highest key of the table; none when it is empty. Read at every
+    // open of a recordset in key order, so an engine may do it its own way.
+    virtual std::optional<qint64> highestKey(const TableInfo& table)
+    {
+        const std::vector<qint64> top = pageKeys(table, nullptr, {}, true, 1);
+        return top.empty() ? std::nullopt : std::optional<qint64>(top.front());
+    }
     virtual qint64 countRows(const TableInfo& table, const BoundExpr* where,
                              const KeyRange& range) = 0;
 

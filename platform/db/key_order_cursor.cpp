@@ -12,8 +12,7 @@ KeyOrderCursor::KeyOrderCursor(Connection& connection, const TableInfo& table,
 
 void KeyOrderCursor::reload()
 {
-    const std::vector<qint64> top = backend().pageKeys(table_, nullptr, {}, true, 1);
-    ceiling_ = top.empty() ? std::nullopt : std::optional<qint64>(top.front());
+    ceiling_ = backend().highestKey(table_);
     excluded_.clear();
     appended_.clear();
     pageValid_ = false;

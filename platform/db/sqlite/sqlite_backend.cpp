@@ -366,6 +366,19 @@ std::vector<qint64> SqliteBackend::pageKeys(const TableInfo& table, const BoundE
     return keys;
 }
 
+// A page of one key without a filter, range or parameters to shape and bind.
+std::optional<qint64> SqliteBackend::highestKey(const TableInfo& table)
+{
+    StatementUse statement = useShaped(shapeStart("top ", table), [&] {
+        const QString key = keyExpression(table);
+        return QStringLiteral("SELECT %1 FROM %2 ORDER BY %1 DESC LIMIT 1")
+            .arg(key, quoteIdentifier(table.name));
+    });
+    if (!statement.step())
+        return std::nullopt;
+    return statement.columnInt(0);
+}
+
 qint64 SqliteBackend::countRows(const TableInfo& table, const BoundExpr* where,
                                 const KeyRange& range)
 {

@@ -39,6 +39,7 @@ public:
     TableInfo describeTable(const QString& name) override;
     std::vector<qint64> selectKeys(const TableInfo& table, const BoundExpr* where,
                                    const std::vector<OrderTerm>& order) override;
+    std::optional<qint64> highestKey(const TableInfo& table) override;
     std::vector<qint64> pageKeys(const TableInfo& table, const BoundExpr* where,
                                  const KeyRange& range, bool descending, int limit) override;
     qint64 countRows(const TableInfo& table, const BoundExpr* where,
