@@ -5,8 +5,6 @@
 #include <cmath>
 #include <limits>
 
-#include <cstdio>
-
 namespace dao {
 namespace {
 
@@ -209,10 +207,21 @@ QString canonicalDateText(const QDateTime& value)
     const QDate d = value.date();
     const QTime t = value.time();
     if (value.isValid() && d.year() >= 1000 && d.year() <= 9999) {
-        char text[20];
-        std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", d.year(), d.month(),
-                      d.day(), t.hour(), t.minute(), t.second());
-        return QString::fromLatin1(text, 19);
+        // Digits by hand, not snprintf: every find by date and every stored
+        // row writes one.
+        char16_t text[19] = {u'0', u'0', u'0', u'0', u'-', u'0', u'0', u'-', u'0', u'0',
+                             u' ', u'0', u'0', u':', u'0', u'0', u':', u'0', u'0'};
+        const auto put = [&text](int at, int digits, int n) {
+            for (int i = at + digits - 1; i >= at; --i, n /= 10)
+                text[i] = char16_t(u'0' + n % 10);
+        };
+        put(0, 4, d.year());
+        put(5, 2, d.month());
+        put(8, 2, d.day());
+        put(11, 2, t.hour());
+        put(14, 2, t.minute());
+        put(17, 2, t.second());
+        return QString(reinterpret_cast<const QChar*>(text), 19);
     }
     return value.toString(kDateFormat);
 }
