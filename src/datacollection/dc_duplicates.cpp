@@ -7,14 +7,24 @@
 #include "services/dc_record_text.h"
 #include "services/open_table.h"
 
+#include <iterator>
+
 namespace datacollection {
 namespace {
 
 using cardcore::DcColumn;
 
-QString counterText(const DcColumn& column, const uint8_t* block)
+// A counter's decimal digits, appended without a QString of their own.
+void appendCounter(QString& text, const DcColumn& column, const uint8_t* block)
 {
-    return QString::number(cardcore::dcCounter(block, column.offset, column.width));
+    uint32_t value = cardcore::dcCounter(block, column.offset, column.width);
+    char16_t digits[10];
+    int first = int(std::size(digits));
+    do {
+        digits[--first] = char16_t(u'0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    text.append(QStringView(digits + first, int(std::size(digits)) - first));
 }
 
 QString centsText(int offset, const uint8_t* block)
@@ -66,23 +76,23 @@ QString machineDataDuplicateFilter(const GenericDCRec& record, const QDateTime& 
     const uint8_t* block = record.familyData();
     QString filter;
     filter.reserve(224);
-    filter += QLatin1String("(MACHINEID = ");
+    filter += QStringView(u"(MACHINEID = ");
     filter += quotedId(record.machine_id);
-    filter += QLatin1String(") AND (LOCATIONID = ");
+    filter += QStringView(u") AND (LOCATIONID = ");
     filter += quotedId(record.location_id);
-    filter += QLatin1String(") AND ([INT CYCLES] = ");
-    filter += counterText(cardcore::kDcIntCycles, block);
-    filter += QLatin1String(") AND ([ELP CYCLES] = ");
-    filter += counterText(cardcore::kDcElpCycles, block);
-    filter += QLatin1String(") AND ([INT CASH] = ");
+    filter += QStringView(u") AND ([INT CYCLES] = ");
+    appendCounter(filter, cardcore::kDcIntCycles, block);
+    filter += QStringView(u") AND ([ELP CYCLES] = ");
+    appendCounter(filter, cardcore::kDcElpCycles, block);
+    filter += QStringView(u") AND ([INT CASH] = ");
     filter += centsText(cardcore::kDcIntCash.offset, block);
-    filter += QLatin1String(") AND ([ELP CASH] = ");
+    filter += QStringView(u") AND ([ELP CASH] = ");
     filter += centsText(cardcore::kDcElpCash.offset, block);
-    filter += QLatin1String(") AND ([ELP RUN TIME] = ");
-    filter += counterText(cardcore::kDcElpRunTime, block);
-    filter += QLatin1String(") AND ([COLLECTION DATE] = #");
+    filter += QStringView(u") AND ([ELP RUN TIME] = ");
+    appendCounter(filter, cardcore::kDcElpRunTime, block);
+    filter += QStringView(u") AND ([COLLECTION DATE] = #");
     filter += dbhelper::filterDateText(collected);
-    filter += QLatin1String("#)");
+    filter += QStringView(u"#)");
     return filter;
 }
 
@@ -91,19 +101,19 @@ QString advanteckAuditDuplicateFilter(const GenericDCRec& record, const QDateTim
     const uint8_t* block = record.familyData();
     QString filter;
     filter.reserve(160);
-    filter += QLatin1String("(MACHINEID = ");
+    filter += QStringView(u"(MACHINEID = ");
     filter += quotedId(record.machine_id);
-    filter += QLatin1String(") AND (LOCATIONID = ");
+    filter += QStringView(u") AND (LOCATIONID = ");
     filter += quotedId(record.location_id);
-    filter += QLatin1String(") AND ([SERIAL] = ");
+    filter += QStringView(u") AND ([SERIAL] = ");
     filter += dbhelper::quoteFilterText(advanteckSerialText(block));
-    filter += QLatin1String(") AND ([INT CASH] = ");
+    filter += QStringView(u") AND ([INT CASH] = ");
     filter += centsText(kAuditIntCash, block);
-    filter += QLatin1String(") AND ([ELP CASH] = ");
+    filter += QStringView(u") AND ([ELP CASH] = ");
     filter += centsText(kAuditElpCash, block);
-    filter += QLatin1String(") AND ([COLLECTION DATE] = #");
+    filter += QStringView(u") AND ([COLLECTION DATE] = #");
     filter += dbhelper::filterDateText(collected);
-    filter += QLatin1String("#)");
+    filter += QStringView(u"#)");
     return filter;
 }
 
