@@ -75,7 +75,7 @@ QString machineDataDuplicateFilter(const GenericDCRec& record, const QDateTime& 
 {
     const uint8_t* block = record.familyData();
     QString filter;
-    filter.reserve(224);
+    filter.reserve(256);
     filter += QStringView(u"(MACHINEID = ");
     filter += quotedId(record.machine_id);
     filter += QStringView(u") AND (LOCATIONID = ");
@@ -100,7 +100,7 @@ QString advanteckAuditDuplicateFilter(const GenericDCRec& record, const QDateTim
 {
     const uint8_t* block = record.familyData();
     QString filter;
-    filter.reserve(160);
+    filter.reserve(256);
     filter += QStringView(u"(MACHINEID = ");
     filter += quotedId(record.machine_id);
     filter += QStringView(u") AND (LOCATIONID = ");
