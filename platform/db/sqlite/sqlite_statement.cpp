@@ -23,6 +23,27 @@ void StatementUse::bindAll(const std::vector<SqlValue>& values)
         bind(static_cast<int>(i) + 1, values[i]);
 }
 
+// A short ASCII text (ids, amounts, dates) is copied through the stack, not
+// a QByteArray of its own: a find binds several per record.
+int StatementUse::bindText(int index, const QString& text)
+{
+    char ascii[64];
+    if (text.size() <= qsizetype(sizeof ascii)) {
+        qsizetype n = 0;
+        for (const QChar c : text) {
+            if (c.unicode() >= 0x80)
+                break;
+            ascii[n++] = char(c.unicode());
+        }
+        if (n == text.size())
+            return sqlite3_bind_text64(stmt_, index, ascii, sqlite3_uint64(n), SQLITE_TRANSIENT,
+                                       SQLITE_UTF8);
+    }
+    const QByteArray utf8 = text.toUtf8();
+    return sqlite3_bind_text64(stmt_, index, utf8.constData(), sqlite3_uint64(utf8.size()),
+                               SQLITE_TRANSIENT, SQLITE_UTF8);
+}
+
 void StatementUse::bind(int index, const SqlValue& value)
 {
     int rc = SQLITE_OK;
@@ -31,9 +52,7 @@ void StatementUse::bind(int index, const SqlValue& value)
     } else if (const auto* d = std::get_if<double>(&value)) {
         rc = sqlite3_bind_double(stmt_, index, *d);
     } else if (const auto* t = std::get_if<QString>(&value)) {
-        const QByteArray utf8 = t->toUtf8();
-        rc = sqlite3_bind_text64(stmt_, index, utf8.constData(), sqlite3_uint64(utf8.size()),
-                                 SQLITE_TRANSIENT, SQLITE_UTF8);
+        rc = bindText(index, *t);
     } else if (const auto* b = std::get_if<QByteArray>(&value)) {
         rc = sqlite3_bind_blob64(stmt_, index, b->constData(), sqlite3_uint64(b->size()),
                                  SQLITE_TRANSIENT);

@@ -26,6 +26,8 @@ public:
     QString columnText(int index) const;
 
 private:
+    int bindText(int index, const QString& text);
+
     sqlite3* db_;
     sqlite3_stmt* stmt_;
     int& activeUses_;

@@ -150,6 +150,15 @@ TEST_F(Recordset, ValuesAreStoredInTheirColumnsKinds)
     EXPECT_EQ(data.GetField("COLLECTION DATE").toDateTime(), when);
     data.FindFirst("[COLLECTION DATE] = #3/5/2020 1:02:03 PM# AND [INT CASH] = 1234.56");
     EXPECT_FALSE(data.GetNoMatch());
+
+    // Texts as written, short or long, ASCII or not.
+    for (const QString& id : {QString("M2"), QString(65, u'x'), QString::fromUtf8("Caf\u00e9")}) {
+        data.AddNew();
+        data.SetField("MACHINEID", id);
+        data.Update();
+        EXPECT_EQ(raw.scalar("SELECT MACHINEID FROM [MACHINE DATA] ORDER BY rowid DESC LIMIT 1"),
+                  id);
+    }
 }
 
 TEST_F(Recordset, BadValuesAndNamesAreRefused)
