@@ -75,7 +75,10 @@ TEST(FilterShapeCache, BindsEachTextAsTheLongWayWhateverCameBefore)
         {&kTable, "[PROFILE NAME] = 'x' AND [NO SUCH] = 1"},
     };
     dao::FilterShapeCache cache;
-    for (const auto& [table, text] : texts) {
+    for (const auto& entry : texts) {
+        // Named, not bound: clang 14 cannot capture a structured binding.
+        const dao::TableInfo* table = entry.first;
+        const char* text = entry.second;
         const QString criteria = QString::fromUtf8(text);
         std::unique_ptr<dao::BoundExpr> longWay;
         const Outcome expected = outcomeOf(*table, [&]() -> const dao::BoundExpr& {
