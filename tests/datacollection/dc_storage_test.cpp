@@ -12,7 +12,7 @@ using cardcore::DcConversion;
 QString expectedText(const DcColumn& c, const uint8_t* block)
 {
     qint64 n = 0;
-    for (int k = 0; k < c.width; ++k)
+    for (int k = 0; k < c.width && c.conversion != DcConversion::Text; ++k)
         n |= qint64{block[c.offset + k]} << (8 * k);
     const auto money = [](qint64 cents) {
         return dbhelper::fieldText(Currency::fromCents(cents).toVariant());
