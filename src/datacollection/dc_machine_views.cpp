@@ -103,10 +103,10 @@ void buildWasherDryer(DcViewContent& content, const GenericDCRec& record, bool t
     const bool dryer = dryerTokenModel(n.u8(57));
     addCounters(tokenCycles, n,
                 {{"Elp Reg Cyc:", uint16_t(dryer ? 232 : 238), 2, "tokElpRegValue"},
-                 {"Elp Spec Cyc:", uint16_t(dryer ? 234 : 240), 2, "tokElpSpecValue"},
+                 {"Elp Spec Cyc:", uint16_t(dryer ? 234 : 240), 2, "tokElpSpecialValue"},
                  {"Elp Upgrade Cyc:", uint16_t(dryer ? 236 : 242), 2, "tokElpUpgradeValue"},
                  {"Int Reg Cyc:", uint16_t(dryer ? 244 : 248), 2, "tokIntRegValue"},
-                 {"Int Spec Cyc:", uint16_t(dryer ? 246 : 250), 2, "tokIntSpecValue"}},
+                 {"Int Spec Cyc:", uint16_t(dryer ? 246 : 250), 2, "tokIntSpecialValue"}},
                 tokens);
     FieldList collected(content.fields, QStringLiteral("Tokens Collected"));
     addCounters(collected, n,
@@ -124,15 +124,15 @@ void buildStack(DcViewContent& content, const GenericDCRec& record, bool tokens)
     FieldList dryerElapsed(content.fields, QStringLiteral("Stack Dryer Non-Resettable"));
     addCounters(dryerElapsed, n,
                 {{"Reg Priced Dryer Cycles:", 136, 2, "elpRegDryerValue"},
-                 {"Spec Priced Dryer Cycles:", 138, 2, "elpSpecDryerValue"},
+                 {"Spec Priced Dryer Cycles:", 138, 2, "elpSpecialDryerValue"},
                  {"Dryer Service Cycles:", 144, 2, "elpDryerServiceValue"},
                  {"Dryer Run Time:", 146, 2, "elpDryerRunTimeValue"}});
     FieldList dryerInterval(content.fields, QStringLiteral("Stack Dryer Resettable"));
     addCounters(dryerInterval, n,
                 {{"Reg Priced Dryer Topoff Cycles:", 152, 1, "intRegDryerTopoffValue"},
-                 {"Spec Priced Dryer Topoff Cycles:", 153, 1, "intSpecDryerTopoffValue"},
+                 {"Spec Priced Dryer Topoff Cycles:", 153, 1, "intSpecialDryerTopoffValue"},
                  {"Reg Priced Dryer Cycles:", 154, 2, "intRegDryerValue"},
-                 {"Spec Priced Dryer Cycles:", 156, 2, "intSpecDryerValue"},
+                 {"Spec Priced Dryer Cycles:", 156, 2, "intSpecialDryerValue"},
                  {"Dryer No Runs:", 158, 1, "intDryerNoRunsValue"},
                  {"Dryer Service Cycles:", 159, 1, "intDryerServiceValue"},
                  {"Dryer Trouble Cycles:", 160, 1, "intDryerTroubleValue"}});
@@ -141,9 +141,9 @@ void buildStack(DcViewContent& content, const GenericDCRec& record, bool tokens)
                 {{"Reg Priced Cold Cycles:", 114, 2, "elpRegColdValue"},
                  {"Reg Priced Warm Cycles:", 116, 2, "elpRegWarmValue"},
                  {"Reg Priced Hot Cycles:", 118, 2, "elpRegHotValue"},
-                 {"Spec Priced Cold Cycles:", 120, 2, "elpSpecColdValue"},
-                 {"Spec Priced Warm Cycles:", 122, 2, "elpSpecWarmValue"},
-                 {"Spec Priced Hot Cycles:", 124, 2, "elpSpecHotValue"},
+                 {"Spec Priced Cold Cycles:", 120, 2, "elpSpecialColdValue"},
+                 {"Spec Priced Warm Cycles:", 122, 2, "elpSpecialWarmValue"},
+                 {"Spec Priced Hot Cycles:", 124, 2, "elpSpecialHotValue"},
                  {"Super Cycle Upgrades:", 126, 2, "elpSuperUpgradeValue"},
                  {"Washer Service Cycles:", 148, 2, "elpWasherServiceValue"},
                  {"Washer Run Time:", 150, 2, "elpWasherRunTimeValue"},
@@ -153,7 +153,7 @@ void buildStack(DcViewContent& content, const GenericDCRec& record, bool tokens)
     FieldList washerInterval(content.fields, QStringLiteral("Stack Washer Resettable"));
     addCounters(washerInterval, n,
                 {{"Reg Priced Cycles:", 170, 2, "intRegWasherValue"},
-                 {"Spc Priced Cycles:", 172, 2, "intSpecWasherValue"},
+                 {"Spc Priced Cycles:", 172, 2, "intSpecialWasherValue"},
                  {"Washer No Runs:", 174, 1, "intWasherNoRunsValue"},
                  {"Washer Service Cycles:", 175, 1, "intWasherServiceValue"},
                  {"Washer Trouble Cycles:", 176, 1, "intWasherTroubleValue"},
@@ -163,14 +163,14 @@ void buildStack(DcViewContent& content, const GenericDCRec& record, bool tokens)
     FieldList tokenCycles(content.fields, QStringLiteral("Token Cycles"));
     addCounters(tokenCycles, n,
                 {{"Elp Reg Dry:", 232, 2, "tokElpRegDryValue"},
-                 {"Elp Spec Dry:", 234, 2, "tokElpSpecDryValue"},
+                 {"Elp Spec Dry:", 234, 2, "tokElpSpecialDryValue"},
                  {"Elp Reg Wash:", 238, 2, "tokElpRegWashValue"},
-                 {"Elp Spec Wash:", 240, 2, "tokElpSpecWashValue"},
+                 {"Elp Spec Wash:", 240, 2, "tokElpSpecialWashValue"},
                  {"Elp Cycle Upgrades:", 242, 2, "tokElpUpgradeValue"},
                  {"Int Reg Dry:", 244, 2, "tokIntRegDryValue"},
-                 {"Int Spec Dry:", 246, 2, "tokIntSpecDryValue"},
+                 {"Int Spec Dry:", 246, 2, "tokIntSpecialDryValue"},
                  {"Int Reg Wash:", 248, 2, "tokIntRegWashValue"},
-                 {"Int Spec Wash:", 250, 2, "tokIntSpecWashValue"}},
+                 {"Int Spec Wash:", 250, 2, "tokIntSpecialWashValue"}},
                 tokens);
     addIdentity(content.fields, record);
     FieldList bottom(content.fields, {});
