@@ -27,6 +27,12 @@ struct MatchScan {
     const BoundExpr* also = nullptr; // a second filter rows must meet (a recordset's own)
 };
 
+// The table's highest key and the first match of a scan, read together.
+struct TopAndMatch {
+    std::optional<qint64> top;   // none: the table is empty
+    std::optional<qint64> match; // none: no row matches
+};
+
 class Backend {
 public:
     virtual ~Backend() = default;
@@ -82,6 +88,25 @@ public:
     // false.
     virtual void scanMatches(const TableInfo& table, const BoundExpr& filter, const MatchScan& scan,
                              const std::function<bool(qint64)>& visit) = 0;
+
+    // The highest key and the first key scan finds at most that high: a
+    // key-order recordset's first find after open. An engine that can read
+    // both in one statement saves the second read.
+    virtual TopAndMatch highestKeyAndMatch(const TableInfo& table, const BoundExpr& filter,
+                                           MatchScan scan)
+    {
+        TopAndMatch read;
+        read.top = highestKey(table);
+        if (read.top) {
+            // Rows added between the two reads lie above the top and stay out.
+            scan.range.atMost = read.top;
+            scanMatches(table, filter, scan, [&](qint64 key) {
+                read.match = key;
+                return false;
+            });
+        }
+        return read;
+    }
 };
 
 } // namespace dao

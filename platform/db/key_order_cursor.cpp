@@ -10,14 +10,25 @@ KeyOrderCursor::KeyOrderCursor(Connection& connection, const TableInfo& table,
 {
 }
 
+// The ceiling is taken at the first read, not here: a recordset opened for
+// a find learns it in the find's own statement, one read instead of two.
 void KeyOrderCursor::reload()
 {
-    ceiling_ = backend().highestKey(table_);
+    ceilingKnown_ = false;
+    ceiling_.reset();
     excluded_.clear();
     appended_.clear();
     pageValid_ = false;
     pageSize_ = 16;
     count_.reset();
+}
+
+void KeyOrderCursor::ensureCeiling()
+{
+    if (ceilingKnown_)
+        return;
+    ceiling_ = backend().highestKey(table_);
+    ceilingKnown_ = true;
 }
 
 bool KeyOrderCursor::inPage(std::optional<qint64> after) const
@@ -45,6 +56,7 @@ void KeyOrderCursor::readPage(std::optional<qint64> after)
 
 std::optional<qint64> KeyOrderCursor::nextStored(std::optional<qint64> after)
 {
+    ensureCeiling();
     if (!ceiling_ || (after && *after >= *ceiling_))
         return std::nullopt;
     for (;;) {
@@ -75,6 +87,7 @@ std::optional<qint64> KeyOrderCursor::next(std::optional<qint64> after)
 
 std::optional<qint64> KeyOrderCursor::lastStored()
 {
+    ensureCeiling();
     std::optional<qint64> below = ceiling_;
     while (below) {
         const std::vector<qint64> keys =
@@ -108,6 +121,7 @@ bool KeyOrderCursor::empty()
 int KeyOrderCursor::count()
 {
     if (!count_) {
+        ensureCeiling();
         qint64 stored = 0;
         if (ceiling_) {
             stored = backend().countRows(table_, where_, KeyRange{std::nullopt, ceiling_});
@@ -124,6 +138,11 @@ int KeyOrderCursor::count()
 
 void KeyOrderCursor::append(qint64 key)
 {
+    if (!ceilingKnown_) {
+        // Nothing read yet: the members are the rows below the new one.
+        ceiling_ = key - 1;
+        ceilingKnown_ = true;
+    }
     if (ceiling_ && key <= *ceiling_) {
         excluded_.erase(key);
         pageValid_ = false;
@@ -137,6 +156,7 @@ void KeyOrderCursor::append(qint64 key)
 
 void KeyOrderCursor::remove(qint64 key)
 {
+    ensureCeiling();
     if (ceiling_ && key <= *ceiling_) {
         // Whether it was a member is not known without a look: count again.
         if (excluded_.insert(key).second)
@@ -153,12 +173,19 @@ void KeyOrderCursor::remove(qint64 key)
 
 std::optional<qint64> KeyOrderCursor::findStored(bool first, const BoundExpr& filter)
 {
-    if (!ceiling_)
-        return std::nullopt;
     MatchScan scan;
     scan.order = first ? MatchScan::Order::Ascending : MatchScan::Order::Descending;
-    scan.range.atMost = ceiling_;
     scan.also = where_;
+    if (!ceilingKnown_) {
+        // Nothing excluded or added yet: the engine's first match is the answer.
+        const TopAndMatch read = backend().highestKeyAndMatch(table_, filter, scan);
+        ceiling_ = read.top;
+        ceilingKnown_ = true;
+        return read.match;
+    }
+    if (!ceiling_)
+        return std::nullopt;
+    scan.range.atMost = ceiling_;
     std::optional<qint64> found;
     backend().scanMatches(table_, filter, scan, [&](qint64 key) {
         if (isExcluded(key))

@@ -3,12 +3,13 @@
 // so opening, moving and finding cost what they return, not the table.
 //
 // Members: the rows matching the filter whose key is at most the highest key
-// at open (the ceiling), less those deleted or rolled back through this
-// recordset, then the rows added through it (their keys lie above the
-// ceiling, so position order stays key order). Rows other connections add
-// later lie above the ceiling too and stay out. A row added under a key at or
-// below the ceiling (a table without AUTOINCREMENT whose last row was deleted)
-// is a member while it meets the filter.
+// at the first read after open or Requery (the ceiling), less those deleted
+// or rolled back through this recordset, then the rows added through it
+// (their keys lie above the ceiling, so position order stays key order). An
+// add before any read puts the ceiling just below the added key. Rows other
+// connections add after the first read lie above the ceiling and stay out. A row added under a key
+// at or below the ceiling (a table without AUTOINCREMENT whose last row was deleted) is a member
+// while it meets the filter.
 #pragma once
 
 #include "connection.h"
@@ -45,6 +46,7 @@ private:
     };
 
     Backend& backend() { return connection_.backend(); }
+    void ensureCeiling();
     bool inPage(std::optional<qint64> after) const;
     void readPage(std::optional<qint64> after);
     std::optional<qint64> nextStored(std::optional<qint64> after);
@@ -57,7 +59,8 @@ private:
     const TableInfo& table_;
     const BoundExpr* where_;
 
-    std::optional<qint64> ceiling_; // none: the table was empty at open
+    bool ceilingKnown_ = false;
+    std::optional<qint64> ceiling_; // none: the table was empty at the first read
     std::set<qint64> excluded_;     // at or below the ceiling, no longer members
     std::vector<qint64> appended_;  // above the ceiling, ascending
     Page page_;

@@ -500,12 +500,12 @@ SqlText SqliteBackend::scanSql(const TableInfo& table, const BoundExpr& filter,
     return text;
 }
 
-void SqliteBackend::scanMatches(const TableInfo& table, const BoundExpr& filter,
-                                const MatchScan& scan, const std::function<bool(qint64)>& visit)
+QByteArray SqliteBackend::scanShape(const char* kind, const TableInfo& table,
+                                    const BoundExpr& filter, const MatchScan& scan,
+                                    std::vector<SqlValue>& params)
 {
-    QByteArray shape = shapeStart("scan ", table);
+    QByteArray shape = shapeStart(kind, table);
     shape += char('0' + int(scan.order));
-    std::vector<SqlValue> params;
     params.reserve(16);
     if (filter.shape != 0) {
         // A numbered shape: its number stands for the text it would write.
@@ -520,12 +520,46 @@ void SqliteBackend::scanMatches(const TableInfo& table, const BoundExpr& filter,
         appendFilterShape(*scan.also, shape, params);
     }
     appendRangeShape(scan.range, shape, params);
+    return shape;
+}
+
+void SqliteBackend::scanMatches(const TableInfo& table, const BoundExpr& filter,
+                                const MatchScan& scan, const std::function<bool(qint64)>& visit)
+{
+    std::vector<SqlValue> params;
+    const QByteArray shape = scanShape("scan ", table, filter, scan, params);
     StatementUse statement = useShaped(shape, [&] { return scanSql(table, filter, scan).sql; });
     statement.bindAll(params);
     while (statement.step()) {
         if (!visit(statement.columnInt(0)))
             return;
     }
+}
+
+// One statement reads one snapshot, so its match lies at or below its top
+// without a bound of its own.
+TopAndMatch SqliteBackend::highestKeyAndMatch(const TableInfo& table, const BoundExpr& filter,
+                                              MatchScan scan)
+{
+    scan.range.atMost.reset();
+    std::vector<SqlValue> params;
+    const QByteArray shape = scanShape("top and scan ", table, filter, scan, params);
+    StatementUse statement = useShaped(shape, [&] {
+        const QString key = keyExpression(table);
+        return QStringLiteral("SELECT (SELECT %1 FROM %2 ORDER BY %1 DESC LIMIT 1), (%3 LIMIT 1)")
+            .arg(key, quoteIdentifier(table.name), scanSql(table, filter, scan).sql);
+    });
+    statement.bindAll(params);
+    TopAndMatch read;
+    if (statement.step()) {
+        const SqlValue top = statement.column(0);
+        const SqlValue match = statement.column(1);
+        if (!isNull(top))
+            read.top = std::get<qint64>(top);
+        if (!isNull(match))
+            read.match = std::get<qint64>(match);
+    }
+    return read;
 }
 
 QStringList SqliteBackend::scanPlan(const TableInfo& table, const BoundExpr& filter,

@@ -54,6 +54,8 @@ public:
     qint64 deleteRows(const TableInfo& table, const BoundExpr* where) override;
     void scanMatches(const TableInfo& table, const BoundExpr& filter, const MatchScan& scan,
                      const std::function<bool(qint64)>& visit) override;
+    TopAndMatch highestKeyAndMatch(const TableInfo& table, const BoundExpr& filter,
+                                   MatchScan scan) override;
 
     // The query plan of the statement scanMatches runs, one line per step
     // ("SEARCH ... USING INDEX ..."), for checking that finds use indexes.
@@ -74,6 +76,8 @@ private:
     void requireLiveTransaction();
     qint64 runWrite(const QByteArray& shape, const std::function<QString()>& write,
                     const std::vector<SqlValue>& params);
+    static QByteArray scanShape(const char* kind, const TableInfo& table, const BoundExpr& filter,
+                                const MatchScan& scan, std::vector<SqlValue>& params);
     static SqlText scanSql(const TableInfo& table, const BoundExpr& filter, const MatchScan& scan);
     void finalizeAll();
 

@@ -101,31 +101,55 @@ TEST_F(KeyOrder, ADeleteOnAPageEdgeLeavesAHoleTheNextMoveLeaves)
     }
 }
 
-// Rows added elsewhere after the open stay out; rows added through the
-// recordset join its end, wherever the walk is.
-TEST_F(KeyOrder, MembershipIsTheRowsAtOpenAndThoseAddedThroughIt)
+// Rows added elsewhere before the first read are members, those added after
+// it stay out; rows added through the recordset join its end, wherever the
+// walk is.
+TEST_F(KeyOrder, MembershipIsTheRowsAtTheFirstReadAndThoseAddedThroughIt)
 {
     for (const int position : {0, 15, 16, 49}) {
         SCOPED_TRACE(position);
         raw.exec("DELETE FROM [MACHINE DATA]");
         store(1, 50);
         CdbRecordset rs = open();
+        store(51, 52);
+        ASSERT_FALSE(rs.GetEOF());
         for (int i = 0; i < position; ++i)
             rs.MoveNext();
-        store(51, 55);
+        store(53, 55);
         addMachine(rs, "Added", 0);
         const qint64 added = id(open("SELECT * FROM [MACHINE DATA] WHERE MACHINEID = 'Added'"));
-        std::vector<qint64> expected = range(position + 1, 50);
+        std::vector<qint64> expected = range(position + 1, 52);
         expected.push_back(added);
         EXPECT_EQ(rest(rs), expected);
-        EXPECT_EQ(rs.GetRecordCount(), 51);
-        rs.FindFirst("MACHINEID = 'M52'");
+        EXPECT_EQ(rs.GetRecordCount(), 53);
+        rs.FindFirst("MACHINEID = 'M54'");
         EXPECT_TRUE(rs.GetNoMatch());
         rs.FindLast("[INT CYCLES] = 0");
         EXPECT_EQ(id(rs), added);
         rs.Requery();
         EXPECT_EQ(rs.GetRecordCount(), 56);
     }
+}
+
+// A find or an add may be the first use: a find takes the membership in its
+// own read, an add keeps the rows below the added one.
+TEST_F(KeyOrder, AFindOrAnAddAsTheFirstUseFixesTheMembership)
+{
+    store(1, 10);
+    CdbRecordset found = open();
+    store(11, 12);
+    found.FindLast("[INT CYCLES] = 0");
+    EXPECT_EQ(id(found), 12);
+    store(13, 14);
+    found.FindFirst("MACHINEID = 'M13'");
+    EXPECT_TRUE(found.GetNoMatch());
+    EXPECT_EQ(found.GetRecordCount(), 12);
+
+    CdbRecordset odd = open("SELECT * FROM [MACHINE DATA] WHERE [INT CYCLES] = 1");
+    store(15, 16);
+    addMachine(odd, "Even", 0);
+    store(18, 19);
+    EXPECT_EQ(walk(odd), (std::vector<qint64>{1, 3, 5, 7, 9, 11, 13, 15, 17}));
 }
 
 // A WHERE without ORDER BY pages the matching rows only; a row added through
