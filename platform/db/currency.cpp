@@ -3,6 +3,7 @@
 #include <QMetaType>
 
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -29,20 +30,33 @@ QString Currency::toString() const
 {
     // Work on the magnitude as unsigned so the most negative count still prints.
     const bool negative = units_ < 0;
-    const quint64 magnitude =
+    quint64 magnitude =
         negative ? quint64(0) - static_cast<quint64>(units_) : static_cast<quint64>(units_);
-    QString text = QString::number(magnitude / kUnitsPerDollar);
+    // Written from the right into one buffer, four decimals with trailing
+    // zeros dropped: each stored record writes its amounts into a filter.
+    char16_t text[32];
+    int first = int(std::size(text));
     quint64 fraction = magnitude % kUnitsPerDollar;
+    magnitude /= kUnitsPerDollar;
     if (fraction != 0) {
-        // Four decimals, trailing zeros dropped, by hand: each stored record
-        // writes its amounts into a filter.
-        text += u'.';
-        for (quint64 scale = kUnitsPerDollar / 10; fraction != 0; scale /= 10) {
-            text += QChar(u'0' + int(fraction / scale));
-            fraction %= scale;
+        int decimals = 4;
+        while (fraction % 10 == 0) {
+            fraction /= 10;
+            --decimals;
         }
+        for (; decimals > 0; --decimals) {
+            text[--first] = char16_t(u'0' + fraction % 10);
+            fraction /= 10;
+        }
+        text[--first] = u'.';
     }
-    return negative ? u'-' + text : text;
+    do {
+        text[--first] = char16_t(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (negative)
+        text[--first] = u'-';
+    return QString(reinterpret_cast<const QChar*>(text + first), int(std::size(text)) - first);
 }
 
 std::optional<Currency> Currency::parse(QStringView text)

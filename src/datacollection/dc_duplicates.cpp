@@ -69,17 +69,35 @@ uint8_t findDuplicate(CdbDatabase& database, GenericDCRec& record, const QString
 
 } // namespace
 
+namespace {
+
 // The filters are appended piece by piece: an arg() chain over eight values
-// cost a microsecond of every record's search.
-QString machineDataDuplicateFilter(const GenericDCRec& record, const QDateTime& collected)
+// cost a microsecond of every record's search. Both start with the machine
+// and location and end with the collection date.
+QString filterHead(const GenericDCRec& record)
 {
-    const uint8_t* block = record.familyData();
     QString filter;
     filter.reserve(256);
     filter += QStringView(u"(MACHINEID = ");
     filter += quotedId(record.machine_id);
     filter += QStringView(u") AND (LOCATIONID = ");
     filter += quotedId(record.location_id);
+    return filter;
+}
+
+void appendDateTail(QString& filter, const QDateTime& collected)
+{
+    filter += QStringView(u") AND ([COLLECTION DATE] = #");
+    filter += dbhelper::filterDateText(collected);
+    filter += QStringView(u"#)");
+}
+
+} // namespace
+
+QString machineDataDuplicateFilter(const GenericDCRec& record, const QDateTime& collected)
+{
+    const uint8_t* block = record.familyData();
+    QString filter = filterHead(record);
     filter += QStringView(u") AND ([INT CYCLES] = ");
     appendCounter(filter, cardcore::kDcIntCycles, block);
     filter += QStringView(u") AND ([ELP CYCLES] = ");
@@ -90,30 +108,21 @@ QString machineDataDuplicateFilter(const GenericDCRec& record, const QDateTime& 
     filter += centsText(cardcore::kDcElpCash.offset, block);
     filter += QStringView(u") AND ([ELP RUN TIME] = ");
     appendCounter(filter, cardcore::kDcElpRunTime, block);
-    filter += QStringView(u") AND ([COLLECTION DATE] = #");
-    filter += dbhelper::filterDateText(collected);
-    filter += QStringView(u"#)");
+    appendDateTail(filter, collected);
     return filter;
 }
 
 QString advanteckAuditDuplicateFilter(const GenericDCRec& record, const QDateTime& collected)
 {
     const uint8_t* block = record.familyData();
-    QString filter;
-    filter.reserve(256);
-    filter += QStringView(u"(MACHINEID = ");
-    filter += quotedId(record.machine_id);
-    filter += QStringView(u") AND (LOCATIONID = ");
-    filter += quotedId(record.location_id);
+    QString filter = filterHead(record);
     filter += QStringView(u") AND ([SERIAL] = ");
     filter += dbhelper::quoteFilterText(advanteckSerialText(block));
     filter += QStringView(u") AND ([INT CASH] = ");
     filter += centsText(kAuditIntCash, block);
     filter += QStringView(u") AND ([ELP CASH] = ");
     filter += centsText(kAuditElpCash, block);
-    filter += QStringView(u") AND ([COLLECTION DATE] = #");
-    filter += dbhelper::filterDateText(collected);
-    filter += QStringView(u"#)");
+    appendDateTail(filter, collected);
     return filter;
 }
 

@@ -1,6 +1,8 @@
 #include "datacollection/card_holder_lookup.h"
+#include "datacollection/dc_duplicates.h"
 #include "dc_store_fixture.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -91,6 +93,36 @@ TEST_F(DcStoreTest, WhatMakesARecordADuplicate)
         ASSERT_EQ(mark_duplicate_laundry_dc_record(&db, &records), 1) << c.what;
         EXPECT_EQ(records.GetRec(0)->duplicate_flag, c.duplicate) << c.what;
     }
+}
+
+// The texts the two searches hand to FindFirst, value forms included.
+TEST_F(DcStoreTest, DuplicateFilterTexts)
+{
+    const QDateTime evening(QDate(2026, 12, 5), QTime(21, 30));
+    GenericDCRec machine = record(3, "O'N", "LOC 1");
+    std::memset(machine.counters, 0, sizeof machine.counters);
+    const auto put = [&](GenericDCRec& r, int offset, std::initializer_list<uint8_t> bytes) {
+        std::copy(bytes.begin(), bytes.end(), r.counters + offset);
+    };
+    put(machine, 8, {0xE8, 0x03});        // 1000 cycles
+    put(machine, 12, {0x40, 0xE2, 0x01}); // 123456 cents
+    put(machine, 16, {7});
+    put(machine, 20, {5});
+    put(machine, 130, {0x2C, 0x01}); // 300 minutes
+    EXPECT_EQ(datacollection::machineDataDuplicateFilter(machine, evening).toStdString(),
+              "(MACHINEID = 'O''N') AND (LOCATIONID = 'LOC 1') AND ([INT CYCLES] = 1000) AND "
+              "([ELP CYCLES] = 7) AND ([INT CASH] = 1234.56) AND ([ELP CASH] = 0.05) AND "
+              "([ELP RUN TIME] = 300) AND ([COLLECTION DATE] = #12/5/2026 9:30:00 PM#)");
+
+    GenericDCRec audit = record(8, "A1", "L'2");
+    std::memset(audit.counters, 0, sizeof audit.counters);
+    put(audit, 21, {0x12, 0x99, 0x34, 0x56, 0x78, 0x9A}); // byte 22 is not part of it
+    put(audit, 128, {0xE8, 0x03});                        // 1000 cents elapsed
+    put(audit, 132, {250});
+    EXPECT_EQ(datacollection::advanteckAuditDuplicateFilter(audit, evening).toStdString(),
+              "(MACHINEID = 'A1') AND (LOCATIONID = 'L''2') AND ([SERIAL] = '123456789A') AND "
+              "([INT CASH] = 2.5) AND ([ELP CASH] = 10) AND "
+              "([COLLECTION DATE] = #12/5/2026 9:30:00 PM#)");
 }
 
 TEST_F(DcStoreTest, ATimeTheClocksSkipIsStoredAsWritten)

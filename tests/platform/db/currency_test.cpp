@@ -9,9 +9,13 @@ namespace {
 TEST(Currency, FormatsPlainDecimalAndRoundTripsThroughTextAndVariant)
 {
     const std::pair<qint64, const char*> cases[] = {
-        {15000, "1.5"},      {20000, "2"},
-        {1, "0.0001"},       {0, "0"},
-        {-30001, "-3.0001"}, {std::numeric_limits<qint64>::min(), "-922337203685477.5808"}};
+        {15000, "1.5"},
+        {20000, "2"},
+        {1, "0.0001"},
+        {0, "0"},
+        {500, "0.05"},
+        {-30001, "-3.0001"},
+        {std::numeric_limits<qint64>::min(), "-922337203685477.5808"}};
     for (const auto& [units, text] : cases) {
         const Currency c(units);
         EXPECT_EQ(c.toString(), text);
