@@ -13,15 +13,15 @@ namespace {
 int cardNew(const QStringList& args)
 {
     CommandParser cmd(QStringLiteral("card new PATH [--chip N] [--type T] [--cust ID] [--pom] "
-                                     "[--images N]"),
+                                     "[--images N] [--force]"),
                       QStringLiteral("Makes a new card image file. Without --type or --cust "
                                      "each image is a factory-fresh card (type 0xFF, customer "
                                      "id 0xFFFF); with either it is an initialised card."));
     auto& p = cmd.parser();
     p.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("Card image file to write."));
     p.addOption({QStringLiteral("chip"),
-                 QStringLiteral("Chip kind: 0 management-capable, 1 and "
-                                "3 not (default 0)."),
+                 QStringLiteral("Chip kind, 0-255: 0 management-capable, 1 and 3 not, "
+                                "any other an unknown chip (default 0)."),
                  QStringLiteral("N")});
     p.addOption({QStringLiteral("type"), QStringLiteral("Card type, 0-255."), QStringLiteral("T")});
     p.addOption(
@@ -29,8 +29,10 @@ int cardNew(const QStringList& args)
     p.addOption({QStringLiteral("pom"), QStringLiteral("Mark the card as one that cannot be a "
                                                        "management card.")});
     p.addOption({QStringLiteral("images"),
-                 QStringLiteral("Number of card images in the file (default 1)."),
+                 QStringLiteral("Number of card images in the file, 1-%1 (default 1).")
+                     .arg(card::kMaxNewImages),
                  QStringLiteral("N")});
+    cmd.addForceOption();
     if (auto status = cmd.parse(args, 1, 1))
         return *status;
 
@@ -51,6 +53,8 @@ int cardNew(const QStringList& args)
     if (options.images < 1)
         return cmd.usageError(QStringLiteral("--images must be at least 1"));
 
+    if (!cmd.mayWrite(cmd.positional()[0]))
+        return kExitFailed;
     const QString error = card::createCardImageFile(cmd.positional()[0], options);
     if (!error.isEmpty()) {
         printError(error);

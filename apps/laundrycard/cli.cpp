@@ -1,5 +1,7 @@
 #include "cli.h"
 
+#include <QFileInfo>
+
 #include "card/virtual_reader.h"
 #include "services/prompt.h"
 #include "services/ui_mode.h"
@@ -102,6 +104,19 @@ bool CommandParser::applyAnswer() const
     if (yes || no)
         promptui::setConsoleAnswer(yes ? promptui::IDYES : promptui::IDNO);
     return true;
+}
+
+void CommandParser::addForceOption()
+{
+    parser_.addOption({QStringLiteral("force"), QStringLiteral("Replace the file if it exists.")});
+}
+
+bool CommandParser::mayWrite(const QString& path) const
+{
+    if (parser_.isSet(QStringLiteral("force")) || !QFileInfo::exists(path))
+        return true;
+    printError(QStringLiteral("%1 exists; give --force to replace it").arg(path));
+    return false;
 }
 
 QString textTable(const QList<QStringList>& rows)

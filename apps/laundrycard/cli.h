@@ -43,6 +43,12 @@ public:
     // (both given).
     bool applyAnswer() const;
 
+    // --force: replace an output file that exists.
+    void addForceOption();
+    // True when the command may write path: it does not exist, or --force
+    // was given; otherwise the refusal is printed.
+    bool mayWrite(const QString& path) const;
+
     // A numeric option's value, or a usage error printed and nullopt.
     std::optional<uint32_t> number(const QString& option, uint32_t max, uint32_t fallback,
                                    bool* bad) const;

@@ -118,7 +118,7 @@ int setupWrite(const QStringList& args)
 
 int setupRead(const QStringList& args)
 {
-    CommandParser cmd(QStringLiteral("setup read --reader CARD --record OUT"),
+    CommandParser cmd(QStringLiteral("setup read --reader CARD --record OUT [--force]"),
                       QStringLiteral("Reads a Retrofit (184) or Maytag Gen2 (187) setup card in "
                                      "the reader back into a setup record and writes the record's "
                                      "bytes to OUT."));
@@ -126,10 +126,13 @@ int setupRead(const QStringList& args)
     cmd.addReaderOption();
     p.addOption({QStringLiteral("record"), QStringLiteral("File to write the record bytes to."),
                  QStringLiteral("OUT")});
+    cmd.addForceOption();
     if (auto status = cmd.parse(args, 0, 0))
         return *status;
     if (!p.isSet(QStringLiteral("reader")) || !p.isSet(QStringLiteral("record")))
         return cmd.usageError(QStringLiteral("--reader and --record are required"));
+    if (!cmd.mayWrite(p.value(QStringLiteral("record"))))
+        return kExitFailed;
 
     if (!insertReaderCard(p.value(QStringLiteral("reader"))))
         return kExitFailed;

@@ -112,7 +112,7 @@ TEST_F(DataSafety, AFullDiskFailsEveryWriteAndKeepsTheOldFiles)
              {"setup", "write", "--record", record(150), "--reader", card, "--cust", "0"},
              {"setup", "write", "--record", record(125), "--file", path("disk/new.lcard")},
              {"card", "new", path("disk/other.lcard")},
-             {"setup", "read", "--reader", card, "--record", read},
+             {"setup", "read", "--reader", card, "--record", read, "--force"},
              {"profile", "import", profiles, "--db", base}}) {
         const CliRun result = run(args);
         EXPECT_EQ(result.exitCode, 1) << args.join(' ').toStdString();
@@ -125,6 +125,28 @@ TEST_F(DataSafety, AFullDiskFailsEveryWriteAndKeepsTheOldFiles)
     disk.fill(false);
     EXPECT_EQ(run({"profile", "list", "--db", base, "--json"}).out, "[]\n");
     EXPECT_EQ(run({"profile", "import", profiles, "--db", base}).exitCode, 0);
+}
+
+// A file the operator did not ask to replace stays as it is.
+TEST_F(DataSafety, AnExistingOutputFileIsReplacedOnlyWithForce)
+{
+    const QString card = path("card.lcard"), read = path("read.rec");
+    ASSERT_EQ(run({"card", "new", card, "--cust", "0"}).exitCode, 0);
+    ASSERT_EQ(run({"setup", "write", "--record", record(125), "--reader", card}).exitCode, 0);
+    ASSERT_EQ(run({"setup", "read", "--reader", card, "--record", read}).exitCode, 0);
+    const QByteArray cardBefore = bytes(card), readBefore = bytes(read);
+    for (const QStringList& args : QList<QStringList>{
+             {"card", "new", card}, {"setup", "read", "--reader", card, "--record", read}}) {
+        const CliRun refused = run(args);
+        EXPECT_EQ(refused.exitCode, 1) << args.join(' ').toStdString();
+        EXPECT_TRUE(refused.err.contains("--force")) << refused.err.toStdString();
+    }
+    EXPECT_EQ(bytes(card), cardBefore);
+    EXPECT_EQ(bytes(read), readBefore);
+    EXPECT_EQ(run({"setup", "read", "--reader", card, "--record", read, "--force"}).exitCode, 0);
+    EXPECT_EQ(bytes(read), readBefore);
+    EXPECT_EQ(run({"card", "new", card, "--force"}).exitCode, 0);
+    EXPECT_NE(bytes(card), cardBefore);
 }
 
 TEST_F(DataSafety, ANameOutsideLatin1IsNeverReplacedNorStored)
