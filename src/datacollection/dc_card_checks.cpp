@@ -73,7 +73,8 @@ bool formatDcCard(uint8_t cardType, uint16_t custId, uint8_t dcOption, const cha
 
 bool askYes(const QString& question, const char* caption, unsigned icon)
 {
-    return MessageBox(question, text::latin(caption), MB_YESNO | icon) == IDYES;
+    // Every question here is about erasing a card: No is the default answer.
+    return MessageBox(question, text::latin(caption), MB_YESNO | MB_DEFBUTTON2 | icon) == IDYES;
 }
 
 void showCardCreated(uint8_t cardType)

@@ -186,11 +186,16 @@ template <class Action> void ProfileEditorDialog::act(Action action)
         accept();
         break;
     case ProfileEditorSession::Closing::Rejected:
-        reject();
+        done(QDialog::Rejected);
         break;
     case ProfileEditorSession::Closing::No:
         break;
     }
+}
+
+void ProfileEditorDialog::reject()
+{
+    act([this] { session_->exit(); });
 }
 
 bool ProfileEditorDialog::eventFilter(QObject* watched, QEvent* event)

@@ -39,6 +39,9 @@ public:
     // The profile last loaded into the editor ("" when none was).
     QString currentProfileName() const { return session_->currentName(); }
 
+    // Escape and the window's close button leave as Exit does.
+    void reject() override;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

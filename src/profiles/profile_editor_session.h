@@ -68,6 +68,9 @@ public:
     const EditorFocus& lastFocus() const { return lastFocus_; }
 
 private:
+    // Asks whether the profile being added or edited may be dropped (No is
+    // the default answer).
+    bool mayDropChanges();
     // Rows.
     void refillList();
     bool positionAndLoad(int row);

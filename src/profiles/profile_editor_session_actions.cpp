@@ -8,6 +8,7 @@
 namespace profiles {
 namespace {
 
+using promptui::MB_DEFBUTTON2;
 using promptui::MB_ICONERROR;
 using promptui::MB_ICONEXCLAMATION;
 using promptui::MB_ICONQUESTION;
@@ -118,7 +119,7 @@ void ProfileEditorSession::remove()
         return;
     }
     if (message(QStringLiteral("Are you sure you want to delete ") + name + QLatin1Char('?'),
-                kAreYouSureCaption, MB_YESNO | MB_ICONQUESTION) != promptui::IDYES)
+                kAreYouSureCaption, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != promptui::IDYES)
         return;
     if (!store_.deleteCurrent())
         return;
@@ -138,8 +139,7 @@ void ProfileEditorSession::cancel()
         closing_ = Closing::Rejected;
         return;
     }
-    if (message(QStringLiteral("Do you really want to cancel and lose your changes?"),
-                kAreYouSureCaption, MB_YESNO | MB_ICONQUESTION) != promptui::IDYES)
+    if (!mayDropChanges())
         return;
     adding_ = false;
     editing_ = false;
@@ -151,9 +151,19 @@ void ProfileEditorSession::cancel()
         showEmptyProfile();
 }
 
+// Leaving while a profile is added or edited asks as Cancel does.
 void ProfileEditorSession::exit()
 {
+    if ((adding_ || editing_) && !mayDropChanges())
+        return;
     closing_ = Closing::Rejected;
+}
+
+bool ProfileEditorSession::mayDropChanges()
+{
+    return message(QStringLiteral("Do you really want to cancel and lose your changes?"),
+                   kAreYouSureCaption,
+                   MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == promptui::IDYES;
 }
 
 void ProfileEditorSession::changeType(int code)

@@ -39,7 +39,7 @@ bool mayOverwrite(BaseCardImage& image, uint16_t custId, const STRUCT_laundry_se
         const QString question = QString::fromLatin1(text::kEraseQuestionHead) + StrCardtype(type) +
                                  QString::fromLatin1(text::kEraseQuestionTail);
         if (MessageBox(question, QString::fromLatin1(text::kCaptionAreYouSure),
-                       MB_YESNO | MB_ICONWARNING) == IDNO)
+                       MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDNO)
             return false;
     }
 

@@ -18,7 +18,7 @@ TEST_F(ProfileEditorTest, ManagerEventsReachTheSessionAndItsViewTheWidgets)
 {
     addProfile("Dryers", 0, {{"IDLE MESSAGE", "HELLO"}});
     addProfile("Marlin", 10, {{"ENABLE TOKENS", true}});
-    script().queueAnswers({promptui::IDYES, promptui::IDYES});
+    script().queueAnswers({promptui::IDNO, promptui::IDYES, promptui::IDYES});
     whenEditorOpens([&](Editor& editor) {
         QApplication::setActiveWindow(&editor);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
@@ -55,6 +55,11 @@ TEST_F(ProfileEditorTest, ManagerEventsReachTheSessionAndItsViewTheWidgets)
         EXPECT_TRUE(std::ranges::any_of(notes, &QWidget::isVisible));
         trigger(editor, "cloneProfileAction");
         EXPECT_EQ(name.text(), "");
+        QTest::keyClick(&editor, Qt::Key_Escape); // No: the edit goes on, the dialog stays
+        EXPECT_TRUE(editor.isVisible());
+        EXPECT_EQ(script().messages().back().flags & promptui::MB_DEFBUTTON2,
+                  unsigned(promptui::MB_DEFBUTTON2));
+        EXPECT_FALSE(list(editor).isEnabled());
         click(editor, "cancelButton"); // Yes
         EXPECT_TRUE(list(editor).isEnabled());
 

@@ -174,7 +174,9 @@ TEST_F(SessionTest, DeleteAndCancelAskFirst)
     EXPECT_EQ(s.view().shownPage, setup::kRetrofit);
     EXPECT_EQ(controls(), ControlStates{});
     const QString cancel = "Are you sure?: Do you really want to cancel and lose your changes?";
-    EXPECT_EQ(ui_->messages()[0].flags, promptui::MB_YESNO | promptui::MB_ICONQUESTION);
+    for (const int question : {0, 2, 3}) // each defaults to No
+        EXPECT_EQ(ui_->messages()[size_t(question)].flags,
+                  promptui::MB_YESNO | promptui::MB_ICONQUESTION | promptui::MB_DEFBUTTON2);
     EXPECT_EQ(shown(), QStringList({"Are you sure?: Are you sure you want to delete Bravo?",
                                     "Cannot Delete Now: You are currently adding/modifying a "
                                     "user.\nPress update or cancel before attempting to delete.",
