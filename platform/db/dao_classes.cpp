@@ -157,6 +157,13 @@ bool CdbRecordset::IsOpen() const
     return core_ && core_->isOpen();
 }
 
+CdbDatabase CdbRecordset::GetDatabase() const
+{
+    CdbDatabase database;
+    database.connection_ = core().sharedConnection();
+    return database;
+}
+
 // --- CdbDatabase ------------------------------------------------------------
 
 dao::Connection& CdbDatabase::connection() const

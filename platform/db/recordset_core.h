@@ -56,6 +56,7 @@ public:
     void forgetRolledBack(const std::vector<AddedRow>& rows);
     void close() { open_ = false; }
     bool isOpen() const { return open_ && connection_->isOpen(); }
+    const std::shared_ptr<Connection>& sharedConnection() const { return connection_; }
 
 private:
     // First: on the first record, whose key is not read yet (settle reads it).

@@ -3,6 +3,8 @@
 #include "profiles/editor_rules.h"
 #include "services/prompt.h"
 
+#include <algorithm>
+
 namespace profiles {
 namespace {
 
@@ -124,10 +126,53 @@ bool ProfileStore::writeValues(const CommonValues& common, const ColumnValues& c
     }
 }
 
+// The table's unique index refuses a name stored in other ASCII letter
+// case at Update. Other letters (é, É) it does not fold: for a name holding
+// one, the table is read afresh through a recordset of its own, so a name
+// another program or window stored since the list was read counts too.
+// `own` is the stored name of the row being edited, which may keep its name.
+std::optional<bool> ProfileStore::nameTaken(const QString& name, const QString& own)
+{
+    if (std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        return false;
+    try {
+        CdbRecordset rows = recordset_.GetDatabase().OpenRecordset(QStringLiteral("LAUNDRY SETUP"));
+        const QString column = QLatin1String(kColProfileName);
+        bool ownSeen = own.isEmpty();
+        for (; !rows.GetEOF(); rows.MoveNext()) {
+            const QString stored = rows.GetField(column).toString();
+            if (!ownSeen && stored == own) {
+                ownSeen = true;
+                continue;
+            }
+            if (stored.compare(name, Qt::CaseInsensitive) == 0)
+                return true;
+        }
+        return false;
+    } catch (const CdbException& error) {
+        showDatabaseError(QString(), error);
+        return std::nullopt;
+    }
+}
+
 ProfileStore::Saved ProfileStore::save(const CommonValues& common, const ColumnValues& columns,
                                        SaveMode mode)
 {
     const bool adding = mode == SaveMode::Add;
+    QString own;
+    if (!adding) {
+        try {
+            own = recordset_.GetField(QLatin1String(kColProfileName)).toString();
+        } catch (const CdbException&) {
+            // No current row: Edit below reports it.
+        }
+    }
+    if (const std::optional<bool> taken = nameTaken(common.name, own); !taken) {
+        return Saved::No;
+    } else if (*taken) {
+        showRefusal(duplicateNameRefusal());
+        return Saved::DuplicateName;
+    }
     try {
         if (adding) {
             recordset_.AddNew();

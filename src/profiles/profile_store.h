@@ -54,6 +54,9 @@ public:
     std::optional<QStringList> names();
 
 private:
+    // Whether a stored row other than the one named `own` has `name`;
+    // nullopt after a database error, which is shown.
+    std::optional<bool> nameTaken(const QString& name, const QString& own);
     // TransferDialogToDatabase: false after showing its message.
     bool writeValues(const CommonValues& common, const ColumnValues& columns);
 

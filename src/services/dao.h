@@ -187,6 +187,8 @@ private:
     std::shared_ptr<dao::RecordsetCore> recordset_;
 };
 
+class CdbDatabase;
+
 // A dynaset over one table: a cursor over the keys of the rows the query
 // selected, in the query's order. Records added through the recordset join
 // its end. Copies share one cursor, as a DAO recordset passed by value does.
@@ -224,6 +226,8 @@ public:
 
     void Close();
     bool IsOpen() const;
+    // The database the recordset was opened on (the same connection).
+    CdbDatabase GetDatabase() const;
 
 private:
     friend class CdbDatabase;
@@ -260,6 +264,7 @@ public:
 
 private:
     friend class CdbDBEngine;
+    friend class CdbRecordset;
     friend class CdbTransaction;
     dao::Connection& connection() const;
     std::shared_ptr<dao::Connection> connection_;

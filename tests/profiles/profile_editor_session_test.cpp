@@ -77,6 +77,31 @@ TEST_F(SessionTest, OpensOnRowZeroInTheViewingStateOfItsMode)
     }
 }
 
+// Names another window stored after the list was read, in other letter case:
+// ASCII ones the table's index refuses, others the store's own look.
+TEST_F(SessionTest, ANameStoredElsewhereMeanwhileIsRefusedInAnyCase)
+{
+    ProfileEditorSession& s = open();
+    addProfile("Dryers", setup::kRetrofit);
+    addProfile(QStringLiteral("Caf\u00e9"), setup::kRetrofit);
+    for (const QString& name : {QStringLiteral("DRYERS"), QStringLiteral("CAF\u00c9")}) {
+        s.add();
+        s.typeText(Text::Name, name);
+        s.updateOrSelect();
+        EXPECT_TRUE(s.adding()) << name.toStdString();
+        EXPECT_EQ(shown(), QStringList({"INPUT ERROR: Profile Data Edit:  Duplicate Profile "
+                                        "Name\n Must be unique"}));
+        s.typeText(Text::Name, name + " 2");
+        s.updateOrSelect();
+        EXPECT_FALSE(s.adding());
+    }
+    s.highlightRow(s.view().rows.size() - 1);
+    s.edit(); // keeping its own name is no duplicate
+    s.updateOrSelect();
+    EXPECT_FALSE(s.editing());
+    EXPECT_EQ(shown(), QStringList());
+}
+
 TEST_F(SessionTest, AddEditAndCloneSaveTheirRows)
 {
     addProfile("Dryers", setup::kRetrofit, {{"IDLE MESSAGE", "HELLO"}});
