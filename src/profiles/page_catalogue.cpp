@@ -7,8 +7,8 @@
 #include "profiles/pages/gen2_page.h"
 #include "profiles/pages/gen2_page_rules.h"
 #include "profiles/pages/kept_columns_page.h"
-#include "profiles/pages/manual_setup_page_rules.h"
-#include "profiles/pages/mdc_page_rules.h"
+#include "profiles/pages/manual_setup_page.h"
+#include "profiles/pages/mdc_page.h"
 #include "profiles/pages/tovan2000_page.h"
 #include "profiles/pages/tovan2000_page_rules.h"
 #include "setup/profile_types.h"
@@ -48,6 +48,10 @@ OptionPageWidget* makePageWidget(int code, QWidget* parent)
         return new CycleSetupPage(parent);
     case setup::kMaytagGen2:
         return new Gen2Page(parent);
+    case setup::kSpeedQueenMdc:
+        return new MdcPage(parent);
+    case setup::kGeneric:
+        return new ManualSetupPage(parent);
     default:
         return new KeptColumnsPage(code, parent);
     }
