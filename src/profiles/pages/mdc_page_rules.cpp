@@ -134,6 +134,7 @@ bool MdcPageRules::isDryer() const
 void MdcPageRules::reset()
 {
     values_ = Values{};
+    tokens_ = false;
     values_.regular.fill(Currency::fromDollars(1));
     values_.special.fill(Currency::fromDollars(1));
     values_.topoffPrice = Currency::fromCents(25);
