@@ -1,7 +1,6 @@
 // The rules of the Speed Queen/Huebsch MDC pages and of the Manual Setup
 // page: defaults, switches, enabling, checks and what reaches the record.
 // The exact card bytes are tested end to end in laundrycard_mdc_generic_test.
-#include "platform/ui/checked_scripted_ui.h"
 #include "profiles/pages/manual_setup_page_rules.h"
 #include "profiles/pages/mdc_page_rules.h"
 #include "setup/setup_record.h"
@@ -71,40 +70,30 @@ TEST(MdcPageRules, CelsiusKeepsTheIndexAndTheCoolDownStaysWithinTheCycle)
     EXPECT_FALSE(rules.leaveCycleTimes(Mdc::kCycleTimeControl));
 }
 
-TEST(MdcPageRules, PricingEnablingFollowsBothFlagsAndTokens)
+TEST(MdcPageRules, PricingEnablingFollowsBothFlags)
 {
     const struct {
-        bool cycle, timeOfDay, tokens;
+        bool cycle, timeOfDay;
         std::array<bool, 4> regular, special;
-        bool cycleCheck, timeEdits;
+        bool timeEdits;
     } cases[] = {
-        {false, true, false, {0, 0, 1, 0}, {0, 0, 1, 0}, true, true},
-        {false, false, false, {0, 0, 1, 0}, {0, 0, 0, 0}, true, false},
-        {true, false, false, {1, 1, 1, 1}, {0, 0, 0, 0}, true, false},
-        {true, true, true, {1, 1, 1, 1}, {1, 1, 1, 1}, false, true},
+        {false, true, {0, 0, 1, 0}, {0, 0, 1, 0}, true},
+        {false, false, {0, 0, 1, 0}, {0, 0, 0, 0}, false},
+        {true, false, {1, 1, 1, 1}, {0, 0, 0, 0}, false},
+        {true, true, {1, 1, 1, 1}, {1, 1, 1, 1}, true},
     };
     for (const auto& c : cases) {
-        uitest::CheckedScriptedUi ui;
         Mdc rules;
         rules.values().cyclePricing = c.cycle;
         rules.values().timeOfDay = c.timeOfDay;
-        if (c.tokens) {
-            rules.setTokens(true);
-            ASSERT_EQ(ui->messageTexts(),
-                      QStringList{"Cycle Based Pricing can't be enabled when using Tokens. "
-                                  "Cycle-based pricing will now be disabled"});
-            EXPECT_FALSE(rules.values().cyclePricing);
-            rules.values().cyclePricing = true; // as stored, to see the rows
-        }
         const Mdc::Enabling e = rules.enabling();
         EXPECT_EQ(e.regular, c.regular);
         EXPECT_EQ(e.special, c.special);
-        EXPECT_EQ(e.cyclePricing, c.cycleCheck);
         EXPECT_EQ(e.timeEdits, c.timeEdits);
     }
 }
 
-TEST(MdcPageRules, PricesTimesAndActiveDaysAreChecked)
+TEST(MdcPageRules, PricesAndTimesAreChecked)
 {
     Mdc rules;
     EXPECT_TRUE(rules.enterPrice(Mdc::kRegularControls[0], u"100.00"));
@@ -127,12 +116,6 @@ TEST(MdcPageRules, PricesTimesAndActiveDaysAreChecked)
     EXPECT_FALSE(rules.checkFields());
     rules.values().start = "01:00"; // only an import holds this
     EXPECT_EQ(rules.checkFields()->column, "SPEC PRICE END");
-
-    rules.values().timeOfDay = true;
-    EXPECT_EQ(rules.checkBeforeSave()->caption,
-              "  Time of Day Pricing Configuration is incomplete.");
-    rules.checkAllDays();
-    EXPECT_FALSE(rules.checkBeforeSave());
 }
 
 TEST(MdcPageRules, RecordCarriesCodesFlagsAndPricesInCents)

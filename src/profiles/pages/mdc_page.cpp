@@ -4,6 +4,8 @@
 #include "profiles/pages/leave_field_watcher.h"
 #include "ui_mdc_page.h"
 
+#include <algorithm>
+
 namespace profiles {
 namespace {
 
@@ -231,7 +233,8 @@ void MdcPage::showValues()
     ui_->timeOfDayCheck->setChecked(v.timeOfDay);
     for (size_t day = 0; day < days_.size(); ++day)
         days_[day]->setChecked(v.days[day]);
-    ui_->allDaysCheck->setChecked(false);
+    ui_->allDaysCheck->setChecked(
+        std::all_of(v.days.begin(), v.days.end(), [](bool d) { return d; }));
     ui_->specificTimeButton->setChecked(v.activeTime == 0);
     ui_->allDayButton->setChecked(v.activeTime != 0);
     ui_->startTimeEdit->setText(v.start);
