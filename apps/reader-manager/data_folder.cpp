@@ -19,8 +19,30 @@ namespace readermanager {
 namespace {
 
 const char kSampleProfilesResource[] = ":/reader-manager/sample_profiles.json";
+// The Generic sample profile takes its setup bytes from this file of the data
+// folder; the samples name the folder by this token.
+const char kGenericSampleFile[] = "generic-sample.bin";
+const char kDataFolderToken[] = "@DATA_FOLDER@";
+const char kGenericSampleBytes[] = "GENERIC SAMPLE SETUP DATA";
 
-// Adds one sample profile of each of the first five types to a new database,
+// The samples with the data folder in place of its token (as JSON text: the
+// folder's backslashes and quotes escaped), and the Generic sample's file
+// written when it is missing.
+QByteArray samplesFor(const QString& folder, QByteArray samples)
+{
+    const QString file = QDir(folder).filePath(QString::fromLatin1(kGenericSampleFile));
+    if (!QFileInfo::exists(file)) {
+        QFile bin(file);
+        if (bin.open(QIODevice::WriteOnly))
+            bin.write(kGenericSampleBytes);
+    }
+    QString escaped = folder;
+    escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    escaped.replace(QLatin1Char('"'), QLatin1String("\\\""));
+    return samples.replace(kDataFolderToken, escaped.toUtf8());
+}
+
+// Adds one sample profile of each type with a page to a new database,
 // so a first run has something to select and write. "" on success, else
 // why not.
 QString seedSampleProfiles(const QString& path)
@@ -32,7 +54,8 @@ QString seedSampleProfiles(const QString& path)
     LaundryProfileTable table;
     if (!table.open(path))
         return table.error();
-    const LaundryProfileImport outcome = table.import(resource.readAll());
+    const LaundryProfileImport outcome =
+        table.import(samplesFor(QFileInfo(path).absolutePath(), resource.readAll()));
     if (!outcome.fileError.isEmpty())
         return outcome.fileError;
     if (!outcome.refusals.isEmpty())

@@ -7,6 +7,8 @@
 #include "profiles/pages/gen2_page.h"
 #include "profiles/pages/gen2_page_rules.h"
 #include "profiles/pages/kept_columns_page.h"
+#include "profiles/pages/manual_setup_page.h"
+#include "profiles/pages/mdc_page.h"
 #include "profiles/pages/tovan2000_page.h"
 #include "profiles/pages/tovan2000_page_rules.h"
 #include "setup/profile_types.h"
@@ -25,6 +27,10 @@ std::unique_ptr<PageRules> makePageRules(int code)
         return std::make_unique<CycleSetupPageRules>();
     case setup::kMaytagGen2:
         return std::make_unique<Gen2PageRules>();
+    case setup::kSpeedQueenMdc:
+        return std::make_unique<MdcPageRules>();
+    case setup::kGeneric:
+        return std::make_unique<ManualSetupPageRules>();
     default:
         return std::make_unique<KeptColumnsPageRules>(code);
     }
@@ -42,6 +48,10 @@ OptionPageWidget* makePageWidget(int code, QWidget* parent)
         return new CycleSetupPage(parent);
     case setup::kMaytagGen2:
         return new Gen2Page(parent);
+    case setup::kSpeedQueenMdc:
+        return new MdcPage(parent);
+    case setup::kGeneric:
+        return new ManualSetupPage(parent);
     default:
         return new KeptColumnsPage(code, parent);
     }

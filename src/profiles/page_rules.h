@@ -37,6 +37,9 @@ public:
     // The page's own check run before a save or a conversion (Retrofit and
     // Electromechanical: the message texts).
     virtual Check checkBeforeSave() const { return std::nullopt; }
+    // What the conversion needs from outside the profile, checked before the
+    // page writes its fields (the Generic page's setup file).
+    virtual Check checkBeforeRecord() const { return std::nullopt; }
     // The page's branch of the record conversion; the common head has been
     // written already.
     virtual void writeRecord(const CommonValues& common, STRUCT_laundry_setup& record) const = 0;

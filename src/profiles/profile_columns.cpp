@@ -188,7 +188,7 @@ const std::array<Columns, setup::kProfileTypeCount>& allTypeColumns()
         {},
         {},
         {},
-        {},
+        {{"FILE PATH", T}, {"SETUP BYTE 1", I}},
         {},
     };
     return columns;

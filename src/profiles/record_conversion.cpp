@@ -70,6 +70,10 @@ bool transferDialogToRecord(const CommonValues& common, const PageRules& page,
         showRefusal(*refusal);
         return false;
     }
+    if (const Check refusal = page.checkBeforeRecord()) {
+        showRefusal(*refusal);
+        return false;
+    }
     page.writeRecord(common, record);
     writeTail(common, record);
     return true;
