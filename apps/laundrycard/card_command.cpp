@@ -65,19 +65,21 @@ int cardNew(const QStringList& args)
 
 int cardDump(const QStringList& args)
 {
-    CommandParser cmd(QStringLiteral("card dump PATH [--json]"),
+    CommandParser cmd(QStringLiteral("card dump (PATH | --reader CARD) [--json]"),
                       QStringLiteral("Shows every card image of a card image file."));
     auto& p = cmd.parser();
-    p.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("Card image file to read."));
+    cmd.addCardArgument();
     p.addOption({QStringLiteral("json"),
                  QStringLiteral("One JSON object: {\"images\":[{chip, pom, type, cust_id, "
                                 "version, header, files}]}.")});
-    if (auto status = cmd.parse(args, 1, 1))
+    if (auto status = cmd.parse(args, 0, 1))
         return *status;
+    const std::optional<QString> path = cmd.cardArgument();
+    if (!path)
+        return kExitUsage;
 
     std::vector<card::CardState> images;
-    if (const QString error = card::loadCardImageFile(cmd.positional()[0], &images);
-        !error.isEmpty()) {
+    if (const QString error = card::loadCardImageFile(*path, &images); !error.isEmpty()) {
         printError(error);
         return kExitFailed;
     }

@@ -1,5 +1,6 @@
 // laundrycard card describe: the card details report of the card in the
 // reader, written to standard output exactly as the library appends it.
+#include "card/card_details_note.h"
 #include "card/virtual_reader.h"
 #include "cli.h"
 #include "laundry/laundry.h"
@@ -41,17 +42,19 @@ public:
 
 int cardDescribe(const QStringList& args)
 {
-    CommandParser cmd(QStringLiteral("card describe --reader CARD"),
+    CommandParser cmd(QStringLiteral("card describe (PATH | --reader CARD)"),
                       QStringLiteral("Describes the card in the reader: the library's card "
-                                     "details report, lines ending in CR LF."));
-    cmd.addReaderOption();
-    if (auto status = cmd.parse(args, 0, 0))
+                                     "details report, lines ending in CR LF. A blank card, or "
+                                     "one the report does not decode, gets a line saying so."));
+    cmd.addCardArgument();
+    if (auto status = cmd.parse(args, 0, 1))
         return *status;
-    if (!cmd.parser().isSet(QStringLiteral("reader")))
-        return cmd.usageError(QStringLiteral("--reader is required"));
+    const std::optional<QString> path = cmd.cardArgument();
+    if (!path)
+        return kExitUsage;
 
     QString error;
-    if (!card::insertCardFile(cmd.parser().value(QStringLiteral("reader")), &error)) {
+    if (!card::insertCardFile(*path, &error)) {
         printError(error);
         return kExitFailed;
     }
@@ -72,6 +75,8 @@ int cardDescribe(const QStringList& args)
     set_laundry_ui_mode(LAUNDRY_UI_CONSOLE);
     promptui::setPromptService(nullptr);
 
+    if (const QString note = card::cardDetailsNote(type, text); !note.isEmpty() && !prompt.shown)
+        text = note + QStringLiteral("\r\n");
     const QByteArray bytes = text.toLatin1();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
     std::fflush(stdout);

@@ -42,7 +42,9 @@ void printOut(const QString& text)
 CommandParser::CommandParser(const QString& usage, const QString& description) : usage_(usage)
 {
     parser_.setApplicationDescription(description);
-    parser_.addHelpOption();
+    // Not addHelpOption(): it adds --help-all, which lists Qt's own options.
+    parser_.addOption(
+        {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help.")});
     parser_.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
 }
 
@@ -78,6 +80,25 @@ void CommandParser::addReaderOption()
     parser_.addOption({QStringLiteral("reader"),
                        QStringLiteral("Card image file to put in the virtual reader."),
                        QStringLiteral("CARD")});
+}
+
+void CommandParser::addCardArgument()
+{
+    parser_.addPositionalArgument(QStringLiteral("PATH"),
+                                  QStringLiteral("Card image file (or give it as --reader)."),
+                                  QStringLiteral("[PATH]"));
+    addReaderOption();
+}
+
+std::optional<QString> CommandParser::cardArgument() const
+{
+    const bool positional = !parser_.positionalArguments().isEmpty();
+    if (positional == parser_.isSet(QStringLiteral("reader"))) {
+        usageError(QStringLiteral("give the card file once, as PATH or as --reader CARD"));
+        return std::nullopt;
+    }
+    return positional ? parser_.positionalArguments().constFirst()
+                      : parser_.value(QStringLiteral("reader"));
 }
 
 void CommandParser::addDbOption()

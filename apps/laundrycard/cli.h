@@ -35,6 +35,11 @@ public:
 
     // --reader CARD: the card image file to put in the virtual reader.
     void addReaderOption();
+    // A card taken as PATH or as --reader CARD, the same for every command
+    // that reads one card file; parse with 0 to 1 positional arguments.
+    void addCardArgument();
+    // The card file given, or a usage error printed and nullopt.
+    std::optional<QString> cardArgument() const;
     // --db DB: the system database.
     void addDbOption();
     // --yes and --no: the answer the console gives to every question.

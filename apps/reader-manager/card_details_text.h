@@ -7,8 +7,8 @@
 namespace readermanager {
 
 // Identifies the inserted card, has the library describe it and gives the
-// text with its CR LF line ends made plain; "" with no card or an unknown
-// type.
+// text with its CR LF line ends made plain; a line saying so for a blank
+// card or a type the report does not decode; "" with no card.
 QString describeInsertedCard();
 
 } // namespace readermanager

@@ -9,27 +9,70 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cstdio>
+#include <optional>
+
+namespace {
+
+QCommandLineOption dataOption(const QString& defaultFolder)
+{
+    return {QStringLiteral("data"),
+            QStringLiteral("Folder of manager.mdb and the reader's card file (default: %1).")
+                .arg(QDir::toNativeSeparators(defaultFolder)),
+            QStringLiteral("DIR")};
+}
+
+void addOptions(QCommandLineParser& parser, const QCommandLineOption& data)
+{
+    parser.setApplicationDescription(
+        QStringLiteral("Reader Manager: smart cards for coin-laundry machines."));
+    // Not addHelpOption(): its --help-all lists Qt's own options.
+    parser.addOption(
+        {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help.")});
+    parser.addVersionOption();
+    parser.addOption(data);
+}
+
+// --help and --version answer without a display, before the window system
+// is started; 0 when one was answered, nothing otherwise.
+std::optional<int> answerWithoutDisplay(int argc, char** argv, const QCommandLineOption& data)
+{
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    const bool asked = std::any_of(args.begin() + 1, args.end(), [](const QString& arg) {
+        return arg == u"-h" || arg == u"--help" || arg == u"-v" || arg == u"--version";
+    });
+    if (!asked)
+        return std::nullopt;
+    QCommandLineParser parser;
+    addOptions(parser, data);
+    parser.parse(args);
+    if (parser.isSet(QStringLiteral("version")))
+        std::printf("reader-manager %s\n", LAUNDRY_VERSION);
+    else
+        std::fputs(qPrintable(parser.helpText().replace(QLatin1String("<executable_name>"),
+                                                        QLatin1String("reader-manager"))),
+                   stdout);
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Laundry"));
     QCoreApplication::setApplicationName(QStringLiteral("reader-manager"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LAUNDRY_VERSION));
-
     const QString defaultFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QCommandLineOption data = dataOption(defaultFolder);
+    if (const std::optional<int> answered = answerWithoutDisplay(argc, argv, data))
+        return *answered;
+
+    QApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Reader Manager: smart cards for coin-laundry machines."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption dataOption(
-        QStringLiteral("data"),
-        QStringLiteral("Folder of manager.mdb and the reader's card file (default: %1).")
-            .arg(QDir::toNativeSeparators(defaultFolder)),
-        QStringLiteral("DIR"));
-    parser.addOption(dataOption);
+    addOptions(parser, data);
     parser.process(app);
     if (!parser.positionalArguments().isEmpty()) {
         std::fprintf(stderr, "reader-manager: unexpected argument %s (see --help)\n",
@@ -41,8 +84,7 @@ int main(int argc, char** argv)
     set_laundry_ui_mode(LAUNDRY_UI_QT);
     promptui::installUi(promptui::UiMode::Qt);
 
-    readermanager::MainWindow window(parser.isSet(dataOption) ? parser.value(dataOption)
-                                                              : defaultFolder,
+    readermanager::MainWindow window(parser.isSet(data) ? parser.value(data) : defaultFolder,
                                      std::make_unique<QSettings>());
     window.show();
     return app.exec();

@@ -60,7 +60,7 @@ TEST_F(ReaderManagerCards, CardFileThatCannotBeUsedIsRefusedAndTheOldCardStays)
 
 TEST_F(ReaderManagerCards, SetupCardCarriesTheHostsCustomerIdAndShowsInThePanelAndDetails)
 {
-    EXPECT_EQ(shown(window(), "cardDetailsView"), ""); // a blank card has no report
+    EXPECT_EQ(shown(window(), "cardDetailsView"), "Blank card: it holds no laundry data yet.");
     ASSERT_TRUE(window().writeSetupCardFromRecord(recordFile()));
     expectOnly("Reader Setup Card Created", true, MB_ICONINFORMATION);
     const card::CardState written = onDisk(readerCardFile());
