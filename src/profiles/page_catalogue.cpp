@@ -7,6 +7,7 @@
 #include "profiles/pages/gen2_page.h"
 #include "profiles/pages/gen2_page_rules.h"
 #include "profiles/pages/kept_columns_page.h"
+#include "profiles/pages/maytag_dialog_rules.h"
 #include "profiles/pages/tovan2000_page.h"
 #include "profiles/pages/tovan2000_page_rules.h"
 #include "setup/profile_types.h"
@@ -25,6 +26,10 @@ std::unique_ptr<PageRules> makePageRules(int code)
         return std::make_unique<CycleSetupPageRules>();
     case setup::kMaytagGen2:
         return std::make_unique<Gen2PageRules>();
+    case setup::kMaytagMarlin:
+    case setup::kMaytagQuicksilver:
+    case setup::kMaytagMhn33:
+        return std::make_unique<MaytagDialogRules>(code);
     default:
         return std::make_unique<KeptColumnsPageRules>(code);
     }

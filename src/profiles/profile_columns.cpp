@@ -1,5 +1,6 @@
 #include "profiles/profile_columns.h"
 
+#include "profiles/pages/maytag_columns.h"
 #include "setup/profile_types.h"
 
 #include <array>
@@ -173,24 +174,29 @@ Columns allianceColumns()
 
 const std::array<Columns, setup::kProfileTypeCount>& allTypeColumns()
 {
-    static const std::array<Columns, setup::kProfileTypeCount> columns = {
-        retrofitColumns(),
-        electromechanicalColumns(),
-        kDryerTimes,
-        {{"DISPLAY IDLE", B}, {"DISPLAY PRICE", B}, {"SCROLL SPEED", I}},
-        {{"WASHER", B}, {"DRYER", B}, {"WASH", I}, {"RINSE", I}, {"DRY", I}},
-        gen2AdvancedColumns(false),
-        advantechColumns(),
-        mdcColumns(),
-        gen2AdvancedColumns(true),
-        allianceColumns(),
-        // 10-14: the pages of these types name their own columns.
-        {},
-        {},
-        {},
-        {},
-        {},
-    };
+    static const std::array<Columns, setup::kProfileTypeCount> columns = [] {
+        std::array<Columns, setup::kProfileTypeCount> byType = {
+            retrofitColumns(),
+            electromechanicalColumns(),
+            kDryerTimes,
+            {{"DISPLAY IDLE", B}, {"DISPLAY PRICE", B}, {"SCROLL SPEED", I}},
+            {{"WASHER", B}, {"DRYER", B}, {"WASH", I}, {"RINSE", I}, {"DRY", I}},
+            gen2AdvancedColumns(false),
+            advantechColumns(),
+            mdcColumns(),
+            gen2AdvancedColumns(true),
+            allianceColumns(),
+            // 10-14: the pages of these types name their own columns.
+            {},
+            {},
+            {},
+            {},
+            {},
+        };
+        for (int code : {setup::kMaytagMarlin, setup::kMaytagQuicksilver, setup::kMaytagMhn33})
+            byType[size_t(code)] = maytagColumns(code);
+        return byType;
+    }();
     return columns;
 }
 

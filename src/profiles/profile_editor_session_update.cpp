@@ -1,5 +1,6 @@
 // Update (checks, then the save), Select (the record conversion) and the
 // checks on leaving the price and Max Card Value edits.
+#include "profiles/card_limits.h"
 #include "profiles/editor_rules.h"
 #include "profiles/profile_editor_session.h"
 #include "profiles/profile_rows.h"
@@ -43,6 +44,14 @@ bool ProfileEditorSession::validate()
     if (const Check refusal = checkProfileName(values_.name, previousName_, rowNames(view_.rows))) {
         showRefusal(*refusal);
         focus({EditorFocus::Target::Name, true});
+        return false;
+    }
+    if (const Check refusal = checkCommonCardLimits(values_)) {
+        showRefusal(*refusal);
+        if (refusal->control == kIdVendPrice)
+            focus({EditorFocus::Target::VendPrice});
+        else if (refusal->control == kIdTopoffPrice)
+            focus({EditorFocus::Target::TopoffPrice});
         return false;
     }
     return checkPage(values_.typeCode);

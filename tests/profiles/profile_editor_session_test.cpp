@@ -337,14 +337,13 @@ TEST_F(SessionTest, WithoutTokensInTheInstallationNoneAreSavedOrConverted)
 {
     cardcore::SetTokensEnabled(false);
     addProfile("Marlin", setup::kMaytagMarlin, {}, allOn);
-    addProfile("Tokens", setup::kRetrofit, {}, allOn);
     ProfileEditorSession& lacking = open();
     EXPECT_FALSE(lacking.view().tokensShown || entry().enableTokens);
     lacking.edit();
     lacking.updateOrSelect();
     EXPECT_FALSE(stored("Marlin").common.enableTokens);
     ProfileEditorSession& select = open(Mode::Selection);
-    select.highlightRow(1);
+    select.highlightRow(0);
     select.updateOrSelect();
     EXPECT_TRUE(select.chosen());
     EXPECT_EQ(record_.enable_tokens, 0);
