@@ -7,6 +7,7 @@
 #include "profiles/pages/gen2_page.h"
 #include "profiles/pages/gen2_page_rules.h"
 #include "profiles/pages/kept_columns_page.h"
+#include "profiles/pages/maytag_dialog.h"
 #include "profiles/pages/maytag_dialog_rules.h"
 #include "profiles/pages/tovan2000_page.h"
 #include "profiles/pages/tovan2000_page_rules.h"
@@ -47,6 +48,10 @@ OptionPageWidget* makePageWidget(int code, QWidget* parent)
         return new CycleSetupPage(parent);
     case setup::kMaytagGen2:
         return new Gen2Page(parent);
+    case setup::kMaytagMarlin:
+    case setup::kMaytagQuicksilver:
+    case setup::kMaytagMhn33:
+        return new MaytagDialog(code, parent);
     default:
         return new KeptColumnsPage(code, parent);
     }

@@ -89,6 +89,18 @@ bool ProfileEditorSession::checkPage(int code)
             promptui::MB_OK | promptui::MB_ICONEXCLAMATION);
         return false;
     }
+    case setup::kMaytagMarlin:
+    case setup::kMaytagQuicksilver:
+    case setup::kMaytagMhn33: {
+        // The field's own message, then the tab dialog's.
+        const Check refusal = rules->checkFields();
+        if (!refusal)
+            return true;
+        showRefusal(*refusal);
+        focusRefused(*refusal);
+        showRefusal(*rules->checkBeforeSave());
+        return false;
+    }
     default:
         // Retrofit, Electromechanical and the pages of codes 9-14 refuse with
         // their own message. The Speed Queen/Huebsch MDC page's check is where

@@ -104,8 +104,14 @@ void MaytagPricePageRules::load(const ColumnValues& columns)
         pennyIncrement_ = units % 100 == 0 && units >= 0 && units <= 400 ? int(units / 100) : -1;
     }
     specPricing_ = flagValue(columns, kColSpecPricing);
-    startTime_ = textValue(columns, kColStartTime, startTime_);
-    endTime_ = textValue(columns, kColEndTime, endTime_);
+    // An empty time (a row never saved by this page) shows the first entry;
+    // any other text is kept, and one that is no entry reaches the card as 0xFF.
+    const auto time = [&](const char* column, const QString& fallback) {
+        const QString text = textValue(columns, column);
+        return text.isEmpty() ? fallback : text;
+    };
+    startTime_ = time(kColStartTime, startTime_);
+    endTime_ = time(kColEndTime, endTime_);
     for (size_t d = 0; d < days_.size(); ++d)
         days_[d] = flagValue(columns, kDayColumns[d]);
 }
