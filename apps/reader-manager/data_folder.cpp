@@ -20,7 +20,7 @@ namespace {
 
 const char kSampleProfilesResource[] = ":/reader-manager/sample_profiles.json";
 
-// Adds one sample profile of each of the first five types to a new database,
+// Adds the sample profiles (one of each type that has its page) to a new database,
 // so a first run has something to select and write. "" on success, else
 // why not.
 QString seedSampleProfiles(const QString& path)
