@@ -183,9 +183,12 @@ Check MaytagPricePageRules::checkCardLimits() const
 {
     for (int f = kNormal; f < kMoneyFieldCount; ++f) {
         const MoneyField& field = moneyFields()[size_t(f)];
-        if (Check refused =
-                checkCardMoney(amountOf(money_[size_t(f)]), kCardPriceMaximum, field.column,
-                               field.control, QStringLiteral("%1 price").arg(field.label)))
+        // "Normal price", "special Normal Price".
+        const QString label = f >= kSpecNormal
+                                  ? QStringLiteral("special %1").arg(QLatin1String(field.label))
+                                  : QStringLiteral("%1 price").arg(QLatin1String(field.label));
+        if (Check refused = checkCardMoney(amountOf(money_[size_t(f)]), kCardPriceMaximum,
+                                           field.column, field.control, label))
             return refused;
     }
     return std::nullopt;
