@@ -4,6 +4,7 @@
 
 #include "profiles/editor_page_set.h"
 #include "profiles/pages/display_message_page_rules.h"
+#include "profiles/pages/maytag_dialog_rules.h"
 #include "profiles/profile_editor_session.h"
 #include "profiles/profile_rows.h"
 #include "services/cardcore.h"
@@ -350,3 +351,39 @@ TEST_F(SessionTest, WithoutTokensInTheInstallationNoneAreSavedOrConverted)
 }
 
 } // namespace
+
+TEST_F(SessionTest, UpdateRefusesPricesTheCardCannotHoldAndMaytagFieldsTwice)
+{
+    addProfile("Retro", setup::kRetrofit);
+    addProfile("Marlin", setup::kMaytagMarlin);
+    ProfileEditorSession& s = open();
+    s.highlightRow(1);
+    s.edit();
+    for (const char* typed : {"655.36", "1000"}) {
+        s.typeText(Text::VendPrice, typed);
+        s.leavePrice(Text::VendPrice);
+        s.updateOrSelect();
+        const QStringList boxes = shown();
+        ASSERT_EQ(boxes.size(), 1);
+        EXPECT_TRUE(boxes[0].endsWith("more than a setup card holds: the largest is $655.35."))
+            << boxes[0].toStdString();
+        EXPECT_EQ(s.lastFocus().target, Target::VendPrice);
+        EXPECT_TRUE(s.editing());
+    }
+    s.typeText(Text::VendPrice, "655.35");
+    s.leavePrice(Text::VendPrice);
+    s.updateOrSelect();
+    EXPECT_EQ(stored("Retro").common.vendPrice, Currency::fromCents(65535));
+
+    // A Marlin field refused on Update: its message, then the dialog's.
+    s.highlightRow(0);
+    s.edit();
+    auto* marlin = static_cast<MaytagDialogRules*>(pages_.rules(setup::kMaytagMarlin));
+    marlin->prices().setMoneyText(MaytagPricePageRules::kNormal, "1.23");
+    marlin->prices().setMoneyText(MaytagPricePageRules::kCoin1, "0.25");
+    s.updateOrSelect();
+    EXPECT_EQ(shown(), QStringList({"Input Error: Please enter a currency multiple of $0.25",
+                                    "Reader Manager: One or more data items is invalid and must be "
+                                    "corrected before profile can be saved."}));
+    EXPECT_EQ(s.lastFocus().control, MaytagPricePageRules::moneyFields()[1].control);
+}
