@@ -130,7 +130,13 @@ TEST(MaytagDialog, RecordBytesOfEachModel)
         EXPECT_EQ(record.top_spin_speed, c.spinSpeed);
         // Quicksilver clears the special-pricing flag the price page set.
         EXPECT_EQ(record.feature_flags, c.code == setup::kMaytagQuicksilver ? 0 : 0x02);
-        // The defaults survive their own columns.
+        // The rules save exactly the type's columns, and their defaults
+        // survive them.
+        QStringList names;
+        for (const ProfileColumn& column : typeColumns(c.code))
+            names << QLatin1String(column.name);
+        names.sort();
+        EXPECT_EQ(dialog.columns().keys(), names);
         MaytagDialogRules again(c.code);
         again.load(dialog.columns());
         EXPECT_EQ(again.columns(), dialog.columns());

@@ -207,6 +207,9 @@ TEST(OptionPageWidgets, TheMaytagDialogChecksPricesAgainstTheCoinValue)
     EXPECT_FALSE(page->control(fields[Price::kSpecNormal].control)->isEnabled());
     click(at<QAbstractButton>(*page, Price::kSpecPricingControl));
     EXPECT_TRUE(page->control(fields[Price::kSpecNormal].control)->isEnabled());
+    EXPECT_TRUE(page->control(MaytagOptionsPageRules::kFirstBoxControls[0])->isEnabled());
+    page->setEditable(false);
+    EXPECT_FALSE(page->control(fields[Price::kSpecNormal].control)->isEnabled());
 }
 
 TEST(OptionPageWidgets, TheMhn33DialogShowsAndReadsBackItsValues)
