@@ -172,31 +172,35 @@ Columns allianceColumns()
     return columns;
 }
 
+// The columns the pages of types 10-14 name themselves, in their places.
+std::array<Columns, setup::kProfileTypeCount>
+withPageColumns(std::array<Columns, setup::kProfileTypeCount> byType)
+{
+    for (int code : {setup::kMaytagMarlin, setup::kMaytagQuicksilver, setup::kMaytagMhn33})
+        byType[size_t(code)] = maytagColumns(code);
+    return byType;
+}
+
 const std::array<Columns, setup::kProfileTypeCount>& allTypeColumns()
 {
-    static const std::array<Columns, setup::kProfileTypeCount> columns = [] {
-        std::array<Columns, setup::kProfileTypeCount> byType = {
-            retrofitColumns(),
-            electromechanicalColumns(),
-            kDryerTimes,
-            {{"DISPLAY IDLE", B}, {"DISPLAY PRICE", B}, {"SCROLL SPEED", I}},
-            {{"WASHER", B}, {"DRYER", B}, {"WASH", I}, {"RINSE", I}, {"DRY", I}},
-            gen2AdvancedColumns(false),
-            advantechColumns(),
-            mdcColumns(),
-            gen2AdvancedColumns(true),
-            allianceColumns(),
-            // 10-14: the pages of these types name their own columns.
-            {},
-            {},
-            {},
-            {},
-            {},
-        };
-        for (int code : {setup::kMaytagMarlin, setup::kMaytagQuicksilver, setup::kMaytagMhn33})
-            byType[size_t(code)] = maytagColumns(code);
-        return byType;
-    }();
+    static const std::array<Columns, setup::kProfileTypeCount> columns = withPageColumns({
+        retrofitColumns(),
+        electromechanicalColumns(),
+        kDryerTimes,
+        {{"DISPLAY IDLE", B}, {"DISPLAY PRICE", B}, {"SCROLL SPEED", I}},
+        {{"WASHER", B}, {"DRYER", B}, {"WASH", I}, {"RINSE", I}, {"DRY", I}},
+        gen2AdvancedColumns(false),
+        advantechColumns(),
+        mdcColumns(),
+        gen2AdvancedColumns(true),
+        allianceColumns(),
+        // 10-14: the pages of these types name their own columns.
+        {},
+        {},
+        {},
+        {},
+        {},
+    });
     return columns;
 }
 
