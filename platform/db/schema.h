@@ -12,7 +12,8 @@
 namespace dao {
 
 // 2: the profile name of LAUNDRY SETUP is unique in any letter case.
-inline constexpr int kSchemaVersion = 2;
+// 3: LAUNDRY SETUP has the MHN33 columns WATER LEVEL and TEMP LEVEL.
+inline constexpr int kSchemaVersion = 3;
 
 struct ColumnDef {
     const char* name;

@@ -200,6 +200,9 @@ std::vector<ColumnDef> laundrySetupColumns()
         {"STANDARD ADDER OPTION2", kMoney},
         {"SPECIAL ADDER OPTION1", kMoney},
         {"SPECIAL ADDER OPTION2", kMoney},
+        // Maytag MHN33 options
+        {"WATER LEVEL", kYesNo},
+        {"TEMP LEVEL", kYesNo},
         // Generic (manual setup)
         {"FILE PATH", kText},
     };

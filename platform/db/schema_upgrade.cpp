@@ -37,6 +37,34 @@ QStringList toVersionTwo()
     return statements << QStringLiteral("PRAGMA user_version = 2");
 }
 
+bool hasColumn(sqlite3* db, const char* table, const char* column)
+{
+    sqlite3_stmt* stmt = nullptr;
+    bool found = false;
+    const QByteArray sql =
+        QStringLiteral("PRAGMA table_info(%1)").arg(quoteIdentifier(QLatin1String(table))).toUtf8();
+    if (sqlite3_prepare_v2(db, sql.constData(), -1, &stmt, nullptr) == SQLITE_OK)
+        while (!found && sqlite3_step(stmt) == SQLITE_ROW)
+            found =
+                qstricmp(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1)), column) == 0;
+    sqlite3_finalize(stmt);
+    return found;
+}
+
+// Version 3 added the MHN33 options page's Water Level and Temp Level (a
+// file that has them already keeps them).
+QStringList toVersionThree(sqlite3* db)
+{
+    QStringList statements;
+    for (const char* column : {"WATER LEVEL", "TEMP LEVEL"})
+        if (!hasColumn(db, "LAUNDRY SETUP", column))
+            statements << QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
+                              .arg(quoteIdentifier(QStringLiteral("LAUNDRY SETUP")),
+                                   quoteIdentifier(QLatin1String(column)),
+                                   declaredTypeOf(ColumnKind::Boolean));
+    return statements << QStringLiteral("PRAGMA user_version = 3");
+}
+
 bool run(sqlite3* db, const QString& sql)
 {
     return sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
@@ -46,14 +74,20 @@ bool run(sqlite3* db, const QString& sql)
 
 void upgradeSchema(sqlite3* db)
 {
-    static_assert(kSchemaVersion == 2, "add the steps to the new version here");
-    if (userVersion(db) != 1 || !run(db, QStringLiteral("BEGIN IMMEDIATE")))
+    static_assert(kSchemaVersion == 3, "add the steps to the new version here");
+    const int found = userVersion(db);
+    if (found < 1 || found >= kSchemaVersion || !run(db, QStringLiteral("BEGIN IMMEDIATE")))
         return;
     auto rollback = qScopeGuard([db] { run(db, QStringLiteral("ROLLBACK")); });
     // Another program may have upgraded it while this one waited for the lock.
-    if (userVersion(db) != 1)
+    const int version = userVersion(db);
+    if (version < 1 || version >= kSchemaVersion)
         return;
-    for (const QString& statement : toVersionTwo()) {
+    QStringList statements;
+    if (version < 2)
+        statements << toVersionTwo();
+    statements << toVersionThree(db);
+    for (const QString& statement : std::as_const(statements)) {
         if (!run(db, statement))
             return;
     }

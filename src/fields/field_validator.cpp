@@ -65,6 +65,40 @@ bool FieldValidator::checkMoney(int control, QString& text, bool blankAllowed, b
     return true;
 }
 
+MoneyCheck checkMoneyText(const QString& text, bool blankAllowed, bool zeroAllowed,
+                          Currency multiple, Currency maximum)
+{
+    MoneyCheck check;
+    const QString typed = text.trimmed();
+    if (typed.isEmpty()) {
+        if (!blankAllowed)
+            check.error = QString::fromLatin1(kBlankMessage);
+        return check;
+    }
+    const auto parsed = parseMoney(typed);
+    if (!parsed) {
+        check.error = QString::fromLatin1(kInvalidMoneyMessage);
+        return check;
+    }
+    const double minimum = zeroAllowed ? 0.0 : 0.01;
+    if (parsed->number < minimum || parsed->number > dollars(maximum)) {
+        check.error = QString::asprintf(kRangeMessage, minimum, dollars(maximum));
+        return check;
+    }
+    // In range, so the exact amount fits. The multiple test works on it rather
+    // than on number x 10000, which cuts 0.57 to 5699 units.
+    const auto amount = Currency::parse(parsed->text);
+    if (!amount)
+        check.error = QString::fromLatin1(kInvalidMoneyMessage);
+    else if (multiple.units() > 0 && amount->units() % multiple.units() != 0)
+        check.error = QString::asprintf(kMultipleMessage, dollars(multiple));
+    else {
+        check.amount = *amount;
+        check.text = parsed->text;
+    }
+    return check;
+}
+
 bool FieldValidator::checkMoneyWithLimits(int control, QString& text, bool blankAllowed,
                                           bool zeroAllowed, Currency* result, Currency multiple,
                                           Currency maximum)
@@ -72,33 +106,13 @@ bool FieldValidator::checkMoneyWithLimits(int control, QString& text, bool blank
     refused_.reset();
     if (!active_)
         return true;
-    const QString typed = text.trimmed();
-    if (typed.isEmpty()) {
-        if (!blankAllowed)
-            return refuse(control, QString::fromLatin1(kBlankMessage));
-        if (result)
-            *result = kZero;
-        return true;
-    }
-    const auto parsed = parseMoney(typed);
-    if (!parsed)
-        return refuse(control, QString::fromLatin1(kInvalidMoneyMessage));
-
-    const double minimum = zeroAllowed ? 0.0 : 0.01;
-    if (parsed->number < minimum || parsed->number > dollars(maximum))
-        return refuse(control, QString::asprintf(kRangeMessage, minimum, dollars(maximum)));
-
-    // In range, so the exact amount fits. The multiple test works on it rather
-    // than on number x 10000, which cuts 0.57 to 5699 units.
-    const auto amount = Currency::parse(parsed->text);
-    if (!amount)
-        return refuse(control, QString::fromLatin1(kInvalidMoneyMessage));
-    if (multiple.units() > 0 && amount->units() % multiple.units() != 0)
-        return refuse(control, QString::asprintf(kMultipleMessage, dollars(multiple)));
-
-    text = parsed->text;
+    const MoneyCheck check = checkMoneyText(text, blankAllowed, zeroAllowed, multiple, maximum);
+    if (check.error)
+        return refuse(control, *check.error);
+    if (!check.text.isEmpty())
+        text = check.text;
     if (result)
-        *result = *amount;
+        *result = check.amount;
     return true;
 }
 

@@ -17,6 +17,17 @@
 
 namespace fields {
 
+// The money check with limits without a page: the message of the first
+// failure, or the amount and the normalised text. The validator and the
+// headless page rules share it.
+struct MoneyCheck {
+    std::optional<QString> error;
+    Currency amount;
+    QString text; // normalised, "" for an allowed blank
+};
+MoneyCheck checkMoneyText(const QString& text, bool blankAllowed, bool zeroAllowed,
+                          Currency multiple, Currency maximum);
+
 class FieldValidator {
 public:
     explicit FieldValidator(bool active = true) : active_(active) {}

@@ -9,6 +9,8 @@
 #include "profiles/pages/kept_columns_page.h"
 #include "profiles/pages/manual_setup_page.h"
 #include "profiles/pages/mdc_page.h"
+#include "profiles/pages/maytag_dialog.h"
+#include "profiles/pages/maytag_dialog_rules.h"
 #include "profiles/pages/tovan2000_page.h"
 #include "profiles/pages/tovan2000_page_rules.h"
 #include "setup/profile_types.h"
@@ -31,6 +33,10 @@ std::unique_ptr<PageRules> makePageRules(int code)
         return std::make_unique<MdcPageRules>();
     case setup::kGeneric:
         return std::make_unique<ManualSetupPageRules>();
+    case setup::kMaytagMarlin:
+    case setup::kMaytagQuicksilver:
+    case setup::kMaytagMhn33:
+        return std::make_unique<MaytagDialogRules>(code);
     default:
         return std::make_unique<KeptColumnsPageRules>(code);
     }
@@ -52,6 +58,10 @@ OptionPageWidget* makePageWidget(int code, QWidget* parent)
         return new MdcPage(parent);
     case setup::kGeneric:
         return new ManualSetupPage(parent);
+    case setup::kMaytagMarlin:
+    case setup::kMaytagQuicksilver:
+    case setup::kMaytagMhn33:
+        return new MaytagDialog(code, parent);
     default:
         return new KeptColumnsPage(code, parent);
     }

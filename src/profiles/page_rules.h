@@ -40,6 +40,9 @@ public:
     // What the conversion needs from outside the profile, checked before the
     // page writes its fields (the Generic page's setup file).
     virtual Check checkBeforeRecord() const { return std::nullopt; }
+    // A value the page accepts but the type's setup card cannot carry (a
+    // time of 100 minutes in a BCD byte): the conversion refuses it.
+    virtual Check checkCardLimits() const { return std::nullopt; }
     // The page's branch of the record conversion; the common head has been
     // written already.
     virtual void writeRecord(const CommonValues& common, STRUCT_laundry_setup& record) const = 0;

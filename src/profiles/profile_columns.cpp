@@ -1,5 +1,6 @@
 #include "profiles/profile_columns.h"
 
+#include "profiles/pages/maytag_columns.h"
 #include "setup/profile_types.h"
 
 #include <array>
@@ -171,9 +172,18 @@ Columns allianceColumns()
     return columns;
 }
 
+// The columns the pages of types 10-14 name themselves, in their places.
+std::array<Columns, setup::kProfileTypeCount>
+withPageColumns(std::array<Columns, setup::kProfileTypeCount> byType)
+{
+    for (int code : {setup::kMaytagMarlin, setup::kMaytagQuicksilver, setup::kMaytagMhn33})
+        byType[size_t(code)] = maytagColumns(code);
+    return byType;
+}
+
 const std::array<Columns, setup::kProfileTypeCount>& allTypeColumns()
 {
-    static const std::array<Columns, setup::kProfileTypeCount> columns = {
+    static const std::array<Columns, setup::kProfileTypeCount> columns = withPageColumns({
         retrofitColumns(),
         electromechanicalColumns(),
         kDryerTimes,
@@ -190,7 +200,7 @@ const std::array<Columns, setup::kProfileTypeCount>& allTypeColumns()
         {},
         {{"FILE PATH", T}, {"SETUP BYTE 1", I}},
         {},
-    };
+    });
     return columns;
 }
 

@@ -1,5 +1,6 @@
 // Update (checks, then the save), Select (the record conversion) and the
 // checks on leaving the price and Max Card Value edits.
+#include "profiles/card_limits.h"
 #include "profiles/editor_rules.h"
 #include "profiles/profile_editor_session.h"
 #include "profiles/profile_rows.h"
@@ -45,6 +46,14 @@ bool ProfileEditorSession::validate()
         focus({EditorFocus::Target::Name, true});
         return false;
     }
+    if (const Check refusal = checkCommonCardLimits(values_)) {
+        showRefusal(*refusal);
+        if (refusal->control == kIdVendPrice)
+            focus({EditorFocus::Target::VendPrice});
+        else if (refusal->control == kIdTopoffPrice)
+            focus({EditorFocus::Target::TopoffPrice});
+        return false;
+    }
     return checkPage(values_.typeCode);
 }
 
@@ -78,6 +87,18 @@ bool ProfileEditorSession::checkPage(int code)
             QString::fromLatin1(code == setup::kLg ? kInvalidLgDataText : kInvalidDataText),
             QString::fromLatin1(kInvalidDataCaption),
             promptui::MB_OK | promptui::MB_ICONEXCLAMATION);
+        return false;
+    }
+    case setup::kMaytagMarlin:
+    case setup::kMaytagQuicksilver:
+    case setup::kMaytagMhn33: {
+        // The field's own message, then the tab dialog's.
+        const Check refusal = rules->checkFields();
+        if (!refusal)
+            return true;
+        showRefusal(*refusal);
+        focusRefused(*refusal);
+        showRefusal(*rules->checkBeforeSave());
         return false;
     }
     default:

@@ -1,10 +1,12 @@
 // The import of a profile file: every profile is checked by the editor's own
 // rules first, and a file without a single refusal is stored in one
 // transaction, all of it or nothing.
+#include "profiles/card_limits.h"
 #include "profiles/editor_rules.h"
 #include "profiles/page_catalogue.h"
 #include "profiles/profile_json.h"
 #include "profiles/profile_table.h"
+#include "profiles/savable_common.h"
 #include "services/prompt.h"
 #include "setup/profile_types.h"
 
@@ -82,6 +84,11 @@ CheckedProfile checkProfile(const ProfileValues& values, const QStringList& take
             checker.refuse(checkNickelPrice(common.topoffPrice, kIdTopoffPrice, kColTopoffPrice),
                            QString::fromLatin1(kColTopoffPrice));
     }
+
+    // What edit mode would have cleared, and money the card cannot carry.
+    for (const Refusal& refusal : checkSavableCommon(common))
+        checker.refuse(refusal, refusal.column);
+    checker.refuse(checkCommonCardLimits(common), QString::fromLatin1(kColVendPrice));
 
     const std::unique_ptr<PageRules> page = makePageRules(code);
     page->load(values.columns);

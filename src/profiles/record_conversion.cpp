@@ -1,5 +1,7 @@
 #include "profiles/record_conversion.h"
 
+#include "profiles/card_limits.h"
+#include "profiles/savable_common.h"
 #include "setup/profile_types.h"
 
 #include <cstring>
@@ -58,11 +60,25 @@ void writeTail(const CommonValues& common, STRUCT_laundry_setup& record)
 
 } // namespace
 
+Check checkConvertible(const CommonValues& common, const PageRules& page)
+{
+    const QList<Refusal> unsavable = checkSavableCommon(common);
+    if (!unsavable.isEmpty())
+        return unsavable.front();
+    if (Check refused = checkCommonCardLimits(common))
+        return refused;
+    return page.checkCardLimits();
+}
+
 bool transferDialogToRecord(const CommonValues& common, const PageRules& page,
                             STRUCT_laundry_setup& record)
 {
     if (!page.isAvailable()) {
         refuseMissingPage(common, page);
+        return false;
+    }
+    if (const Check refusal = checkConvertible(common, page)) {
+        showRefusal(*refusal);
         return false;
     }
     writeCommonHead(common, record);

@@ -11,6 +11,10 @@ namespace profiles {
 // The common head, the page's branch and the tail. False, with the page's
 // message shown, when the page refuses its values; a page that is not built
 // refuses before anything is written, naming the missing page.
+// What the conversion refuses before it writes anything: common values the
+// editor could not have saved, and values the card cannot carry.
+Check checkConvertible(const CommonValues& common, const PageRules& page);
+
 bool transferDialogToRecord(const CommonValues& common, const PageRules& page,
                             STRUCT_laundry_setup& record);
 

@@ -36,12 +36,12 @@ protected:
 
 TEST_F(ConvertByName, AnyTypeIsReachedByNameAndTokensFollowTheInstallation)
 {
-    addTokenProfile(QStringLiteral("Retro"), setup::kRetrofit);
-    ASSERT_EQ(convertProfileByName(QStringLiteral("retro"), record_), 1);
+    addTokenProfile(QStringLiteral("Marlin"), setup::kMaytagMarlin);
+    ASSERT_EQ(convertProfileByName(QStringLiteral("marlin"), record_), 1);
     EXPECT_EQ(record_.enable_tokens, 1);
-    EXPECT_EQ(record_.card_type_code, 0xB8);
+    EXPECT_EQ(record_.card_type_code, 0xC7);
     cardcore::SetTokensEnabled(false);
-    ASSERT_EQ(convertProfileByName(QStringLiteral("Retro"), record_), 1);
+    ASSERT_EQ(convertProfileByName(QStringLiteral("Marlin"), record_), 1);
     EXPECT_EQ(record_.enable_tokens, 0);
 
     // The editor never lists Tovan2000 Cycle Setup profiles.
@@ -57,9 +57,9 @@ TEST_F(ConvertByName, AnyTypeIsReachedByNameAndTokensFollowTheInstallation)
 TEST_F(ConvertByName, RefusalsAreShownAndNothingIsConverted)
 {
     addTokenProfile(QStringLiteral("Stack"), setup::kMaytagGen2Advanced);
-    addTokenProfile(QStringLiteral("Far"), setup::kRetrofit, {{"PULSES", 100}});
-    addTokenProfile(QStringLiteral("Bad idle"), setup::kRetrofit,
-                    {{"IDLE MESSAGE", QStringLiteral("50% OFF")}});
+    addProfile(QStringLiteral("Far"), setup::kRetrofit, {{"PULSES", 100}});
+    addProfile(QStringLiteral("Bad idle"), setup::kRetrofit,
+               {{"IDLE MESSAGE", QStringLiteral("50% OFF")}});
     for (const char* name : {"Stack", "Far", "Bad idle", "Missing"})
         EXPECT_EQ(convertProfileByName(QString::fromLatin1(name), record_), 0) << name;
     // One box each; the page checks' own texts are tested with the pages.

@@ -48,7 +48,7 @@ TEST(RecordConversion, WritesTheCommonHeadThePageAndTheTail)
     record.option_flags = 0x35; // bits 0, 2, 4, 5 belong to others
     record.display_flags = 0xFFFF;
     record.word_04 = 7;
-    CommonValues common = newProfileValues(setup::kRetrofit);
+    CommonValues common = newProfileValues(setup::kMaytagMarlin);
     common.vendPrice = Currency::fromCents(125);
     common.topoffPrice = Currency(2599); // $0.2599 keeps 25 cents
     common.userTransactionCollection = true;
@@ -57,7 +57,7 @@ TEST(RecordConversion, WritesTheCommonHeadThePageAndTheTail)
     ASSERT_TRUE(transferDialogToRecord(common, page, record));
     EXPECT_EQ(record.vend_price, 125);
     EXPECT_EQ(record.topoff_price, 25);
-    EXPECT_EQ(record.card_type_code, 0xB8);
+    EXPECT_EQ(record.card_type_code, 0xC7);
     EXPECT_EQ(record.enable_tokens, 1);
     EXPECT_EQ(record.option_flags, 0x35 | 0x02 | 0x08 | 0x40);
     EXPECT_EQ(record.display_flags, 0xFFF0);

@@ -6,6 +6,7 @@
 #include "profiles/pages/cycle_setup_page.h"
 #include "profiles/pages/display_message_page.h"
 #include "profiles/pages/gen2_page.h"
+#include "profiles/pages/maytag_dialog_rules.h"
 #include "profiles/pages/tovan2000_page.h"
 #include "setup/profile_types.h"
 
@@ -184,3 +185,47 @@ TEST(OptionPageWidgets, TheCycleSetupPageFollowsItsProgramAndTemperature)
 }
 
 } // namespace
+
+TEST(OptionPageWidgets, TheMaytagDialogChecksPricesAgainstTheCoinValue)
+{
+    uitest::CheckedScriptedUi ui;
+    using Price = MaytagPricePageRules;
+    const auto& fields = Price::moneyFields();
+    const std::unique_ptr<OptionPageWidget> page(makePageWidget(setup::kMaytagMarlin, nullptr));
+    page->setEditable(true);
+    showActive(*page);
+    typeAndLeave(*page, fields[Price::kCoin1].control, "0.25", fields[Price::kNormal].control);
+    typeAndLeave(*page, fields[Price::kNormal].control, "1.60", fields[Price::kDelicate].control);
+    ASSERT_EQ(ui->messageTexts(), QStringList{"Please enter a currency multiple of $0.25"});
+    EXPECT_EQ(ui->messages()[0].caption, "Input Error");
+    EXPECT_TRUE(hasFocus(*page, fields[Price::kNormal].control));
+    // The special prices wait for Enable Special Pricing.
+    EXPECT_FALSE(page->control(fields[Price::kSpecNormal].control)->isEnabled());
+    click(at<QAbstractButton>(*page, Price::kSpecPricingControl));
+    EXPECT_TRUE(page->control(fields[Price::kSpecNormal].control)->isEnabled());
+    EXPECT_TRUE(page->control(MaytagOptionsPageRules::kFirstBoxControls[0])->isEnabled());
+    page->setEditable(false);
+    EXPECT_FALSE(page->control(fields[Price::kSpecNormal].control)->isEnabled());
+}
+
+TEST(OptionPageWidgets, TheMhn33DialogShowsAndReadsBackItsValues)
+{
+    using Price = MaytagPricePageRules;
+    const std::unique_ptr<OptionPageWidget> page(makePageWidget(setup::kMaytagMhn33, nullptr));
+    auto& rules = static_cast<MaytagDialogRules&>(page->rules());
+    EXPECT_FALSE(
+        page->control(Price::moneyFields()[Price::kSoilLevel].control)->isVisibleTo(page.get()));
+    rules.load({{"TOP SPIN SPEED", "992"},
+                {"POSITION", "64"},
+                {"SPEC PRICE BEGIN", "1 PM"},
+                {"WATER LEVEL", 1},
+                {"SETUP BYTE 2", 0x92}});
+    const ColumnValues loaded = rules.columns();
+    page->showValues();
+    EXPECT_EQ(at<QComboBox>(*page, MaytagOptionsPageRules::kSpinSpeedControl)->currentText(),
+              "992");
+    EXPECT_EQ(at<QComboBox>(*page, MaytagOptionsPageRules::kPositionControl)->currentText(), "64");
+    rules.reset();
+    page->readValues();
+    EXPECT_EQ(rules.columns(), loaded);
+}

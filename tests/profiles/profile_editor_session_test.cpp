@@ -4,6 +4,7 @@
 
 #include "profiles/editor_page_set.h"
 #include "profiles/pages/display_message_page_rules.h"
+#include "profiles/pages/maytag_dialog_rules.h"
 #include "profiles/profile_editor_session.h"
 #include "profiles/profile_rows.h"
 #include "services/cardcore.h"
@@ -364,17 +365,47 @@ TEST_F(SessionTest, WithoutTokensInTheInstallationNoneAreSavedOrConverted)
 {
     cardcore::SetTokensEnabled(false);
     addProfile("Marlin", setup::kMaytagMarlin, {}, allOn);
-    addProfile("Tokens", setup::kRetrofit, {}, allOn);
     ProfileEditorSession& lacking = open();
     EXPECT_FALSE(lacking.view().tokensShown || entry().enableTokens);
     lacking.edit();
     lacking.updateOrSelect();
     EXPECT_FALSE(stored("Marlin").common.enableTokens);
     ProfileEditorSession& select = open(Mode::Selection);
-    select.highlightRow(1);
+    select.highlightRow(0);
     select.updateOrSelect();
     EXPECT_TRUE(select.chosen());
     EXPECT_EQ(record_.enable_tokens, 0);
 }
 
 } // namespace
+
+TEST_F(SessionTest, UpdateRefusesAPriceTheCardCannotHoldAndMaytagFieldsTwice)
+{
+    addProfile("Retro", setup::kRetrofit);
+    addProfile("Marlin", setup::kMaytagMarlin);
+    ProfileEditorSession& s = open();
+    s.highlightRow(1);
+    s.edit();
+    s.typeText(Text::VendPrice, "655.36");
+    s.leavePrice(Text::VendPrice);
+    s.updateOrSelect();
+    EXPECT_EQ(shown(), QStringList{"Reader Manager: A Vend Price of $655.36 is more than a setup "
+                                   "card holds: the largest is $655.35."});
+    EXPECT_EQ(s.lastFocus().target, Target::VendPrice);
+    s.typeText(Text::VendPrice, "655.35");
+    s.leavePrice(Text::VendPrice);
+    s.updateOrSelect();
+    EXPECT_EQ(stored("Retro").common.vendPrice, Currency::fromCents(65535));
+
+    // A Marlin field refused on Update: its message, then the dialog's.
+    s.highlightRow(0);
+    s.edit();
+    auto* marlin = static_cast<MaytagDialogRules*>(pages_.rules(setup::kMaytagMarlin));
+    marlin->prices().setMoneyText(MaytagPricePageRules::kNormal, "1.23");
+    marlin->prices().setMoneyText(MaytagPricePageRules::kCoin1, "0.25");
+    s.updateOrSelect();
+    EXPECT_EQ(shown(), QStringList({"Input Error: Please enter a currency multiple of $0.25",
+                                    "Reader Manager: One or more data items is invalid and must be "
+                                    "corrected before profile can be saved."}));
+    EXPECT_EQ(s.lastFocus().control, MaytagPricePageRules::moneyFields()[1].control);
+}

@@ -1,6 +1,7 @@
 #include "profiles/pages/display_message_page_rules.h"
 
 #include "fields/message_text.h"
+#include "profiles/card_limits.h"
 #include "setup/setup_record.h"
 
 #include <algorithm>
@@ -180,6 +181,20 @@ Check DisplayMessagePageRules::checkBeforeSave() const
     if (Check c = checkMessage(values_.idleMessage, "Idle", kIdIdleMessage, kColIdleMessage))
         return c;
     return checkMessage(values_.busyMessage, "Busy", kIdBusyMessage, kColBusyMessage);
+}
+
+Check DisplayMessagePageRules::checkCardLimits() const
+{
+    if (isRetrofit())
+        return std::nullopt;
+    if (Check refused = checkCardMinutes(values_.dryerRunTime, kColDryerRunTime, kIdDryerRunTime,
+                                         QStringLiteral("Dryer Run Time")))
+        return refused;
+    if (Check refused = checkCardMinutes(values_.heatTime, kColHeatTime, kIdHeatTime,
+                                         QStringLiteral("Heat Time")))
+        return refused;
+    return checkCardMinutes(values_.topoffTime, kColTopoffTime, kIdTopoffTime,
+                            QStringLiteral("Topoff Time"));
 }
 
 void DisplayMessagePageRules::writeRecord(const CommonValues& /*common*/,

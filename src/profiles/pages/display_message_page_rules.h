@@ -94,6 +94,9 @@ public:
     Check checkFields() const override;
     // The idle text, then the busy text, against the reader's character set.
     Check checkBeforeSave() const override;
+    // Electromechanical cards hold the three times in BCD bytes (0-99),
+    // narrower than the page's 0-199.
+    Check checkCardLimits() const override;
     void writeRecord(const CommonValues& common, STRUCT_laundry_setup& record) const override;
 
 private:

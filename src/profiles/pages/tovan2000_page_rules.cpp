@@ -1,5 +1,6 @@
 #include "profiles/pages/tovan2000_page_rules.h"
 
+#include "profiles/card_limits.h"
 #include "profiles/pages/integer_field.h"
 
 #include <array>
@@ -65,6 +66,20 @@ Check Tovan2000PageRules::checkFields() const
         if (Check refused = checkIntegerField(kFields[i], values[i]))
             return refused;
     return std::nullopt;
+}
+
+Check Tovan2000PageRules::checkCardLimits() const
+{
+    if (Check refused = checkCardMinutes(runTime_, kColRunTime, kRunTimeControl,
+                                         QStringLiteral("Dryer Run Time")))
+        return refused;
+    // The controller takes the cool-down time, run time less heat time.
+    if (heatTime_ > runTime_)
+        return cardLimitRefusal(kColHeatTime, kHeatTimeControl, QStringLiteral("Heat Time"),
+                                QStringLiteral("%1 minutes").arg(heatTime_),
+                                QStringLiteral("the run time, %1 minutes").arg(runTime_));
+    return checkCardMinutes(topoffTime_, kColTopoffTime, kTopoffTimeControl,
+                            QStringLiteral("Topoff Time"));
 }
 
 void Tovan2000PageRules::writeRecord(const CommonValues& /*common*/,

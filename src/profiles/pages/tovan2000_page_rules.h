@@ -25,6 +25,9 @@ public:
     void load(const ColumnValues& columns) override;
     ColumnValues columns() const override;
     Check checkFields() const override;
+    // The card holds the run, cool-down (run less heat) and top-off times in
+    // BCD bytes.
+    Check checkCardLimits() const override;
     void writeRecord(const CommonValues& common, STRUCT_laundry_setup& record) const override;
 
     int runTime() const { return runTime_; }

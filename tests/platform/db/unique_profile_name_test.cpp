@@ -74,3 +74,27 @@ TEST(UniqueProfileName, AnOlderFileIsUpgradedWhenOpenedForWritingUnlessNamesColl
 }
 
 } // namespace
+
+TEST(SchemaUpgrade, AVersionTwoFileGainsTheMhn33ColumnsAndKeepsItsRows)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("manager.mdb");
+    ASSERT_TRUE(dbhelper::createDatabase(path, nullptr));
+    {
+        dbtest::RawDb raw(path);
+        raw.exec("ALTER TABLE [LAUNDRY SETUP] DROP COLUMN [WATER LEVEL]");
+        raw.exec("ALTER TABLE [LAUNDRY SETUP] DROP COLUMN [TEMP LEVEL]");
+        raw.exec("PRAGMA user_version = 2");
+        raw.exec("INSERT INTO [LAUNDRY SETUP] ([PROFILE NAME]) VALUES ('Mhn')");
+    }
+    {
+        CdbDBEngine engine;
+        engine.OpenDatabase(path); // opened for writing: upgraded
+    }
+    dbtest::RawDb raw(path);
+    EXPECT_EQ(raw.scalar("PRAGMA user_version"), qint64(dbhelper::schemaVersion()));
+    EXPECT_EQ(raw.scalar("SELECT COUNT(*) FROM pragma_table_info('LAUNDRY SETUP') "
+                         "WHERE name IN ('WATER LEVEL', 'TEMP LEVEL')"),
+              2);
+    EXPECT_EQ(dbtest::storedNames(path), QStringList{"Mhn"});
+}
