@@ -1,6 +1,7 @@
 #include "cli.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include "card/virtual_reader.h"
 #include "services/prompt.h"
@@ -28,8 +29,13 @@ std::optional<uint32_t> parseNumber(const QString& text, uint32_t max)
 
 void printError(const QString& message)
 {
+    // One line each, so scripts can read them line by line: the line breaks
+    // of the editor's messages become blanks.
+    static const QRegularExpression lineBreak(QStringLiteral("\\s*[\\r\\n]+\\s*"));
+    QString line = message;
+    line.replace(lineBreak, QStringLiteral(" "));
     QTextStream err(stderr);
-    err << "laundrycard: " << message << Qt::endl;
+    err << "laundrycard: " << line.trimmed() << Qt::endl;
 }
 
 void printOut(const QString& text)

@@ -33,8 +33,7 @@ bool openSystemDatabase(const QString& path, CdbDatabase& database)
     CdbDBEngine engine;
     if (dbhelper::Connect_To_Database(path, &database, &engine, 0))
         return true;
-    printError(QStringLiteral("cannot open the database %1: %2")
-                   .arg(path, CdbLastOLEError().GetDescription()));
+    printError(dbhelper::openFailureText(path));
     return false;
 }
 

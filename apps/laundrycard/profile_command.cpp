@@ -233,7 +233,10 @@ int profileImport(const QStringList& args)
         printError(QStringLiteral("nothing imported"));
         return kExitFailed;
     }
-    printOut(QStringLiteral("Imported %1 profiles\n").arg(outcome.stored));
+    printOut(
+        QStringLiteral("Imported %1 %2\n")
+            .arg(outcome.stored)
+            .arg(outcome.stored == 1 ? QStringLiteral("profile") : QStringLiteral("profiles")));
     return kExitOk;
 }
 

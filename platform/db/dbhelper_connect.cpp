@@ -2,6 +2,9 @@
 // zero result, and the error stays available through CdbLastOLEError.
 #include "services/dao.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace dbhelper {
 
 uint8_t Connect_To_Database(QString fileName, CdbDatabase* database, CdbDBEngine* engine,
@@ -15,6 +18,44 @@ uint8_t Connect_To_Database(QString fileName, CdbDatabase* database, CdbDBEngine
     } catch (const CdbException&) {
         return 0;
     }
+}
+
+QString openFailureText(const QString& fileName)
+{
+    const CdbLastOLEError last;
+    const int number = int(last.GetResultCode() & 0xFFFF);
+    const QFileInfo file(fileName);
+    QString cause;
+    switch (number) {
+    case kDaoFileNotFound:
+        cause = QStringLiteral("no such file");
+        break;
+    case kDaoNotADatabase:
+        cause = QStringLiteral("not a database file");
+        break;
+    case kDaoCannotOpenFile:
+        cause = file.isDir() ? QStringLiteral("it is a folder, not a database file")
+                             : QStringLiteral("the file cannot be read (another program holds "
+                                              "it, or you may not read it)");
+        break;
+    case kDaoLocked:
+    case kDaoLockedByUser:
+        cause = QStringLiteral("another program holds it locked; try again when it is done");
+        break;
+    default: {
+        // The engine's sentence, without the file name it may start with.
+        cause = last.GetDescription();
+        const qsizetype colon = cause.indexOf(QLatin1String(": "));
+        if (number == kDaoReadOnly && colon > 0)
+            cause = cause.mid(colon + 2);
+        if (cause.endsWith(u'.'))
+            cause.chop(1);
+        break;
+    }
+    }
+    return QStringLiteral("Cannot open %1: %2 (error %3)")
+        .arg(QDir::toNativeSeparators(file.absoluteFilePath()), cause)
+        .arg(number);
 }
 
 uint8_t Connect_To_Recordset(QString sql, CdbRecordset* recordset, CdbDatabase* database)

@@ -83,8 +83,7 @@ bool LaundryCardHolders::open(const QString& databasePath)
     open_ = std::make_unique<Open>();
     CdbDBEngine engine;
     if (!dbhelper::Connect_To_Database(databasePath, &open_->database, &engine, 0)) {
-        error_ = QStringLiteral("cannot open the database %1: %2")
-                     .arg(databasePath, CdbLastOLEError().GetDescription());
+        error_ = dbhelper::openFailureText(databasePath);
         open_.reset();
         return false;
     }

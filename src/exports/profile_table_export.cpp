@@ -43,10 +43,10 @@ bool LaundryProfileTable::open(const QString& databasePath)
     const OpenTable::Failure failure =
         open_->table.openQuietly(profiles::ProfileTable::Rows::All, databasePath);
     if (failure != OpenTable::Failure::None) {
-        error_ = (failure == OpenTable::Failure::Database
-                      ? QStringLiteral("cannot open the database %1: ").arg(databasePath)
-                      : QStringLiteral("cannot read the table LAUNDRY SETUP: ")) +
-                 OpenTable::lastErrorText();
+        error_ = failure == OpenTable::Failure::Database
+                     ? dbhelper::openFailureText(databasePath)
+                     : QStringLiteral("cannot read the table LAUNDRY SETUP: ") +
+                           OpenTable::lastErrorText();
         open_.reset();
         return false;
     }

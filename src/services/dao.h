@@ -313,6 +313,9 @@ namespace dbhelper {
 // Nonzero on success; on failure the error is CdbLastOLEError's.
 uint8_t Connect_To_Database(QString fileName, CdbDatabase* database, CdbDBEngine* engine,
                             int options);
+// After a failed Connect_To_Database: "Cannot open /full/path: cause (error
+// N)", the file named as the operator finds it and the cause in words.
+QString openFailureText(const QString& fileName);
 // Opens the recordset of a table name or SELECT text into *recordset.
 uint8_t Connect_To_Recordset(QString sql, CdbRecordset* recordset, CdbDatabase* database);
 

@@ -45,7 +45,7 @@ void OpenTable::close()
 QString OpenTable::lastErrorText()
 {
     const CdbLastOLEError last;
-    return QStringLiteral("Error %1 : %2")
-        .arg(last.GetResultCode() & 0xFFFF)
-        .arg(last.GetDescription());
+    return QStringLiteral("%1 (error %2)")
+        .arg(last.GetDescription())
+        .arg(last.GetResultCode() & 0xFFFF);
 }

@@ -31,7 +31,7 @@ public:
     CdbDatabase& database() { return database_; }
     CdbRecordset& recordset() { return recordset_; }
 
-    // "Error %d : %s" of the last engine error, for messages that add it.
+    // "sentence (error N)" of the last engine error, for messages that add it.
     static QString lastErrorText();
 
 private:

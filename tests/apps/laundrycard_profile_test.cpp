@@ -117,8 +117,8 @@ TEST_F(LaundrycardProfile, RefusedImportListsEveryRefusalAndStoresNothing)
     EXPECT_EQ(import.exitCode, 1);
     EXPECT_TRUE(import.out.isEmpty());
     EXPECT_TRUE(import.err.contains("nothing imported; 2 refused:\n")) << import.err.toStdString();
-    EXPECT_TRUE(import.err.contains("FRONT ROW: PROFILE NAME:  Duplicate Profile Name\n Must be "
-                                    "unique\n"));
+    EXPECT_TRUE(import.err.contains("FRONT ROW: PROFILE NAME:  Duplicate Profile Name Must be "
+                                    "unique\n")); // one line each
     EXPECT_TRUE(import.err.contains("Third: PULSES: Please enter a value for the Number of "
                                     "Pulses in the range of 0 to 99.\n"));
     const CliRun list = run({"profile", "list", "--db", db(), "--json"});
@@ -127,6 +127,9 @@ TEST_F(LaundrycardProfile, RefusedImportListsEveryRefusalAndStoresNothing)
     writeFile("broken.json", "{\"PROFILE NAME\":");
     EXPECT_EQ(run({"profile", "import", path("broken.json"), "--db", db()}).exitCode, 1);
     EXPECT_EQ(run({"profile", "import", path("more.json")}).exitCode, 2);
+    writeFile("one.json", R"([{"PROFILE NAME":"New One","PROFILE TYPE":0}])");
+    EXPECT_EQ(run({"profile", "import", path("one.json"), "--db", db()}).out,
+              "Imported 1 profile\n");
 }
 
 TEST_F(LaundrycardProfile, SetupWriteOfAProfileMakesItsCardAndAnUnknownOneExitsOne)
