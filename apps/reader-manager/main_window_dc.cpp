@@ -126,9 +126,7 @@ std::optional<CdbDatabase> MainWindow::openDatabase()
     CdbDatabase database;
     CdbDBEngine engine;
     if (!dbhelper::Connect_To_Database(databasePath(), &database, &engine, 0)) {
-        showError(
-            tr("Cannot open %1:\n%2")
-                .arg(QDir::toNativeSeparators(databasePath()), CdbLastOLEError().GetDescription()));
+        showError(dbhelper::openFailureText(databasePath()));
         return std::nullopt;
     }
     return database;
