@@ -1,5 +1,7 @@
 #include "profiles/editor_rules.h"
 
+#include "fields/field_validator.h"
+#include "fields/money_text.h"
 #include "profiles/profile_columns.h"
 #include "setup/profile_types.h"
 
@@ -89,6 +91,27 @@ MaxCardValueCheck checkMaxCardValue(Currency value)
         check.value = Currency::fromDollars(kDefaultMaxCardDollars);
     }
     return check;
+}
+
+PriceCheck checkPriceText(const QString& text, int control, const char* column)
+{
+    const QString typed = text.trimmed();
+    const qsizetype point = typed.indexOf(u'.');
+    // Only the form here: an amount past what the card holds is refused by
+    // the card-limit check of Update, with the largest the card holds.
+    fields::MoneyCheck check = fields::checkMoneyText(typed, false, true, fields::kCent,
+                                                      Currency::fromDollars(1'000'000'000));
+    if (!check.error && point >= 0 && typed.size() - point - 1 > 2)
+        check.error = QStringLiteral("Please enter a valid currency value in the form 'dd.cc' "
+                                     "(dollars.cents)");
+    if (!check.error)
+        return {std::nullopt, check.amount};
+    Refusal refusal;
+    refusal.column = QLatin1String(column);
+    refusal.control = control;
+    refusal.message = *check.error;
+    refusal.caption = QLatin1String(kInputErrorCaption);
+    return {refusal, Currency{}};
 }
 
 bool nickelPriceValid(Currency value)

@@ -64,6 +64,16 @@ MaxCardValueCheck checkMaxCardValue(Currency value);
 
 // Vend and top-off prices of codes 5 and 8: multiples of $0.05 from $0.05 to
 // $9.95. `control` is the edit the focus returns to.
+// The editor's vend and top-off price text, on leaving the edits and on
+// Update: an amount of dollars and cents (the field rules' money form, and
+// no more than two decimals, which those rules would cut silently). The
+// amount when the text is good.
+struct PriceCheck {
+    Check refusal;
+    Currency amount;
+};
+PriceCheck checkPriceText(const QString& text, int control, const char* column);
+
 bool nickelPriceValid(Currency value);
 Check checkNickelPrice(Currency value, int control, const char* column);
 

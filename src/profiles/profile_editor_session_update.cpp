@@ -46,6 +46,17 @@ bool ProfileEditorSession::validate()
         focus({EditorFocus::Target::Name, true});
         return false;
     }
+    if (!view_.controls.pricesReadOnly && !setup::pricesInNickels(values_.typeCode))
+        for (const bool vend : {true, false}) {
+            const PriceCheck check = checkPriceText(
+                vend ? view_.entry.vendPrice : view_.entry.topoffPrice,
+                vend ? kIdVendPrice : kIdTopoffPrice, vend ? kColVendPrice : kColTopoffPrice);
+            if (check.refusal) {
+                showRefusal(*check.refusal);
+                focus({vend ? EditorFocus::Target::VendPrice : EditorFocus::Target::TopoffPrice});
+                return false;
+            }
+        }
     if (const Check refusal = checkCommonCardLimits(values_)) {
         showRefusal(*refusal);
         if (refusal->control == kIdVendPrice)
@@ -161,19 +172,29 @@ void ProfileEditorSession::leavePrice(EntryText field)
     const bool vend = field == EntryText::VendPrice;
     Currency& value = vend ? values_.vendPrice : values_.topoffPrice;
     QString& text = vend ? view_.entry.vendPrice : view_.entry.topoffPrice;
-    const std::optional<Currency> entered = Currency::parse(text.trimmed());
-    if (setup::pricesInNickels(currentCode())) {
-        const Check refusal =
-            checkNickelPrice(entered.value_or(Currency{}), vend ? kIdVendPrice : kIdTopoffPrice,
-                             vend ? kColVendPrice : kColTopoffPrice);
-        if (refusal) {
-            showRefusal(*refusal);
-            focus({vend ? EditorFocus::Target::VendPrice : EditorFocus::Target::TopoffPrice});
+    const int control = vend ? kIdVendPrice : kIdTopoffPrice;
+    const char* column = vend ? kColVendPrice : kColTopoffPrice;
+    const auto refuse = [&](const Refusal& refusal) {
+        showRefusal(refusal);
+        focus({vend ? EditorFocus::Target::VendPrice : EditorFocus::Target::TopoffPrice});
+    };
+    if (!setup::pricesInNickels(currentCode())) {
+        // Bad text stays as typed, with the reason, until it is corrected.
+        const PriceCheck check = checkPriceText(text, control, column);
+        if (check.refusal) {
+            refuse(*check.refusal);
             return;
         }
+        value = check.amount;
+        text = editorMoneyText(value);
+        return;
     }
-    if (entered)
-        value = *entered;
+    const std::optional<Currency> entered = Currency::parse(text.trimmed());
+    if (const Check refusal = checkNickelPrice(entered.value_or(Currency{}), control, column)) {
+        refuse(*refusal);
+        return;
+    }
+    value = *entered;
     text = editorMoneyText(value);
 }
 

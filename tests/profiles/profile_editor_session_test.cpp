@@ -303,6 +303,32 @@ TEST_F(SessionTest, MaxCardValueIsWholeDollarsUpTo655OnLeaving)
     EXPECT_EQ(stored("Dryers").common.maxCardValue, Currency::fromDollars(1));
 }
 
+// Text that is no amount of dollars and cents is refused with the reason and
+// stays as typed, on leaving and on Update; it never reverts silently.
+TEST_F(SessionTest, APriceThatIsNoAmountIsRefusedAndKept)
+{
+    const QString form = "Input Error: Please enter a valid currency value in the form 'dd.cc' "
+                         "(dollars.cents)";
+    addProfile("Retro", setup::kRetrofit);
+    ProfileEditorSession& s = open();
+    s.edit();
+    for (const char* typed : {"abc", "-5", "1,50", "1.234"}) {
+        s.typeText(Text::TopoffPrice, typed);
+        s.leavePrice(Text::TopoffPrice);
+        EXPECT_EQ(entry().topoffPrice, typed);
+        EXPECT_EQ(shown(), QStringList{form}) << typed;
+        EXPECT_EQ(s.lastFocus().target, Target::TopoffPrice);
+    }
+    s.updateOrSelect();
+    EXPECT_EQ(shown(), QStringList{form});
+    EXPECT_TRUE(s.editing());
+    s.typeText(Text::TopoffPrice, "0.5");
+    s.leavePrice(Text::TopoffPrice);
+    EXPECT_EQ(entry().topoffPrice, "$0.50");
+    s.updateOrSelect();
+    EXPECT_EQ(stored("Retro").common.topoffPrice, Currency::fromCents(50));
+}
+
 TEST_F(SessionTest, PricesOfTypes5And8AreNickelsFrom5CentsTo995)
 {
     const std::pair<const char*, const char*> entries[] = {
