@@ -137,6 +137,7 @@ TEST_F(ReaderManagerCards, ReadSetupCardShowsTheFieldsOfTheCardInTheReader)
     const ui::RecordedMessage& box = script().messages()[0];
     EXPECT_EQ(box.caption, "Setup Card");
     EXPECT_TRUE(box.text.contains("Card version: 2")) << box.text.toStdString();
+    EXPECT_TRUE(box.text.contains("Vend price: $1.25\n")) << "money as money";
     EXPECT_FALSE(card::isPowered());
 }
 
