@@ -13,6 +13,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -31,6 +32,9 @@ inline constexpr char kColClearCount[] = "CLEAR COUNT";
 inline constexpr char kColLocation[] = "LOCATION";
 inline constexpr char kColLocationClustering[] = "LOCATION CLUSTERING";
 inline constexpr char kColUserTransaction[] = "USER TRANSACTION COL";
+// The day columns of the pricing pages, Sunday first.
+inline constexpr std::array<const char*, 7> kDayColumns = {
+    "SUNDAY", "MONDAY", "TUESDAY", "WEDNESDAY", "THURSDAY", "FRIDAY", "SATURDAY"};
 
 enum class ColumnKind { Text, Money, YesNo, Integer };
 

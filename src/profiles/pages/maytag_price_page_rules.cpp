@@ -11,8 +11,6 @@ constexpr char kColPennyIncrement[] = "PENNY INCREMENT";
 constexpr char kColSpecPricing[] = "SPEC PRICING";
 constexpr char kColStartTime[] = "SPEC PRICE BEGIN";
 constexpr char kColEndTime[] = "SPEC PRICE END";
-constexpr std::array<const char*, 7> kDayColumns = {"SUNDAY",   "MONDAY", "TUESDAY", "WEDNESDAY",
-                                                    "THURSDAY", "FRIDAY", "SATURDAY"};
 constexpr uint8_t kSpecPricingFlag = 0x02;
 constexpr uint8_t kTimeNotInList = 0xFF;
 constexpr qint64 kNickelUnits = 500;

@@ -22,8 +22,6 @@ constexpr char kColWaterSaver[] = "WATER SAVER";
 constexpr char kColDisableTopoff[] = "DISABLE TOPOFF";
 constexpr char kColTimeBasePricing[] = "TIME BASE PRICING";
 constexpr char kColCyclePricing[] = "CYCLE PRICING";
-constexpr std::array<const char*, 7> kColDays = {"SUNDAY",   "MONDAY", "TUESDAY", "WEDNESDAY",
-                                                 "THURSDAY", "FRIDAY", "SATURDAY"};
 // Grid rows top to bottom.
 constexpr std::array<const char*, 4> kColRegular = {"REG HEAVY PRICE", "REG NORMAL PRICE",
                                                     "REG PERM PRESS PRICE", "REG DELICATE PRICE"};
@@ -165,7 +163,7 @@ void MdcPageRules::load(const ColumnValues& columns)
     v.cyclePricing = flagValue(columns, kColCyclePricing);
     v.timeOfDay = flagValue(columns, kColTimeBasePricing);
     for (size_t day = 0; day < v.days.size(); ++day)
-        v.days[day] = flagValue(columns, kColDays[day]);
+        v.days[day] = flagValue(columns, kDayColumns[day]);
     v.activeTime = intValue(columns, kColActiveTime);
     v.start = textValue(columns, kColSpecBegin);
     v.end = textValue(columns, kColSpecEnd);
@@ -195,7 +193,7 @@ ColumnValues MdcPageRules::columns() const
     for (size_t i = 0; i < v.temperatures.size(); ++i)
         columns.insert(QLatin1String(kColTemperatures[i]), v.temperatures[i]);
     for (size_t day = 0; day < v.days.size(); ++day)
-        columns.insert(QLatin1String(kColDays[day]), int(v.days[day]));
+        columns.insert(QLatin1String(kDayColumns[day]), int(v.days[day]));
     for (size_t row = 0; row < 4; ++row) {
         columns.insert(QLatin1String(kColRegular[row]), v.regular[row].toVariant());
         columns.insert(QLatin1String(kColSpecial[row]), v.special[row].toVariant());
