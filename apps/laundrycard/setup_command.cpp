@@ -141,7 +141,7 @@ int setupRead(const QStringList& args)
     STRUCT_laundry_setup record{};
     clear_laundry_setup_struct(&record);
     uint8_t version = 0;
-    const uint8_t read = read_laundry_setup_card(&record, &version);
+    const uint8_t read = read_laundry_setup_record(&record, &version);
     card::eject();
     if (!read) {
         printError(QStringLiteral("the card in the reader is not a readable Retrofit or Maytag "

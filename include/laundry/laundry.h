@@ -44,6 +44,10 @@ LAUNDRY_EXPORT uint8_t create_laundry_setup_card(BaseCardImage* image, uint16_t 
 // into `record`; *headerByte receives the card version. 1 when read, 0
 // otherwise (silently).
 LAUNDRY_EXPORT uint8_t read_laundry_setup_card(STRUCT_laundry_setup* record, uint8_t* headerByte);
+// The same, then the whole card read into the record as its encoder reads
+// it (card type, times in minutes, every block field), so that the record
+// writes the same card again. What hosts save as a record file.
+LAUNDRY_EXPORT uint8_t read_laundry_setup_record(STRUCT_laundry_setup* record, uint8_t* headerByte);
 
 // The system database the profile entry points open ("manager.mdb" in the
 // current directory until a host names another file; null puts that back).

@@ -4,6 +4,7 @@
 #include "setup/setup_card_reader.h"
 #include "setup/setup_card_writer.h"
 #include "setup/setup_record.h"
+#include "setup/setup_record_from_card.h"
 
 extern "C" {
 
@@ -34,6 +35,14 @@ uint8_t read_laundry_setup_card(STRUCT_laundry_setup* record, uint8_t* headerByt
     if (!record)
         return 0;
     return setup::readSetupCard(*record, headerByte);
+}
+
+uint8_t read_laundry_setup_record(STRUCT_laundry_setup* record, uint8_t* headerByte)
+{
+    exports::ModuleState state;
+    if (!record)
+        return 0;
+    return setup::readSetupRecord(*record, headerByte);
 }
 
 } // extern "C"

@@ -3,6 +3,7 @@
 #include "support/test_files.h"
 
 #include <QFile>
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -10,6 +11,9 @@
 #include "laundrycard_runner.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
 
 namespace {
 
@@ -124,6 +128,44 @@ TEST_F(Laundrycard, BadUsageExitsTwoAndHelpExitsZero)
         EXPECT_EQ(r.exitCode, 0) << help.join(' ').toStdString();
         EXPECT_TRUE(r.out.contains("Usage")) << help.join(' ').toStdString();
         EXPECT_FALSE(r.out.contains("--help-all")) << "Qt's options stay out";
+    }
+}
+
+// A record read from a card writes the same card again: Retrofit times and
+// messages, a Gen2 washer and a Gen2 dryer.
+TEST_F(Laundrycard, ARecordReadFromACardWritesTheSameCardAgain)
+{
+    const auto retrofit = [](STRUCT_laundry_setup& r) {
+        r.dryer_run_time = 45;
+        r.heat_time = 30;
+        r.topoff_time = 7;
+        r.topoff_price = 25;
+        r.pulses = 3;
+        std::memcpy(r.idle_message, "INSERT CARD", 11);
+    };
+    const auto washer = [](STRUCT_laundry_setup& r) { r.washer = 1, r.wash = 12, r.rinse = 4; };
+    const auto dryer = [](STRUCT_laundry_setup& r) { r.dry = 40; };
+    const std::pair<uint16_t, std::function<void(STRUCT_laundry_setup&)>> cards[] = {
+        {0xB8, retrofit}, {0xBB, washer}, {0xBB, dryer}};
+    for (const auto& [code, fill] : cards) {
+        STRUCT_laundry_setup record = testfiles::setupRecord(code, 150);
+        record.max_card_value = 100;
+        fill(record);
+        ASSERT_TRUE(testfiles::write(path("in.rec"), testfiles::bytesOf(record)));
+        for (const char* card : {"first.lcard", "second.lcard"})
+            ASSERT_EQ(run({"card", "new", path(card), "--cust", "0", "--force"}).exitCode, 0);
+        ASSERT_EQ(
+            run({"setup", "write", "--record", path("in.rec"), "--reader", path("first.lcard")})
+                .exitCode,
+            0);
+        ASSERT_EQ(run({"setup", "read", "--reader", path("first.lcard"), "--record",
+                       path("out.rec"), "--force"})
+                      .exitCode,
+                  0);
+        const CliRun again =
+            run({"setup", "write", "--record", path("out.rec"), "--reader", path("second.lcard")});
+        EXPECT_EQ(again.exitCode, 0) << again.err.toStdString();
+        EXPECT_EQ(dump(path("second.lcard")), dump(path("first.lcard"))) << code;
     }
 }
 
