@@ -81,18 +81,25 @@ void PriceSpecialSet::moveAndLoad(int n)
     loadCurrent();
 }
 
-void PriceSpecialSet::save(int id)
+void PriceSpecialSet::save(int id, SaveStep* step)
 {
+    SaveStep ignored = SaveStep::Add;
+    SaveStep& at = step ? *step : ignored;
     CdbRecordset& rows = recordset();
-    if (!newEntry_ && findByIndex(id))
+    at = SaveStep::Edit;
+    if (!newEntry_ && findByIndex(id)) {
         rows.Edit();
-    else
+    } else {
+        at = SaveStep::Add;
         rows.AddNew();
+    }
+    at = SaveStep::Transfer;
     rows.SetField(QStringLiteral("PROFILE NAME"), name_);
     rows.SetField(QStringLiteral("DAYS"), daysText(entry_.days));
     rows.SetField(QStringLiteral("SPECIAL PRICE"), entry_.price.toVariant());
     rows.SetField(QStringLiteral("START TIME"), timeText(entry_.startHour, entry_.startMinute));
     rows.SetField(QStringLiteral("STOP TIME"), timeText(entry_.stopHour, entry_.stopMinute));
+    at = SaveStep::Update;
     rows.Update();
     newEntry_ = false;
 }

@@ -30,9 +30,12 @@ public:
     void loadCurrent();
     bool findAndLoad(int id);
     void moveAndLoad(int n);
+    // What save was doing when the database refused it.
+    enum class SaveStep { Add, Edit, Transfer, Update };
     // Edits the row of `id` unless the current entry is new (or that row is
-    // gone), else adds a row; clears the new-entry flag.
-    void save(int id);
+    // gone), else adds a row; clears the new-entry flag. On a failure
+    // *step (when given) says where it happened.
+    void save(int id, SaveStep* step = nullptr);
     // Deletes the row of `id` and reopens the profile's rows.
     void remove(int id);
     // Deletes every row of the profile `name`.
