@@ -63,9 +63,12 @@ TEST_F(PriceSpecialsDialogTest, EachModeWritesItsCardFromTheCardMenu)
         uint8_t type;
         const char* created;
         const char* typeShown;
+        const char* details; // the card details report
     } cases[] = {
-        {"priceSpecialsAction", "price_specials.png", 0xB0, "Price Specials Card Created", "(176)"},
-        {"doorAccessAction", "door_access.png", 0xBE, "Restriction Time Card Created", "(190)"},
+        {"priceSpecialsAction", "price_specials.png", 0xB0, "Price Specials Card Created", "(176)",
+         "Default Vend: $1.00\nDefault Topoff: $0.00\nTopoff Time: 0 (mins)\nNumber of "
+         "Specials: 1\n"},
+        {"doorAccessAction", "door_access.png", 0xBE, "Restriction Time Card Created", "(190)", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.action);
@@ -88,6 +91,9 @@ TEST_F(PriceSpecialsDialogTest, EachModeWritesItsCardFromTheCardMenu)
         EXPECT_EQ(written.files.at(0x2001)[13], 1);
         EXPECT_TRUE(shown(*window, "cardTypeLabel").endsWith(c.typeShown))
             << shown(*window, "cardTypeLabel").toStdString();
+        EXPECT_EQ(shown(*window, "cardDetailsView"), c.details);
+        if (const QByteArray dir = qgetenv("LAUNDRY_SCREENSHOT_DIR"); !dir.isEmpty())
+            window->grab().save(QString::fromLocal8Bit(dir) + "/reader_manager_" + c.screenshot);
     }
 }
 

@@ -301,4 +301,13 @@ TEST_F(SpecialsSession, ANameWithAnApostropheStaysOneName)
     EXPECT_EQ(rows("PRICE PROFILES", {"PROFILE NAME"}), (QList<QStringList>{{"O"}}));
 }
 
+TEST_F(SpecialsSession, NoDatabaseNoDialog)
+{
+    systemdb::setDatabasePath(databasePath() + ".missing");
+    const int32_t rights[kRightsEntries] = {1};
+    EXPECT_EQ(ShowLaundryPriceSpecials(0x1234, rights, 1), 0);
+    EXPECT_EQ(script().messageTexts(), QStringList{"Error loading database"});
+    EXPECT_EQ(script().lastMessage()->caption, "manager.mdb error");
+}
+
 } // namespace
