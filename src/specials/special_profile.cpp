@@ -7,6 +7,19 @@ namespace {
 
 constexpr char kDayLetters[] = "SMTWTFS";
 
+// The number a text starts with (blanks skipped), as the C library reads
+// one: "9:" gives 9, ":5" gives 0.
+int leadingNumber(QStringView text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == QLatin1Char(' '))
+        ++i;
+    int number = 0;
+    for (; i < text.size() && text[i].isDigit(); ++i)
+        number = number * 10 + text[i].digitValue();
+    return number;
+}
+
 } // namespace
 
 QString applicationTitle(Mode mode)
@@ -77,8 +90,8 @@ QString timeText(int hour, int minute)
 
 void readTimeText(const QString& text, int* hour, int* minute)
 {
-    *hour = text.left(2).toInt();
-    *minute = text.right(2).toInt();
+    *hour = leadingNumber(QStringView(text).left(2));
+    *minute = leadingNumber(QStringView(text).right(2));
 }
 
 QString moneyText(Currency amount)

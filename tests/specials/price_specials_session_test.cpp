@@ -253,9 +253,9 @@ TEST_F(SpecialsSession, TwentyThreeEntriesRefuseAnotherButStayEditable)
     EXPECT_EQ(s.state(), EditState::Idle);
     s.selectEntry(22);
     s.editSpecial();
-    type(s, [](SpecialsFields& f) { f.days = {false, false, false, false, false, false, true}; });
+    s.allDays();
     s.ok();
-    EXPECT_EQ(s.view().entryRows[22][0], "      S");
+    EXPECT_EQ(s.view().entryRows[22][0], "SMTWTFS");
 }
 
 TEST_F(SpecialsSession, DeletingTheLastEntryMovesTheSelectionUp)
