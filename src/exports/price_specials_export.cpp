@@ -175,10 +175,8 @@ LaundrySpecialsImport LaundryPriceSpecials::import(const QByteArray& json)
     }
     CdbDatabase& database = open_->table.database();
     try {
-        checkNewNames(database, parsed, &result.refusals);
-        if (!result.refusals.isEmpty())
+        if (!storeProfiles(database, parsed, &result.refusals))
             return result;
-        storeProfiles(database, parsed);
     } catch (const CdbException& e) {
         promptui::MessageBox(QStringLiteral("Cannot store the profiles.\n") + engineErrorText(e),
                              QStringLiteral("ERROR: Reader Manager"),

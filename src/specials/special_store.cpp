@@ -72,9 +72,13 @@ void checkNewNames(CdbDatabase& database, const QList<ProfileWithEntries>& profi
     }
 }
 
-void storeProfiles(CdbDatabase& database, const QList<ProfileWithEntries>& profiles)
+bool storeProfiles(CdbDatabase& database, const QList<ProfileWithEntries>& profiles,
+                   QStringList* refusals)
 {
     CdbTransaction transaction(database);
+    checkNewNames(database, profiles, refusals);
+    if (!refusals->isEmpty())
+        return false;
     OpenTable table;
     CdbRecordset& rows = openRows(table, database, QLatin1String(kProfilesTable));
     PriceSpecialSet set;
@@ -93,6 +97,7 @@ void storeProfiles(CdbDatabase& database, const QList<ProfileWithEntries>& profi
     }
     table.close();
     transaction.Commit();
+    return true;
 }
 
 } // namespace specials

@@ -19,7 +19,11 @@ QList<ProfileWithEntries> loadProfiles(CdbDatabase& database, Mode mode);
 void checkNewNames(CdbDatabase& database, const QList<ProfileWithEntries>& profiles,
                    QStringList* refusals);
 
-// Adds the profiles and their entries in one transaction: all or none.
-void storeProfiles(CdbDatabase& database, const QList<ProfileWithEntries>& profiles);
+// Adds the profiles and their entries in one transaction, all or none: the
+// name checks run inside it, against the names as they are when it commits.
+// False, with nothing stored, when *refusals holds any refusal afterwards
+// (those of the file's form included).
+bool storeProfiles(CdbDatabase& database, const QList<ProfileWithEntries>& profiles,
+                   QStringList* refusals);
 
 } // namespace specials
