@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include <cstring>
+#include <memory>
 #include <vector>
 
 namespace specials {
@@ -19,14 +20,14 @@ namespace {
 // characters and width shares.
 void setupColumns(QTreeWidget* list, const QList<ListColumn>& columns)
 {
-    std::vector<char[40]> titles(std::size_t(columns.size()));
+    const auto count = std::size_t(columns.size());
+    const std::unique_ptr<char[][40]> titles(new char[count][40]());
     std::vector<uint8_t> widths;
-    for (qsizetype i = 0; i < columns.size(); ++i) {
-        std::strncpy(titles[std::size_t(i)], columns[i].heading, 39);
-        titles[std::size_t(i)][39] = '\0';
-        widths.push_back(uint8_t(columns[i].width));
+    for (std::size_t i = 0; i < count; ++i) {
+        std::strncpy(titles[i], columns[qsizetype(i)].heading, 39);
+        widths.push_back(uint8_t(columns[qsizetype(i)].width));
     }
-    dbhelper::ExternSetupListControl(list, int(columns.size()), titles.data(), widths.data());
+    dbhelper::ExternSetupListControl(list, int(count), titles.get(), widths.data());
 }
 
 int currentRow(const QTreeWidget* list)
