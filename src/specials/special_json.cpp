@@ -41,11 +41,18 @@ void refuseUnknownKeys(const QJsonObject& object, const QSet<QString>& known, Re
     }
 }
 
+// The largest amount a card carries: 65535 cents in two bytes.
+constexpr Currency kMaxCardAmount = Currency::fromCents(0xFFFF);
+
+// An amount of whole cents that a card can carry, from its text.
 std::optional<Currency> moneyValue(const QJsonValue& value)
 {
     if (!value.isString())
         return std::nullopt;
-    return Currency::parse(value.toString().trimmed());
+    const auto amount = Currency::parse(value.toString().trimmed());
+    if (!amount || amount->units() % 100 != 0 || *amount > kMaxCardAmount)
+        return std::nullopt;
+    return amount;
 }
 
 bool validDaysText(const QString& text)
@@ -89,7 +96,7 @@ std::optional<SpecialEntry> entryFromJson(const QJsonValue& value, Mode mode, in
         const auto amount = moneyValue(price);
         if (!amount || *amount <= Currency()) {
             refusals.add(where + QStringLiteral("\"price\" must be an amount such as \"0.75\" "
-                                                "or \"off\""));
+                                                "(at most 655.35) or \"off\""));
             good = false;
         } else {
             entry.price = *amount;
@@ -194,7 +201,9 @@ std::optional<ProfileWithEntries> profileFromJson(const QJsonValue& value, int p
                 return;
             const auto amount = moneyValue(object.value(QLatin1String(key)));
             if (!amount || *amount < Currency())
-                refused.add(QStringLiteral("\"%1\" must be an amount such as \"1.25\"").arg(key));
+                refused.add(
+                    QStringLiteral("\"%1\" must be an amount such as \"1.25\" (at most 655.35)")
+                        .arg(key));
             else
                 *out = *amount;
         };

@@ -62,7 +62,8 @@ TEST_F(SpecialsImport, OneRefusedProfileStoresNone)
                   "Door: entry 1: \"days\" must be 7 characters, the letter of each day that is "
                   "on (SMTWTFS) or a blank",
                   "Door: entry 1: door access entries have no price",
-                  "Long: entry 1: \"price\" must be an amount such as \"0.75\" or \"off\"",
+                  "Long: entry 1: \"price\" must be an amount such as \"0.75\" (at most 655.35) or "
+                  "\"off\"",
                   "Long: entry 1: \"start\" and \"stop\" must both be times such as \"08:00\" "
                   "(leave both out for all day)",
                   "gate: Duplicate Profile Name. Must be unique",
