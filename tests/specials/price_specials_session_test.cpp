@@ -301,6 +301,30 @@ TEST_F(SpecialsSession, ANameWithAnApostropheStaysOneName)
     EXPECT_EQ(rows("PRICE PROFILES", {"PROFILE NAME"}), (QList<QStringList>{{"O"}}));
 }
 
+TEST_F(SpecialsSession, HeaderClickSortsAndSelectsTheFirstRow)
+{
+    import(R"([{"name":"B","kind":"price","vend_price":"2.00"},
+               {"name":"a","kind":"price","vend_price":"1.00"},
+               {"name":"C","kind":"price","vend_price":"0.50"}])");
+    PriceSpecialsSession& s = open(Mode::PriceSpecial);
+    const auto names = [&s] {
+        QStringList out;
+        for (const QStringList& row : s.view().profileRows)
+            out << row[0];
+        return out;
+    };
+    s.selectProfile(2);
+    s.sortBy(0);
+    EXPECT_EQ(names(), (QStringList{"a", "B", "C"}));
+    EXPECT_EQ(s.view().selectedProfile, 0);
+    EXPECT_EQ(s.profile().name, "a");
+    s.sortBy(0);
+    EXPECT_EQ(names(), (QStringList{"C", "B", "a"}));
+    s.sortBy(1);
+    EXPECT_EQ(names(), (QStringList{"C", "a", "B"})) << "by the VEND PRICE text";
+    EXPECT_EQ(s.profile().name, "C");
+}
+
 TEST_F(SpecialsSession, NoDatabaseNoDialog)
 {
     systemdb::setDatabasePath(databasePath() + ".missing");
