@@ -12,6 +12,7 @@ int runDbCommand(const QStringList& args);
 int runProfileCommand(const QStringList& args);
 int runDcCommand(const QStringList& args);
 int runHolderCommand(const QStringList& args);
+int runSpecialsCommand(const QStringList& args);
 int cardDescribe(const QStringList& args);
 // dc store and dc view, in files of their own.
 int dcStore(const QStringList& args);

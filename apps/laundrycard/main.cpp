@@ -21,6 +21,8 @@ const char kHelp[] =
     "  dc       data collection cards: new, simulate, read, count\n"
     "  db       the system database: init\n"
     "  holder   service persons' cards for the audit lookup: add, list, remove\n"
+    "  specials price special and door access profiles and their cards: import, list,\n"
+    "           export, card\n"
     "\n"
     "Options:\n"
     "  --tokens on|off  whether tokens are in use in this installation (default on)\n"
@@ -76,6 +78,8 @@ int main(int argc, char** argv)
         return cli::runDcCommand(args);
     if (group == QLatin1String("holder"))
         return cli::runHolderCommand(args);
+    if (group == QLatin1String("specials"))
+        return cli::runSpecialsCommand(args);
     if (group.isEmpty()) {
         cli::printError(QStringLiteral("no command given"));
         cli::printOut(QString::fromLatin1(kHelp));

@@ -73,6 +73,11 @@ public:
     void viewDcRecord(int index);
     // The card holders of the database, added and removed in a dialog.
     void openCardHolders();
+    // The library's Price Special Profiles dialog over the data folder's
+    // database, in price special or door access mode, with every right; its
+    // card buttons write onto the card in the reader for this host's
+    // customer id.
+    void openPriceSpecials(bool doorAccess);
     const GenericDC& dcRecords() const { return readRecords_; }
 
     uint16_t customerId() const;
@@ -102,6 +107,8 @@ private:
     void chooseMachineSimulation();
     void readDcCardAction() { readDcCard(); }
     void storeDcRecordsAction() { storeDcRecords(); }
+    void priceSpecialsAction() { openPriceSpecials(false); }
+    void doorAccessAction() { openPriceSpecials(true); }
     void showAbout();
     void quit();
 

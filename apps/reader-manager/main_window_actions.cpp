@@ -50,6 +50,9 @@ void MainWindow::createActions()
         {"&Card", "Write Setup File From Record File...", "writeSetupFileAction",
          &MainWindow::chooseRecordForSetupFile},
         {"&Card", "Read Setup Card", "readSetupCardAction", &MainWindow::readSetupCardAction},
+        {"&Card", nullptr, nullptr, nullptr},
+        {"&Card", "Price Specials...", "priceSpecialsAction", &MainWindow::priceSpecialsAction},
+        {"&Card", "Door Access...", "doorAccessAction", &MainWindow::doorAccessAction},
         {"&Data Collection/&New Data Collection Card", "Reader", "newReaderDcCardAction",
          &MainWindow::newReaderDcCard},
         {"&Data Collection/&New Data Collection Card", "Complex (Stacked Machines)",
@@ -167,6 +170,15 @@ void MainWindow::openProfileManager()
 {
     useProfileDatabase();
     ShowAndLoadLaundrySetupProfile();
+}
+
+void MainWindow::openPriceSpecials(bool doorAccess)
+{
+    useProfileDatabase();
+    // Entry 0 grants every right of the block.
+    const int32_t allRights[17] = {1};
+    ShowLaundryPriceSpecials(customerId(), allRights, doorAccess ? 1 : 0);
+    refreshCard(); // the card panel describes what a card button wrote
 }
 
 bool MainWindow::createSetupCard()

@@ -9,6 +9,7 @@
 #include "laundry/laundry_export.h"
 #include "laundry/laundry_setup.h"
 #include "laundry/mdc_setup_card.h"
+#include "laundry/price_specials.h"
 #include "laundry/setup_cards.h"
 
 #include <QString>
