@@ -68,7 +68,8 @@ TEST_F(PriceSpecialsDialogTest, EachModeWritesItsCardFromTheCardMenu)
         {"priceSpecialsAction", "price_specials.png", 0xB0, "Price Specials Card Created", "(176)",
          "Default Vend: $1.00\nDefault Topoff: $0.00\nTopoff Time: 0 (mins)\nNumber of "
          "Specials: 1\n"},
-        {"doorAccessAction", "door_access.png", 0xBE, "Restriction Time Card Created", "(190)", ""},
+        {"doorAccessAction", "door_access.png", 0xBE, "Restriction Time Card Created", "(190)",
+         "The card details report decodes no card of type 190."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.action);
