@@ -8,10 +8,17 @@ namespace {
 const QString kCustomerIdKey = QStringLiteral("host/customerId");
 const QString kTokensEnabledKey = QStringLiteral("settings/tokensEnabled");
 const QString kLastFolderKey = QStringLiteral("dialogs/lastFolder");
+const QString kLastCardKey = QStringLiteral("reader/cardFile");
+const QString kLastCardImageKey = QStringLiteral("reader/cardImage");
 
 } // namespace
 
-HostSettings::HostSettings(std::unique_ptr<QSettings> store) : store_(std::move(store)) {}
+HostSettings::HostSettings(const QString& folder)
+    : folder_(QDir(folder).absolutePath()),
+      store_(std::make_unique<QSettings>(
+          QDir(folder_).filePath(QString::fromLatin1(kSettingsFileName)), QSettings::IniFormat))
+{
+}
 
 uint16_t HostSettings::customerId() const
 {
@@ -44,6 +51,34 @@ QString HostSettings::lastFolder() const
 void HostSettings::setLastFolder(const QString& folder)
 {
     store_->setValue(kLastFolderKey, folder);
+}
+
+std::optional<LastCard> HostSettings::lastCard() const
+{
+    if (!store_->contains(kLastCardKey))
+        return std::nullopt;
+    LastCard card;
+    const QString stored = QDir::fromNativeSeparators(store_->value(kLastCardKey).toString());
+    if (!stored.isEmpty())
+        card.path = QDir::cleanPath(QDir(folder_).absoluteFilePath(stored));
+    bool ok = false;
+    const int index = store_->value(kLastCardImageKey, 0).toInt(&ok);
+    card.imageIndex = ok && index >= 0 ? index : 0;
+    return card;
+}
+
+void HostSettings::setLastCard(const LastCard& card)
+{
+    QString stored;
+    if (!card.path.isEmpty()) {
+        const QString relative = QDir(folder_).relativeFilePath(card.path);
+        const bool outside = relative == QLatin1String("..") ||
+                             relative.startsWith(QLatin1String("../")) ||
+                             QDir::isAbsolutePath(relative);
+        stored = outside ? QDir(folder_).absoluteFilePath(card.path) : relative;
+    }
+    store_->setValue(kLastCardKey, stored);
+    store_->setValue(kLastCardImageKey, card.imageIndex);
 }
 
 } // namespace readermanager

@@ -28,9 +28,8 @@
 
 namespace readermanager {
 
-MainWindow::MainWindow(const QString& dataFolder, std::unique_ptr<QSettings> settings,
-                       QWidget* parent)
-    : QMainWindow(parent), settings_(std::move(settings))
+MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
+    : QMainWindow(parent), settings_(dataFolder)
 {
     setWindowTitle(tr("Reader Manager"));
     createActions();
@@ -109,10 +108,35 @@ void MainWindow::startUp()
             [this](int value) { settings_.setCustomerId(uint16_t(value)); });
     setTokensEnabled(settings_.tokensEnabled());
 
+    restoreCard();
+}
+
+void MainWindow::restoreCard()
+{
+    const std::optional<LastCard> last = settings_.lastCard();
+    if (last && last->path.isEmpty()) {
+        refreshCard(); // left empty
+        return;
+    }
+    if (last && QFileInfo::exists(last->path)) {
+        QString error;
+        if (card::insertCardFile(last->path, &error, last->imageIndex)) {
+            refreshCard();
+            return;
+        }
+    }
+    // A first start, or the card the host was left with is gone or does not
+    // go in: the data folder's own card.
     if (!data_.cardPath.isEmpty())
         insertCard(data_.cardPath);
     else
         refreshCard();
+}
+
+void MainWindow::rememberCard()
+{
+    settings_.setLastCard({card::hasCard() ? card::cardFilePath() : QString(),
+                           card::hasCard() ? card::cardImageIndex() : 0});
 }
 
 uint16_t MainWindow::customerId() const
@@ -140,6 +164,7 @@ bool MainWindow::insertCard(const QString& path)
     if (!inserted)
         showError(tr("Could not insert the card file %1:\n%2")
                       .arg(QDir::toNativeSeparators(path), error));
+    rememberCard();
     refreshCard();
     return inserted;
 }
@@ -159,6 +184,7 @@ bool MainWindow::newBlankCard(const QString& path)
 void MainWindow::ejectCard()
 {
     card::eject();
+    rememberCard();
     refreshCard();
 }
 

@@ -21,7 +21,6 @@
 class QAction;
 class QLabel;
 class QPlainTextEdit;
-class QSettings;
 class QSpinBox;
 
 namespace readermanager {
@@ -34,12 +33,12 @@ enum class DcCardKind { Reader, Complex, Manual, Advanteck };
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // Prepares dataFolder (first run: a new database and a blank card), puts
-    // its card into the reader and applies the settings kept in `settings`.
+    // Prepares dataFolder (first run: a new database and a blank card),
+    // applies the settings kept in the folder and puts the card that was in
+    // the reader when the host was left (at first its own card) back in.
     // Problems are shown to the operator and the window goes on without what
     // failed.
-    MainWindow(const QString& dataFolder, std::unique_ptr<QSettings> settings,
-               QWidget* parent = nullptr);
+    explicit MainWindow(const QString& dataFolder, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The work behind the actions. Each shows its own messages, refreshes the
@@ -108,6 +107,10 @@ private:
     void createActions();
     void createCentralWidget();
     void startUp();
+    // Puts the card the host was left with back into the reader.
+    void restoreCard();
+    // Remembers the card in the reader for the next start.
+    void rememberCard();
     std::optional<STRUCT_laundry_setup> loadRecord(const QString& recordPath);
     bool requireCard();
     // Writes the record onto the card in the reader; the library shows its

@@ -109,4 +109,45 @@ TEST_F(ReaderManagerTest, TokensSettingIsRememberedAndGivenToTheCardLibrary)
     EXPECT_FALSE(cardcore::GetTokensEnabled());
 }
 
+TEST_F(ReaderManagerTest, DataFolderKeepsItsSettingsAndTheLastCardEvenWhenMoved)
+{
+    const QString other = path("elsewhere/other.lcard");
+    ASSERT_TRUE(QDir().mkpath(path("elsewhere")));
+    ASSERT_EQ(card::createCardImageFile(other, initialised(184, 7)), QString());
+    {
+        const auto window = makeWindow();
+        window->setCustomerId(4660);
+        window->setTokensEnabled(false);
+        ASSERT_TRUE(window->insertCard(other));
+    }
+    EXPECT_TRUE(QFile::exists(settingsFile()));
+
+    // Another folder is another installation: its own defaults and card.
+    card::eject();
+    const QString second = path("second");
+    {
+        const auto window = makeWindow(second);
+        EXPECT_EQ(window->customerId(), 0);
+        EXPECT_EQ(card::cardFilePath(), QDir(second).filePath("reader-card.lcard"));
+        ASSERT_TRUE(window->newBlankCard(QDir(second).filePath("inside.lcard")));
+    }
+
+    card::eject();
+    const auto window = makeWindow();
+    EXPECT_EQ(window->customerId(), 4660);
+    EXPECT_FALSE(window->action("tokensEnabledAction")->isChecked());
+    EXPECT_EQ(card::cardFilePath(), other);
+    EXPECT_EQ(shown(*window, "cardTypeLabel"), "Retrofit Setup Card (184)");
+    window->ejectCard();
+    EXPECT_FALSE(makeWindow()->dataFolder().cardPath.isEmpty());
+    EXPECT_FALSE(card::hasCard()); // left empty, found empty
+
+    // A card inside the folder moves with it.
+    card::eject();
+    ASSERT_TRUE(QDir().rename(second, path("moved")));
+    makeWindow(path("moved"));
+    EXPECT_EQ(card::cardFilePath(), QDir(path("moved")).filePath("inside.lcard"));
+    EXPECT_TRUE(script().messages().empty()) << script().messageTexts().join(" | ").toStdString();
+}
+
 } // namespace
