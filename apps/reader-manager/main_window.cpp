@@ -27,11 +27,26 @@
 #include <QVBoxLayout>
 
 namespace readermanager {
+namespace {
+
+// A view the operator only reads has the window's colour, not an edit's.
+void showAsReadOnly(QPlainTextEdit& view)
+{
+    QPalette palette = view.palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    view.setPalette(palette);
+}
+
+QString shownPath(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
 
 MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
     : QMainWindow(parent), settings_(dataFolder)
 {
-    setWindowTitle(tr("Reader Manager"));
     createActions();
     createCentralWidget();
     data_ = prepareDataFolder(dataFolder);
@@ -57,7 +72,8 @@ void MainWindow::createCentralWidget()
     customerId_ = new QSpinBox(host);
     customerId_->setObjectName(QStringLiteral("customerIdSpinBox"));
     customerId_->setRange(0, 0xFFFF);
-    customerId_->setToolTip(tr("The customer id written onto the cards this host makes"));
+    customerId_->setToolTip(tr("The customer id written onto the cards this host makes (0 to "
+                               "65535)"));
     hostForm->addRow(tr("Customer id:"), customerId_);
     top->addWidget(host, 1, Qt::AlignTop);
 
@@ -66,6 +82,7 @@ void MainWindow::createCentralWidget()
     cardDetails_ = new QPlainTextEdit(details);
     cardDetails_->setObjectName(QStringLiteral("cardDetailsView"));
     cardDetails_->setReadOnly(true);
+    showAsReadOnly(*cardDetails_);
     detailsLayout->addWidget(cardDetails_);
     layout->addWidget(details, 1);
 
@@ -74,6 +91,7 @@ void MainWindow::createCentralWidget()
     cardView_ = new QPlainTextEdit(contents);
     cardView_->setObjectName(QStringLiteral("cardView"));
     cardView_->setReadOnly(true);
+    showAsReadOnly(*cardView_);
     cardView_->setLineWrapMode(QPlainTextEdit::NoWrap);
     cardView_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     contentsLayout->addWidget(cardView_);
@@ -90,12 +108,13 @@ void MainWindow::createCentralWidget()
 
     databaseLabel_ = new QLabel(this);
     databaseLabel_->setObjectName(QStringLiteral("databaseLabel"));
-    statusBar()->addWidget(databaseLabel_, 1);
+    statusBar()->addPermanentWidget(databaseLabel_);
     resize(900, 640);
 }
 
 void MainWindow::startUp()
 {
+    updateTitle();
     for (const QString& error : data_.errors)
         showError(error);
     databaseLabel_->setText(
@@ -139,6 +158,17 @@ void MainWindow::rememberCard()
                            card::hasCard() ? card::cardImageIndex() : 0});
 }
 
+void MainWindow::updateTitle()
+{
+    setWindowTitle(tr("%1 - Reader Manager").arg(shownPath(data_.folder)));
+}
+
+bool MainWindow::report(bool done, const QString& success, const QString& failure)
+{
+    statusBar()->showMessage(done ? success : failure);
+    return done;
+}
+
 uint16_t MainWindow::customerId() const
 {
     return uint16_t(customerId_->value());
@@ -155,6 +185,7 @@ void MainWindow::refreshCard()
     readerPanel_->showCard(summary);
     cardView_->setPlainText(summary.contents);
     cardDetails_->setPlainText(describeInsertedCard());
+    updateActions();
 }
 
 bool MainWindow::insertCard(const QString& path)
@@ -166,7 +197,8 @@ bool MainWindow::insertCard(const QString& path)
                       .arg(QDir::toNativeSeparators(path), error));
     rememberCard();
     refreshCard();
-    return inserted;
+    return report(inserted, tr("Card file %1 is in the reader.").arg(shownPath(path)),
+                  tr("The card file %1 did not go into the reader.").arg(shownPath(path)));
 }
 
 bool MainWindow::newBlankCard(const QString& path)
@@ -176,7 +208,7 @@ bool MainWindow::newBlankCard(const QString& path)
         showError(tr("Could not create the card file %1:\n%2")
                       .arg(QDir::toNativeSeparators(path), error));
         refreshCard();
-        return false;
+        return report(false, {}, tr("No card file made."));
     }
     return insertCard(path);
 }
@@ -186,6 +218,7 @@ void MainWindow::ejectCard()
     card::eject();
     rememberCard();
     refreshCard();
+    report(true, tr("Card ejected: the reader is empty."), {});
 }
 
 bool MainWindow::requireCard()
@@ -194,7 +227,7 @@ bool MainWindow::requireCard()
         return true;
     showError(tr("There is no card in the reader.\nInsert a card file or make a new blank card "
                  "first."));
-    return false;
+    return report(false, {}, tr("There is no card in the reader."));
 }
 
 bool MainWindow::writeCard(STRUCT_laundry_setup& record)
@@ -228,7 +261,9 @@ bool MainWindow::writeSetupCardFromRecord(const QString& recordPath)
         }
     }
     refreshCard();
-    return written;
+    return report(written,
+                  tr("Setup card written from the record file %1.").arg(shownPath(recordPath)),
+                  tr("No setup card written."));
 }
 
 bool MainWindow::readSetupCard()
@@ -244,22 +279,24 @@ bool MainWindow::readSetupCard()
     if (!read) {
         showError(tr("The card in the reader is not a Retrofit or Maytag Gen2 setup card, or it "
                      "could not be read."));
-        return false;
+        return report(false, {}, tr("No setup card read."));
     }
+    report(true, tr("Setup card read."), {});
     showInformation(describeReadSetup(record, version), tr("Setup Card"));
     return true;
 }
 
 bool MainWindow::writeSetupFileFromRecord(const QString& recordPath, const QString& outPath)
 {
+    const QString noFile = tr("No setup file written.");
     std::optional<STRUCT_laundry_setup> record = loadRecord(recordPath);
     if (!record)
-        return false;
+        return report(false, {}, noFile);
     card::RexaFile image;
     if (!image.InitForWrite(outPath)) {
         showError(tr("Could not write the setup file %1:\n%2")
                       .arg(QDir::toNativeSeparators(outPath), image.lastError()));
-        return false;
+        return report(false, {}, noFile);
     }
     const bool written = create_laundry_setup_card(&image, customerId(), &*record, 0) == 1;
     // The library has said that the file was not written; the host adds why
@@ -277,7 +314,7 @@ bool MainWindow::writeSetupFileFromRecord(const QString& recordPath, const QStri
             showError(error);
     }
     refreshCard();
-    return written;
+    return report(written, tr("Setup file %1 written.").arg(shownPath(outPath)), noFile);
 }
 
 void MainWindow::setTokensEnabled(bool enabled)

@@ -30,6 +30,9 @@ class ReaderPanel;
 
 enum class DcCardKind { Reader, Complex, Manual, Advanteck };
 
+// What an action needs to be able to run; without it the action is greyed.
+enum class ActionNeeds { Nothing, Card, Database, Records };
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -105,6 +108,11 @@ private:
     void quit();
 
     void createActions();
+    // Greys the actions that cannot run now.
+    void updateActions();
+    // Says in the status bar what the last action did; returns `done`.
+    bool report(bool done, const QString& success, const QString& failure);
+    void updateTitle();
     void createCentralWidget();
     void startUp();
     // Puts the card the host was left with back into the reader.
@@ -131,6 +139,7 @@ private:
     HostSettings settings_;
     DataFolder data_;
     QHash<QString, QAction*> actions_;
+    QHash<QAction*, ActionNeeds> needs_;
     ReaderPanel* readerPanel_ = nullptr;
     QSpinBox* customerId_ = nullptr;
     QPlainTextEdit* cardView_ = nullptr;

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QDir>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTest>
 
 namespace {
@@ -148,6 +149,29 @@ TEST_F(ReaderManagerTest, DataFolderKeepsItsSettingsAndTheLastCardEvenWhenMoved)
     makeWindow(path("moved"));
     EXPECT_EQ(card::cardFilePath(), QDir(path("moved")).filePath("inside.lcard"));
     EXPECT_TRUE(script().messages().empty()) << script().messageTexts().join(" | ").toStdString();
+}
+
+TEST_F(ReaderManagerTest, TitleNamesTheFolderAndActionsNeedingACardAreGreyedWithoutOne)
+{
+    const auto window = makeWindow();
+    EXPECT_TRUE(window->windowTitle().startsWith(QDir::toNativeSeparators(dataFolder())));
+    const QStringList needCard = {"ejectCardAction", "createSetupCardAction",
+                                  "readSetupCardAction", "readDcCardAction"};
+    for (const QString& name : needCard)
+        EXPECT_TRUE(window->action(name)->isEnabled()) << name.toStdString();
+    EXPECT_FALSE(window->action("storeDcRecordsAction")->isEnabled()) << "nothing read yet";
+
+    window->ejectCard();
+    EXPECT_EQ(window->statusBar()->currentMessage(), "Card ejected: the reader is empty.");
+    for (const QString& name : needCard)
+        EXPECT_FALSE(window->action(name)->isEnabled()) << name.toStdString();
+    EXPECT_TRUE(window->action("insertCardAction")->isEnabled());
+
+    ASSERT_TRUE(window->insertCard(QDir(dataFolder()).filePath("reader-card.lcard")));
+    EXPECT_TRUE(window->action("readSetupCardAction")->isEnabled());
+    EXPECT_FALSE(window->readSetupCard());
+    script().clear();
+    EXPECT_EQ(window->statusBar()->currentMessage(), "No setup card read.");
 }
 
 } // namespace
