@@ -109,18 +109,15 @@ void MainWindow::createCentralWidget()
     databaseLabel_ = new QLabel(this);
     databaseLabel_->setObjectName(QStringLiteral("databaseLabel"));
     statusBar()->addPermanentWidget(databaseLabel_);
-    resize(900, 640);
+    // Fits a 1366x768 screen at 150%.
+    resize(900, 500);
 }
 
 void MainWindow::startUp()
 {
-    updateTitle();
+    showDatabase();
     for (const QString& error : data_.errors)
         showError(error);
-    databaseLabel_->setText(
-        data_.databasePath.isEmpty()
-            ? tr("No database")
-            : tr("Database: %1").arg(QDir::toNativeSeparators(data_.databasePath)));
 
     customerId_->setValue(settings_.customerId());
     connect(customerId_, &QSpinBox::valueChanged, this,
@@ -158,9 +155,17 @@ void MainWindow::rememberCard()
                            card::hasCard() ? card::cardImageIndex() : 0});
 }
 
-void MainWindow::updateTitle()
+void MainWindow::showDatabase()
 {
-    setWindowTitle(tr("%1 - Reader Manager").arg(shownPath(data_.folder)));
+    // The title names the installation: its folder, or the database file
+    // when that lives elsewhere.
+    const QString path = data_.databasePath;
+    const bool own = path.isEmpty() || QFileInfo(path).absolutePath() == data_.folder;
+    setWindowTitle(tr("%1 - Reader Manager").arg(shownPath(own ? data_.folder : path)));
+    databaseLabel_->setText(path.isEmpty() ? tr("No database")
+                                           : tr("Database: %1").arg(QFileInfo(path).fileName()));
+    databaseLabel_->setToolTip(shownPath(path));
+    updateActions();
 }
 
 bool MainWindow::report(bool done, const QString& success, const QString& failure)

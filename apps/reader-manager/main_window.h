@@ -112,7 +112,8 @@ private:
     void updateActions();
     // Says in the status bar what the last action did; returns `done`.
     bool report(bool done, const QString& success, const QString& failure);
-    void updateTitle();
+    // The database in the title and the status bar.
+    void showDatabase();
     void createCentralWidget();
     void startUp();
     // Puts the card the host was left with back into the reader.

@@ -17,6 +17,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QScreen>
 
 namespace readermanager {
 namespace {
@@ -113,8 +114,8 @@ bool MainWindow::readDcCard()
     if (!read && !image.lastError().isEmpty())
         showError(tr("Could not open the card in the reader:\n%1").arg(image.lastError()));
     showDcRecords();
-    if (!dcRecords_->isVisible() && isVisible())
-        resize(width(), qMax(height(), 860)); // room for the table below the card
+    if (!dcRecords_->isVisible() && isVisible() && screen() != nullptr) // room for the table
+        resize(width(), qBound(height(), 860, screen()->availableGeometry().height()));
     dcRecords_->show();
     refreshCard();
     return report(read,
