@@ -10,6 +10,7 @@ const QString kTokensEnabledKey = QStringLiteral("settings/tokensEnabled");
 const QString kLastFolderKey = QStringLiteral("dialogs/lastFolder");
 const QString kLastCardKey = QStringLiteral("reader/cardFile");
 const QString kLastCardImageKey = QStringLiteral("reader/cardImage");
+const QString kDatabaseKey = QStringLiteral("host/database");
 
 } // namespace
 
@@ -58,9 +59,7 @@ std::optional<LastCard> HostSettings::lastCard() const
     if (!store_->contains(kLastCardKey))
         return std::nullopt;
     LastCard card;
-    const QString stored = QDir::fromNativeSeparators(store_->value(kLastCardKey).toString());
-    if (!stored.isEmpty())
-        card.path = QDir::cleanPath(QDir(folder_).absoluteFilePath(stored));
+    card.path = restored(store_->value(kLastCardKey).toString());
     bool ok = false;
     const int index = store_->value(kLastCardImageKey, 0).toInt(&ok);
     card.imageIndex = ok && index >= 0 ? index : 0;
@@ -69,16 +68,35 @@ std::optional<LastCard> HostSettings::lastCard() const
 
 void HostSettings::setLastCard(const LastCard& card)
 {
-    QString stored;
-    if (!card.path.isEmpty()) {
-        const QString relative = QDir(folder_).relativeFilePath(card.path);
-        const bool outside = relative == QLatin1String("..") ||
-                             relative.startsWith(QLatin1String("../")) ||
-                             QDir::isAbsolutePath(relative);
-        stored = outside ? QDir(folder_).absoluteFilePath(card.path) : relative;
-    }
-    store_->setValue(kLastCardKey, stored);
+    store_->setValue(kLastCardKey, stored(card.path));
     store_->setValue(kLastCardImageKey, card.imageIndex);
+}
+
+QString HostSettings::database() const
+{
+    return restored(store_->value(kDatabaseKey).toString());
+}
+
+void HostSettings::setDatabase(const QString& path)
+{
+    store_->setValue(kDatabaseKey, stored(path));
+}
+
+QString HostSettings::stored(const QString& path) const
+{
+    if (path.isEmpty())
+        return {};
+    const QString relative = QDir(folder_).relativeFilePath(path);
+    const bool outside = relative == QLatin1String("..") ||
+                         relative.startsWith(QLatin1String("../")) ||
+                         QDir::isAbsolutePath(relative);
+    return outside ? QDir(folder_).absoluteFilePath(path) : relative;
+}
+
+QString HostSettings::restored(const QString& value) const
+{
+    const QString path = QDir::fromNativeSeparators(value);
+    return path.isEmpty() ? QString() : QDir::cleanPath(QDir(folder_).absoluteFilePath(path));
 }
 
 } // namespace readermanager

@@ -42,7 +42,15 @@ public:
     std::optional<LastCard> lastCard() const;
     void setLastCard(const LastCard& card);
 
+    // The database the host worked with last; "" when none was chosen.
+    QString database() const;
+    void setDatabase(const QString& path);
+
 private:
+    // A path inside the data folder is kept relative to it.
+    QString stored(const QString& path) const;
+    QString restored(const QString& value) const;
+
     QString folder_;
     std::unique_ptr<QSettings> store_;
 };

@@ -47,6 +47,7 @@ QString shownPath(const QString& path)
 MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
     : QMainWindow(parent), settings_(dataFolder)
 {
+    setFileChooser({});
     createActions();
     createCentralWidget();
     data_ = prepareDataFolder(dataFolder);
@@ -115,9 +116,13 @@ void MainWindow::createCentralWidget()
 
 void MainWindow::startUp()
 {
-    showDatabase();
     for (const QString& error : data_.errors)
         showError(error);
+    // The database opened last, unless it is the folder's own or gone.
+    if (const QString last = settings_.database();
+        !last.isEmpty() && last != data_.databasePath && QFileInfo::exists(last))
+        useDatabase(last);
+    showDatabase();
 
     customerId_->setValue(settings_.customerId());
     connect(customerId_, &QSpinBox::valueChanged, this,

@@ -14,6 +14,7 @@
 #include <QMainWindow>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -29,6 +30,18 @@ class DcRecordsPanel;
 class ReaderPanel;
 
 enum class DcCardKind { Reader, Complex, Manual, Advanteck };
+
+// A file the operator is asked for: one to open, or a name to save under.
+struct FileQuestion {
+    bool save = false;
+    QString title;
+    QString start; // the folder, or the suggested file when saving
+    QString filter;
+};
+// The answer: a path, or "" when the operator cancelled.
+using FileChooser = std::function<QString(const FileQuestion&)>;
+// The file dialogs the window asks with unless a test replaces them.
+QString chooseFileWithDialog(QWidget* parent, const FileQuestion& question);
 
 // What an action needs to be able to run; without it the action is greyed.
 enum class ActionNeeds { Nothing, Card, Database, Records };
@@ -75,6 +88,19 @@ public:
     void viewDcRecord(int index);
     // The card holders of the database, added and removed in a dialog.
     void openCardHolders();
+    // Works with the database at path from now on (and at the next start).
+    bool useDatabase(const QString& path);
+    // Creates an empty database as laundrycard db init does, and uses it.
+    bool newDatabase(const QString& path);
+    // Adds the profiles of a profile file (laundrycard profile export's
+    // form) to the database, all or none.
+    bool importProfiles(const QString& path);
+    // Writes every profile of the database into a profile file.
+    bool exportProfiles(const QString& path);
+    // Writes the card details report of the card in the reader as text.
+    bool saveCardDetails(const QString& path);
+    // Replaces the file dialogs (null puts them back).
+    void setFileChooser(FileChooser chooser);
     const GenericDC& dcRecords() const { return readRecords_; }
 
     uint16_t customerId() const;
@@ -103,6 +129,11 @@ private:
     void newAdvanteckDcCard() { createDcCard(DcCardKind::Advanteck); }
     void chooseMachineSimulation();
     void readDcCardAction() { readDcCard(); }
+    void chooseDatabase();
+    void chooseNewDatabase();
+    void chooseProfilesToImport();
+    void chooseProfileExport();
+    void chooseCardDetailsFile();
     void storeDcRecordsAction() { storeDcRecords(); }
     void showAbout();
     void quit();
@@ -141,6 +172,7 @@ private:
     DataFolder data_;
     QHash<QString, QAction*> actions_;
     QHash<QAction*, ActionNeeds> needs_;
+    FileChooser chooseFile_;
     ReaderPanel* readerPanel_ = nullptr;
     QSpinBox* customerId_ = nullptr;
     QPlainTextEdit* cardView_ = nullptr;

@@ -9,7 +9,6 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QMenu>
@@ -40,9 +39,21 @@ void MainWindow::createActions()
     // more before anything is done. A new action is one line here and its
     // slot.
     static const ActionEntry kActions[] = {
+        {"&File", "&Open Database...", "openDatabaseAction", &MainWindow::chooseDatabase,
+         N::Nothing, "Ctrl+O"},
+        {"&File", "Ne&w Database...", "newDatabaseAction", &MainWindow::chooseNewDatabase},
+        {"&File", nullptr, nullptr, nullptr},
+        {"&File", "&Import Profiles...", "importProfilesAction",
+         &MainWindow::chooseProfilesToImport, N::Database},
+        {"&File", "&Export Profiles...", "exportProfilesAction", &MainWindow::chooseProfileExport,
+         N::Database},
+        {"&File", nullptr, nullptr, nullptr},
+        {"&File", "&Save Card Details...", "saveCardDetailsAction",
+         &MainWindow::chooseCardDetailsFile, N::Card},
+        {"&File", nullptr, nullptr, nullptr},
         {"&File", "E&xit", "exitAction", &MainWindow::quit, N::Nothing, "Ctrl+Q"},
         {"&Reader", "&Insert Card File...", "insertCardAction", &MainWindow::chooseCardFile,
-         N::Nothing, "Ins, Ctrl+O"},
+         N::Nothing, "Ins"},
         {"&Reader", "&New Blank Card...", "newBlankCardAction", &MainWindow::chooseNewBlankCard,
          N::Nothing, "Ctrl+N"},
         {"&Reader", "&Eject Card", "ejectCardAction", &MainWindow::ejectCard, N::Card, "Ctrl+E"},
@@ -129,9 +140,15 @@ void MainWindow::updateActions()
     }
 }
 
+void MainWindow::setFileChooser(FileChooser chooser)
+{
+    chooseFile_ = chooser ? std::move(chooser)
+                          : [this](const FileQuestion& q) { return chooseFileWithDialog(this, q); };
+}
+
 QString MainWindow::askOpenFile(const QString& title, const QString& filter)
 {
-    const QString path = QFileDialog::getOpenFileName(this, title, settings_.lastFolder(), filter);
+    const QString path = chooseFile_({false, title, settings_.lastFolder(), filter});
     if (!path.isEmpty())
         settings_.setLastFolder(QFileInfo(path).absolutePath());
     return path;
@@ -140,8 +157,8 @@ QString MainWindow::askOpenFile(const QString& title, const QString& filter)
 QString MainWindow::askSaveFile(const QString& title, const QString& fileName,
                                 const QString& filter)
 {
-    const QString path = QFileDialog::getSaveFileName(
-        this, title, QDir(settings_.lastFolder()).filePath(fileName), filter);
+    const QString path =
+        chooseFile_({true, title, QDir(settings_.lastFolder()).filePath(fileName), filter});
     if (!path.isEmpty())
         settings_.setLastFolder(QFileInfo(path).absolutePath());
     return path;
