@@ -65,7 +65,9 @@ QString seedSampleProfiles(const QString& path)
     return {};
 }
 
-QString openError(const QString& path)
+} // namespace
+
+QString databaseOpenError(const QString& path)
 {
     CdbDatabase database;
     CdbDBEngine engine;
@@ -80,12 +82,14 @@ QString openError(const QString& path)
         .arg(last.GetDescription());
 }
 
+namespace {
+
 void prepareDatabase(DataFolder& data)
 {
     const QString path = QDir(data.folder).filePath(QString::fromLatin1(kDatabaseFileName));
     QString error;
     if (QFileInfo::exists(path)) {
-        error = openError(path);
+        error = databaseOpenError(path);
     } else if (dbhelper::createDatabase(path, &error)) {
         data.createdDatabase = true;
         // The database is usable without them: report and go on.

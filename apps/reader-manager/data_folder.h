@@ -23,4 +23,7 @@ struct DataFolder {
 // they are missing, and checks that an existing database opens.
 DataFolder prepareDataFolder(const QString& folder);
 
+// "" when the database at path opens, else why not for the operator.
+QString databaseOpenError(const QString& path);
+
 } // namespace readermanager

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QSettings>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -18,7 +17,8 @@ namespace {
 QCommandLineOption dataOption(const QString& defaultFolder)
 {
     return {QStringLiteral("data"),
-            QStringLiteral("Folder of manager.mdb and the reader's card file (default: %1).")
+            QStringLiteral("Folder of the installation: manager.mdb, the reader's card file "
+                           "and the settings in reader-manager.ini (default: %1).")
                 .arg(QDir::toNativeSeparators(defaultFolder)),
             QStringLiteral("DIR")};
 }
@@ -84,8 +84,7 @@ int main(int argc, char** argv)
     set_laundry_ui_mode(LAUNDRY_UI_QT);
     promptui::installUi(promptui::UiMode::Qt);
 
-    readermanager::MainWindow window(parser.isSet(data) ? parser.value(data) : defaultFolder,
-                                     std::make_unique<QSettings>());
+    readermanager::MainWindow window(parser.isSet(data) ? parser.value(data) : defaultFolder);
     window.show();
     return app.exec();
 }

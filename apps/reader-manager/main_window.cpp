@@ -27,12 +27,27 @@
 #include <QVBoxLayout>
 
 namespace readermanager {
+namespace {
 
-MainWindow::MainWindow(const QString& dataFolder, std::unique_ptr<QSettings> settings,
-                       QWidget* parent)
-    : QMainWindow(parent), settings_(std::move(settings))
+// A view the operator only reads has the window's colour, not an edit's.
+void showAsReadOnly(QPlainTextEdit& view)
 {
-    setWindowTitle(tr("Reader Manager"));
+    QPalette palette = view.palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    view.setPalette(palette);
+}
+
+QString shownPath(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
+    : QMainWindow(parent), settings_(dataFolder)
+{
+    setFileChooser({});
     createActions();
     createCentralWidget();
     data_ = prepareDataFolder(dataFolder);
@@ -58,7 +73,8 @@ void MainWindow::createCentralWidget()
     customerId_ = new QSpinBox(host);
     customerId_->setObjectName(QStringLiteral("customerIdSpinBox"));
     customerId_->setRange(0, 0xFFFF);
-    customerId_->setToolTip(tr("The customer id written onto the cards this host makes"));
+    customerId_->setToolTip(tr("The customer id written onto the cards this host makes (0 to "
+                               "65535)"));
     hostForm->addRow(tr("Customer id:"), customerId_);
     top->addWidget(host, 1, Qt::AlignTop);
 
@@ -67,6 +83,7 @@ void MainWindow::createCentralWidget()
     cardDetails_ = new QPlainTextEdit(details);
     cardDetails_->setObjectName(QStringLiteral("cardDetailsView"));
     cardDetails_->setReadOnly(true);
+    showAsReadOnly(*cardDetails_);
     detailsLayout->addWidget(cardDetails_);
     layout->addWidget(details, 1);
 
@@ -75,6 +92,7 @@ void MainWindow::createCentralWidget()
     cardView_ = new QPlainTextEdit(contents);
     cardView_->setObjectName(QStringLiteral("cardView"));
     cardView_->setReadOnly(true);
+    showAsReadOnly(*cardView_);
     cardView_->setLineWrapMode(QPlainTextEdit::NoWrap);
     cardView_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     contentsLayout->addWidget(cardView_);
@@ -91,28 +109,74 @@ void MainWindow::createCentralWidget()
 
     databaseLabel_ = new QLabel(this);
     databaseLabel_->setObjectName(QStringLiteral("databaseLabel"));
-    statusBar()->addWidget(databaseLabel_, 1);
-    resize(900, 640);
+    statusBar()->addPermanentWidget(databaseLabel_);
+    // Fits a 1366x768 screen at 150%.
+    resize(900, 500);
 }
 
 void MainWindow::startUp()
 {
     for (const QString& error : data_.errors)
         showError(error);
-    databaseLabel_->setText(
-        data_.databasePath.isEmpty()
-            ? tr("No database")
-            : tr("Database: %1").arg(QDir::toNativeSeparators(data_.databasePath)));
+    // The database opened last, unless it is the folder's own or gone.
+    if (const QString last = settings_.database();
+        !last.isEmpty() && last != data_.databasePath && QFileInfo::exists(last))
+        useDatabase(last);
+    showDatabase();
 
     customerId_->setValue(settings_.customerId());
     connect(customerId_, &QSpinBox::valueChanged, this,
             [this](int value) { settings_.setCustomerId(uint16_t(value)); });
     setTokensEnabled(settings_.tokensEnabled());
 
+    restoreCard();
+}
+
+void MainWindow::restoreCard()
+{
+    const std::optional<LastCard> last = settings_.lastCard();
+    if (last && last->path.isEmpty()) {
+        refreshCard(); // left empty
+        return;
+    }
+    if (last && QFileInfo::exists(last->path)) {
+        QString error;
+        if (card::insertCardFile(last->path, &error, last->imageIndex)) {
+            refreshCard();
+            return;
+        }
+    }
+    // A first start, or the card the host was left with is gone or does not
+    // go in: the data folder's own card.
     if (!data_.cardPath.isEmpty())
         insertCard(data_.cardPath);
     else
         refreshCard();
+}
+
+void MainWindow::rememberCard()
+{
+    settings_.setLastCard({card::hasCard() ? card::cardFilePath() : QString(),
+                           card::hasCard() ? card::cardImageIndex() : 0});
+}
+
+void MainWindow::showDatabase()
+{
+    // The title names the installation: its folder, or the database file
+    // when that lives elsewhere.
+    const QString path = data_.databasePath;
+    const bool own = path.isEmpty() || QFileInfo(path).absolutePath() == data_.folder;
+    setWindowTitle(tr("%1 - Reader Manager").arg(shownPath(own ? data_.folder : path)));
+    databaseLabel_->setText(path.isEmpty() ? tr("No database")
+                                           : tr("Database: %1").arg(QFileInfo(path).fileName()));
+    databaseLabel_->setToolTip(shownPath(path));
+    updateActions();
+}
+
+bool MainWindow::report(bool done, const QString& success, const QString& failure)
+{
+    statusBar()->showMessage(done ? success : failure);
+    return done;
 }
 
 uint16_t MainWindow::customerId() const
@@ -131,6 +195,7 @@ void MainWindow::refreshCard()
     readerPanel_->showCard(summary);
     cardView_->setPlainText(summary.contents);
     cardDetails_->setPlainText(describeInsertedCard());
+    updateActions();
 }
 
 bool MainWindow::insertCard(const QString& path)
@@ -140,8 +205,10 @@ bool MainWindow::insertCard(const QString& path)
     if (!inserted)
         showError(tr("Could not insert the card file %1:\n%2")
                       .arg(QDir::toNativeSeparators(path), error));
+    rememberCard();
     refreshCard();
-    return inserted;
+    return report(inserted, tr("Card file %1 is in the reader.").arg(shownPath(path)),
+                  tr("The card file %1 did not go into the reader.").arg(shownPath(path)));
 }
 
 bool MainWindow::newBlankCard(const QString& path)
@@ -151,7 +218,7 @@ bool MainWindow::newBlankCard(const QString& path)
         showError(tr("Could not create the card file %1:\n%2")
                       .arg(QDir::toNativeSeparators(path), error));
         refreshCard();
-        return false;
+        return report(false, {}, tr("No card file made."));
     }
     return insertCard(path);
 }
@@ -159,7 +226,9 @@ bool MainWindow::newBlankCard(const QString& path)
 void MainWindow::ejectCard()
 {
     card::eject();
+    rememberCard();
     refreshCard();
+    report(true, tr("Card ejected: the reader is empty."), {});
 }
 
 bool MainWindow::requireCard()
@@ -168,7 +237,7 @@ bool MainWindow::requireCard()
         return true;
     showError(tr("There is no card in the reader.\nInsert a card file or make a new blank card "
                  "first."));
-    return false;
+    return report(false, {}, tr("There is no card in the reader."));
 }
 
 bool MainWindow::writeCard(STRUCT_laundry_setup& record)
@@ -202,7 +271,9 @@ bool MainWindow::writeSetupCardFromRecord(const QString& recordPath)
         }
     }
     refreshCard();
-    return written;
+    return report(written,
+                  tr("Setup card written from the record file %1.").arg(shownPath(recordPath)),
+                  tr("No setup card written."));
 }
 
 bool MainWindow::readSetupCard()
@@ -218,22 +289,24 @@ bool MainWindow::readSetupCard()
     if (!read) {
         showError(tr("The card in the reader is not a Retrofit or Maytag Gen2 setup card, or it "
                      "could not be read."));
-        return false;
+        return report(false, {}, tr("No setup card read."));
     }
+    report(true, tr("Setup card read."), {});
     showInformation(describeReadSetup(record, version), tr("Setup Card"));
     return true;
 }
 
 bool MainWindow::writeSetupFileFromRecord(const QString& recordPath, const QString& outPath)
 {
+    const QString noFile = tr("No setup file written.");
     std::optional<STRUCT_laundry_setup> record = loadRecord(recordPath);
     if (!record)
-        return false;
+        return report(false, {}, noFile);
     card::RexaFile image;
     if (!image.InitForWrite(outPath)) {
         showError(tr("Could not write the setup file %1:\n%2")
                       .arg(QDir::toNativeSeparators(outPath), image.lastError()));
-        return false;
+        return report(false, {}, noFile);
     }
     const bool written = create_laundry_setup_card(&image, customerId(), &*record, 0) == 1;
     // The library has said that the file was not written; the host adds why
@@ -251,7 +324,7 @@ bool MainWindow::writeSetupFileFromRecord(const QString& recordPath, const QStri
             showError(error);
     }
     refreshCard();
-    return written;
+    return report(written, tr("Setup file %1 written.").arg(shownPath(outPath)), noFile);
 }
 
 void MainWindow::setTokensEnabled(bool enabled)

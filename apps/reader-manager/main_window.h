@@ -14,6 +14,7 @@
 #include <QMainWindow>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -21,7 +22,6 @@
 class QAction;
 class QLabel;
 class QPlainTextEdit;
-class QSettings;
 class QSpinBox;
 
 namespace readermanager {
@@ -31,15 +31,30 @@ class ReaderPanel;
 
 enum class DcCardKind { Reader, Complex, Manual, Advanteck };
 
+// A file the operator is asked for: one to open, or a name to save under.
+struct FileQuestion {
+    bool save = false;
+    QString title;
+    QString start; // the folder, or the suggested file when saving
+    QString filter;
+};
+// The answer: a path, or "" when the operator cancelled.
+using FileChooser = std::function<QString(const FileQuestion&)>;
+// The file dialogs the window asks with unless a test replaces them.
+QString chooseFileWithDialog(QWidget* parent, const FileQuestion& question);
+
+// What an action needs to be able to run; without it the action is greyed.
+enum class ActionNeeds { Nothing, Card, Database, Records };
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // Prepares dataFolder (first run: a new database and a blank card), puts
-    // its card into the reader and applies the settings kept in `settings`.
+    // Prepares dataFolder (first run: a new database and a blank card),
+    // applies the settings kept in the folder and puts the card that was in
+    // the reader when the host was left (at first its own card) back in.
     // Problems are shown to the operator and the window goes on without what
     // failed.
-    MainWindow(const QString& dataFolder, std::unique_ptr<QSettings> settings,
-               QWidget* parent = nullptr);
+    explicit MainWindow(const QString& dataFolder, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The work behind the actions. Each shows its own messages, refreshes the
@@ -78,6 +93,19 @@ public:
     // card buttons write onto the card in the reader for this host's
     // customer id.
     void openPriceSpecials(bool doorAccess);
+    // Works with the database at path from now on (and at the next start).
+    bool useDatabase(const QString& path);
+    // Creates an empty database as laundrycard db init does, and uses it.
+    bool newDatabase(const QString& path);
+    // Adds the profiles of a profile file (laundrycard profile export's
+    // form) to the database, all or none.
+    bool importProfiles(const QString& path);
+    // Writes every profile of the database into a profile file.
+    bool exportProfiles(const QString& path);
+    // Writes the card details report of the card in the reader as text.
+    bool saveCardDetails(const QString& path);
+    // Replaces the file dialogs (null puts them back).
+    void setFileChooser(FileChooser chooser);
     const GenericDC& dcRecords() const { return readRecords_; }
 
     uint16_t customerId() const;
@@ -106,6 +134,11 @@ private:
     void newAdvanteckDcCard() { createDcCard(DcCardKind::Advanteck); }
     void chooseMachineSimulation();
     void readDcCardAction() { readDcCard(); }
+    void chooseDatabase();
+    void chooseNewDatabase();
+    void chooseProfilesToImport();
+    void chooseProfileExport();
+    void chooseCardDetailsFile();
     void storeDcRecordsAction() { storeDcRecords(); }
     void priceSpecialsAction() { openPriceSpecials(false); }
     void doorAccessAction() { openPriceSpecials(true); }
@@ -113,8 +146,18 @@ private:
     void quit();
 
     void createActions();
+    // Greys the actions that cannot run now.
+    void updateActions();
+    // Says in the status bar what the last action did; returns `done`.
+    bool report(bool done, const QString& success, const QString& failure);
+    // The database in the title and the status bar.
+    void showDatabase();
     void createCentralWidget();
     void startUp();
+    // Puts the card the host was left with back into the reader.
+    void restoreCard();
+    // Remembers the card in the reader for the next start.
+    void rememberCard();
     std::optional<STRUCT_laundry_setup> loadRecord(const QString& recordPath);
     bool requireCard();
     // Writes the record onto the card in the reader; the library shows its
@@ -135,6 +178,8 @@ private:
     HostSettings settings_;
     DataFolder data_;
     QHash<QString, QAction*> actions_;
+    QHash<QAction*, ActionNeeds> needs_;
+    FileChooser chooseFile_;
     ReaderPanel* readerPanel_ = nullptr;
     QSpinBox* customerId_ = nullptr;
     QPlainTextEdit* cardView_ = nullptr;

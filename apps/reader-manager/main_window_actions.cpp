@@ -9,7 +9,6 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QMenu>
@@ -26,7 +25,8 @@ struct ActionEntry {
     const char* text; // null: a separator
     const char* objectName;
     void (MainWindow::*trigger)();
-    QKeySequence::StandardKey shortcut = QKeySequence::UnknownKey;
+    ActionNeeds needs = ActionNeeds::Nothing;
+    const char* keys = nullptr; // shortcuts, the first shown in the menu
     bool checkable = false;
 };
 
@@ -34,45 +34,64 @@ struct ActionEntry {
 
 void MainWindow::createActions()
 {
-    // Every action of the host, in menu order. A new action is one line here
-    // and its slot.
+    using N = ActionNeeds;
+    // Every action of the host, in menu order; "..." where a dialog asks for
+    // more before anything is done. A new action is one line here and its
+    // slot.
     static const ActionEntry kActions[] = {
-        {"&Reader", "Insert Card File...", "insertCardAction", &MainWindow::chooseCardFile,
-         QKeySequence::Open},
-        {"&Reader", "New Blank Card...", "newBlankCardAction", &MainWindow::chooseNewBlankCard,
-         QKeySequence::New},
-        {"&Reader", "Eject Card", "ejectCardAction", &MainWindow::ejectCard},
-        {"&Reader", nullptr, nullptr, nullptr},
-        {"&Reader", "Exit", "exitAction", &MainWindow::quit, QKeySequence::Quit},
-        {"&Card", "Create Setup Card", "createSetupCardAction", &MainWindow::createSetupCardAction},
-        {"&Card", "Write Setup Card From Record File...", "writeSetupCardAction",
-         &MainWindow::chooseRecordForSetupCard},
-        {"&Card", "Write Setup File From Record File...", "writeSetupFileAction",
+        {"&File", "&Open Database...", "openDatabaseAction", &MainWindow::chooseDatabase,
+         N::Nothing, "Ctrl+O"},
+        {"&File", "Ne&w Database...", "newDatabaseAction", &MainWindow::chooseNewDatabase},
+        {"&File", nullptr, nullptr, nullptr},
+        {"&File", "&Import Profiles...", "importProfilesAction",
+         &MainWindow::chooseProfilesToImport, N::Database},
+        {"&File", "&Export Profiles...", "exportProfilesAction", &MainWindow::chooseProfileExport,
+         N::Database},
+        {"&File", nullptr, nullptr, nullptr},
+        {"&File", "&Save Card Details...", "saveCardDetailsAction",
+         &MainWindow::chooseCardDetailsFile, N::Card},
+        {"&File", nullptr, nullptr, nullptr},
+        {"&File", "E&xit", "exitAction", &MainWindow::quit, N::Nothing, "Ctrl+Q"},
+        {"&Reader", "&Insert Card File...", "insertCardAction", &MainWindow::chooseCardFile,
+         N::Nothing, "Ins"},
+        {"&Reader", "&New Blank Card...", "newBlankCardAction", &MainWindow::chooseNewBlankCard,
+         N::Nothing, "Ctrl+N"},
+        {"&Reader", "&Eject Card", "ejectCardAction", &MainWindow::ejectCard, N::Card, "Ctrl+E"},
+        {"&Card", "&Create Setup Card...", "createSetupCardAction",
+         &MainWindow::createSetupCardAction, N::Card},
+        {"&Card", "&Write Setup Card From Record File...", "writeSetupCardAction",
+         &MainWindow::chooseRecordForSetupCard, N::Card},
+        {"&Card", "Write Setup &File From Record File...", "writeSetupFileAction",
          &MainWindow::chooseRecordForSetupFile},
-        {"&Card", "Read Setup Card", "readSetupCardAction", &MainWindow::readSetupCardAction},
+        {"&Card", "&Read Setup Card", "readSetupCardAction", &MainWindow::readSetupCardAction,
+         N::Card},
         {"&Card", nullptr, nullptr, nullptr},
-        {"&Card", "Price Specials...", "priceSpecialsAction", &MainWindow::priceSpecialsAction},
-        {"&Card", "Door Access...", "doorAccessAction", &MainWindow::doorAccessAction},
-        {"&Data Collection/&New Data Collection Card", "Reader", "newReaderDcCardAction",
-         &MainWindow::newReaderDcCard},
-        {"&Data Collection/&New Data Collection Card", "Complex (Stacked Machines)",
-         "newComplexDcCardAction", &MainWindow::newComplexDcCard},
-        {"&Data Collection/&New Data Collection Card", "Manual", "newManualDcCardAction",
-         &MainWindow::newManualDcCard},
-        {"&Data Collection/&New Data Collection Card", "Advanteck", "newAdvanteckDcCardAction",
-         &MainWindow::newAdvanteckDcCard},
-        {"&Data Collection", "Simulate Machines...", "simulateMachinesAction",
-         &MainWindow::chooseMachineSimulation},
-        {"&Data Collection", "Read Data Collection Card", "readDcCardAction",
-         &MainWindow::readDcCardAction},
-        {"&Data Collection", "Store Records", "storeDcRecordsAction",
-         &MainWindow::storeDcRecordsAction},
+        {"&Card", "&Price Specials...", "priceSpecialsAction", &MainWindow::priceSpecialsAction,
+         N::Database},
+        {"&Card", "&Door Access...", "doorAccessAction", &MainWindow::doorAccessAction,
+         N::Database},
+        {"&Data Collection/&New Data Collection Card", "&Reader", "newReaderDcCardAction",
+         &MainWindow::newReaderDcCard, N::Card},
+        {"&Data Collection/&New Data Collection Card", "&Complex (Stacked Machines)",
+         "newComplexDcCardAction", &MainWindow::newComplexDcCard, N::Card},
+        {"&Data Collection/&New Data Collection Card", "&Manual", "newManualDcCardAction",
+         &MainWindow::newManualDcCard, N::Card},
+        {"&Data Collection/&New Data Collection Card", "&Advanteck", "newAdvanteckDcCardAction",
+         &MainWindow::newAdvanteckDcCard, N::Card},
+        {"&Data Collection", "S&imulate Machines...", "simulateMachinesAction",
+         &MainWindow::chooseMachineSimulation, N::Card},
+        {"&Data Collection", "&Read Data Collection Card", "readDcCardAction",
+         &MainWindow::readDcCardAction, N::Card, "F5"},
+        {"&Data Collection", "&Store Records", "storeDcRecordsAction",
+         &MainWindow::storeDcRecordsAction, N::Records, "Ctrl+S"},
         {"&Data Collection", nullptr, nullptr, nullptr},
-        {"&Data Collection", "Card Holders...", "cardHoldersAction", &MainWindow::openCardHolders},
-        {"&Profiles", "Profile Manager", "profileManagerAction", &MainWindow::openProfileManager},
-        {"&Settings", "Tokens Enabled", "tokensEnabledAction", &MainWindow::applyTokensAction,
-         QKeySequence::UnknownKey, true},
-        {"&Help", "About", "aboutAction", &MainWindow::showAbout},
+        {"&Data Collection", "Card &Holders...", "cardHoldersAction", &MainWindow::openCardHolders,
+         N::Database},
+        {"&Profiles", "&Profile Manager...", "profileManagerAction",
+         &MainWindow::openProfileManager},
+        {"&Settings", "&Tokens Enabled", "tokensEnabledAction", &MainWindow::applyTokensAction,
+         N::Nothing, nullptr, true},
+        {"&Help", "&About Reader Manager...", "aboutAction", &MainWindow::showAbout},
     };
 
     // A menu path "Menu/Submenu" puts the action into a submenu.
@@ -95,18 +114,46 @@ void MainWindow::createActions()
         }
         auto* action = new QAction(tr(entry.text), this);
         action->setObjectName(QString::fromLatin1(entry.objectName));
-        action->setShortcut(entry.shortcut);
+        if (entry.keys != nullptr)
+            action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(entry.keys)));
         action->setCheckable(entry.checkable);
         connect(action, &QAction::triggered, this,
                 [this, trigger = entry.trigger] { (this->*trigger)(); });
         menu->addAction(action);
         actions_.insert(action->objectName(), action);
+        needs_.insert(action, entry.needs);
     }
+}
+
+void MainWindow::updateActions()
+{
+    const bool database = !databasePath().isEmpty();
+    for (auto it = needs_.cbegin(); it != needs_.cend(); ++it) {
+        switch (it.value()) {
+        case ActionNeeds::Nothing:
+            break;
+        case ActionNeeds::Card:
+            it.key()->setEnabled(card::hasCard());
+            break;
+        case ActionNeeds::Database:
+            it.key()->setEnabled(database);
+            break;
+        case ActionNeeds::Records:
+            it.key()->setEnabled(database && readRecords_.GetNumRecs() > 0);
+            break;
+        }
+    }
+}
+
+void MainWindow::setFileChooser(FileChooser chooser)
+{
+    chooseFile_ = chooser ? std::move(chooser)
+                          : [this](const FileQuestion& q) { return chooseFileWithDialog(this, q); };
 }
 
 QString MainWindow::askOpenFile(const QString& title, const QString& filter)
 {
-    const QString path = QFileDialog::getOpenFileName(this, title, settings_.lastFolder(), filter);
+    const QString path = chooseFile_({false, title, settings_.lastFolder(), filter});
     if (!path.isEmpty())
         settings_.setLastFolder(QFileInfo(path).absolutePath());
     return path;
@@ -115,8 +162,8 @@ QString MainWindow::askOpenFile(const QString& title, const QString& filter)
 QString MainWindow::askSaveFile(const QString& title, const QString& fileName,
                                 const QString& filter)
 {
-    const QString path = QFileDialog::getSaveFileName(
-        this, title, QDir(settings_.lastFolder()).filePath(fileName), filter);
+    const QString path =
+        chooseFile_({true, title, QDir(settings_.lastFolder()).filePath(fileName), filter});
     if (!path.isEmpty())
         settings_.setLastFolder(QFileInfo(path).absolutePath());
     return path;
@@ -170,6 +217,7 @@ void MainWindow::openProfileManager()
 {
     useProfileDatabase();
     ShowAndLoadLaundrySetupProfile();
+    report(true, tr("Profile Manager closed."), {});
 }
 
 void MainWindow::openPriceSpecials(bool doorAccess)
@@ -193,6 +241,9 @@ bool MainWindow::createSetupCard()
         char profileName[31] = {};
         if (SelectLaundrySetupProfile(profileName, &record) == 1)
             written = writeCard(record);
+        report(written,
+               tr("Setup card written from the profile %1.").arg(QString::fromLatin1(profileName)),
+               tr("No setup card written."));
     }
     refreshCard();
     return written;
@@ -200,7 +251,9 @@ bool MainWindow::createSetupCard()
 
 void MainWindow::applyTokensAction()
 {
-    setTokensEnabled(action(QStringLiteral("tokensEnabledAction"))->isChecked());
+    const bool enabled = action(QStringLiteral("tokensEnabledAction"))->isChecked();
+    setTokensEnabled(enabled);
+    report(true, enabled ? tr("Tokens enabled.") : tr("Tokens disabled."), {});
 }
 
 void MainWindow::showAbout()

@@ -17,6 +17,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QScreen>
 
 namespace readermanager {
 namespace {
@@ -55,7 +56,8 @@ bool MainWindow::createDcCard(DcCardKind kind)
     // The library asks, reports and shows its progress itself.
     const bool created = kCreators[int(kind)](customerId(), 0) == 1;
     refreshCard();
-    return created;
+    return report(created, tr("The card in the reader is an empty data collection card."),
+                  tr("No data collection card made."));
 }
 
 std::optional<std::vector<GenericDCRec>>
@@ -82,8 +84,9 @@ bool MainWindow::simulateMachines(const MachineSimulation& simulation)
     if (!requireCard())
         return false;
     const std::optional<std::vector<GenericDCRec>> records = simulatedRecords(simulation);
+    const QString noRecords = tr("No machine records written.");
     if (!records)
-        return false;
+        return report(false, {}, noRecords);
     uint8_t status = 0;
     {
         const CardPower power;
@@ -94,8 +97,9 @@ bool MainWindow::simulateMachines(const MachineSimulation& simulation)
     if (status != 0) {
         showError(tr("The card in the reader refused the %1:\n%2")
                       .arg(machineRecords(count), card::statusText(status)));
-        return false;
+        return report(false, {}, noRecords);
     }
+    report(true, tr("%1 written onto the card.").arg(machineRecords(count)), {});
     showInformation(tr("%1 written onto the card.").arg(machineRecords(count)),
                     tr("Simulate Machines"));
     return true;
@@ -110,11 +114,14 @@ bool MainWindow::readDcCard()
     if (!read && !image.lastError().isEmpty())
         showError(tr("Could not open the card in the reader:\n%1").arg(image.lastError()));
     showDcRecords();
-    if (!dcRecords_->isVisible() && isVisible())
-        resize(width(), qMax(height(), 860)); // room for the table below the card
+    if (!dcRecords_->isVisible() && isVisible() && screen() != nullptr) // room for the table
+        resize(width(), qBound(height(), 860, screen()->availableGeometry().height()));
     dcRecords_->show();
     refreshCard();
-    return read;
+    return report(read,
+                  tr("%1 read from the data collection card.")
+                      .arg(machineRecords(int(readRecords_.GetNumRecs()))),
+                  tr("The data collection card was not read."));
 }
 
 std::optional<CdbDatabase> MainWindow::openDatabase()
@@ -140,28 +147,31 @@ void MainWindow::showDcRecords()
             marked = mark_duplicate_laundry_dc_record(&*database, &readRecords_) == 1;
     }
     dcRecords_->showRecords(readRecords_, marked ? DuplicatesMarked::Yes : DuplicatesMarked::No);
+    updateActions();
 }
 
 bool MainWindow::storeDcRecords()
 {
+    const QString noneStored = tr("No records stored.");
     if (readRecords_.GetNumRecs() == 0) {
         showError(tr("There are no records to store: read a data collection card first."));
-        return false;
+        return report(false, {}, noneStored);
     }
     auto database = openDatabase();
     if (!database)
-        return false;
+        return report(false, {}, noneStored);
     const auto count = store_laundry_dc_records(&*database, &readRecords_, false);
     database->Close();
     showDcRecords();
     if (!count)
-        return false;
+        return report(false, {}, noneStored);
     QString text = tr("%1 of the %2 records stored; %3 already stored and skipped.")
                        .arg(count->stored)
                        .arg(count->read)
                        .arg(count->duplicates);
     if (count->failed > 0)
         text += tr("\n%1 records could not be stored.").arg(count->failed);
+    report(true, QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')), {});
     showInformation(text, tr("Store Records"));
     return count->failed == 0;
 }
@@ -185,6 +195,7 @@ void MainWindow::openCardHolders()
     }
     CardHoldersDialog dialog(holders, this);
     promptui::runDialog(dialog);
+    report(true, tr("Card Holders closed."), {});
 }
 
 void MainWindow::chooseMachineSimulation()

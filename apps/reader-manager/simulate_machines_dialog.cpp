@@ -25,11 +25,12 @@ SimulateMachinesDialog::SimulateMachinesDialog(std::function<QString()> browse, 
     machines_ = new QSpinBox(this);
     machines_->setRange(1, 200);
     machines_->setValue(MachineSimulation{}.machines);
+    machines_->setToolTip(tr("1 to 200 machines, each writing one record"));
     randomForm->addRow(tr("Number of machines:"), machines_);
     seed_ = new QSpinBox(this);
     seed_->setRange(0, 0x7FFFFFFF);
     seed_->setValue(int(MachineSimulation{}.seed));
-    seed_->setToolTip(tr("The same seed makes the same records"));
+    seed_->setToolTip(tr("The same seed makes the same records (0 to 2147483647)"));
     randomForm->addRow(tr("Seed:"), seed_);
     layout->addLayout(randomForm);
 

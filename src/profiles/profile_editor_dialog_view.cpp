@@ -28,6 +28,11 @@ void ProfileEditorDialog::showView()
         showProfileRows(list, view.rows);
         shownRows_ = view.rows;
     }
+    const cardcore::ListSort& sort = session_->sort();
+    list->header()->setSortIndicatorShown(sort.column >= 0);
+    if (sort.column >= 0)
+        list->header()->setSortIndicator(sort.column,
+                                         sort.ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
 
     const EntryFields& entry = view.entry;
     showText(ui_->profileName, entry.name);

@@ -57,6 +57,7 @@ public:
     void leaveMaxCardValue();
 
     const EditorView& view() const { return view_; }
+    const cardcore::ListSort& sort() const { return sort_; }
     Mode mode() const { return mode_; }
     bool adding() const { return adding_; }
     bool editing() const { return editing_; }

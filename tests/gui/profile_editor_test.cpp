@@ -69,6 +69,8 @@ TEST_F(ProfileEditorTest, ManagerEventsReachTheSessionAndItsViewTheWidgets)
         emit list(editor).header()->sectionClicked(0);
         EXPECT_EQ(listed(editor), QStringList({"Coin Op", "Marlin"}));
         EXPECT_EQ(name.text(), "Coin Op");
+        EXPECT_TRUE(list(editor).header()->isSortIndicatorShown());
+        EXPECT_EQ(list(editor).header()->sortIndicatorOrder(), Qt::AscendingOrder);
         trigger(editor, "exitMenuAction");
         EXPECT_FALSE(editor.isVisible());
     });

@@ -15,13 +15,12 @@
 class ReaderManagerTest : public CardFixture {
 protected:
     QString dataFolder() const { return path("data"); }
-    QString settingsFile() const { return path("settings.ini"); }
+    QString settingsFile() const { return path("data/reader-manager.ini"); }
 
     std::unique_ptr<readermanager::MainWindow> makeWindow(const QString& folder = {})
     {
-        return std::make_unique<readermanager::MainWindow>(
-            folder.isEmpty() ? dataFolder() : folder,
-            std::make_unique<QSettings>(settingsFile(), QSettings::IniFormat));
+        return std::make_unique<readermanager::MainWindow>(folder.isEmpty() ? dataFolder()
+                                                                            : folder);
     }
 
     // The text of a named label or view; a missing one shows as "<missing>".

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QDir>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTest>
 
 namespace {
@@ -20,7 +21,7 @@ TEST_F(ReaderManagerTest, FirstRunCreatesTheDatabaseAndABlankCardAndShowsItUntil
     const QString cardFile = QDir(dataFolder()).filePath("reader-card.lcard");
     EXPECT_EQ(window->databasePath(), database);
     EXPECT_TRUE(QFile::exists(database)); // it opens: the later start shows no message
-    EXPECT_EQ(shown(*window, "databaseLabel"), "Database: " + QDir::toNativeSeparators(database));
+    EXPECT_EQ(shown(*window, "databaseLabel"), "Database: manager.mdb");
 
     EXPECT_EQ(onDisk(cardFile), card::CardState::factoryFresh());
     EXPECT_EQ(card::cardFilePath(), cardFile);
@@ -107,6 +108,70 @@ TEST_F(ReaderManagerTest, TokensSettingIsRememberedAndGivenToTheCardLibrary)
     const auto window = makeWindow();
     EXPECT_FALSE(window->action("tokensEnabledAction")->isChecked());
     EXPECT_FALSE(cardcore::GetTokensEnabled());
+}
+
+TEST_F(ReaderManagerTest, DataFolderKeepsItsSettingsAndTheLastCardEvenWhenMoved)
+{
+    const QString other = path("elsewhere/other.lcard");
+    ASSERT_TRUE(QDir().mkpath(path("elsewhere")));
+    ASSERT_EQ(card::createCardImageFile(other, initialised(184, 7)), QString());
+    {
+        const auto window = makeWindow();
+        window->setCustomerId(4660);
+        window->setTokensEnabled(false);
+        ASSERT_TRUE(window->insertCard(other));
+    }
+    EXPECT_TRUE(QFile::exists(settingsFile()));
+
+    // Another folder is another installation: its own defaults and card.
+    card::eject();
+    const QString second = path("second");
+    {
+        const auto window = makeWindow(second);
+        EXPECT_EQ(window->customerId(), 0);
+        EXPECT_EQ(card::cardFilePath(), QDir(second).filePath("reader-card.lcard"));
+        ASSERT_TRUE(window->newBlankCard(QDir(second).filePath("inside.lcard")));
+    }
+
+    card::eject();
+    const auto window = makeWindow();
+    EXPECT_EQ(window->customerId(), 4660);
+    EXPECT_FALSE(window->action("tokensEnabledAction")->isChecked());
+    EXPECT_EQ(card::cardFilePath(), other);
+    EXPECT_EQ(shown(*window, "cardTypeLabel"), "Retrofit Setup Card (184)");
+    window->ejectCard();
+    EXPECT_FALSE(makeWindow()->dataFolder().cardPath.isEmpty());
+    EXPECT_FALSE(card::hasCard()); // left empty, found empty
+
+    // A card inside the folder moves with it.
+    card::eject();
+    ASSERT_TRUE(QDir().rename(second, path("moved")));
+    makeWindow(path("moved"));
+    EXPECT_EQ(card::cardFilePath(), QDir(path("moved")).filePath("inside.lcard"));
+    EXPECT_TRUE(script().messages().empty()) << script().messageTexts().join(" | ").toStdString();
+}
+
+TEST_F(ReaderManagerTest, TitleNamesTheFolderAndActionsNeedingACardAreGreyedWithoutOne)
+{
+    const auto window = makeWindow();
+    EXPECT_TRUE(window->windowTitle().startsWith(QDir::toNativeSeparators(dataFolder())));
+    const QStringList needCard = {"ejectCardAction", "createSetupCardAction", "readSetupCardAction",
+                                  "readDcCardAction"};
+    for (const QString& name : needCard)
+        EXPECT_TRUE(window->action(name)->isEnabled()) << name.toStdString();
+    EXPECT_FALSE(window->action("storeDcRecordsAction")->isEnabled()) << "nothing read yet";
+
+    window->ejectCard();
+    EXPECT_EQ(window->statusBar()->currentMessage(), "Card ejected: the reader is empty.");
+    for (const QString& name : needCard)
+        EXPECT_FALSE(window->action(name)->isEnabled()) << name.toStdString();
+    EXPECT_TRUE(window->action("insertCardAction")->isEnabled());
+
+    ASSERT_TRUE(window->insertCard(QDir(dataFolder()).filePath("reader-card.lcard")));
+    EXPECT_TRUE(window->action("readSetupCardAction")->isEnabled());
+    EXPECT_FALSE(window->readSetupCard());
+    script().clear();
+    EXPECT_EQ(window->statusBar()->currentMessage(), "No setup card read.");
 }
 
 } // namespace

@@ -1,0 +1,77 @@
+// reader-manager-screenshots: the main window and the Profile Manager of a
+// fresh data folder, grabbed into PNG files for the README
+// (scripts/screenshots.sh runs it under QT_QPA_PLATFORM=offscreen). Says when
+// a window does not fit a 1366x768 screen at 150% (910x512).
+#include "laundry/laundry.h"
+#include "main_window.h"
+#include "services/dialog_runner.h"
+#include "services/ui_mode.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QPixmap>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kFitWidth = 910;
+constexpr int kFitHeight = 512;
+
+// Saves the widget as folder/name; false after a message on stderr.
+bool grabInto(QWidget& widget, const QString& folder, const char* name)
+{
+    QApplication::processEvents();
+    const QString file = QDir(folder).filePath(QString::fromLatin1(name));
+    const QSize size = widget.frameGeometry().size();
+    std::printf("%s: %dx%d (at least %dx%d)\n", name, size.width(), size.height(),
+                widget.minimumSizeHint().width(), widget.minimumSizeHint().height());
+    if (widget.minimumSizeHint().width() > kFitWidth ||
+        widget.minimumSizeHint().height() > kFitHeight)
+        std::fprintf(stderr, "%s does not fit %dx%d\n", name, kFitWidth, kFitHeight);
+    if (!widget.grab().save(file)) {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(file));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: reader-manager-screenshots OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    if (!QDir().mkpath(out)) {
+        std::fprintf(stderr, "could not create %s\n", argv[1]);
+        return 1;
+    }
+    QTemporaryDir data;
+    if (!data.isValid()) {
+        std::fprintf(stderr, "no temporary folder: %s\n", qPrintable(data.errorString()));
+        return 1;
+    }
+    set_laundry_ui_mode(LAUNDRY_UI_QT);
+    promptui::installUi(promptui::UiMode::Qt);
+
+    readermanager::MainWindow window(QDir(data.path()).filePath(QStringLiteral("Reader Manager")));
+    window.show();
+    bool saved = grabInto(window, out, "reader-manager.png");
+
+    // The Profile Manager is grabbed when it runs, and closed again.
+    promptui::setDialogRunner([&](QDialog& dialog) {
+        dialog.show();
+        saved = grabInto(dialog, out, "profile-manager.png") && saved;
+        return int(QDialog::Rejected);
+    });
+    window.action(QStringLiteral("profileManagerAction"))->trigger();
+    promptui::setDialogRunner({});
+    return saved ? 0 : 1;
+}
