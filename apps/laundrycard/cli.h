@@ -63,6 +63,32 @@ private:
     QString usage_;
 };
 
+// What an all-or-nothing import of the file at path did (a profile or a
+// specials import: fileError, refusals, failed, stored), printed one line
+// each; the command's exit status.
+template <class Outcome> int reportImport(const QString& path, const Outcome& outcome)
+{
+    if (!outcome.fileError.isEmpty()) {
+        printError(QStringLiteral("%1: %2").arg(path, outcome.fileError));
+        return kExitFailed;
+    }
+    if (!outcome.refusals.isEmpty()) {
+        printError(QStringLiteral("nothing imported; %1 refused:").arg(outcome.refusals.size()));
+        for (const QString& refusal : outcome.refusals)
+            printError(refusal);
+        return kExitFailed;
+    }
+    if (outcome.failed) {
+        printError(QStringLiteral("nothing imported"));
+        return kExitFailed;
+    }
+    printOut(
+        QStringLiteral("Imported %1 %2\n")
+            .arg(outcome.stored)
+            .arg(outcome.stored == 1 ? QStringLiteral("profile") : QStringLiteral("profiles")));
+    return kExitOk;
+}
+
 // Rows as text columns, each as wide as its widest cell plus two blanks;
 // a line ends without blanks.
 QString textTable(const QList<QStringList>& rows);

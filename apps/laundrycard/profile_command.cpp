@@ -218,26 +218,7 @@ int profileImport(const QStringList& args)
     const auto table = openTable(cmd);
     if (!table)
         return kExitFailed;
-    const LaundryProfileImport outcome = table->import(bytes);
-    if (!outcome.fileError.isEmpty()) {
-        printError(QStringLiteral("%1: %2").arg(path, outcome.fileError));
-        return kExitFailed;
-    }
-    if (!outcome.refusals.isEmpty()) {
-        printError(QStringLiteral("nothing imported; %1 refused:").arg(outcome.refusals.size()));
-        for (const QString& refusal : outcome.refusals)
-            printError(refusal);
-        return kExitFailed;
-    }
-    if (outcome.failed) {
-        printError(QStringLiteral("nothing imported"));
-        return kExitFailed;
-    }
-    printOut(
-        QStringLiteral("Imported %1 %2\n")
-            .arg(outcome.stored)
-            .arg(outcome.stored == 1 ? QStringLiteral("profile") : QStringLiteral("profiles")));
-    return kExitOk;
+    return reportImport(path, table->import(bytes));
 }
 
 } // namespace

@@ -74,23 +74,7 @@ int specialsImport(const QStringList& args)
     const auto specials = openSpecials(cmd);
     if (!specials)
         return kExitFailed;
-    const LaundrySpecialsImport outcome = specials->import(bytes);
-    if (!outcome.fileError.isEmpty()) {
-        printError(QStringLiteral("%1: %2").arg(path, outcome.fileError));
-        return kExitFailed;
-    }
-    if (!outcome.refusals.isEmpty()) {
-        printError(QStringLiteral("nothing imported; %1 refused:").arg(outcome.refusals.size()));
-        for (const QString& refusal : outcome.refusals)
-            printError(refusal);
-        return kExitFailed;
-    }
-    if (outcome.failed) {
-        printError(QStringLiteral("nothing imported"));
-        return kExitFailed;
-    }
-    printOut(QStringLiteral("Imported %1 profiles\n").arg(outcome.stored));
-    return kExitOk;
+    return reportImport(path, specials->import(bytes));
 }
 
 int specialsList(const QStringList& args)
