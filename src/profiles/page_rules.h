@@ -49,6 +49,9 @@ public:
 
     // The tokens flag handed over by the editor (pages that care override).
     virtual void setTokens(bool /*enabled*/) {}
+    // What the page could not hold beside the profile's tokens flag, for an
+    // import, where nothing hands it over (the editor's setTokens clears it).
+    virtual Check checkTokens(bool /*enabled*/) const { return std::nullopt; }
 };
 
 } // namespace profiles

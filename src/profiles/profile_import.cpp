@@ -94,6 +94,7 @@ CheckedProfile checkProfile(const ProfileValues& values, const QStringList& take
     page->load(values.columns);
     checker.refuse(page->checkFields(), page->pageName());
     checker.refuse(page->checkBeforeSave(), page->pageName());
+    checker.refuse(page->checkTokens(common.enableTokens), page->pageName());
     return {common, page->columns()};
 }
 

@@ -108,6 +108,10 @@ TEST_F(LaundrycardMdcGeneric, RefusedValuesAndAMissingFileMakeNoCard)
         << import1.err.toStdString();
     EXPECT_TRUE(import1.err.contains("Raw Card: SETUP BYTE 1: The target card type is one byte: "
                                      "a value from 0 to 255 (0x00 to 0xFF)."));
+    QByteArray tokens = kProfiles;
+    tokens.replace(R"("CLEAR COUNT":true,)", R"("CLEAR COUNT":true,"ENABLE TOKENS":true,)");
+    EXPECT_TRUE(import(tokens).err.contains("Celsius Dryers: CYCLE PRICING: Cycle Based Pricing "
+                                            "can't be enabled when using Tokens."));
 
     QByteArray missing = kProfiles;
     missing.replace("ten.bin", "gone.bin");

@@ -366,6 +366,16 @@ void MdcPageRules::setTokens(bool enabled)
     showRefusal(notice);
 }
 
+Check MdcPageRules::checkTokens(bool enabled) const
+{
+    if (!enabled || !values_.cyclePricing)
+        return std::nullopt;
+    Refusal refusal;
+    refusal.column = QLatin1String(kColCyclePricing);
+    refusal.message = QStringLiteral("Cycle Based Pricing can't be enabled when using Tokens.");
+    return refusal;
+}
+
 MdcPageRules::Enabling MdcPageRules::enabling() const
 {
     const Values& v = values_;

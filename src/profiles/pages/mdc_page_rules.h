@@ -111,6 +111,7 @@ public:
     void writeRecord(const CommonValues& common, STRUCT_laundry_setup& record) const override;
     // Token vending turns cycle-based pricing off and keeps it off.
     void setTokens(bool enabled) override;
+    Check checkTokens(bool enabled) const override;
 
     const Values& values() const { return values_; }
     Values& values() { return values_; }
