@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include "card/input_file.h"
 #include "card/virtual_reader.h"
 #include "services/prompt.h"
 #include "services/ui_mode.h"
@@ -131,6 +132,17 @@ bool CommandParser::applyAnswer() const
     if (yes || no)
         promptui::setConsoleAnswer(yes ? promptui::IDYES : promptui::IDNO);
     return true;
+}
+
+std::optional<QByteArray> readImportFile(const QString& what, const QString& path, qint64 maxBytes)
+{
+    QByteArray bytes;
+    if (const QString error = card::readInputFile(what, path, {maxBytes}, &bytes);
+        !error.isEmpty()) {
+        printError(error);
+        return std::nullopt;
+    }
+    return bytes;
 }
 
 void CommandParser::addForceOption()

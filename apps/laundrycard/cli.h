@@ -2,6 +2,7 @@
 // option parsing with --help, and error output.
 #pragma once
 
+#include <QByteArray>
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
@@ -62,6 +63,10 @@ private:
     QCommandLineParser parser_;
     QString usage_;
 };
+
+// The bytes of an import file of at most maxBytes, or nullopt with the
+// reason printed.
+std::optional<QByteArray> readImportFile(const QString& what, const QString& path, qint64 maxBytes);
 
 // What an all-or-nothing import of the file at path did (a profile or a
 // specials import: fileError, refusals, failed, stored), printed one line

@@ -208,17 +208,13 @@ int profileImport(const QStringList& args)
         return *status;
 
     const QString path = cmd.positional()[0];
-    QByteArray bytes;
-    if (QString error = card::readInputFile(QStringLiteral("profile file"), path,
-                                            {kProfileFileMaxBytes}, &bytes);
-        !error.isEmpty()) {
-        printError(error);
+    const auto bytes = readImportFile(QStringLiteral("profile file"), path, kProfileFileMaxBytes);
+    if (!bytes)
         return kExitFailed;
-    }
     const auto table = openTable(cmd);
     if (!table)
         return kExitFailed;
-    return reportImport(path, table->import(bytes));
+    return reportImport(path, table->import(*bytes));
 }
 
 } // namespace

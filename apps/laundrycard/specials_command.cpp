@@ -64,17 +64,13 @@ int specialsImport(const QStringList& args)
     if (auto status = parseWithDb(cmd, args, 1, 1))
         return *status;
     const QString path = cmd.positional()[0];
-    QByteArray bytes;
-    if (QString error = card::readInputFile(QStringLiteral("specials file"), path,
-                                            {kSpecialsFileMaxBytes}, &bytes);
-        !error.isEmpty()) {
-        printError(error);
+    const auto bytes = readImportFile(QStringLiteral("specials file"), path, kSpecialsFileMaxBytes);
+    if (!bytes)
         return kExitFailed;
-    }
     const auto specials = openSpecials(cmd);
     if (!specials)
         return kExitFailed;
-    return reportImport(path, specials->import(bytes));
+    return reportImport(path, specials->import(*bytes));
 }
 
 int specialsList(const QStringList& args)

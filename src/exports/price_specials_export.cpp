@@ -106,10 +106,7 @@ bool LaundryPriceSpecials::open(const QString& databasePath)
     const OpenTable::Failure failure =
         open_->table.open(databasePath, QLatin1String(kProfilesTable));
     if (failure != OpenTable::Failure::None) {
-        error_ = (failure == OpenTable::Failure::Database
-                      ? QStringLiteral("cannot open the database %1: ").arg(databasePath)
-                      : QStringLiteral("cannot read the table PRICE PROFILES: ")) +
-                 OpenTable::lastErrorText();
+        error_ = OpenTable::failureText(failure, databasePath, QLatin1String(kProfilesTable));
         open_.reset();
         return false;
     }

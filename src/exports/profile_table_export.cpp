@@ -43,10 +43,8 @@ bool LaundryProfileTable::open(const QString& databasePath)
     const OpenTable::Failure failure =
         open_->table.openQuietly(profiles::ProfileTable::Rows::All, databasePath);
     if (failure != OpenTable::Failure::None) {
-        error_ = failure == OpenTable::Failure::Database
-                     ? dbhelper::openFailureText(databasePath)
-                     : QStringLiteral("cannot read the table LAUNDRY SETUP: ") +
-                           OpenTable::lastErrorText();
+        error_ =
+            OpenTable::failureText(failure, databasePath, QLatin1String(profiles::kProfileTable));
         open_.reset();
         return false;
     }

@@ -42,6 +42,13 @@ void OpenTable::close()
     recordset_ = CdbRecordset();
 }
 
+QString OpenTable::failureText(Failure failure, const QString& path, const QString& table)
+{
+    if (failure == Failure::Database)
+        return dbhelper::openFailureText(path);
+    return QStringLiteral("cannot read the table %1: %2").arg(table, lastErrorText());
+}
+
 QString OpenTable::lastErrorText()
 {
     const CdbLastOLEError last;

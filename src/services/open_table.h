@@ -33,6 +33,9 @@ public:
 
     // "sentence (error N)" of the last engine error, for messages that add it.
     static QString lastErrorText();
+    // What a host tells the operator after a failed open of table in the
+    // database at path: the file and its cause, or the table and the engine's.
+    static QString failureText(Failure failure, const QString& path, const QString& table);
 
 private:
     CdbDatabase database_;
