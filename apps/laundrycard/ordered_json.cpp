@@ -41,4 +41,11 @@ QString toOrderedJson(const QJsonValue& value, const QStringList& keyOrder)
     return '{' + members.join(',') + '}';
 }
 
+QString jsonLines(const QStringList& values)
+{
+    if (values.isEmpty())
+        return QStringLiteral("[]\n");
+    return QStringLiteral("[\n") + values.join(QStringLiteral(",\n")) + QStringLiteral("\n]\n");
+}
+
 } // namespace cli

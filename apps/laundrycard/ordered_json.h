@@ -12,4 +12,8 @@ namespace cli {
 // alphabetically.
 QString toOrderedJson(const QJsonValue& value, const QStringList& keyOrder);
 
+// An array of already written JSON values, one a line, as the export files
+// are written: "[\n" value ",\n" value "\n]\n" ("[]\n" when empty).
+QString jsonLines(const QStringList& values);
+
 } // namespace cli

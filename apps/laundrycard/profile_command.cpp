@@ -187,9 +187,7 @@ int profileExport(const QStringList& args)
     QStringList lines;
     for (const LaundryProfile& profile : chosen)
         lines << profileJson(profile);
-    printOut(lines.isEmpty() ? QStringLiteral("[]\n")
-                             : QStringLiteral("[\n") + lines.join(QStringLiteral(",\n")) +
-                                   QStringLiteral("\n]\n"));
+    printOut(jsonLines(lines));
     return kExitOk;
 }
 

@@ -152,9 +152,7 @@ int specialsExport(const QStringList& args)
     QStringList lines;
     for (const QJsonObject& profile : *profiles)
         lines << orderedJson(profile);
-    printOut(lines.isEmpty() ? QStringLiteral("[]\n")
-                             : QStringLiteral("[\n") + lines.join(QStringLiteral(",\n")) +
-                                   QStringLiteral("\n]\n"));
+    printOut(jsonLines(lines));
     return kExitOk;
 }
 
