@@ -1,4 +1,5 @@
 #include "card_summary.h"
+#include "shown_path.h"
 
 #include "card/card_dump.h"
 #include "services/progress.h"
@@ -14,7 +15,7 @@ CardSummary summarizeCard(const QString& filePath, const card::CardState* card)
         summary.file = QString::fromLatin1(kNoCardText);
         return summary;
     }
-    summary.file = QDir::toNativeSeparators(filePath);
+    summary.file = shownPath(filePath);
     const QString number = QStringLiteral("(%1)").arg(card->cardType());
     const QString name = promptui::StrCardtype(card->cardType());
     // Names of unknown types carry the number already.

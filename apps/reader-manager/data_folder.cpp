@@ -1,4 +1,5 @@
 #include "data_folder.h"
+#include "shown_path.h"
 
 #include "card/card_dump.h"
 #include "laundry/profile_table.h"
@@ -77,7 +78,7 @@ QString databaseOpenError(const QString& path)
     }
     const CdbLastOLEError last;
     return QStringLiteral("Could not open the database %1.\nError %2 : %3")
-        .arg(QDir::toNativeSeparators(path))
+        .arg(shownPath(path))
         .arg(last.GetResultCode() & 0xFFFF)
         .arg(last.GetDescription());
 }
@@ -96,10 +97,9 @@ void prepareDatabase(DataFolder& data)
         if (const QString seedError = seedSampleProfiles(path); !seedError.isEmpty())
             data.errors << QStringLiteral("Could not add the sample profiles to the new database "
                                           "%1:\n%2")
-                               .arg(QDir::toNativeSeparators(path), seedError);
+                               .arg(shownPath(path), seedError);
     } else {
-        error = QStringLiteral("Could not create the database %1:\n%2")
-                    .arg(QDir::toNativeSeparators(path), error);
+        error = QStringLiteral("Could not create the database %1:\n%2").arg(shownPath(path), error);
     }
     if (!error.isEmpty()) {
         data.errors << error + QStringLiteral("\n\nReader Manager goes on without a database.");
@@ -115,7 +115,7 @@ void prepareCard(DataFolder& data)
         if (const QString error = card::createCardImageFile(path, card::NewCardFileOptions{});
             !error.isEmpty()) {
             data.errors << QStringLiteral("Could not create the card file %1:\n%2")
-                               .arg(QDir::toNativeSeparators(path), error);
+                               .arg(shownPath(path), error);
             return;
         }
         data.createdCard = true;
@@ -132,7 +132,7 @@ DataFolder prepareDataFolder(const QString& folder)
     if (!QDir().mkpath(data.folder)) {
         data.errors << QStringLiteral("Could not create the data folder %1.\n\nReader Manager "
                                       "goes on without a database and without a card.")
-                           .arg(QDir::toNativeSeparators(data.folder));
+                           .arg(shownPath(data.folder));
         return data;
     }
     prepareDatabase(data);

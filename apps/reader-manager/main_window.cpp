@@ -1,6 +1,7 @@
 #include "main_window.h"
 #include "card_details_text.h"
 #include "read_setup_summary.h"
+#include "shown_path.h"
 
 #include "card/card_dump.h"
 #include "card/card_images.h"
@@ -35,11 +36,6 @@ void showAsReadOnly(QPlainTextEdit& view)
     QPalette palette = view.palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Window));
     view.setPalette(palette);
-}
-
-QString shownPath(const QString& path)
-{
-    return QDir::toNativeSeparators(path);
 }
 
 } // namespace
@@ -203,8 +199,7 @@ bool MainWindow::insertCard(const QString& path)
     QString error;
     const bool inserted = card::insertCardFile(path, &error);
     if (!inserted)
-        showError(tr("Could not insert the card file %1:\n%2")
-                      .arg(QDir::toNativeSeparators(path), error));
+        showError(tr("Could not insert the card file %1:\n%2").arg(shownPath(path), error));
     rememberCard();
     refreshCard();
     return report(inserted, tr("Card file %1 is in the reader.").arg(shownPath(path)),
@@ -215,8 +210,7 @@ bool MainWindow::newBlankCard(const QString& path)
 {
     if (const QString error = card::createCardImageFile(path, card::NewCardFileOptions{});
         !error.isEmpty()) {
-        showError(tr("Could not create the card file %1:\n%2")
-                      .arg(QDir::toNativeSeparators(path), error));
+        showError(tr("Could not create the card file %1:\n%2").arg(shownPath(path), error));
         refreshCard();
         return report(false, {}, tr("No card file made."));
     }
@@ -305,7 +299,7 @@ bool MainWindow::writeSetupFileFromRecord(const QString& recordPath, const QStri
     card::RexaFile image;
     if (!image.InitForWrite(outPath)) {
         showError(tr("Could not write the setup file %1:\n%2")
-                      .arg(QDir::toNativeSeparators(outPath), image.lastError()));
+                      .arg(shownPath(outPath), image.lastError()));
         return report(false, {}, noFile);
     }
     const bool written = create_laundry_setup_card(&image, customerId(), &*record, 0) == 1;
@@ -313,7 +307,7 @@ bool MainWindow::writeSetupFileFromRecord(const QString& recordPath, const QStri
     // the file could not be loaded or saved.
     if (!written && !image.lastError().isEmpty())
         showError(tr("Could not write the setup file %1:\n%2")
-                      .arg(QDir::toNativeSeparators(outPath), image.lastError()));
+                      .arg(shownPath(outPath), image.lastError()));
     // The reader holds its card in memory: it must see what was written into
     // its own file, and must not save an older copy over it later.
     const QString inReader = card::cardFilePath();

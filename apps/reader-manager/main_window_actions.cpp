@@ -5,6 +5,7 @@
 #include "host_messages.h"
 #include "laundry/laundry.h"
 #include "main_window.h"
+#include "shown_path.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -258,12 +259,11 @@ void MainWindow::applyTokensAction()
 
 void MainWindow::showAbout()
 {
-    showInformation(
-        tr("Reader Manager %1\n\nSmart cards for coin-laundry machines: writes "
-           "reader setup cards and setup files, with the cards kept as card image "
-           "files in a virtual card reader.\n\nData folder: %2")
-            .arg(QCoreApplication::applicationVersion(), QDir::toNativeSeparators(data_.folder)),
-        tr("About Reader Manager"));
+    showInformation(tr("Reader Manager %1\n\nSmart cards for coin-laundry machines: writes "
+                       "reader setup cards and setup files, with the cards kept as card image "
+                       "files in a virtual card reader.\n\nData folder: %2")
+                        .arg(QCoreApplication::applicationVersion(), shownPath(data_.folder)),
+                    tr("About Reader Manager"));
 }
 
 void MainWindow::quit()

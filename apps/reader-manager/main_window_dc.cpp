@@ -13,6 +13,7 @@
 #include "main_window.h"
 #include "services/dialog_runner.h"
 #include "services/readerio.h"
+#include "shown_path.h"
 
 #include <QDate>
 #include <QDir>
@@ -66,16 +67,16 @@ MainWindow::simulatedRecords(const MachineSimulation& simulation)
     if (simulation.recordsFile.isEmpty())
         return machines::randomRecords(card::insertedCard()->cardType(), simulation.machines,
                                        simulation.seed, QDate::currentDate());
-    const QString shownPath = QDir::toNativeSeparators(simulation.recordsFile);
+    const QString shown = shownPath(simulation.recordsFile);
     QFile file(simulation.recordsFile);
     if (!file.open(QIODevice::ReadOnly)) {
-        showError(tr("Could not open the records file %1:\n%2").arg(shownPath, file.errorString()));
+        showError(tr("Could not open the records file %1:\n%2").arg(shown, file.errorString()));
         return std::nullopt;
     }
     QString error;
     auto records = machines::parseSimulatedRecords(file.readAll(), &error);
     if (!records)
-        showError(tr("The records file %1 was refused:\n%2").arg(shownPath, error));
+        showError(tr("The records file %1 was refused:\n%2").arg(shown, error));
     return records;
 }
 

@@ -9,6 +9,7 @@
 #include "laundry/profile_table.h"
 #include "main_window.h"
 #include "profiles/profile_json.h"
+#include "shown_path.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -22,21 +23,13 @@ const QString kDatabaseFilter = QStringLiteral("Databases (*.mdb);;All files (*)
 const QString kProfileFileFilter = QStringLiteral("Profile files (*.json);;All files (*)");
 const QString kTextFilter = QStringLiteral("Text files (*.txt);;All files (*)");
 
-QString shown(const QString& path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
 // The array laundrycard profile export writes: one profile a line.
 QByteArray profileFile(const QList<LaundryProfile>& profiles)
 {
     QStringList lines;
     for (const LaundryProfile& profile : profiles)
         lines << cli::toOrderedJson(profile.columns, profile.keys);
-    return (lines.isEmpty() ? QStringLiteral("[]\n")
-                            : QStringLiteral("[\n") + lines.join(QStringLiteral(",\n")) +
-                                  QStringLiteral("\n]\n"))
-        .toUtf8();
+    return cli::jsonLines(lines).toUtf8();
 }
 
 QString profileCount(int count)
@@ -59,21 +52,21 @@ bool MainWindow::useDatabase(const QString& path)
     const QString absolute = QFileInfo(path).absoluteFilePath();
     if (const QString error = databaseOpenError(absolute); !error.isEmpty()) {
         showError(error);
-        return report(false, {}, tr("The database %1 did not open.").arg(shown(absolute)));
+        return report(false, {}, tr("The database %1 did not open.").arg(shownPath(absolute)));
     }
     data_.databasePath = absolute;
     settings_.setDatabase(absolute);
     showDatabase();
     if (readRecords_.GetNumRecs() > 0)
         showDcRecords(); // marked against this database now
-    return report(true, tr("Database %1 is open.").arg(shown(absolute)), {});
+    return report(true, tr("Database %1 is open.").arg(shownPath(absolute)), {});
 }
 
 bool MainWindow::newDatabase(const QString& path)
 {
     QString error;
     if (!dbhelper::createDatabase(path, &error)) {
-        showError(tr("Could not create the database %1:\n%2").arg(shown(path), error));
+        showError(tr("Could not create the database %1:\n%2").arg(shownPath(path), error));
         return report(false, {}, tr("No database created."));
     }
     return useDatabase(path);
@@ -96,7 +89,8 @@ bool MainWindow::importProfiles(const QString& path)
     }
     const LaundryProfileImport outcome = table.import(bytes);
     if (!outcome.fileError.isEmpty())
-        showError(tr("The profile file %1 was refused:\n%2").arg(shown(path), outcome.fileError));
+        showError(
+            tr("The profile file %1 was refused:\n%2").arg(shownPath(path), outcome.fileError));
     else if (!outcome.refusals.isEmpty())
         showError(tr("Nothing imported; %1 refused:\n%2")
                       .arg(profileCount(int(outcome.refusals.size())),
@@ -104,7 +98,8 @@ bool MainWindow::importProfiles(const QString& path)
     // A database failure has been shown by the library.
     if (!outcome.succeeded())
         return report(false, {}, nothing);
-    const QString done = tr("%1 imported from %2.").arg(profileCount(outcome.stored), shown(path));
+    const QString done =
+        tr("%1 imported from %2.").arg(profileCount(outcome.stored), shownPath(path));
     showInformation(done, tr("Import Profiles"));
     return report(true, done, {});
 }
@@ -125,7 +120,8 @@ bool MainWindow::exportProfiles(const QString& path)
         showError(error);
         return report(false, {}, nothing);
     }
-    const QString done = tr("%1 exported to %2.").arg(profileCount(int(all->size())), shown(path));
+    const QString done =
+        tr("%1 exported to %2.").arg(profileCount(int(all->size())), shownPath(path));
     showInformation(done, tr("Export Profiles"));
     return report(true, done, {});
 }
@@ -140,7 +136,7 @@ bool MainWindow::saveCardDetails(const QString& path)
         showError(error);
         return report(false, {}, tr("The card details were not saved."));
     }
-    return report(true, tr("Card details saved to %1.").arg(shown(path)), {});
+    return report(true, tr("Card details saved to %1.").arg(shownPath(path)), {});
 }
 
 void MainWindow::chooseDatabase()

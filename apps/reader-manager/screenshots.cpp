@@ -11,7 +11,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QPixmap>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -43,6 +45,17 @@ bool grabInto(QWidget& widget, const QString& folder, const char* name)
 
 int main(int argc, char** argv)
 {
+    // A fresh home, so that the pictures show the default data folder as an
+    // operator's own window does ("~/.local/share/..."), not a temporary path.
+    QTemporaryDir home;
+    if (!home.isValid()) {
+        std::fprintf(stderr, "no temporary folder: %s\n", qPrintable(home.errorString()));
+        return 1;
+    }
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qunsetenv("XDG_DATA_HOME");
+    QCoreApplication::setOrganizationName(QStringLiteral("Laundry"));
+    QCoreApplication::setApplicationName(QStringLiteral("reader-manager"));
     QApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: reader-manager-screenshots OUTPUT_FOLDER\n");
@@ -53,21 +66,19 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "could not create %s\n", argv[1]);
         return 1;
     }
-    QTemporaryDir data;
-    if (!data.isValid()) {
-        std::fprintf(stderr, "no temporary folder: %s\n", qPrintable(data.errorString()));
-        return 1;
-    }
     set_laundry_ui_mode(LAUNDRY_UI_QT);
     promptui::installUi(promptui::UiMode::Qt);
 
-    readermanager::MainWindow window(QDir(data.path()).filePath(QStringLiteral("Reader Manager")));
+    readermanager::MainWindow window(
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     window.show();
     bool saved = grabInto(window, out, "reader-manager.png");
 
     // The Profile Manager is grabbed when it runs, and closed again.
     promptui::setDialogRunner([&](QDialog& dialog) {
         dialog.show();
+        // As large as it asks to be: the offscreen screen is only 800x600.
+        dialog.resize(dialog.sizeHint());
         saved = grabInto(dialog, out, "profile-manager.png") && saved;
         return int(QDialog::Rejected);
     });
