@@ -34,28 +34,59 @@ void addOptions(QCommandLineParser& parser, const QCommandLineOption& data)
     parser.addOption(data);
 }
 
-// --help and --version answer without a display, before the window system
-// is started; 0 when one was answered, nothing otherwise.
+// The options Qt's window system takes itself (QApplication removes them
+// from the arguments); known here so that checking the arguments before the
+// display is opened does not refuse them.
+void addQtOptions(QCommandLineParser& parser)
+{
+    const auto hidden = [&](QCommandLineOption option) {
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    };
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin",
+                             "qwindowgeometry", "qwindowtitle", "qwindowicon", "display",
+                             "geometry", "style", "stylesheet", "session", "title", "name"})
+        hidden({QString::fromLatin1(name), QString(), QStringLiteral("value")});
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"})
+        hidden(QCommandLineOption(QString::fromLatin1(name)));
+}
+
+// --help, --version and a wrong argument are answered without a display,
+// before the window system is started: the exit status then, nothing
+// otherwise.
 std::optional<int> answerWithoutDisplay(int argc, char** argv, const QCommandLineOption& data)
 {
     QStringList args;
     for (int i = 0; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
-    const bool asked = std::any_of(args.begin() + 1, args.end(), [](const QString& arg) {
-        return arg == u"-h" || arg == u"--help" || arg == u"-v" || arg == u"--version";
-    });
-    if (!asked)
-        return std::nullopt;
     QCommandLineParser parser;
+    // Qt's own options have one dash ("-platform offscreen").
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     addOptions(parser, data);
-    parser.parse(args);
-    if (parser.isSet(QStringLiteral("version")))
+    addQtOptions(parser);
+    if (!parser.parse(args)) {
+        QString error = parser.errorText();
+        if (error.endsWith('.'))
+            error.chop(1);
+        std::fprintf(stderr, "reader-manager: %s (see --help)\n", qPrintable(error));
+        return 2;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        std::fprintf(stderr, "reader-manager: unexpected argument %s (see --help)\n",
+                     qPrintable(parser.positionalArguments().first()));
+        return 2;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
         std::printf("reader-manager %s\n", LAUNDRY_VERSION);
-    else
+        return 0;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
         std::fputs(qPrintable(parser.helpText().replace(QLatin1String("<executable_name>"),
                                                         QLatin1String("reader-manager"))),
                    stdout);
-    return 0;
+        return 0;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -71,14 +102,11 @@ int main(int argc, char** argv)
         return *answered;
 
     QApplication app(argc, argv);
+    // Checked above already; Qt has taken its own options out by now.
     QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     addOptions(parser, data);
-    parser.process(app);
-    if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "reader-manager: unexpected argument %s (see --help)\n",
-                     qPrintable(parser.positionalArguments().first()));
-        return 2;
-    }
+    parser.parse(QCoreApplication::arguments());
 
     // The library's messages and the window's own are Qt message boxes.
     set_laundry_ui_mode(LAUNDRY_UI_QT);
