@@ -12,6 +12,9 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScopedValueRollback>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -28,6 +31,20 @@ bool leavesTheField(Qt::FocusReason reason)
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
+// Asks for room for the whole page, as the page itself would, but lets the
+// dialog shrink below that and scroll.
+class PageScrollArea : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+
+    QSize sizeHint() const override
+    {
+        const QSize page = widget() != nullptr ? widget()->sizeHint() : QSize();
+        const int frame = 2 * frameWidth();
+        return page + QSize(frame + verticalScrollBar()->sizeHint().width(), frame);
+    }
+};
+
 } // namespace
 
 ProfileEditorDialog::ProfileEditorDialog(CdbRecordset recordset, Mode mode,
@@ -43,8 +60,14 @@ ProfileEditorDialog::ProfileEditorDialog(CdbRecordset recordset, Mode mode,
 
     auto* pageLayout = new QVBoxLayout(ui_->pagePlaceholder);
     pageLayout->setContentsMargins(0, 0, 0, 0);
-    auto* stack = new QStackedWidget(ui_->pagePlaceholder);
-    pageLayout->addWidget(stack);
+    // The pages scroll rather than push the dialog past a small screen
+    // (1366x768 at 150% leaves 910x512).
+    auto* scroll = new PageScrollArea(ui_->pagePlaceholder);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    auto* stack = new QStackedWidget;
+    scroll->setWidget(stack);
+    pageLayout->addWidget(scroll);
     pages_ = std::make_unique<EditorPages>(stack);
 
     // The penny offset belongs to the resource but the editor never uses it.
@@ -56,6 +79,8 @@ ProfileEditorDialog::ProfileEditorDialog(CdbRecordset recordset, Mode mode,
     session_ = std::make_unique<ProfileEditorSession>(std::move(recordset), mode, *pages_, record);
     session_->setFocusHandler([this](const EditorFocus& focus) { showFocus(focus); });
     act([this] { session_->open(); });
+    if (const QScreen* shown = screen())
+        resize(size().boundedTo(shown->availableGeometry().size()));
 }
 
 ProfileEditorDialog::~ProfileEditorDialog() = default;
