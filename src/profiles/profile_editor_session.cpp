@@ -42,6 +42,10 @@ void ProfileEditorSession::refillList()
     if (std::optional<QList<ProfileRow>> rows = readProfileRows(store_.recordset())) {
         view_.rows = std::move(*rows);
         view_.selectedRow = -1;
+        // The recordset lists a row added since it opened last; the list
+        // keeps the order its header shows (by name, the query's order,
+        // before any sort), so a saved profile lands in its sorted place.
+        sortRows(view_.rows, sort_.column >= 0 ? sort_ : cardcore::ListSort{0, true});
     }
     selection_ = -1;
 }

@@ -44,10 +44,10 @@ TEST_F(ProfileEditorTest, ManagerEventsReachTheSessionAndItsViewTheWidgets)
         EXPECT_TRUE(focused(idle)) << "a page refusal focuses its control";
         type(idle, "Hi");
         click(editor, "updateButton");
-        EXPECT_EQ(listed(editor), QStringList({"Dryers", "Marlin", "Coin Op"}));
-        EXPECT_TRUE(list(editor).topLevelItem(2)->isSelected());
+        EXPECT_EQ(listed(editor), QStringList({"Coin Op", "Dryers", "Marlin"}));
+        EXPECT_TRUE(list(editor).topLevelItem(0)->isSelected());
 
-        pickRow(editor, 1);
+        pickRow(editor, 2);
         QCheckBox& tokens = child<QCheckBox>(editor, "enableTokens");
         EXPECT_TRUE(tokens.isChecked() && !tokens.isEnabled());
         EXPECT_TRUE(edit(editor, "vendPrice").isHidden()) << "a Marlin page has its own prices";
@@ -63,7 +63,7 @@ TEST_F(ProfileEditorTest, ManagerEventsReachTheSessionAndItsViewTheWidgets)
         click(editor, "cancelButton"); // Yes
         EXPECT_TRUE(list(editor).isEnabled());
 
-        pickRow(editor, 0);
+        pickRow(editor, 1);
 
         trigger(editor, "deleteProfileAction"); // Yes
         emit list(editor).header()->sectionClicked(0);

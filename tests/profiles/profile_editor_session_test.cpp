@@ -118,18 +118,18 @@ TEST_F(SessionTest, AddEditAndCloneSaveTheirRows)
     s.leavePrice(Text::VendPrice);
     EXPECT_EQ(entry().vendPrice, "$2.50");
     s.updateOrSelect();
-    EXPECT_EQ(listed(), QStringList({"Dryers", "Washers", "Coin Op"}));
-    EXPECT_EQ(s.view().selectedRow, 2);
+    EXPECT_EQ(listed(), QStringList({"Coin Op", "Dryers", "Washers"})) << "in its sorted place";
+    EXPECT_EQ(s.view().selectedRow, 0);
     EXPECT_FALSE(s.adding() || s.editing());
     EXPECT_TRUE(controls().listEnabled && !controls().updateEnabled);
 
-    s.highlightRow(0);
+    s.highlightRow(1);
     s.edit();
     s.edit(); // refused: the first goes on
     s.typeText(Text::VendPrice, "$1.75");
-    s.highlightRow(0); // the row being edited: nothing reloads
+    s.highlightRow(1); // the row being edited: nothing reloads
     s.updateOrSelect();
-    s.highlightRow(1);
+    s.highlightRow(2);
     s.clone();
     EXPECT_EQ(entry().name, "");
     s.typeText(Text::Name, "washers"); // the clone's name is taken
@@ -233,6 +233,13 @@ TEST_F(SessionTest, SortingReloadsRowZeroAndASecondClickTurnsTheOrder)
     s.sortBy(0);
     EXPECT_EQ(listed(), QStringList({"Charlie", "bravo", "Alpha"}));
     EXPECT_EQ(entry().typeCode, setup::kTovan2000);
+    s.add();
+    s.typeText(Text::Name, "Beta");
+    s.updateOrSelect();
+    EXPECT_EQ(listed(), QStringList({"Charlie", "bravo", "Beta", "Alpha"})) << "its sorted place";
+    EXPECT_EQ(s.view().selectedRow, 2);
+    ui_->queueAnswers({IDYES});
+    s.remove();
     s.sortBy(1); // by type name: Maytag Gen2, Retrofit, Tovan2000
     EXPECT_EQ(listed(), QStringList({"Alpha", "bravo", "Charlie"}));
     EXPECT_EQ(entry().name, "Alpha");
