@@ -1,6 +1,7 @@
 #include "profiles/pages/maytag_dialog.h"
 
 #include "fields/choice_lists.h"
+#include "fields/money_text.h"
 #include "profiles/pages/leave_field_watcher.h"
 #include "ui_maytag_options_page.h"
 #include "ui_maytag_price_page.h"
@@ -92,8 +93,17 @@ QComboBox* MaytagDialog::list(const QString& name) const
 
 void MaytagDialog::tagControls()
 {
-    for (int f = 0; f < Price::kMoneyFieldCount; ++f)
-        setControlId(moneyEdit(f), Price::moneyFields()[size_t(f)].control);
+    for (int f = 0; f < Price::kMoneyFieldCount; ++f) {
+        const Price::MoneyField& field = Price::moneyFields()[size_t(f)];
+        setControlId(moneyEdit(f), field.control);
+        const QString largest = fields::formatMoney(Currency::fromCents(field.maximumCents));
+        moneyEdit(f)->setToolTip(
+            f == Price::kCoin1
+                ? QStringLiteral("%1 in dollars and cents, a multiple of $0.05: $0.05 to %2")
+                      .arg(QLatin1String(field.label), largest)
+                : QStringLiteral("%1 in dollars and cents, a multiple of the coin value: up to %2")
+                      .arg(QLatin1String(field.label), largest));
+    }
     setControlId(priceUi_->penny, Price::kPennyIncrementControl);
     setControlId(priceUi_->specPricing, Price::kSpecPricingControl);
     setControlId(priceUi_->startTime, Price::kStartTimeControl);
