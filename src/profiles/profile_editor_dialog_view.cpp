@@ -5,6 +5,7 @@
 #include "profiles/profile_list_control.h"
 #include "ui_profile_editor_dialog.h"
 
+#include <QApplication>
 #include <QScopedValueRollback>
 #include <QTimer>
 
@@ -15,6 +16,17 @@ void showText(QLineEdit* edit, const QString& text)
 {
     if (edit->text() != text)
         edit->setText(text);
+}
+
+// A read-only edit has the window's colour, so that it does not look as if
+// it took typing.
+void showReadOnly(QLineEdit* edit, bool readOnly)
+{
+    edit->setReadOnly(readOnly);
+    QPalette palette = QApplication::palette(edit);
+    if (readOnly)
+        palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    edit->setPalette(palette);
 }
 
 } // namespace
@@ -64,10 +76,10 @@ void ProfileEditorDialog::showView()
 void ProfileEditorDialog::showControls(const ControlStates& controls)
 {
     ui_->profileList->setEnabled(controls.listEnabled);
-    ui_->profileName->setReadOnly(controls.nameReadOnly);
+    showReadOnly(ui_->profileName, controls.nameReadOnly);
     ui_->typeSelector->setEnabled(controls.typeSelectorEnabled);
-    ui_->vendPrice->setReadOnly(controls.pricesReadOnly);
-    ui_->topoffPrice->setReadOnly(controls.pricesReadOnly);
+    showReadOnly(ui_->vendPrice, controls.pricesReadOnly);
+    showReadOnly(ui_->topoffPrice, controls.pricesReadOnly);
     ui_->maxCardValue->setEnabled(controls.maxCardValueEnabled);
     ui_->enableTokens->setEnabled(controls.enableTokensEnabled);
     ui_->clearCounters->setEnabled(controls.clearCountersEnabled);
