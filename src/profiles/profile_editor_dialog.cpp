@@ -1,5 +1,6 @@
 #include "profiles/profile_editor_dialog.h"
 
+#include "fields/screen_fit.h"
 #include "profiles/editor_pages.h"
 #include "profiles/editor_rules.h"
 #include "profiles/profile_list_control.h"
@@ -12,9 +13,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScopedValueRollback>
-#include <QScreen>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -30,20 +29,6 @@ bool leavesTheField(Qt::FocusReason reason)
 {
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
-
-// Asks for room for the whole page, as the page itself would, but lets the
-// dialog shrink below that and scroll.
-class PageScrollArea : public QScrollArea {
-public:
-    using QScrollArea::QScrollArea;
-
-    QSize sizeHint() const override
-    {
-        const QSize page = widget() != nullptr ? widget()->sizeHint() : QSize();
-        const int frame = 2 * frameWidth();
-        return page + QSize(frame + verticalScrollBar()->sizeHint().width(), frame);
-    }
-};
 
 } // namespace
 
@@ -62,12 +47,8 @@ ProfileEditorDialog::ProfileEditorDialog(CdbRecordset recordset, Mode mode,
     pageLayout->setContentsMargins(0, 0, 0, 0);
     // The pages scroll rather than push the dialog past a small screen
     // (1366x768 at 150% leaves 910x512).
-    auto* scroll = new PageScrollArea(ui_->pagePlaceholder);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
     auto* stack = new QStackedWidget;
-    scroll->setWidget(stack);
-    pageLayout->addWidget(scroll);
+    pageLayout->addWidget(fields::fittingScrollArea(stack, ui_->pagePlaceholder));
     pages_ = std::make_unique<EditorPages>(stack);
 
     // The penny offset belongs to the resource but the editor never uses it.
@@ -79,8 +60,7 @@ ProfileEditorDialog::ProfileEditorDialog(CdbRecordset recordset, Mode mode,
     session_ = std::make_unique<ProfileEditorSession>(std::move(recordset), mode, *pages_, record);
     session_->setFocusHandler([this](const EditorFocus& focus) { showFocus(focus); });
     act([this] { session_->open(); });
-    if (const QScreen* shown = screen())
-        resize(size().boundedTo(shown->availableGeometry().size()));
+    fields::boundToScreen(this);
 }
 
 ProfileEditorDialog::~ProfileEditorDialog() = default;

@@ -8,6 +8,7 @@
 #include "services/dao.h"
 #include "services/dialog_runner.h"
 #include "services/system_database.h"
+#include "small_screen.h"
 #include "support/card_fixture.h"
 
 #include <QLineEdit>
@@ -43,6 +44,7 @@ protected:
         Seen seen;
         promptui::setDialogRunner([&seen, close](QDialog& dialog) {
             dialog.show();
+            EXPECT_TRUE(fitsSmallScreen(dialog));
             ++seen.opened;
             seen.caption = dialog.windowTitle();
             for (QWidget* w : dialog.findChildren<QWidget*>()) {

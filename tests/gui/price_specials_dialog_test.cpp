@@ -5,6 +5,7 @@
 #include "reader_manager_fixture.h"
 #include "services/dialog_runner.h"
 #include "services/system_database.h"
+#include "small_screen.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -28,6 +29,7 @@ protected:
     static void addProfileAndWriteCard(QDialog& dialog, const char* screenshot)
     {
         dialog.show();
+        EXPECT_TRUE(fitsSmallScreen(dialog));
         const auto child = [&dialog](const char* name) {
             QWidget* widget = dialog.findChild<QWidget*>(QString::fromLatin1(name));
             EXPECT_NE(widget, nullptr) << name;

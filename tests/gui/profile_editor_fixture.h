@@ -12,6 +12,7 @@
 #include "services/dao.h"
 #include "services/dialog_runner.h"
 #include "services/system_database.h"
+#include "small_screen.h"
 
 #include <QTest>
 #include <QtWidgets>
@@ -112,6 +113,7 @@ protected:
     {
         promptui::setDialogRunner([drive](QDialog& dialog) {
             dialog.show();
+            EXPECT_TRUE(fitsSmallScreen(dialog));
             drive(dynamic_cast<Editor&>(dialog));
             if (dialog.isVisible())
                 dialog.reject();

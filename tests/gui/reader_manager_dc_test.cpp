@@ -4,6 +4,7 @@
 
 #include "card_holders_dialog.h"
 #include "services/dialog_runner.h"
+#include "small_screen.h"
 
 #include <QAction>
 #include <QDialog>
@@ -119,6 +120,7 @@ TEST_F(ReaderManagerDc, CardHoldersAreAddedAndRemovedInTheirDialog)
 {
     const auto previous = promptui::setDialogRunner([&](QDialog& dialog) {
         auto& holders = dynamic_cast<readermanager::CardHoldersDialog&>(dialog);
+        EXPECT_TRUE(fitsSmallScreen(holders));
         const auto set = [&](const char* name, const QString& text) {
             holders.findChild<QLineEdit*>(name)->setText(text);
         };

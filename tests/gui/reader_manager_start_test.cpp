@@ -3,6 +3,7 @@
 #include "reader_manager_fixture.h"
 
 #include "services/cardcore.h"
+#include "small_screen.h"
 
 #include <QAction>
 #include <QDir>
@@ -15,6 +16,7 @@ namespace {
 TEST_F(ReaderManagerTest, FirstRunCreatesTheDatabaseAndABlankCardAndShowsItUntilEjected)
 {
     const auto window = makeWindow();
+    EXPECT_TRUE(fitsSmallScreen(*window));
     EXPECT_TRUE(script().messages().empty()) << script().messageTexts().join(" | ").toStdString();
 
     const QString database = QDir(dataFolder()).filePath("manager.mdb");

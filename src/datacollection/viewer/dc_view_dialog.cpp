@@ -3,6 +3,7 @@
 // dc_view_advanteck.ui (IDD_DC_VIEW_ADVANTECK, 182), dc_view_mdc.ui
 // (IDD_DC_VIEW_MDC, 200).
 #include "datacollection/viewer/dc_view_dialog.h"
+#include "fields/screen_fit.h"
 
 #include "ui_dc_view_advanteck.h"
 #include "ui_dc_view_mdc.h"
@@ -36,8 +37,12 @@ DcViewDialog::DcViewDialog(const DcViewContent& content, QWidget* parent) : QDia
     showFields(content.fields);
     hideEmptyGroups(content.fields);
     showButtons(content.buttons);
-    // Read-only: the size the filled form asks for is the size it keeps.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // Read-only: the filled form's size is the largest the dialog takes; the
+    // larger views scroll on a screen smaller than that.
+    fields::scrollWholeContent(this);
+    setMaximumSize(sizeHint());
+    resize(sizeHint());
+    fields::boundToScreen(this);
 }
 
 void DcViewDialog::loadForm(DcViewKind kind)
