@@ -27,8 +27,16 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's platform plugins are loaded, not linked, and libqt6gui6 only
 # recommends them: without them reader-manager cannot open its window.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
-# A shlibs file for the package's libraries, and ldconfig run on install and removal.
-set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
+# The libraries' shlibs entry for packages built against them, and ldconfig
+# run through dpkg's trigger: no maintainer scripts, so apt remove leaves no
+# state behind (see deb_without_scripts.cmake).
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/deb/triggers "activate-noawait ldconfig\n")
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/deb/shlibs
+     "liblaundry ${PROJECT_VERSION_MAJOR} laundry (>= ${PROJECT_VERSION})\n"
+     "liblaundry_platform ${PROJECT_VERSION_MAJOR} laundry (>= ${PROJECT_VERSION})\n")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
+    ${CMAKE_CURRENT_BINARY_DIR}/deb/triggers ${CMAKE_CURRENT_BINARY_DIR}/deb/shlibs)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/deb_without_scripts.cmake)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

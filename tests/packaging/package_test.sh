@@ -19,7 +19,9 @@ for lib in libqt6widgets6 libsqlite3-0 qt6-qpa-plugins; do
   field Depends | grep -q "$lib" || fail "Depends lacks $lib: $(field Depends)"
 done
 [ "$(field Description | wc -l)" -gt 3 ] || fail "no long description"
-dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -q shlibs || fail "no shlibs file"
+# ldconfig through the trigger, no maintainer script: apt remove leaves no state.
+control=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | sed 's|^\./||' | grep . | sort | tr '\n' ' ')
+[ "$control" = "control md5sums shlibs triggers " ] || fail "control files: $control"
 
 dpkg -x "$deb" "$root"
 # A build folder moved out of the way proves nothing is loaded from it.
