@@ -6,7 +6,7 @@ ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: all build run test test-asan asan-build fuzz bench format format-check clean deps deps-clang deps-format
+.PHONY: all build run test package install test-asan asan-build fuzz bench format format-check clean deps deps-clang deps-format
 
 all: build
 
@@ -30,6 +30,15 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# A .deb of both programs in $(BUILD) (apt install ./$(BUILD)/laundry_*.deb).
+package: build
+	cmake --build $(BUILD) --target package
+
+# Both programs and the library under PREFIX (default /usr/local).
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 # One clang build for the sanitizers and the fuzzers: the libraries and tests
 # under AddressSanitizer and UndefinedBehaviorSanitizer, plus the fuzz targets.

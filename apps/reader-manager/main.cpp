@@ -1,4 +1,5 @@
 // reader-manager: the operator's desktop program over the laundry library.
+#include "app_icon.h"
 #include "laundry/laundry.h"
 #include "main_window.h"
 #include "services/ui_mode.h"
@@ -102,6 +103,9 @@ int main(int argc, char** argv)
         return *answered;
 
     QApplication app(argc, argv);
+    // The window system matches the windows to the installed reader-manager.desktop.
+    QGuiApplication::setDesktopFileName(QStringLiteral("reader-manager"));
+    app.setWindowIcon(readermanager::applicationIcon());
     // Checked above already; Qt has taken its own options out by now.
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
