@@ -21,6 +21,7 @@
 #include <QStringView>
 
 #include <array>
+#include <utility>
 
 namespace profiles {
 
@@ -153,6 +154,8 @@ public:
 
 private:
     Check checkMoney(Money field, Currency amount) const;
+    // The field's limits on a typed text: the refusal, or the amount.
+    std::pair<Check, Currency> checkMoneyText(Money field, const QString& text) const;
 
     Values values_;
 };
