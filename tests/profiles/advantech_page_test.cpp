@@ -110,35 +110,19 @@ TEST(AdvantechPage, SetupBytesLoadFromTheirBitsAndSaveComposed)
     EXPECT_EQ(record.setup_byte_2, 0x84);
 }
 
-TEST(AdvantechPage, AWasherAndADryerWriteTheirOwnFields)
+// A washer's card is the golden case of the import test; here a dryer's.
+TEST(AdvantechPage, ADryerZeroesTheWashersFieldsAndTopoffCanBeDisabled)
 {
     Rules page;
     Rules::Values& v = page.values();
-    v.money = {Currency::fromCents(175), Currency::fromCents(25), Currency::fromCents(50),
-               Currency::fromCents(125), Currency::fromCents(35), Currency::fromCents(100),
-               Currency::fromCents(0),   Currency::fromCents(0),  Currency::fromCents(25),
-               Currency::fromCents(100)};
+    v.machine = int(Rules::Machine::Dryer);
+    v.money[Rules::kDryerPrice] = Currency::fromCents(125);
+    v.money[Rules::kTopoffPrice] = Currency::fromCents(35);
     v.coolDown = 5;
     v.hotTempReduction = 10;
-    v.specials[0] = {0x41, 88, 7};
-    STRUCT_laundry_setup washer{};
-    setup::clearSetupRecord(washer);
-    washer.option_flags = 0x22; // a dryer bit left from before goes
-    page.writeRecord({}, washer);
-    EXPECT_EQ((std::array<int, 9>{washer.advantech_vend_price, washer.advantech_warm_price,
-                                  washer.advantech_hot_price, washer.topoff_price_alt,
-                                  washer.topoff_time_alt, washer.coin1_pulse_max,
-                                  washer.advantech_time_step, washer.hot_temp_reduction,
-                                  washer.extended_cool_down}),
-              (std::array<int, 9>{175, 25, 50, 0, 0, 120, 8, 10, 0}));
-    EXPECT_EQ(washer.sp1_duration, 8); // the list position + 1
-    EXPECT_EQ(washer.action_flags, 0x80);
-    EXPECT_EQ(washer.option_flags, 0x12);
-    EXPECT_EQ((std::array{washer.washer, washer.dryer, washer.washer_dryer_stack}),
-              (std::array<uint8_t, 3>{1, 0, 0}));
-
-    v.machine = int(Rules::Machine::Dryer);
     STRUCT_laundry_setup dryer{};
+    setup::clearSetupRecord(dryer);
+    dryer.option_flags = 0x1A; // a washer bit left from before goes
     page.writeRecord({}, dryer);
     EXPECT_EQ((std::array<int, 12>{
                   dryer.advantech_vend_price, dryer.topoff_price_alt, dryer.topoff_time_alt,
@@ -146,7 +130,7 @@ TEST(AdvantechPage, AWasherAndADryerWriteTheirOwnFields)
                   dryer.advantech_time_step, dryer.coin1_pulse_min, dryer.coin1_pulse_max,
                   dryer.coin2_pulse_min, dryer.coin2_pulse_max, dryer.hot_temp_reduction}),
               (std::array<int, 12>{125, 35, 7, 5, 0, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(dryer.option_flags, 0x20);
+    EXPECT_EQ(dryer.option_flags, 0x2A);
     EXPECT_EQ((std::array{dryer.washer, dryer.dryer}), (std::array<uint8_t, 2>{0, 1}));
 
     v.disableTopoff = true;
