@@ -1,5 +1,6 @@
 #include "profiles/page_catalogue.h"
 
+#include "profiles/pages/advantech_dialog.h"
 #include "profiles/pages/cycle_setup_page.h"
 #include "profiles/pages/cycle_setup_page_rules.h"
 #include "profiles/pages/display_message_page.h"
@@ -29,6 +30,8 @@ std::unique_ptr<PageRules> makePageRules(int code)
         return std::make_unique<CycleSetupPageRules>();
     case setup::kMaytagGen2:
         return std::make_unique<Gen2PageRules>();
+    case setup::kAdvantech:
+        return std::make_unique<AdvantechPageRules>();
     case setup::kSpeedQueenMdc:
         return std::make_unique<MdcPageRules>();
     case setup::kGeneric:
@@ -54,6 +57,8 @@ OptionPageWidget* makePageWidget(int code, QWidget* parent)
         return new CycleSetupPage(parent);
     case setup::kMaytagGen2:
         return new Gen2Page(parent);
+    case setup::kAdvantech:
+        return new AdvantechDialog(parent);
     case setup::kSpeedQueenMdc:
         return new MdcPage(parent);
     case setup::kGeneric:
