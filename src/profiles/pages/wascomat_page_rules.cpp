@@ -71,16 +71,11 @@ Check checkAmount(Currency amount, bool special, int index)
     return inputError(priceColumn(special, index), control, *error);
 }
 
-std::optional<fields::TimeOfDay> timeOf(const QString& text)
+Refusal timeRefusal(int control)
 {
-    return fields::parseTimeOfDay(text);
-}
-
-Check checkTime(const QString& text, const char* column, int control)
-{
-    if (timeOf(text))
-        return std::nullopt;
-    return inputError(QString::fromLatin1(column), control, QString::fromLatin1(kTimeMessage));
+    return inputError(
+        QString::fromLatin1(control == WascomatPageRules::kBeginControl ? kColBegin : kColEnd),
+        control, QString::fromLatin1(kTimeMessage));
 }
 
 uint16_t cents(Currency amount)
@@ -181,9 +176,11 @@ Check WascomatPageRules::checkFields() const
     for (int i = 0; i < kWascomatPriceCount; ++i)
         if (Check refused = checkAmount(v.special[size_t(i)], true, i))
             return refused;
-    if (Check refused = checkTime(v.begin, kColBegin, kBeginControl))
-        return refused;
-    return checkTime(v.end, kColEnd, kEndControl);
+    if (!fields::parseTimeOfDay(v.begin))
+        return timeRefusal(kBeginControl);
+    if (!fields::parseTimeOfDay(v.end))
+        return timeRefusal(kEndControl);
+    return std::nullopt;
 }
 
 Check WascomatPageRules::checkBeforeSave() const
@@ -220,8 +217,8 @@ void WascomatPageRules::writeRecord(const CommonValues& /*common*/,
             days |= uint8_t(1u << d);
     record.spec_days = days;
     // The hours in the special-pricing bytes, the minutes beside them.
-    const fields::TimeOfDay begin = timeOf(v.begin).value_or(fields::TimeOfDay{});
-    const fields::TimeOfDay end = timeOf(v.end).value_or(fields::TimeOfDay{});
+    const fields::TimeOfDay begin = fields::parseTimeOfDay(v.begin).value_or(fields::TimeOfDay{});
+    const fields::TimeOfDay end = fields::parseTimeOfDay(v.end).value_or(fields::TimeOfDay{});
     record.spec_price_begin = uint8_t(begin.hour);
     record.wascomat_bytes_26a[0] = uint8_t(begin.minute);
     record.spec_price_end = uint8_t(end.hour);
@@ -251,12 +248,10 @@ Check WascomatPageRules::enterPrice(int control, QStringView text)
 
 Check WascomatPageRules::enterTime(int control, QStringView text)
 {
-    QString& time = control == kBeginControl ? values_.begin : values_.end;
     const std::optional<fields::TimeOfDay> read = fields::parseTimeOfDay(text);
     if (!read)
-        return inputError(QString::fromLatin1(control == kBeginControl ? kColBegin : kColEnd),
-                          control, QString::fromLatin1(kTimeMessage));
-    time = fields::formatTimeOfDay(*read);
+        return timeRefusal(control);
+    (control == kBeginControl ? values_.begin : values_.end) = fields::formatTimeOfDay(*read);
     return std::nullopt;
 }
 
