@@ -14,6 +14,8 @@
 #include "profiles/pages/mdc_page.h"
 #include "profiles/pages/tovan2000_page.h"
 #include "profiles/pages/tovan2000_page_rules.h"
+#include "profiles/pages/wascomat_dialog.h"
+#include "profiles/pages/wascomat_page_rules.h"
 #include "setup/profile_types.h"
 
 namespace profiles {
@@ -40,6 +42,8 @@ std::unique_ptr<PageRules> makePageRules(int code)
     case setup::kMaytagQuicksilver:
     case setup::kMaytagMhn33:
         return std::make_unique<MaytagDialogRules>(code);
+    case setup::kWascomat:
+        return std::make_unique<WascomatPageRules>();
     default:
         return std::make_unique<KeptColumnsPageRules>(code);
     }
@@ -67,6 +71,8 @@ OptionPageWidget* makePageWidget(int code, QWidget* parent)
     case setup::kMaytagQuicksilver:
     case setup::kMaytagMhn33:
         return new MaytagDialog(code, parent);
+    case setup::kWascomat:
+        return new WascomatDialog(parent);
     default:
         return new KeptColumnsPage(code, parent);
     }

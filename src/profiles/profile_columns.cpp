@@ -1,6 +1,7 @@
 #include "profiles/profile_columns.h"
 
 #include "profiles/pages/maytag_columns.h"
+#include "profiles/pages/wascomat_columns.h"
 #include "setup/profile_types.h"
 
 #include <array>
@@ -178,6 +179,7 @@ withPageColumns(std::array<Columns, setup::kProfileTypeCount> byType)
 {
     for (int code : {setup::kMaytagMarlin, setup::kMaytagQuicksilver, setup::kMaytagMhn33})
         byType[size_t(code)] = maytagColumns(code);
+    byType[size_t(setup::kWascomat)] = wascomatColumns();
     return byType;
 }
 

@@ -1,5 +1,8 @@
+#include "profiles/page_catalogue.h"
+#include "profiles/record_conversion.h"
 #include "report/report_fixture.h"
 #include "services/cardlayout.h"
+#include "setup/profile_types.h"
 
 namespace {
 
@@ -66,6 +69,37 @@ TEST_F(WascomatReport, NoSpecialPricingAsOurWriterStoresIt)
     EXPECT_TRUE(text.contains("Program 3 price: $600.00\r\n")) << text.toStdString();
     EXPECT_TRUE(text.endsWith("Program 5 price: $0.07\r\nOption 1 price:  $0.00\r\n"
                               "Option 2 price:  $655.35\r\n"));
+}
+
+// A Wascomat profile as the operator enters it, through the editor's
+// conversion and the writer, comes back in the card details report.
+TEST_F(WascomatReport, AProfileComesBackInTheReport)
+{
+    profiles::ColumnValues columns = {
+        {"PRICE1", Currency::fromCents(325).toVariant()},
+        {"PRICE5", Currency::fromCents(65535).toVariant()},
+        {"STANDARD ADDER OPTION2", Currency::fromCents(75).toVariant()},
+        {"SPEC PRICE 2", Currency::fromCents(110).toVariant()},
+        {"SPECIAL ADDER OPTION1", Currency().toVariant()},
+        {"SPEC PRICING", 1},
+        {"SATURDAY", 1},
+    };
+    const std::unique_ptr<profiles::PageRules> page = profiles::makePageRules(setup::kWascomat);
+    page->load(columns);
+    STRUCT_laundry_setup record = testfiles::setupRecord(0, 0, 0);
+    ASSERT_TRUE(profiles::transferDialogToRecord(profiles::newProfileValues(setup::kWascomat),
+                                                 *page, record));
+    writeCard(record);
+
+    EXPECT_EQ(appended(200), "Machine Location:           \r\nMachineID:           \r\n"
+                             "Program 1 price: $3.25\r\nProgram 2 price: $2.00\r\n"
+                             "Program 3 price: $2.00\r\nProgram 4 price: $2.00\r\n"
+                             "Program 5 price: $655.35\r\nOption 1 price:  $0.25\r\n"
+                             "Option 2 price:  $0.75\r\nSpecial pricing enabled:\r\n"
+                             "Program 1 special price: $1.50\r\nProgram 2 special price: $1.10\r\n"
+                             "Program 3 special price: $1.50\r\nProgram 4 special price: $1.50\r\n"
+                             "Program 5 special price: $1.50\r\nOption 1 special price:  $0.00\r\n"
+                             "Option 2 special price:  $0.50\r\n");
 }
 
 } // namespace
