@@ -29,6 +29,7 @@ const Sample kSamples[] = {
     {2, "Sample Tovan2000", 180},
     {3, "Sample Tovan2000 Cycle Setup", 181},
     {4, "Sample Maytag Gen2", 187},
+    {6, "Sample Advantech", 192},
     {7, "Sample Speed Queen/Huebsch MDC", 193},
     {10, "Sample Maytag Marlin", 199},
     {11, "Sample Wascomat", 200},
