@@ -162,12 +162,12 @@ void AllianceDialog::buildMain()
     });
     addRow(g, QStringLiteral("ACA Tier:"), tier_);
 
-    vendPrice_ = price(Page::Main, R::kVendPriceControl,
-                       [](Values& v) -> Currency& { return v.vendPrice; });
+    vendPrice_ =
+        price(Page::Main, R::kVendPriceControl, [](Values& v) -> Currency& { return v.vendPrice; });
     addRow(g, QStringLiteral("Vend Price:"), vendPrice_);
-    cyclePricing_ = check(Page::Main, R::kCyclePricingControl,
-                          QStringLiteral("Use Cycle-based Pricing"),
-                          [](Values& v) -> bool& { return v.cyclePricing; });
+    cyclePricing_ =
+        check(Page::Main, R::kCyclePricingControl, QStringLiteral("Use Cycle-based Pricing"),
+              [](Values& v) -> bool& { return v.cyclePricing; });
     g->addWidget(cyclePricing_, g->rowCount(), 0, 1, 2);
     g->addWidget(check(Page::Main, R::kAudioControl, QStringLiteral("Audio Signal"),
                        [](Values& v) -> bool& { return v.audio; }),
@@ -235,9 +235,8 @@ void AllianceDialog::buildDryerSettings()
     g->addWidget(new QLabel(QStringLiteral("Temperature")), g->rowCount(), 1);
     g->addWidget(new QLabel(QStringLiteral("Cool Down (min)")), g->rowCount() - 1, 2);
     for (size_t row = 0; row < 4; ++row) {
-        temperatures_[row] =
-            list(Page::DryerSettings, R::kTemperatureControls[row], {},
-                 [row](Values& v) -> int& { return v.temperatures[row]; });
+        temperatures_[row] = list(Page::DryerSettings, R::kTemperatureControls[row], {},
+                                  [row](Values& v) -> int& { return v.temperatures[row]; });
         const int r = g->rowCount();
         g->addWidget(new QLabel(QStringLiteral("%1:").arg(QLatin1String(kDryerRows[row]))), r, 0);
         g->addWidget(temperatures_[row], r, 1);
@@ -295,15 +294,17 @@ QWidget* AllianceDialog::cycleSettings(Page page)
     auto* box = new QGroupBox(QStringLiteral("Cycle Settings"));
     QGridLayout* g = grid(box);
     QButtonGroup* group = nullptr;
-    g->addWidget(cycleButtons(page, {QStringLiteral("Normal"), QStringLiteral("Perm Press"),
-                                     QStringLiteral("Delicate")},
-                              [this](int cycle) { showCycle(cycle); }, group),
-                 0, 0, 1, 3);
+    g->addWidget(
+        cycleButtons(
+            page,
+            {QStringLiteral("Normal"), QStringLiteral("Perm Press"), QStringLiteral("Delicate")},
+            [this](int cycle) { showCycle(cycle); }, group),
+        0, 0, 1, 3);
     cycleGroups_.push_back(group);
     for (int s = 0; s < 4; ++s)
         addRow(g, QLatin1String(kSettingLabels[s]),
-               list(page, R::kCycleSettingControls[size_t(s)], R::minuteEntries(0, kSettingCounts[s]),
-                    [this, s](Values& v) -> int& {
+               list(page, R::kCycleSettingControls[size_t(s)],
+                    R::minuteEntries(0, kSettingCounts[s]), [this, s](Values& v) -> int& {
                         return v.cycleSettings[size_t(s)][size_t(cycle_)];
                     }));
     g->setRowStretch(g->rowCount(), 1);
@@ -323,8 +324,9 @@ void AllianceDialog::buildTopLoad(Page page, bool aca)
         return aca && !heavy_ ? v.medium : v.heavy;
     };
     if (aca) {
-        g->addWidget(cycleButtons(page, {QStringLiteral("Medium"), QStringLiteral("Heavy")},
-                                  [this](int set) { showHeavy(set == 1); }, addedGroup_),
+        g->addWidget(cycleButtons(
+                         page, {QStringLiteral("Medium"), QStringLiteral("Heavy")},
+                         [this](int set) { showHeavy(set == 1); }, addedGroup_),
                      0, 0, 1, 3);
     } else {
         g->addWidget(check(page, R::kEnableHeavyControl, QStringLiteral(" Enable Heavy Cycle"),
@@ -366,15 +368,14 @@ void AllianceDialog::buildFrontLoad(Page page, bool aca)
                                                   QStringLiteral("Additional Rinse Time")},
                                                  {O::WarmRinseOption,
                                                   QStringLiteral("Warm Final Rinse")}}
-            : std::vector<std::pair<O, QString>>{{O::Prewash, QStringLiteral("Prewash")},
-                                                 {O::ExtraRinseOption,
-                                                  QStringLiteral("Extra Rinse")},
-                                                 {O::ExtraWashOption, QStringLiteral("Extra Wash")},
-                                                 {O::WarmRinseOption,
-                                                  QStringLiteral("Warm Rinse")}};
+            : std::vector<std::pair<O, QString>>{
+                  {O::Prewash, QStringLiteral("Prewash")},
+                  {O::ExtraRinseOption, QStringLiteral("Extra Rinse")},
+                  {O::ExtraWashOption, QStringLiteral("Extra Wash")},
+                  {O::WarmRinseOption, QStringLiteral("Warm Rinse")}};
     for (const bool heavy : {false, true}) {
-        auto* box = new QGroupBox(heavy ? QStringLiteral("Heavy Cycle")
-                                        : QStringLiteral("Medium Cycle"));
+        auto* box =
+            new QGroupBox(heavy ? QStringLiteral("Heavy Cycle") : QStringLiteral("Medium Cycle"));
         QGridLayout* g = grid(box);
         const auto cycle = [heavy](Values& v) -> R::AddedCycle& {
             return heavy ? v.heavy : v.medium;
@@ -459,7 +460,8 @@ void AllianceDialog::readValues()
     for (const PriceEdit& p : prices_) {
         if (!p.edit->property(kControlIdProperty).isValid())
             continue;
-        const std::optional<fields::ParsedMoney> parsed = fields::parseMoney(p.edit->text().trimmed());
+        const std::optional<fields::ParsedMoney> parsed =
+            fields::parseMoney(p.edit->text().trimmed());
         if (const std::optional<Currency> amount =
                 parsed ? Currency::parse(parsed->text) : std::nullopt)
             p.price(rules_.values()) = *amount;
@@ -544,8 +546,8 @@ Check AllianceDialog::leavePrice(QLineEdit* edit)
         if (p.edit != edit)
             continue;
         Currency& target = p.price(rules_.values());
-        if (Check refused = rules_.enterPrice(
-                edit->property(kControlIdProperty).toInt(), edit->text(), target))
+        if (Check refused =
+                rules_.enterPrice(edit->property(kControlIdProperty).toInt(), edit->text(), target))
             return refused;
         edit->setText(fields::formatMoney(target));
     }

@@ -42,17 +42,16 @@ constexpr char kColMediumWarmRinse[] = "WARM RINSE ENABLED MEDIUM";
 constexpr char kColEnableHeavy[] = "ENABLE HEAVY CYCLE";
 // In CycleOption order.
 constexpr std::array<const char*, R::kCycleOptionCount> kColMediumOptions = {
-    "MEDIUM CYCLE PREWASH",     "MEDIUM CYCLE EXTRA RINSE",  "MEDIUM CYCLE EXTRA WASH",
-    "MEDIUM CYCLE WARM RINSE",  "MEDIUM MODE1 ACTIVE STATE", "MEDIUM MODE2 ACTIVE STATE"};
+    "MEDIUM CYCLE PREWASH",    "MEDIUM CYCLE EXTRA RINSE",  "MEDIUM CYCLE EXTRA WASH",
+    "MEDIUM CYCLE WARM RINSE", "MEDIUM MODE1 ACTIVE STATE", "MEDIUM MODE2 ACTIVE STATE"};
 constexpr std::array<const char*, R::kCycleOptionCount> kColHeavyOptions = {
     "HEAVY CYCLE PREWASH",    "HEAVY CYCLE EXTRA RINSE",  "HEAVY CYCLE EXTRA WASH",
     "HEAVY CYCLE WARM RINSE", "HEAVY MODE1 ACTIVE STATE", "HEAVY MODE2 ACTIVE STATE"};
 constexpr char kColHeavyAddedPrice[] = "HEAVY ADDED PRICE";
 constexpr char kColMediumAddedPrice[] = "MEDIUM ADDED PRICE";
 // High, Medium, Low, Delicates, as the MDC page names its grid rows.
-constexpr std::array<const char*, 4> kColDryerPrices = {"REG HEAVY PRICE", "REG NORMAL PRICE",
-                                                        "REG PERM PRESS PRICE",
-                                                        "REG DELICATE PRICE"};
+constexpr std::array<const char*, 4> kColDryerPrices = {
+    "REG HEAVY PRICE", "REG NORMAL PRICE", "REG PERM PRESS PRICE", "REG DELICATE PRICE"};
 constexpr char kColNoHeatPrice[] = "NOHEAT PRICE";
 constexpr std::array<const char*, R::kWasherPriceCount> kColWasherPrices = {
     "PRICE1", "PRICE2", "PRICE3", "PRICE4", "PRICE5", "PRICE6", "PRICE7", "PRICE8", "PRICE9"};
@@ -63,15 +62,16 @@ constexpr std::array<int, 4> kDryerPriceEntry = {2, 0, 3, 1};
 constexpr std::array<int, R::kCycleOptionCount> kQuantumOptionBit = {0, 1, 2, 3, -1, -1};
 constexpr std::array<int, R::kCycleOptionCount> kAcaOptionBit = {-1, 3, 2, 4, 0, 1};
 
-constexpr std::array<int, 13> kMachineSizes = {18, 20, 25, 27, 30, 35, 40, 50, 60, 80, 100, 125, 135};
+constexpr std::array<int, 13> kMachineSizes = {18, 20, 25, 27,  30,  35, 40,
+                                               50, 60, 80, 100, 125, 135};
 constexpr std::array<const char*, R::kWasherPriceCount> kWasherPriceLabels = {
     "Normal Hot",      "Normal Warm",  "Normal Cold",   "Perm Press Hot", "Perm Press Warm",
     "Perm Press Cold", "Delicate Hot", "Delicate Warm", "Delicate Cold"};
 constexpr std::array<const char*, 4> kDryerRowNames = {"high temperature", "medium temperature",
                                                        "low temperature", "delicates"};
 constexpr std::array<const char*, 3> kCycleNames = {"Normal", "Perm Press", "Delicate"};
-constexpr std::array<const char*, 4> kSettingNames = {"wash time", "rinse time",
-                                                      "extra rinse time", "final spin time"};
+constexpr std::array<const char*, 4> kSettingNames = {"wash time", "rinse time", "extra rinse time",
+                                                      "final spin time"};
 // Longest minutes of each top-load cycle setting.
 constexpr std::array<int, 4> kLongestSetting = {20, 10, 10, 15};
 
@@ -253,7 +253,9 @@ void AlliancePageRules::load(const ColumnValues& columns)
         const auto it = columns.constFind(QLatin1String(column));
         return it == columns.cend() ? fallback : it->value<Currency>();
     };
-    auto integer = [&](const char* column, int& value) { value = intValue(columns, column, value); };
+    auto integer = [&](const char* column, int& value) {
+        value = intValue(columns, column, value);
+    };
     auto flag = [&](const char* column, bool& value) { value = flagValue(columns, column, value); };
 
     v.productLine = flagValue(columns, kColAcaMachine, false) ? 1 : 0;
@@ -394,14 +396,13 @@ Check AlliancePageRules::checkBeforeSave() const
     if (Check c = inRange(v.noHeatCycleTime, 0, kCycleTimeCount - 1, kColNoHeatTime,
                           kNoHeatTimeControl, QStringLiteral("no heat cycle time (minutes - 1)")))
         return c;
-    if (Check c = inRange(v.topoffTime, 0, kTopoffTimeCount - 1, kColTopoffTime,
-                          kTopoffTimeControl, QStringLiteral("top-off time (minutes - 1)")))
+    if (Check c = inRange(v.topoffTime, 0, kTopoffTimeCount - 1, kColTopoffTime, kTopoffTimeControl,
+                          QStringLiteral("top-off time (minutes - 1)")))
         return c;
     for (size_t setting = 0; setting < 4; ++setting)
         for (size_t cycle = 0; cycle < 3; ++cycle)
             if (Check c = inRange(v.cycleSettings[setting][cycle], 0, kLongestSetting[setting],
-                                  kColCycleSettings[setting][cycle],
-                                  kCycleSettingControls[setting],
+                                  kColCycleSettings[setting][cycle], kCycleSettingControls[setting],
                                   QStringLiteral("%1 %2 in minutes")
                                       .arg(QLatin1String(kCycleNames[cycle]),
                                            QLatin1String(kSettingNames[setting]))))
@@ -478,7 +479,7 @@ void AlliancePageRules::chooseProductLine(int line)
     const std::vector<int> offered = machineTypes(line);
     if (std::ranges::find(offered, values_.machineType) != offered.end())
         return;
-    values_.machineType = values_.machineType == kTumbler ? kDryer
+    values_.machineType = values_.machineType == kTumbler     ? kDryer
                           : values_.machineType == kExtractor ? kFrontLoadWasher
                                                               : kTopLoadWasher;
 }

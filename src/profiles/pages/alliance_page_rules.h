@@ -76,11 +76,11 @@ public:
     static constexpr int kWasherPriceCount = 9;
     static constexpr Currency kHighestPrice = Currency::fromCents(0xFFFF);
     // List lengths (positions 0 .. count - 1).
-    static constexpr int kTemperatureCount = 19;  // 190 F .. 100 F
-    static constexpr int kCycleTimeCount = 99;    // 1 .. 99 minutes
-    static constexpr int kCoolDownCount = 15;     // 1 .. 15 minutes
-    static constexpr int kTopoffTimeCount = 99;   // 1 .. 99 minutes
-    static constexpr int kExtraTimeCount = 16;    // 0 .. 15 minutes
+    static constexpr int kTemperatureCount = 19;    // 190 F .. 100 F
+    static constexpr int kCycleTimeCount = 99;      // 1 .. 99 minutes
+    static constexpr int kCoolDownCount = 15;       // 1 .. 15 minutes
+    static constexpr int kTopoffTimeCount = 99;     // 1 .. 99 minutes
+    static constexpr int kExtraTimeCount = 16;      // 0 .. 15 minutes
     static constexpr int kTemperatureCodeBase = 13; // record code of list position 0
 
     enum class Page {
@@ -122,11 +122,11 @@ public:
         std::array<Currency, 4> dryerPrices{}; // High, Medium, Low, Delicates
         Currency noHeatPrice;
 
-        int temperatureUnit = 0;                           // 0 Fahrenheit, 1 Celsius
-        std::array<int, 4> temperatures{0, 2, 6, 12};      // positions: 190, 180, 160, 130 F
-        int heatedCycleTime = 44;                          // position: 45 minutes
-        int noHeatCycleTime = 29;                          // position: 30 minutes
-        std::array<int, 4> coolDownTimes{2, 2, 2, 2};      // positions: 3 minutes
+        int temperatureUnit = 0;                      // 0 Fahrenheit, 1 Celsius
+        std::array<int, 4> temperatures{0, 2, 6, 12}; // positions: 190, 180, 160, 130 F
+        int heatedCycleTime = 44;                     // position: 45 minutes
+        int noHeatCycleTime = 29;                     // position: 30 minutes
+        std::array<int, 4> coolDownTimes{2, 2, 2, 2}; // positions: 3 minutes
         bool topoff = false;
         Currency topoffPrice = Currency::fromCents(25);
         int topoffTime = 9; // position: 10 minutes
