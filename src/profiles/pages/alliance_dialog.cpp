@@ -51,6 +51,7 @@ AllianceDialog::AllianceDialog(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(tabs_);
+    tabs_->setUsesScrollButtons(false);
     buildMain();
     buildWasherPrices();
     buildDryerPrices();
@@ -313,8 +314,7 @@ QWidget* AllianceDialog::cycleSettings(Page page)
 
 void AllianceDialog::buildTopLoad(Page page, bool aca)
 {
-    QWidget* widget = addPage(page, aca ? QStringLiteral("ACA Top-Load Washer")
-                                        : QStringLiteral("Top-Load Washer"));
+    QWidget* widget = addPage(page, QStringLiteral("Top-Load Settings"));
     auto* outer = new QHBoxLayout(widget);
     outer->addWidget(cycleSettings(page));
     auto* box = new QGroupBox(aca ? QStringLiteral("Medium and Heavy Cycles")
@@ -353,8 +353,7 @@ void AllianceDialog::buildTopLoad(Page page, bool aca)
 
 void AllianceDialog::buildFrontLoad(Page page, bool aca)
 {
-    QWidget* widget = addPage(page, aca ? QStringLiteral("ACA Front-Load Washer")
-                                        : QStringLiteral("Front-Load Washer"));
+    QWidget* widget = addPage(page, QStringLiteral("Front-Load Settings"));
     auto* outer = new QVBoxLayout(widget);
     auto* columns = new QHBoxLayout;
     outer->addLayout(columns);
