@@ -247,7 +247,9 @@ void AlliancePageRules::reset()
 
 void AlliancePageRules::load(const ColumnValues& columns)
 {
+    const bool tokens = tokens_;
     reset();
+    tokens_ = tokens;
     Values& v = values_;
     auto money = [&](const char* column, Currency fallback) {
         const auto it = columns.constFind(QLatin1String(column));
