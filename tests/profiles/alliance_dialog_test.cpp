@@ -34,9 +34,8 @@ void saveTabs(AllianceDialog& dialog, const QString& name)
         if (!dialog.tabs()->isTabVisible(i))
             continue;
         dialog.tabs()->setCurrentIndex(i);
-        dialog.grab().save(QStringLiteral("%1/alliance_%2_%3.png")
-                               .arg(QString::fromLocal8Bit(dir), name)
-                               .arg(i));
+        dialog.grab().save(
+            QStringLiteral("%1/alliance_%2_%3.png").arg(QString::fromLocal8Bit(dir), name).arg(i));
     }
     dialog.tabs()->setCurrentIndex(0);
 }
@@ -51,7 +50,8 @@ TEST(AllianceDialog, TabsAndMachineKindsFollowTheChoices)
     auto* line = qobject_cast<QComboBox*>(dialog.control(R::kProductLineControl));
     auto* kind = qobject_cast<QComboBox*>(dialog.control(R::kMachineKindControl));
     ASSERT_TRUE(line && kind);
-    EXPECT_EQ(shownTabs(dialog), QStringList({"Washer/Dryer", "Washer Prices", "Top-Load Settings"}));
+    EXPECT_EQ(shownTabs(dialog),
+              QStringList({"Washer/Dryer", "Washer Prices", "Top-Load Settings"}));
     EXPECT_EQ(kind->count(), 5);
     EXPECT_FALSE(dialog.control(R::kTierControl)->isEnabled());
     saveTabs(dialog, QStringLiteral("quantum_top_load"));

@@ -2,16 +2,14 @@
 
 #include "fields/money_text.h"
 #include "profiles/pages/leave_field_watcher.h"
+#include "ui_alliance_dryer_prices_page.h"
+#include "ui_alliance_dryer_settings_page.h"
+#include "ui_alliance_front_load_page.h"
+#include "ui_alliance_main_page.h"
+#include "ui_alliance_top_load_page.h"
+#include "ui_alliance_washer_prices_page.h"
 
 #include <QButtonGroup>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -22,19 +20,8 @@ namespace {
 
 using R = AlliancePageRules;
 
-const char* const kCycleNames[] = {"Normal", "Perm Press", "Delicate"};
-const char* const kSettingLabels[] = {"Wash Time (minutes):", "Rinse Time (minutes):",
-                                      "Extra Rinse (minutes):", "Final Spin (minutes):"};
-const char* const kDryerRows[] = {"High", "Medium", "Low", "Delicate"};
-// Setting lists by CycleSetting, first entry 0 minutes.
+// Top-load setting lists by CycleSetting, first entry 0 minutes.
 constexpr int kSettingCounts[] = {21, 11, 11, 16};
-
-void addRow(QGridLayout* grid, const QString& label, QWidget* control)
-{
-    const int row = grid->rowCount();
-    grid->addWidget(new QLabel(label), row, 0);
-    grid->addWidget(control, row, 1);
-}
 
 } // namespace
 
@@ -63,6 +50,8 @@ AllianceDialog::AllianceDialog(QWidget* parent)
     showValues();
 }
 
+AllianceDialog::~AllianceDialog() = default;
+
 QWidget* AllianceDialog::addPage(Page page, const QString& title)
 {
     auto* widget = new QWidget;
@@ -72,23 +61,16 @@ QWidget* AllianceDialog::addPage(Page page, const QString& title)
     return widget;
 }
 
-QGridLayout* AllianceDialog::grid(QWidget* parent)
-{
-    auto* layout = new QGridLayout(parent);
-    layout->setColumnStretch(2, 1);
-    return layout;
-}
-
 void AllianceDialog::tag(QWidget* widget, int control, Page page)
 {
     tagged_.push_back({widget, control, page});
 }
 
-QComboBox* AllianceDialog::list(Page page, int control, const QStringList& entries,
-                                std::function<int&(Values&)> value, int offset)
+void AllianceDialog::bindList(Page page, int control, QComboBox* combo, const QStringList& entries,
+                              std::function<int&(Values&)> value, int offset)
 {
-    auto* combo = new QComboBox;
-    combo->addItems(entries);
+    if (combo->count() == 0)
+        combo->addItems(entries);
     tag(combo, control, page);
     connect(combo, &QComboBox::currentIndexChanged, this, [this, value, offset](int index) {
         if (!showing_ && index >= 0)
@@ -98,13 +80,11 @@ QComboBox* AllianceDialog::list(Page page, int control, const QStringList& entri
         const int index = value(rules_.values()) - offset;
         combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
     }});
-    return combo;
 }
 
-QCheckBox* AllianceDialog::check(Page page, int control, const QString& text,
-                                 std::function<bool&(Values&)> value)
+void AllianceDialog::bindCheck(Page page, int control, QCheckBox* box,
+                               std::function<bool&(Values&)> value)
 {
-    auto* box = new QCheckBox(text);
     tag(box, control, page);
     connect(box, &QCheckBox::toggled, this, [this, value](bool on) {
         if (showing_)
@@ -113,323 +93,246 @@ QCheckBox* AllianceDialog::check(Page page, int control, const QString& text,
         applyEnabling();
     });
     bound_.push_back({[this, box, value] { box->setChecked(value(rules_.values())); }});
-    return box;
 }
 
-QLineEdit* AllianceDialog::price(Page page, int control, std::function<Currency&(Values&)> value)
+void AllianceDialog::bindPrice(Page page, int control, QLineEdit* edit,
+                               std::function<Currency&(Values&)> value)
 {
-    auto* edit = new QLineEdit;
-    edit->setMaxLength(10);
-    edit->setMaximumWidth(90);
     tag(edit, control, page);
     edit->installEventFilter(watcher_);
     prices_.push_back({edit, page, control, value});
     bound_.push_back(
         {[this, edit, value] { edit->setText(fields::formatMoney(value(rules_.values()))); }});
-    return edit;
+}
+
+void AllianceDialog::bindCycleButtons(const std::vector<QAbstractButton*>& buttons,
+                                      std::function<void(int)> chosen)
+{
+    auto* group = new QButtonGroup(this);
+    for (size_t i = 0; i < buttons.size(); ++i)
+        group->addButton(buttons[i], int(i));
+    connect(group, &QButtonGroup::idClicked, this, std::move(chosen));
+    if (buttons.size() == 3)
+        cycleGroups_.push_back(group);
+    else
+        addedGroup_ = group;
 }
 
 void AllianceDialog::buildMain()
 {
-    QWidget* page = addPage(Page::Main, QStringLiteral("Washer/Dryer"));
-    QGridLayout* g = grid(page);
-    productLine_ = new QComboBox;
-    productLine_->addItems({QStringLiteral("Quantum"), QStringLiteral("ACA")});
-    tag(productLine_, R::kProductLineControl, Page::Main);
-    connect(productLine_, &QComboBox::currentIndexChanged, this, [this](int line) {
+    mainUi_ = std::make_unique<Ui::AllianceMainPage>();
+    mainUi_->setupUi(addPage(Page::Main, QStringLiteral("Washer/Dryer")));
+    Ui::AllianceMainPage& ui = *mainUi_;
+    tag(ui.productLine, R::kProductLineControl, Page::Main);
+    connect(ui.productLine, &QComboBox::currentIndexChanged, this, [this](int line) {
         if (showing_ || line < 0)
             return;
         rules_.chooseProductLine(line);
         showValues();
     });
-    addRow(g, QStringLiteral("Product Line:"), productLine_);
-
-    machineKind_ = new QComboBox;
-    tag(machineKind_, R::kMachineKindControl, Page::Main);
-    connect(machineKind_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    tag(ui.machineKind, R::kMachineKindControl, Page::Main);
+    connect(ui.machineKind, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (showing_ || index < 0)
             return;
-        rules_.values().machineType = machineKind_->itemData(index).toInt();
+        rules_.values().machineType = mainUi_->machineKind->itemData(index).toInt();
         arrangePages();
     });
-    addRow(g, QStringLiteral("Machine Type:"), machineKind_);
-
-    tier_ = new QComboBox;
-    tier_->addItems(R::tierEntries());
-    tag(tier_, R::kTierControl, Page::Main);
-    connect(tier_, &QComboBox::currentIndexChanged, this, [this](int entry) {
+    ui.tier->addItems(R::tierEntries());
+    tag(ui.tier, R::kTierControl, Page::Main);
+    connect(ui.tier, &QComboBox::currentIndexChanged, this, [this](int entry) {
         if (!showing_ && entry >= 0)
             rules_.values().tier = R::tierOfEntry(entry);
     });
-    addRow(g, QStringLiteral("ACA Tier:"), tier_);
-
-    vendPrice_ =
-        price(Page::Main, R::kVendPriceControl, [](Values& v) -> Currency& { return v.vendPrice; });
-    addRow(g, QStringLiteral("Vend Price:"), vendPrice_);
-    cyclePricing_ =
-        check(Page::Main, R::kCyclePricingControl, QStringLiteral("Use Cycle-based Pricing"),
+    bindPrice(Page::Main, R::kVendPriceControl, ui.vendPrice,
+              [](Values& v) -> Currency& { return v.vendPrice; });
+    bindCheck(Page::Main, R::kCyclePricingControl, ui.cyclePricing,
               [](Values& v) -> bool& { return v.cyclePricing; });
-    g->addWidget(cyclePricing_, g->rowCount(), 0, 1, 2);
-    g->addWidget(check(Page::Main, R::kAudioControl, QStringLiteral("Audio Signal"),
-                       [](Values& v) -> bool& { return v.audio; }),
-                 g->rowCount(), 0, 1, 2);
-    g->setRowStretch(g->rowCount(), 1);
+    bindCheck(Page::Main, R::kAudioControl, ui.audio, [](Values& v) -> bool& { return v.audio; });
 }
 
 void AllianceDialog::buildWasherPrices()
 {
+    washerPricesUi_ = std::make_unique<Ui::AllianceWasherPricesPage>();
     QWidget* page = addPage(Page::WasherPrices, QStringLiteral("Washer Prices"));
-    QGridLayout* g = grid(page);
-    g->setColumnStretch(2, 0);
-    g->setColumnStretch(4, 1);
-    const char* const temps[] = {"Hot", "Warm", "Cold"};
-    for (int t = 0; t < 3; ++t)
-        g->addWidget(new QLabel(QLatin1String(temps[t])), 0, 1 + t, Qt::AlignHCenter);
-    for (int cycle = 0; cycle < 3; ++cycle) {
-        g->addWidget(new QLabel(QLatin1String(kCycleNames[cycle])), 1 + cycle, 0);
-        for (int t = 0; t < 3; ++t) {
-            const int i = cycle * 3 + t;
-            QLineEdit* edit =
-                price(Page::WasherPrices, R::kWasherPriceControl + i,
-                      [i](Values& v) -> Currency& { return v.washerPrices[size_t(i)]; });
-            edit->setToolTip(R::washerPriceLabel(i));
-            g->addWidget(edit, 1 + cycle, 1 + t);
-        }
+    washerPricesUi_->setupUi(page);
+    for (int i = 0; i < R::kWasherPriceCount; ++i) {
+        auto* edit = page->findChild<QLineEdit*>(QStringLiteral("price_%1").arg(i));
+        edit->setToolTip(R::washerPriceLabel(i));
+        bindPrice(Page::WasherPrices, R::kWasherPriceControl + i, edit,
+                  [i](Values& v) -> Currency& { return v.washerPrices[size_t(i)]; });
     }
-    g->addWidget(new QLabel(QStringLiteral("The cycle prices apply with \"Use Cycle-based "
-                                           "Pricing\" on.")),
-                 4, 0, 1, 5);
-    g->setRowStretch(5, 1);
 }
 
 void AllianceDialog::buildDryerPrices()
 {
+    dryerPricesUi_ = std::make_unique<Ui::AllianceDryerPricesPage>();
     QWidget* page = addPage(Page::DryerPrices, QStringLiteral("Dryer Prices"));
-    QGridLayout* g = grid(page);
+    dryerPricesUi_->setupUi(page);
     for (size_t row = 0; row < 4; ++row)
-        addRow(g, QStringLiteral("%1 Temp Cycle:").arg(QLatin1String(kDryerRows[row])),
-               price(Page::DryerPrices, R::kDryerPriceControls[row],
-                     [row](Values& v) -> Currency& { return v.dryerPrices[row]; }));
-    addRow(g, QStringLiteral("No Heat Cycle:"),
-           price(Page::DryerPrices, R::kNoHeatPriceControl,
-                 [](Values& v) -> Currency& { return v.noHeatPrice; }));
-    g->addWidget(new QLabel(QStringLiteral("The cycle prices apply with \"Use Cycle-based "
-                                           "Pricing\" on.")),
-                 g->rowCount(), 0, 1, 3);
-    g->setRowStretch(g->rowCount(), 1);
+        bindPrice(Page::DryerPrices, R::kDryerPriceControls[row],
+                  page->findChild<QLineEdit*>(QStringLiteral("price_%1").arg(row)),
+                  [row](Values& v) -> Currency& { return v.dryerPrices[row]; });
+    bindPrice(Page::DryerPrices, R::kNoHeatPriceControl, dryerPricesUi_->noHeatPrice,
+              [](Values& v) -> Currency& { return v.noHeatPrice; });
 }
 
 void AllianceDialog::buildDryerSettings()
 {
+    dryerSettingsUi_ = std::make_unique<Ui::AllianceDryerSettingsPage>();
     QWidget* page = addPage(Page::DryerSettings, QStringLiteral("Dryer Settings"));
-    auto* outer = new QHBoxLayout(page);
-    auto* temps = new QGroupBox(QStringLiteral("Temperatures"));
-    QGridLayout* g = grid(temps);
-    temperatureUnit_ = list(Page::DryerSettings, R::kTemperatureUnitControl,
-                            {QStringLiteral("Fahrenheit"), QStringLiteral("Celsius")},
-                            [](Values& v) -> int& { return v.temperatureUnit; });
-    connect(temperatureUnit_, &QComboBox::currentIndexChanged, this, [this] {
+    Ui::AllianceDryerSettingsPage& ui = *dryerSettingsUi_;
+    ui.setupUi(page);
+    constexpr Page P = Page::DryerSettings;
+    bindList(P, R::kTemperatureUnitControl, ui.temperatureUnit, {},
+             [](Values& v) -> int& { return v.temperatureUnit; });
+    connect(ui.temperatureUnit, &QComboBox::currentIndexChanged, this, [this] {
         if (!showing_)
             showValues();
     });
-    addRow(g, QStringLiteral("Unit:"), temperatureUnit_);
-    g->addWidget(new QLabel(QStringLiteral("Temperature")), g->rowCount(), 1);
-    g->addWidget(new QLabel(QStringLiteral("Cool Down (min)")), g->rowCount() - 1, 2);
     for (size_t row = 0; row < 4; ++row) {
-        temperatures_[row] = list(Page::DryerSettings, R::kTemperatureControls[row], {},
-                                  [row](Values& v) -> int& { return v.temperatures[row]; });
-        const int r = g->rowCount();
-        g->addWidget(new QLabel(QStringLiteral("%1:").arg(QLatin1String(kDryerRows[row]))), r, 0);
-        g->addWidget(temperatures_[row], r, 1);
-        g->addWidget(list(Page::DryerSettings, R::kCoolDownControls[row],
-                          R::minuteEntries(1, R::kCoolDownCount),
-                          [row](Values& v) -> int& { return v.coolDownTimes[row]; }),
-                     r, 2);
+        auto* temperature = page->findChild<QComboBox*>(QStringLiteral("temperature_%1").arg(row));
+        // Filled by the unit in showValues.
+        temperature->addItems(R::temperatureEntries(0));
+        bindList(P, R::kTemperatureControls[row], temperature, {},
+                 [row](Values& v) -> int& { return v.temperatures[row]; });
+        bindList(P, R::kCoolDownControls[row],
+                 page->findChild<QComboBox*>(QStringLiteral("coolDown_%1").arg(row)),
+                 R::minuteEntries(1, R::kCoolDownCount),
+                 [row](Values& v) -> int& { return v.coolDownTimes[row]; });
     }
-    g->setRowStretch(g->rowCount(), 1);
-    outer->addWidget(temps);
-
-    auto* times = new QGroupBox(QStringLiteral("Cycle Times (minutes)"));
-    QGridLayout* t = grid(times);
-    addRow(t, QStringLiteral("Heated:"),
-           list(Page::DryerSettings, R::kHeatedTimeControl, R::minuteEntries(1, R::kCycleTimeCount),
-                [](Values& v) -> int& { return v.heatedCycleTime; }));
-    addRow(t, QStringLiteral("No Heat:"),
-           list(Page::DryerSettings, R::kNoHeatTimeControl, R::minuteEntries(1, R::kCycleTimeCount),
-                [](Values& v) -> int& { return v.noHeatCycleTime; }));
-    t->addWidget(check(Page::DryerSettings, R::kTopoffControl, QStringLiteral("Enable Top-off"),
-                       [](Values& v) -> bool& { return v.topoff; }),
-                 t->rowCount(), 0, 1, 2);
-    addRow(t, QStringLiteral("Top-off Price:"),
-           price(Page::DryerSettings, R::kTopoffPriceControl,
-                 [](Values& v) -> Currency& { return v.topoffPrice; }));
-    addRow(t, QStringLiteral("Top-off Time:"),
-           list(Page::DryerSettings, R::kTopoffTimeControl,
-                R::minuteEntries(1, R::kTopoffTimeCount),
-                [](Values& v) -> int& { return v.topoffTime; }));
-    t->setRowStretch(t->rowCount(), 1);
-    outer->addWidget(times);
-}
-
-QWidget* AllianceDialog::cycleButtons(Page page, const std::vector<QString>& names,
-                                      std::function<void(int)> chosen, QButtonGroup*& group)
-{
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    group = new QButtonGroup(row);
-    for (size_t i = 0; i < names.size(); ++i) {
-        auto* button = new QPushButton(names[i]);
-        button->setCheckable(true);
-        button->setObjectName(QStringLiteral("cycleButton%1_%2").arg(int(page)).arg(int(i)));
-        group->addButton(button, int(i));
-        layout->addWidget(button);
-    }
-    layout->addStretch(1);
-    connect(group, &QButtonGroup::idClicked, this, std::move(chosen));
-    return row;
-}
-
-QWidget* AllianceDialog::cycleSettings(Page page)
-{
-    auto* box = new QGroupBox(QStringLiteral("Cycle Settings"));
-    QGridLayout* g = grid(box);
-    QButtonGroup* group = nullptr;
-    g->addWidget(
-        cycleButtons(
-            page,
-            {QStringLiteral("Normal"), QStringLiteral("Perm Press"), QStringLiteral("Delicate")},
-            [this](int cycle) { showCycle(cycle); }, group),
-        0, 0, 1, 3);
-    cycleGroups_.push_back(group);
-    for (int s = 0; s < 4; ++s)
-        addRow(g, QLatin1String(kSettingLabels[s]),
-               list(page, R::kCycleSettingControls[size_t(s)],
-                    R::minuteEntries(0, kSettingCounts[s]), [this, s](Values& v) -> int& {
-                        return v.cycleSettings[size_t(s)][size_t(cycle_)];
-                    }));
-    g->setRowStretch(g->rowCount(), 1);
-    return box;
+    bindList(P, R::kHeatedTimeControl, ui.heatedTime, R::minuteEntries(1, R::kCycleTimeCount),
+             [](Values& v) -> int& { return v.heatedCycleTime; });
+    bindList(P, R::kNoHeatTimeControl, ui.noHeatTime, R::minuteEntries(1, R::kCycleTimeCount),
+             [](Values& v) -> int& { return v.noHeatCycleTime; });
+    bindCheck(P, R::kTopoffControl, ui.topoff, [](Values& v) -> bool& { return v.topoff; });
+    bindPrice(P, R::kTopoffPriceControl, ui.topoffPrice,
+              [](Values& v) -> Currency& { return v.topoffPrice; });
+    bindList(P, R::kTopoffTimeControl, ui.topoffTime, R::minuteEntries(1, R::kTopoffTimeCount),
+             [](Values& v) -> int& { return v.topoffTime; });
 }
 
 void AllianceDialog::buildTopLoad(Page page, bool aca)
 {
+    std::unique_ptr<Ui::AllianceTopLoadPage>& form = topLoadUi_[aca ? 1 : 0];
+    form = std::make_unique<Ui::AllianceTopLoadPage>();
     QWidget* widget = addPage(page, QStringLiteral("Top-Load Settings"));
-    auto* outer = new QHBoxLayout(widget);
-    outer->addWidget(cycleSettings(page));
-    auto* box = new QGroupBox(aca ? QStringLiteral("Medium and Heavy Cycles")
-                                  : QStringLiteral("Heavy Cycle"));
-    QGridLayout* g = grid(box);
+    Ui::AllianceTopLoadPage& ui = *form;
+    ui.setupUi(widget);
+    bindCycleButtons({ui.cycleButton_0, ui.cycleButton_1, ui.cycleButton_2},
+                     [this](int cycle) { showCycle(cycle); });
+    for (int s = 0; s < 4; ++s)
+        bindList(page, R::kCycleSettingControls[size_t(s)],
+                 widget->findChild<QComboBox*>(QStringLiteral("setting_%1").arg(s)),
+                 R::minuteEntries(0, kSettingCounts[s]), [this, s](Values& v) -> int& {
+                     return v.cycleSettings[size_t(s)][size_t(cycle_)];
+                 });
+    // The ACA page shows the medium or the heavy cycle; Quantum has the
+    // heavy cycle only, with its switch.
+    ui.addedButtons->setVisible(aca);
+    ui.enableHeavy->setVisible(!aca);
+    if (aca) {
+        ui.addedGroup->setTitle(QStringLiteral("Medium and Heavy Cycles"));
+        bindCycleButtons({ui.mediumButton, ui.heavyButton},
+                         [this](int set) { showHeavy(set == 1); });
+    } else {
+        bindCheck(page, R::kEnableHeavyControl, ui.enableHeavy,
+                  [](Values& v) -> bool& { return v.enableHeavyCycle; });
+    }
     const auto cycle = [this, aca](Values& v) -> R::AddedCycle& {
         return aca && !heavy_ ? v.medium : v.heavy;
     };
-    if (aca) {
-        g->addWidget(cycleButtons(
-                         page, {QStringLiteral("Medium"), QStringLiteral("Heavy")},
-                         [this](int set) { showHeavy(set == 1); }, addedGroup_),
-                     0, 0, 1, 3);
-    } else {
-        g->addWidget(check(page, R::kEnableHeavyControl, QStringLiteral(" Enable Heavy Cycle"),
-                           [](Values& v) -> bool& { return v.enableHeavyCycle; }),
-                     0, 0, 1, 2);
-    }
-    // The ACA page's controls stand for the medium or the heavy cycle; the
-    // ids are the heavy ones while the heavy cycle is shown.
-    addRow(g, QStringLiteral("Added Price:"),
-           price(page, R::kHeavyAddedPriceControl,
-                 [cycle](Values& v) -> Currency& { return cycle(v).price; }));
-    addRow(g, QStringLiteral("Extra Wash (minutes):"),
-           list(page, R::kHeavyExtraWashControl, R::minuteEntries(0, R::kExtraTimeCount),
-                [cycle](Values& v) -> int& { return cycle(v).extraWash; }));
-    addRow(g, QStringLiteral("Extra Rinse (minutes):"),
-           list(page, R::kHeavyExtraRinseControl, R::minuteEntries(0, R::kExtraTimeCount),
-                [cycle](Values& v) -> int& { return cycle(v).extraRinse; }));
-    g->addWidget(check(page, R::kWarmRinseControl, QStringLiteral("Warm Rinse"),
-                       [cycle](Values& v) -> bool& { return cycle(v).warmRinse; }),
-                 g->rowCount(), 0, 1, 2);
-    g->setRowStretch(g->rowCount(), 1);
-    outer->addWidget(box);
+    // Tagged with the heavy cycle's ids; arrangePages gives the ACA page's
+    // the medium ones while the medium cycle is shown.
+    bindPrice(page, R::kHeavyAddedPriceControl, ui.addedPrice,
+              [cycle](Values& v) -> Currency& { return cycle(v).price; });
+    bindList(page, R::kHeavyExtraWashControl, ui.extraWash, R::minuteEntries(0, R::kExtraTimeCount),
+             [cycle](Values& v) -> int& { return cycle(v).extraWash; });
+    bindList(page, R::kHeavyExtraRinseControl, ui.extraRinse,
+             R::minuteEntries(0, R::kExtraTimeCount),
+             [cycle](Values& v) -> int& { return cycle(v).extraRinse; });
+    bindCheck(page, R::kWarmRinseControl, ui.warmRinse,
+              [cycle](Values& v) -> bool& { return cycle(v).warmRinse; });
 }
 
 void AllianceDialog::buildFrontLoad(Page page, bool aca)
 {
+    std::unique_ptr<Ui::AllianceFrontLoadPage>& form = frontLoadUi_[aca ? 1 : 0];
+    form = std::make_unique<Ui::AllianceFrontLoadPage>();
     QWidget* widget = addPage(page, QStringLiteral("Front-Load Settings"));
-    auto* outer = new QVBoxLayout(widget);
-    auto* columns = new QHBoxLayout;
-    outer->addLayout(columns);
+    form->setupUi(widget);
+    // The switches each line has, and their ACA names.
     using O = R::CycleOption;
-    const std::vector<std::pair<O, QString>> options =
-        aca ? std::vector<std::pair<O, QString>>{{O::Mode1, QStringLiteral("Mode 1 Active")},
-                                                 {O::Mode2, QStringLiteral("Mode 2 Active")},
-                                                 {O::ExtraWashOption,
-                                                  QStringLiteral("Additional Wash Time")},
-                                                 {O::ExtraRinseOption,
-                                                  QStringLiteral("Additional Rinse Time")},
-                                                 {O::WarmRinseOption,
-                                                  QStringLiteral("Warm Final Rinse")}}
-            : std::vector<std::pair<O, QString>>{
-                  {O::Prewash, QStringLiteral("Prewash")},
-                  {O::ExtraRinseOption, QStringLiteral("Extra Rinse")},
-                  {O::ExtraWashOption, QStringLiteral("Extra Wash")},
-                  {O::WarmRinseOption, QStringLiteral("Warm Rinse")}};
+    const std::vector<O> quantumOptions = {O::Prewash, O::ExtraRinseOption, O::ExtraWashOption,
+                                           O::WarmRinseOption};
+    const std::vector<O> acaOptions = {O::Mode1, O::Mode2, O::ExtraWashOption, O::ExtraRinseOption,
+                                       O::WarmRinseOption};
+    const std::map<O, QString> acaNames = {
+        {O::ExtraWashOption, QStringLiteral("Additional Wash Time")},
+        {O::ExtraRinseOption, QStringLiteral("Additional Rinse Time")},
+        {O::WarmRinseOption, QStringLiteral("Warm Final Rinse")}};
+    const std::vector<O>& offered = aca ? acaOptions : quantumOptions;
     for (const bool heavy : {false, true}) {
-        auto* box =
-            new QGroupBox(heavy ? QStringLiteral("Heavy Cycle") : QStringLiteral("Medium Cycle"));
-        QGridLayout* g = grid(box);
+        const QString key = heavy ? QStringLiteral("heavy") : QStringLiteral("medium");
+        const auto child = [&](const QString& name) {
+            return widget->findChild<QWidget*>(key + name);
+        };
         const auto cycle = [heavy](Values& v) -> R::AddedCycle& {
             return heavy ? v.heavy : v.medium;
         };
-        addRow(g, QStringLiteral("Added Price:"),
-               price(page, heavy ? R::kHeavyAddedPriceControl : R::kMediumAddedPriceControl,
-                     [cycle](Values& v) -> Currency& { return cycle(v).price; }));
+        bindPrice(page, heavy ? R::kHeavyAddedPriceControl : R::kMediumAddedPriceControl,
+                  static_cast<QLineEdit*>(child(QStringLiteral("AddedPrice"))),
+                  [cycle](Values& v) -> Currency& { return cycle(v).price; });
+        for (const char* name : {"ExtraWashLabel", "ExtraWash", "ExtraRinseLabel", "ExtraRinse"})
+            child(QLatin1String(name))->setVisible(aca);
         if (aca) {
-            addRow(g, QStringLiteral("Additional Wash (min):"),
-                   list(page, heavy ? R::kHeavyExtraWashControl : R::kMediumExtraWashControl,
-                        R::minuteEntries(0, R::kExtraTimeCount),
-                        [cycle](Values& v) -> int& { return cycle(v).extraWash; }));
-            addRow(g, QStringLiteral("Additional Rinse (min):"),
-                   list(page, heavy ? R::kHeavyExtraRinseControl : R::kMediumExtraRinseControl,
-                        R::minuteEntries(0, R::kExtraTimeCount),
-                        [cycle](Values& v) -> int& { return cycle(v).extraRinse; }));
+            bindList(page, heavy ? R::kHeavyExtraWashControl : R::kMediumExtraWashControl,
+                     static_cast<QComboBox*>(child(QStringLiteral("ExtraWash"))),
+                     R::minuteEntries(0, R::kExtraTimeCount),
+                     [cycle](Values& v) -> int& { return cycle(v).extraWash; });
+            bindList(page, heavy ? R::kHeavyExtraRinseControl : R::kMediumExtraRinseControl,
+                     static_cast<QComboBox*>(child(QStringLiteral("ExtraRinse"))),
+                     R::minuteEntries(0, R::kExtraTimeCount),
+                     [cycle](Values& v) -> int& { return cycle(v).extraRinse; });
         }
-        for (size_t o = 0; o < options.size(); ++o) {
-            const O option = options[o].first;
-            g->addWidget(check(page, R::kCycleOptionControl + (heavy ? 6 : 0) + int(option),
-                               options[o].second,
-                               [cycle, option](Values& v) -> bool& {
-                                   return cycle(v).options[size_t(option)];
-                               }),
-                         g->rowCount(), 0, 1, 2);
+        for (int o = 0; o < R::kCycleOptionCount; ++o) {
+            const O option = O(o);
+            auto* box = static_cast<QCheckBox*>(child(QStringLiteral("Option_%1").arg(o)));
+            const bool shown = std::ranges::find(offered, option) != offered.end();
+            box->setVisible(shown);
+            if (!shown)
+                continue;
+            if (aca && acaNames.contains(option))
+                box->setText(acaNames.at(option));
+            bindCheck(
+                page, R::kCycleOptionControl + (heavy ? R::kCycleOptionCount : 0) + o, box,
+                [cycle, option](Values& v) -> bool& { return cycle(v).options[size_t(option)]; });
         }
-        g->setRowStretch(g->rowCount(), 1);
-        columns->addWidget(box);
     }
+    form->quantumRow->setVisible(!aca);
     if (!aca) {
-        auto* row = new QHBoxLayout;
-        row->addWidget(new QLabel(QStringLiteral("Extra Wash Time (minutes):")));
-        row->addWidget(list(page, R::kFlwExtraWashControl, R::minuteEntries(0, R::kExtraTimeCount),
-                            [](Values& v) -> int& { return v.flwExtraWash; }));
-        row->addSpacing(16);
-        row->addWidget(new QLabel(QStringLiteral("Machine Size (lbs):")));
-        row->addWidget(list(page, R::kMachineSizeControl, R::machineSizeEntries(),
-                            [](Values& v) -> int& { return v.machineSize; }));
-        row->addStretch(1);
-        outer->addLayout(row);
+        bindList(page, R::kFlwExtraWashControl, form->flwExtraWash,
+                 R::minuteEntries(0, R::kExtraTimeCount),
+                 [](Values& v) -> int& { return v.flwExtraWash; });
+        bindList(page, R::kMachineSizeControl, form->machineSize, R::machineSizeEntries(),
+                 [](Values& v) -> int& { return v.machineSize; });
     }
 }
 
 void AllianceDialog::fillMachineKinds()
 {
-    machineKind_->clear();
+    QComboBox* kinds = mainUi_->machineKind;
+    kinds->clear();
     for (int type : R::machineTypes(rules_.values().productLine))
-        machineKind_->addItem(R::machineTypeName(type), type);
-    machineKind_->setCurrentIndex(machineKind_->findData(rules_.values().machineType));
+        kinds->addItem(R::machineTypeName(type), type);
+    kinds->setCurrentIndex(kinds->findData(rules_.values().machineType));
 }
 
 void AllianceDialog::fillTemperatures()
 {
     const QStringList entries = R::temperatureEntries(rules_.values().temperatureUnit);
-    for (QComboBox* combo : temperatures_) {
+    for (int row = 0; row < 4; ++row) {
+        auto* combo = pages_.at(Page::DryerSettings)
+                          ->findChild<QComboBox*>(QStringLiteral("temperature_%1").arg(row));
         combo->clear();
         combo->addItems(entries);
     }
@@ -439,9 +342,9 @@ void AllianceDialog::showValues()
 {
     showing_ = true;
     const Values& v = rules_.values();
-    productLine_->setCurrentIndex(v.productLine == 1 ? 1 : 0);
+    mainUi_->productLine->setCurrentIndex(v.productLine == 1 ? 1 : 0);
     fillMachineKinds();
-    tier_->setCurrentIndex(R::entryOfTier(v.tier));
+    mainUi_->tier->setCurrentIndex(R::entryOfTier(v.tier));
     fillTemperatures();
     for (const Bound& b : bound_)
         b.show();

@@ -10,15 +10,24 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 #include <vector>
 
 class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
-class QGridLayout;
 class QLineEdit;
 class QTabWidget;
+
+namespace Ui {
+class AllianceMainPage;
+class AllianceWasherPricesPage;
+class AllianceDryerPricesPage;
+class AllianceDryerSettingsPage;
+class AllianceTopLoadPage;
+class AllianceFrontLoadPage;
+} // namespace Ui
 
 namespace profiles {
 
@@ -30,6 +39,7 @@ public:
     using Page = AlliancePageRules::Page;
 
     explicit AllianceDialog(QWidget* parent = nullptr);
+    ~AllianceDialog() override;
 
     AlliancePageRules& rules() override { return rules_; }
     void showValues() override;
@@ -62,12 +72,15 @@ private:
 
     QWidget* addPage(Page page, const QString& title);
     void tag(QWidget* widget, int control, Page page);
-    QComboBox* list(Page page, int control, const QStringList& entries,
-                    std::function<int&(Values&)> value, int offset = 0);
-    QCheckBox* check(Page page, int control, const QString& text,
-                     std::function<bool&(Values&)> value);
-    QLineEdit* price(Page page, int control, std::function<Currency&(Values&)> value);
-    QGridLayout* grid(QWidget* parent);
+    // Binds a control of the forms to a value of the rules; a list gets
+    // `entries` unless its form lists its own.
+    void bindList(Page page, int control, QComboBox* combo, const QStringList& entries,
+                  std::function<int&(Values&)> value, int offset = 0);
+    void bindCheck(Page page, int control, QCheckBox* box, std::function<bool&(Values&)> value);
+    void bindPrice(Page page, int control, QLineEdit* edit,
+                   std::function<Currency&(Values&)> value);
+    void bindCycleButtons(const std::vector<QAbstractButton*>& buttons,
+                          std::function<void(int)> chosen);
 
     void buildMain();
     void buildWasherPrices();
@@ -75,9 +88,6 @@ private:
     void buildDryerSettings();
     void buildTopLoad(Page page, bool aca);
     void buildFrontLoad(Page page, bool aca);
-    QWidget* cycleSettings(Page page);
-    QWidget* cycleButtons(Page page, const std::vector<QString>& names,
-                          std::function<void(int)> chosen, QButtonGroup*& group);
 
     void fillMachineKinds();
     void fillTemperatures();
@@ -87,18 +97,17 @@ private:
 
     AlliancePageRules rules_;
     QTabWidget* tabs_;
+    std::unique_ptr<Ui::AllianceMainPage> mainUi_;
+    std::unique_ptr<Ui::AllianceWasherPricesPage> washerPricesUi_;
+    std::unique_ptr<Ui::AllianceDryerPricesPage> dryerPricesUi_;
+    std::unique_ptr<Ui::AllianceDryerSettingsPage> dryerSettingsUi_;
+    std::array<std::unique_ptr<Ui::AllianceTopLoadPage>, 2> topLoadUi_;     // Quantum, ACA
+    std::array<std::unique_ptr<Ui::AllianceFrontLoadPage>, 2> frontLoadUi_; // Quantum, ACA
     std::map<Page, QWidget*> pages_;
     std::vector<Tagged> tagged_;
     std::vector<PriceEdit> prices_;
     std::vector<Bound> bound_;
     LeaveFieldWatcher* watcher_;
-    QComboBox* productLine_ = nullptr;
-    QComboBox* machineKind_ = nullptr;
-    QComboBox* tier_ = nullptr;
-    QCheckBox* cyclePricing_ = nullptr;
-    QLineEdit* vendPrice_ = nullptr;
-    std::array<QComboBox*, 4> temperatures_{};
-    QComboBox* temperatureUnit_ = nullptr;
     std::vector<QButtonGroup*> cycleGroups_;
     QButtonGroup* addedGroup_ = nullptr;
     int cycle_ = 0;
