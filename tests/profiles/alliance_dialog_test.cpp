@@ -3,10 +3,12 @@
 // the rules. With LAUNDRY_SCREENSHOT_DIR set, every tab is saved as a PNG.
 #include "profiles/pages/alliance_dialog.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -99,4 +101,12 @@ TEST(AllianceDialog, TabsAndMachineKindsFollowTheChoices)
     EXPECT_EQ(dialog.rules().values().heavy.price, Currency::fromCents(65));
     EXPECT_EQ(dialog.rules().values().medium.price, Currency::fromCents(25));
     saveTabs(dialog, QStringLiteral("aca_top_load"));
+
+    // The focus on a refused value brings its tab to the front.
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    dialog.tabs()->setCurrentIndex(0);
+    dialog.focusControl(R::kWasherPriceControl + 4);
+    EXPECT_EQ(dialog.tabs()->currentWidget(), dialog.page(Page::WasherPrices));
 }

@@ -9,6 +9,7 @@
 #include "ui_alliance_top_load_page.h"
 #include "ui_alliance_washer_prices_page.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -47,6 +48,12 @@ AllianceDialog::AllianceDialog(QWidget* parent)
     buildFrontLoad(Page::QuantumFrontLoad, false);
     buildTopLoad(Page::AcaTopLoad, true);
     buildFrontLoad(Page::AcaFrontLoad, true);
+    // A refused value puts the focus on its control: its tab comes to the front.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        for (const auto& [page, widget] : pages_)
+            if (now && widget->isAncestorOf(now) && tabs_->currentWidget() != widget)
+                tabs_->setCurrentWidget(widget);
+    });
     showValues();
 }
 
