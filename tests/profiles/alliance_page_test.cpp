@@ -147,6 +147,8 @@ TEST(AlliancePage, CyclePricingOffZeroesTheCyclePricesAndWritesTheVendPrice)
             R::Values& v = rules.values();
             v.machineType = machineType;
             v.cyclePricing = cyclePricing;
+            // Tokens and cycle pricing cannot go together.
+            EXPECT_EQ(rules.checkTokens(true).has_value(), cyclePricing);
             v.vendPrice = Currency::fromCents(175);
             STRUCT_laundry_setup record{};
             setup::clearSetupRecord(record);
