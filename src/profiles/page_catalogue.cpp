@@ -1,6 +1,8 @@
 #include "profiles/page_catalogue.h"
 
 #include "profiles/pages/advantech_dialog.h"
+#include "profiles/pages/alliance_dialog.h"
+#include "profiles/pages/alliance_page_rules.h"
 #include "profiles/pages/cycle_setup_page.h"
 #include "profiles/pages/cycle_setup_page_rules.h"
 #include "profiles/pages/display_message_page.h"
@@ -38,6 +40,8 @@ std::unique_ptr<PageRules> makePageRules(int code)
         return std::make_unique<MdcPageRules>();
     case setup::kGeneric:
         return std::make_unique<ManualSetupPageRules>();
+    case setup::kAllianceQuantumAca:
+        return std::make_unique<AlliancePageRules>();
     case setup::kMaytagMarlin:
     case setup::kMaytagQuicksilver:
     case setup::kMaytagMhn33:
@@ -67,6 +71,8 @@ OptionPageWidget* makePageWidget(int code, QWidget* parent)
         return new MdcPage(parent);
     case setup::kGeneric:
         return new ManualSetupPage(parent);
+    case setup::kAllianceQuantumAca:
+        return new AllianceDialog(parent);
     case setup::kMaytagMarlin:
     case setup::kMaytagQuicksilver:
     case setup::kMaytagMhn33:

@@ -31,6 +31,7 @@ const Sample kSamples[] = {
     {4, "Sample Maytag Gen2", 187},
     {6, "Sample Advantech", 192},
     {7, "Sample Speed Queen/Huebsch MDC", 193},
+    {9, "Sample Alliance Quantum/ACA", 198},
     {10, "Sample Maytag Marlin", 199},
     {11, "Sample Wascomat", 200},
     {12, "Sample Maytag Quicksilver", 201},
