@@ -4,6 +4,8 @@
 #include "profiles/pages/cycle_setup_page_rules.h"
 #include "profiles/pages/display_message_page.h"
 #include "profiles/pages/display_message_page_rules.h"
+#include "profiles/pages/gen2_advanced_dialog.h"
+#include "profiles/pages/gen2_advanced_dialog_rules.h"
 #include "profiles/pages/gen2_page.h"
 #include "profiles/pages/gen2_page_rules.h"
 #include "profiles/pages/kept_columns_page.h"
@@ -29,6 +31,9 @@ std::unique_ptr<PageRules> makePageRules(int code)
         return std::make_unique<CycleSetupPageRules>();
     case setup::kMaytagGen2:
         return std::make_unique<Gen2PageRules>();
+    case setup::kMaytagGen2Advanced:
+    case setup::kLg:
+        return std::make_unique<Gen2AdvancedDialogRules>(code);
     case setup::kSpeedQueenMdc:
         return std::make_unique<MdcPageRules>();
     case setup::kGeneric:
@@ -54,6 +59,9 @@ OptionPageWidget* makePageWidget(int code, QWidget* parent)
         return new CycleSetupPage(parent);
     case setup::kMaytagGen2:
         return new Gen2Page(parent);
+    case setup::kMaytagGen2Advanced:
+    case setup::kLg:
+        return new Gen2AdvancedDialog(code, parent);
     case setup::kSpeedQueenMdc:
         return new MdcPage(parent);
     case setup::kGeneric:
