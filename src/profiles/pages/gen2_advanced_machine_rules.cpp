@@ -71,10 +71,12 @@ void Gen2AdvancedMachineRules::load(const ColumnValues& columns)
     reset();
     // Each kind column holds its button's selection value: false means chosen.
     int chosen = 0;
+    int present = 0;
     bool first = true;
     for (size_t k = 0; k < kKindColumns.size(); ++k) {
         if (!kindOffered(Kind(k)) || !columns.contains(QLatin1String(kKindColumns[k])))
             continue;
+        ++present;
         if (flagValue(columns, kKindColumns[k]))
             continue;
         ++chosen;
@@ -85,7 +87,8 @@ void Gen2AdvancedMachineRules::load(const ColumnValues& columns)
     // An LG row saved as a horizontal washer is a washer.
     if (lg_ && !flagValue(columns, "WASHERHORIZ", true) && chosen == 0)
         ++chosen;
-    kindValid_ = chosen == 1;
+    // Values without the kind columns keep the default kind.
+    kindValid_ = present == 0 || chosen == 1;
     for (size_t n = 0; n < numbers_.size(); ++n) {
         const NumberField& f = numberFields()[n];
         if (!columns.contains(QLatin1String(f.column)) || !numberShown(Number(n)))
@@ -116,7 +119,7 @@ void Gen2AdvancedMachineRules::addColumns(ColumnValues& columns) const
         columns.insert(QLatin1String(f.column),
                        f.text ? QVariant(QString::number(numbers_[n])) : QVariant(numbers_[n]));
     }
-    columns.insert(QStringLiteral("MACHINE SERIAL"), serial_);
+    columns.insert(QStringLiteral("MACHINE SERIAL"), fields::storedTenCharacterCode(serial_));
     for (size_t a = 0; a < actions_.size(); ++a)
         columns.insert(QLatin1String(kActionColumns[a]), int(actions_[a]));
 }
@@ -218,7 +221,8 @@ void Gen2AdvancedMachineRules::writeRecord(STRUCT_laundry_setup& record) const
     record.location_machine = uint32_t(numbers_[kLocation]);
     // Ten '0' characters, then the serial with its terminating NUL.
     std::memset(record.machine_serial, '0', kSerialLength);
-    const QByteArray serial = serial_.left(kSerialLength).toLatin1();
+    const QByteArray serial =
+        fields::storedTenCharacterCode(serial_).left(kSerialLength).toLatin1();
     std::memcpy(record.machine_serial, serial.constData(), size_t(serial.size()));
     record.machine_serial[serial.size()] = '\0';
     uint8_t actions = 0;
