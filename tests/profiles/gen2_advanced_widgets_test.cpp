@@ -82,12 +82,12 @@ TEST(Gen2AdvancedWidgets, AVendPriceIsCheckedWhenTheFieldIsLeft)
     showActive(page);
     page.tabs()->setCurrentIndex(3);
     auto* vend = at<QLineEdit>(page, Prices::moneyFields()[Prices::kVend].control);
-    auto* special = at<QLineEdit>(page, Prices::moneyFields()[Prices::kSpecVend].control);
+    auto* coin1 = at<QLineEdit>(page, Prices::moneyFields()[Prices::kCoin1].control);
     for (const auto& [typed, refused] : {std::pair{"1.23", true}, {"1.25", false}}) {
         vend->setFocus();
         vend->setText(QLatin1String(typed));
-        special->setFocus();
-        EXPECT_EQ(QApplication::focusWidget(), refused ? vend : special) << typed;
+        coin1->setFocus();
+        EXPECT_EQ(QApplication::focusWidget(), refused ? vend : coin1) << typed;
     }
     ASSERT_EQ(ui->messages().size(), 1u);
     EXPECT_EQ(ui->messages()[0].caption, "Invalid Number Entered");

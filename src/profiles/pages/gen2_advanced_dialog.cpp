@@ -249,17 +249,31 @@ void Gen2AdvancedDialog::applyEnabling()
         numberEdit(n)->setEnabled(machine.dryerTimes());
     for (int s = 0; s < Features::kSwitchCount; ++s)
         featureBox(s)->setEnabled(rules_.features().enabled(Features::Switch(s)));
-    const bool superCycles = rules_.features().enabled(Features::kSuperCycle);
+    // The values a switch of the Features tab brings into use.
+    const Features& features = rules_.features();
+    const bool superCycles = features.value(Features::kSuperCycle);
     numberEdit(Machine::kSuperCycleType)->setEnabled(superCycles);
     moneyEdit(Prices::kSuperUpgrade)->setEnabled(superCycles);
-    for (const Prices::Field f :
-         {Prices::kVend, Prices::kSpecVend, Prices::kVendCold, Prices::kVendWarm, Prices::kVendHot,
-          Prices::kSpecCold, Prices::kSpecWarm, Prices::kSpecHot})
-        moneyEdit(f)->setEnabled(machine.washerTimes());
-    priceUi_->penny->setEnabled(machine.washerTimes());
-    for (const Prices::Field f : {Prices::kRegDryer, Prices::kSpecDryer})
-        moneyEdit(f)->setEnabled(machine.dryerTimes());
-    priceUi_->pennyDryer->setEnabled(machine.dryerTimes());
+    const bool special = features.value(Features::kSpecPricing);
+    const bool cyclePrices = features.value(Features::kCyclePricing);
+    const auto enable = [this](Prices::Field f, bool on) { moneyEdit(f)->setEnabled(on); };
+    const bool washer = machine.washerTimes();
+    const bool dryer = machine.dryerTimes();
+    enable(Prices::kVend, washer);
+    enable(Prices::kSpecVend, washer && special);
+    for (const Prices::Field f : {Prices::kVendCold, Prices::kVendWarm, Prices::kVendHot})
+        enable(f, washer && cyclePrices);
+    for (const Prices::Field f : {Prices::kSpecCold, Prices::kSpecWarm, Prices::kSpecHot})
+        enable(f, washer && cyclePrices && special);
+    priceUi_->penny->setEnabled(washer);
+    enable(Prices::kRegDryer, dryer);
+    enable(Prices::kSpecDryer, dryer && special);
+    priceUi_->pennyDryer->setEnabled(dryer);
+    priceUi_->begin->setEnabled(special);
+    priceUi_->end->setEnabled(special);
+    for (int d = 0; d < 7; ++d)
+        child<QCheckBox>(QStringLiteral("day_%1").arg(d))->setEnabled(special);
+    priceUi_->allDays->setEnabled(special);
 }
 
 Check Gen2AdvancedDialog::leave(int control)

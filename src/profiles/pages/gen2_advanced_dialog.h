@@ -45,7 +45,8 @@ private:
     void tagControls();
     void arrangeForType();
     void connectControls();
-    // What the rules enable: the kind's cycle values, the switches.
+    // What the rules enable: the kind's cycle values and prices, the
+    // switches, and the values the switches bring into use.
     void applyEnabling();
     Check leave(int control);
 
