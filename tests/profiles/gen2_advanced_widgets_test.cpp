@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDir>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -94,23 +93,6 @@ TEST(Gen2AdvancedWidgets, AVendPriceIsCheckedWhenTheFieldIsLeft)
     EXPECT_EQ(vend->text(), "$1.25");
     // LG has no stack and one Coin2/TopOff value.
     EXPECT_FALSE(at<QRadioButton>(page, Machine::kKindControls[2])->isVisible());
-
-    // Grabs every tab for a look at the dialog (LAUNDRY_GRAB_DIR=folder).
-    const QString folder = qEnvironmentVariable("LAUNDRY_GRAB_DIR");
-    if (folder.isEmpty())
-        return;
-    for (const int code : {setup::kMaytagGen2Advanced, setup::kLg}) {
-        Gen2AdvancedDialog dialog(code);
-        dialog.setEditable(true);
-        dialog.resize(640, 420);
-        dialog.show();
-        for (int t = 0; t < dialog.tabs()->count(); ++t) {
-            dialog.tabs()->setCurrentIndex(t);
-            QApplication::processEvents();
-            dialog.grab().save(
-                QDir(folder).filePath(QStringLiteral("type%1-tab%2.png").arg(code).arg(t)));
-        }
-    }
 }
 
 } // namespace
