@@ -91,6 +91,11 @@ TEST(Gen2AdvancedWidgets, AVendPriceIsCheckedWhenTheFieldIsLeft)
     ASSERT_EQ(ui->messages().size(), 1u);
     EXPECT_EQ(ui->messages()[0].caption, "Invalid Number Entered");
     EXPECT_EQ(vend->text(), "$1.25");
+    // A refusal on Update puts the focus on its field, on whatever tab.
+    page.tabs()->setCurrentIndex(0);
+    page.focusControl(Prices::moneyFields()[Prices::kVend].control);
+    EXPECT_EQ(page.tabs()->currentIndex(), 3);
+    EXPECT_EQ(QApplication::focusWidget(), vend);
     // LG has no stack and one Coin2/TopOff value.
     EXPECT_FALSE(at<QRadioButton>(page, Machine::kKindControls[2])->isVisible());
 }

@@ -238,6 +238,15 @@ void Gen2AdvancedDialog::setEditable(bool editable)
     applyEnabling();
 }
 
+void Gen2AdvancedDialog::focusControl(int controlId)
+{
+    if (QWidget* widget = control(controlId))
+        for (int t = 0; t < tabs_->count(); ++t)
+            if (tabs_->widget(t)->isAncestorOf(widget))
+                tabs_->setCurrentIndex(t);
+    OptionPageWidget::focusControl(controlId);
+}
+
 void Gen2AdvancedDialog::applyEnabling()
 {
     if (!editable_)

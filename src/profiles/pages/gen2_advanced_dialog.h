@@ -34,6 +34,8 @@ public:
     void showValues() override;
     void readValues() override;
     void setEditable(bool editable) override;
+    // A refused field may be on another tab: that tab is shown first.
+    void focusControl(int controlId) override;
 
     QTabWidget* tabs() const { return tabs_; }
 
