@@ -72,17 +72,12 @@ void Gen2AdvancedMachineRules::load(const ColumnValues& columns)
     // Each kind column holds its button's selection value: false means chosen.
     int chosen = 0;
     int present = 0;
-    bool first = true;
     for (size_t k = 0; k < kKindColumns.size(); ++k) {
         if (!kindOffered(Kind(k)) || !columns.contains(QLatin1String(kKindColumns[k])))
             continue;
         ++present;
-        if (flagValue(columns, kKindColumns[k]))
-            continue;
-        ++chosen;
-        if (first)
+        if (!flagValue(columns, kKindColumns[k]) && chosen++ == 0)
             kind_ = Kind(k);
-        first = false;
     }
     // An LG row saved as a horizontal washer is a washer.
     if (lg_ && !flagValue(columns, "WASHERHORIZ", true) && chosen == 0)
