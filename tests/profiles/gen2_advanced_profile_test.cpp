@@ -92,9 +92,9 @@ TEST_F(Gen2AdvancedProfile, EachTypeReachesItsCardByteForByte)
                         {40, QByteArray(20, ' ')},
                         {63, "SN12345678"},
                         {73, hex("123456 00 19 1e 23 19 14 19 1e 01 c2 09 00 41 16 06 07")},
-                        // washer 02 07 prewash/final spin; rinses, spin; coins; pennies;
-                        // dryer prices; regular dry and dry.
-                        {91, hex("02 07 02 03 05 02 02 03 0f 0a 23 28")},
+                        // prewash, final spin; rinses, spin; coin 1 (no coin 2: the
+                        // record's byte stays); pennies; dryer prices; regular dry, dry.
+                        {91, hex("02 07 02 03 05 00 02 03 0f 0a 23 28")},
                         {112, hex("010101")},
                         {122, hex("0101")}}));
     // LG dryer: vends at the regular dryer price (20 nickels); its

@@ -24,7 +24,8 @@ TEST_F(Gen2AdvancedProfileReport, TheCardShowsWhatWasEntered)
         const char* expected;
     } cases[] = {
         {setup::kMaytagGen2Advanced, false,
-         "Dryer Price: $1.03\r\nWasher Price: $1.77\r\nTopoff Price: $0.25\r\n"
+         // No coin 2 value on a Gen2 Advanced card: the cleared record's 0.
+         "Dryer Price: $1.03\r\nWasher Price: $1.77\r\nTopoff Price: $0.00\r\n"
          "Topoff: DISABLED\r\nSuper Cycle: ON\r\n"},
         {setup::kLg, true,
          "Dryer Price: $1.03\r\nWasher Cold Price: $1.27\r\nWasher Warm Price: $1.52\r\n"

@@ -121,8 +121,9 @@ void Gen2AdvancedDialog::arrangeForType()
     machineUi_->kind_2->setVisible(!lg);
     numberEdit(Machine::kTopoffTime)->setVisible(lg);
     machineUi_->numLabel_8->setVisible(lg);
-    if (lg)
-        priceUi_->moneyLabel_12->setText(QStringLiteral("Coin2/TopOff Value"));
+    priceUi_->moneyLabel_12->setText(QStringLiteral("Coin2/TopOff Value"));
+    priceUi_->moneyLabel_12->setVisible(rules_.prices().coin2Shown());
+    moneyEdit(Prices::kCoin2)->setVisible(rules_.prices().coin2Shown());
 }
 
 void Gen2AdvancedDialog::connectControls()
@@ -218,7 +219,8 @@ void Gen2AdvancedDialog::readValues()
 
     Prices& prices = rules_.prices();
     for (int f = 0; f < Prices::kFieldCount; ++f)
-        prices.setMoneyText(Prices::Field(f), moneyEdit(f)->text());
+        if (f != Prices::kCoin2 || prices.coin2Shown())
+            prices.setMoneyText(Prices::Field(f), moneyEdit(f)->text());
     prices.setPenny(priceUi_->penny->currentIndex());
     prices.setPennyDryer(priceUi_->pennyDryer->currentIndex());
     // A stored hour that is no entry shows none; it stays as it was.

@@ -52,7 +52,7 @@ Gen2AdvancedPriceRules::moneyFields()
         {1162, "SPEC HOT PRICE", false, "1.25"},
         {1163, "SUPER CYCLE UPGRADE PRICE", false, "0.50"},
         {1153, "COIN1 VALUE", false, "0.25"},
-        {1154, "COIN2 VALUE", false, "0.25"},
+        {1154, "COIN2 VALUE", false, "0.25"}, // LG only
     }};
     return fields;
 }
@@ -211,8 +211,9 @@ void Gen2AdvancedPriceRules::keepApart(Field dryer, Field washer, const char* wh
 Check Gen2AdvancedPriceRules::checkFields() const
 {
     for (int f = 0; f < kFieldCount; ++f)
-        if (Check refused = checkMoney(Field(f), money_[size_t(f)]))
-            return refused;
+        if (f != kCoin2 || coin2Shown())
+            if (Check refused = checkMoney(Field(f), money_[size_t(f)]))
+                return refused;
     const std::pair<int, const char*> pennies[] = {{penny_, kColPenny},
                                                    {pennyDryer_, kColPennyDryer}};
     for (const auto& [index, column] : pennies)
@@ -261,7 +262,8 @@ void Gen2AdvancedPriceRules::writeRecord(STRUCT_laundry_setup& record) const
     record.spec_hot_price = nickels(amount(kSpecHot));
     record.super_cycle_upgrade_price = nickels(amount(kSuperUpgrade));
     record.coin1_value = nickels(amount(kCoin1));
-    record.coin2_value = nickels(amount(kCoin2));
+    if (coin2Shown())
+        record.coin2_value = nickels(amount(kCoin2));
     record.penny_increment = uint8_t(qMax(penny_, 0));
     record.penny_increment_dryer = uint8_t(qMax(pennyDryer_, 0));
     uint8_t days = 0;

@@ -58,6 +58,10 @@ public:
 
     explicit Gen2AdvancedPriceRules(bool lg) : lg_(lg) { reset(); }
 
+    // Only LG's card carries a coin 2 value (its Coin2/TopOff value); a Gen2
+    // Advanced profile keeps its COIN2 VALUE column as it was.
+    bool coin2Shown() const { return lg_; }
+
     void reset();
     void load(const ColumnValues& columns);
     void addColumns(ColumnValues& columns) const;
