@@ -27,8 +27,9 @@ public:
 
     // The child control carrying `controlId`, or nullptr.
     QWidget* control(int controlId) const;
-    // Puts the focus on that control and selects its text.
-    void focusControl(int controlId);
+    // Puts the focus on that control and selects its text (a tab dialog
+    // shows the control's tab first).
+    virtual void focusControl(int controlId);
 };
 
 // Tags a control with its resource id.

@@ -7,6 +7,8 @@
 #include "profiles/pages/cycle_setup_page_rules.h"
 #include "profiles/pages/display_message_page.h"
 #include "profiles/pages/display_message_page_rules.h"
+#include "profiles/pages/gen2_advanced_dialog.h"
+#include "profiles/pages/gen2_advanced_dialog_rules.h"
 #include "profiles/pages/gen2_page.h"
 #include "profiles/pages/gen2_page_rules.h"
 #include "profiles/pages/kept_columns_page.h"
@@ -36,6 +38,9 @@ std::unique_ptr<PageRules> makePageRules(int code)
         return std::make_unique<Gen2PageRules>();
     case setup::kAdvantech:
         return std::make_unique<AdvantechPageRules>();
+    case setup::kMaytagGen2Advanced:
+    case setup::kLg:
+        return std::make_unique<Gen2AdvancedDialogRules>(code);
     case setup::kSpeedQueenMdc:
         return std::make_unique<MdcPageRules>();
     case setup::kGeneric:
@@ -67,6 +72,9 @@ OptionPageWidget* makePageWidget(int code, QWidget* parent)
         return new Gen2Page(parent);
     case setup::kAdvantech:
         return new AdvantechDialog(parent);
+    case setup::kMaytagGen2Advanced:
+    case setup::kLg:
+        return new Gen2AdvancedDialog(code, parent);
     case setup::kSpeedQueenMdc:
         return new MdcPage(parent);
     case setup::kGeneric:

@@ -35,18 +35,18 @@ TEST_F(ReaderManagerFiles, ProfilesGoThroughAProfileFileIntoANewDatabaseThatIsKe
         const auto window = makeWindow();
         answer(*window, {exported, second, exported});
         window->action("exportProfilesAction")->trigger();
-        expectInformation("13 profiles exported to " + QDir::toNativeSeparators(exported) + ".");
+        expectInformation("15 profiles exported to " + QDir::toNativeSeparators(exported) + ".");
 
         window->action("newDatabaseAction")->trigger();
         EXPECT_EQ(window->databasePath(), second);
         EXPECT_TRUE(window->windowTitle().startsWith(QDir::toNativeSeparators(second)));
         window->action("importProfilesAction")->trigger();
-        expectInformation("13 profiles imported from " + QDir::toNativeSeparators(exported) + ".");
+        expectInformation("15 profiles imported from " + QDir::toNativeSeparators(exported) + ".");
         EXPECT_EQ(asked, QStringList({"Export Profiles", "New Database", "Import Profiles"}));
 
         // The same profiles again: all refused, none stored.
         EXPECT_FALSE(window->importProfiles(exported));
-        expectOnly("Nothing imported; 13 profiles refused:", false);
+        expectOnly("Nothing imported; 15 profiles refused:", false);
         EXPECT_EQ(window->statusBar()->currentMessage(), "No profiles imported.");
         // A new database never replaces a file.
         EXPECT_FALSE(window->newDatabase(exported));

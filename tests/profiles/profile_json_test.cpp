@@ -108,12 +108,13 @@ TEST_F(ProfileJson, EveryRefusalIsNamedByProfileAndColumnAndNothingIsStored)
     EXPECT_EQ(outcome.stored, 0);
     // The page and field rules' own texts are tested where they are made.
     const QStringList named = refusalTexts(outcome, true);
-    EXPECT_EQ(named,
-              QStringList({"Forms: COLOUR", "Forms: DISPLAY IDLE", "Forms: PULSES",
-                           "Forms: TOPOFF PRICE", "Forms: VEND PRICE", "Forms: WASH",
-                           "Rules: MAX CARD VALUE", "Rules: DRYER RUN TIME", "Rules: IDLE MESSAGE",
-                           "Nickels: VEND PRICE", "It's: PROFILE NAME", "#6: PROFILE NAME",
-                           "Future: PROFILE TYPE", "#8: not a JSON object"}))
+    EXPECT_EQ(
+        named,
+        QStringList({"Forms: COLOUR", "Forms: DISPLAY IDLE", "Forms: PULSES", "Forms: TOPOFF PRICE",
+                     "Forms: VEND PRICE", "Forms: WASH", "Rules: MAX CARD VALUE",
+                     "Rules: DRYER RUN TIME", "Rules: IDLE MESSAGE", "Nickels: VEND PRICE",
+                     "Nickels: VEND PRICE", "Nickels: VEND PRICE", "It's: PROFILE NAME",
+                     "#6: PROFILE NAME", "Future: PROFILE TYPE", "#8: not a JSON object"}))
         << named.join('\n').toStdString();
     EXPECT_EQ(openTable().names(), QStringList()); // not even "Good"
     EXPECT_TRUE(ui_->messages().empty());
