@@ -70,8 +70,13 @@ bool ProfileEditorSession::loadRow(int row)
     values_.typeCode = setup::selectorIndexToCode(selectorIndexOf(values_.typeCode));
     if (!tokensSupported_)
         values_.enableTokens = false;
-    if (PageRules* rules = pages_.rules(values_.typeCode))
+    if (PageRules* rules = pages_.rules(values_.typeCode)) {
         rules->load(loaded.columns);
+        // The page learns the row's tokens flag as from a click, so that
+        // what tokens exclude is greyed from the start and never saved.
+        if (setup::enableTokensEditable(values_.typeCode))
+            rules->setTokens(values_.enableTokens);
+    }
 
     editing_ = false;
     showValues();

@@ -4,6 +4,7 @@
 
 #include "profiles/editor_page_set.h"
 #include "profiles/pages/display_message_page_rules.h"
+#include "profiles/pages/gen2_advanced_dialog_rules.h"
 #include "profiles/pages/maytag_dialog_rules.h"
 #include "profiles/profile_editor_session.h"
 #include "profiles/profile_rows.h"
@@ -243,6 +244,17 @@ TEST_F(SessionTest, SortingReloadsRowZeroAndASecondClickTurnsTheOrder)
     s.sortBy(1); // by type name: Maytag Gen2, Retrofit, Tovan2000
     EXPECT_EQ(listed(), QStringList({"Alpha", "bravo", "Charlie"}));
     EXPECT_EQ(entry().name, "Alpha");
+}
+
+TEST_F(SessionTest, ALoadedProfileWithTokensGreysWhatTokensExclude)
+{
+    addProfile("Tokens Washer", setup::kMaytagGen2Advanced, {},
+               [](CommonValues& c) { c.enableTokens = true; });
+    open();
+    const auto& page =
+        static_cast<Gen2AdvancedDialogRules&>(*pages_.rules(setup::kMaytagGen2Advanced));
+    EXPECT_FALSE(page.features().enabled(Gen2AdvancedFeaturesRules::kCyclePricing));
+    EXPECT_TRUE(shown().isEmpty());
 }
 
 TEST_F(SessionTest, UpdateChecksTheNameThenThePage)
