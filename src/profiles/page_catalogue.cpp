@@ -53,7 +53,7 @@ std::unique_ptr<PageRules> makePageRules(int code)
         return std::make_unique<MaytagDialogRules>(code);
     case setup::kWascomat:
         return std::make_unique<WascomatPageRules>();
-    default:
+    default: // a type this version does not know
         return std::make_unique<KeptColumnsPageRules>(code);
     }
 }
@@ -87,7 +87,7 @@ OptionPageWidget* makePageWidget(int code, QWidget* parent)
         return new MaytagDialog(code, parent);
     case setup::kWascomat:
         return new WascomatDialog(parent);
-    default:
+    default: // a type this version does not know
         return new KeptColumnsPage(code, parent);
     }
 }

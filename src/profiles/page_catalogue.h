@@ -1,6 +1,6 @@
 // One option page per profile type: the rules and the widget of the type's
-// page, or, for a type whose page is not built yet, rules that keep the
-// type's columns untouched and refuse a conversion.
+// page, or, for a type this version does not know, rules that keep the
+// row's columns untouched and refuse a conversion.
 #pragma once
 
 #include "profiles/option_page_widget.h"

@@ -18,8 +18,8 @@ public:
 
     // The page's resource name, as messages name it ("IDD_OPTIONS_RETRO").
     virtual QString pageName() const = 0;
-    // False for a type whose page is not built: its profiles are listed and
-    // kept, but no record is converted from them.
+    // False for a type this version does not know: its profiles are listed
+    // and kept, but no record is converted from them.
     virtual bool isAvailable() const { return true; }
 
     // Defaults of a new page.

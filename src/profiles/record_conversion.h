@@ -9,8 +9,8 @@
 namespace profiles {
 
 // The common head, the page's branch and the tail. False, with the page's
-// message shown, when the page refuses its values; a page that is not built
-// refuses before anything is written, naming the missing page.
+// message shown, when the page refuses its values; a type this version
+// does not know refuses before anything is written.
 // What the conversion refuses before it writes anything: common values the
 // editor could not have saved, and values the card cannot carry.
 Check checkConvertible(const CommonValues& common, const PageRules& page);

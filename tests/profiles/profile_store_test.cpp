@@ -54,7 +54,7 @@ TEST_F(ProfileDbTest, EditingResetsTheSharedColumnsOfTheOldType)
     EXPECT_EQ(raw.GetRecordCount(), 1);
 }
 
-TEST_F(ProfileDbTest, KeptColumnsOfUnbuiltPagesSurviveAnEdit)
+TEST_F(ProfileDbTest, APagesColumnsSurviveAnEditOfTheCommonValues)
 {
     addProfile("Stack", setup::kMaytagGen2Advanced,
                {{"MACHINE SERIAL", "A123456789"},

@@ -1,7 +1,7 @@
-// The page of a profile type whose option page is not built yet: it keeps
-// the type's stored columns exactly as loaded, so editing such a profile's
-// common values loses nothing, and it refuses to convert the profile into a
-// setup record.
+// The page of a profile type this version of the library does not know (a
+// row written by a newer one): it keeps the row's columns exactly as loaded,
+// so editing its common values loses nothing, and it refuses to convert the
+// profile into a setup record. Every type 0-14 has its own page.
 #pragma once
 
 #include "profiles/option_page_widget.h"
