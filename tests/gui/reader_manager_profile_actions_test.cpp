@@ -3,6 +3,10 @@
 #include "profile_editor_fixture.h"
 #include "reader_manager_fixture.h"
 
+#include <QTreeWidget>
+
+#include <set>
+
 namespace {
 
 constexpr uint16_t kHostCustomer = 0x4321;
@@ -62,6 +66,46 @@ TEST_F(ReaderManagerProfiles, CreateSetupCardWritesTheChosenProfileForThisHost)
     EXPECT_EQ(data[8] << 8 | data[9], 200);
     EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(&data[66]), 5), "READY");
     EXPECT_EQ(shown(window(), "cardTypeLabel"), "Retrofit Setup Card (184)");
+}
+
+TEST_F(ReaderManagerProfiles, EveryFirstRunSampleMakesItsSetupCardFromTheEditor)
+{
+    std::set<int> cardTypes;
+    for (int row = 1;; ++row) { // row 0 is our profile; the samples follow
+        int rows = 0;
+        QString name;
+        promptui::setDialogRunner([&](QDialog& dialog) {
+            dialog.show();
+            const QTreeWidget& list = *dialog.findChild<QTreeWidget*>("profileList");
+            rows = list.topLevelItemCount();
+            if (row < rows) {
+                name = list.topLevelItem(row)->text(0);
+                const_cast<QTreeWidget&>(list).setCurrentItem(list.topLevelItem(row));
+                dialog.findChild<QPushButton*>("updateButton")->click();
+            }
+            if (dialog.isVisible())
+                dialog.reject();
+            return dialog.result();
+        });
+        script().clear();
+        // The card in the reader holds the last sample's setup: replace it.
+        const bool holdsSetup = row > 1;
+        if (holdsSetup)
+            script().queueAnswer(promptui::IDYES);
+        window().action("createSetupCardAction")->trigger();
+        if (row >= rows) {
+            if (holdsSetup && script().pendingAnswers() == 1)
+                script().clear();
+            break;
+        }
+        ASSERT_NE(script().lastMessage(), nullptr) << name.toStdString();
+        EXPECT_EQ(script().lastMessage()->text, "Reader Setup Card Created") << name.toStdString();
+        cardTypes.insert(card::insertedCard()->cardType());
+    }
+    // Fourteen listed samples (Tovan2000 Cycle Setup is never listed); both
+    // Marlin and MHN33 make 199.
+    EXPECT_EQ(cardTypes,
+              (std::set<int>{180, 184, 185, 187, 192, 193, 197, 198, 199, 200, 201, 202}));
 }
 
 } // namespace
