@@ -164,7 +164,7 @@ void AllianceDialog::buildWasherPrices()
     washerPricesUi_->setupUi(page);
     for (int i = 0; i < R::kWasherPriceCount; ++i) {
         auto* edit = page->findChild<QLineEdit*>(QStringLiteral("price_%1").arg(i));
-        edit->setToolTip(R::washerPriceLabel(i));
+        edit->setToolTip(R::washerPriceLabel(i) + QStringLiteral(": $0.00 to $655.35"));
         bindPrice(Page::WasherPrices, R::kWasherPriceControl + i, edit,
                   [i](Values& v) -> Currency& { return v.washerPrices[size_t(i)]; });
     }

@@ -93,17 +93,32 @@ void Gen2AdvancedDialog::tagControls()
     for (int k = 0; k < 4; ++k)
         setControlId(child<QRadioButton>(QStringLiteral("kind_%1").arg(k)),
                      Machine::kKindControls[size_t(k)]);
-    for (int n = 0; n < Machine::kNumberCount; ++n)
-        setControlId(numberEdit(n), Machine::numberFields()[size_t(n)].control);
+    for (int n = 0; n < Machine::kNumberCount; ++n) {
+        const Machine::NumberField& field = Machine::numberFields()[size_t(n)];
+        setControlId(numberEdit(n), field.control);
+        const bool minutes =
+            n <= Machine::kTopoffTime && n != Machine::kNumRinses && n != Machine::kTopSpinSpeed;
+        numberEdit(n)->setToolTip(QStringLiteral("0 to %1%2")
+                                      .arg(field.maximum)
+                                      .arg(minutes ? QStringLiteral(" minutes") : QString()));
+    }
     setControlId(machineUi_->serial, Machine::kSerialControl);
     machineUi_->serial->setMaxLength(Machine::kSerialLength);
+    machineUi_->serial->setToolTip(
+        QStringLiteral("Machine serial: empty, or %1 characters 0-9 and A-Z")
+            .arg(Machine::kSerialLength));
     for (int a = 0; a < 6; ++a)
         setControlId(child<QCheckBox>(QStringLiteral("action_%1").arg(a)),
                      Machine::kActionControls[size_t(a)]);
     for (int s = 0; s < Features::kSwitchCount; ++s)
         setControlId(featureBox(s), Features::switches()[size_t(s)].control);
-    for (int f = 0; f < Prices::kFieldCount; ++f)
-        setControlId(moneyEdit(f), Prices::moneyFields()[size_t(f)].control);
+    for (int f = 0; f < Prices::kFieldCount; ++f) {
+        const Prices::MoneyField& field = Prices::moneyFields()[size_t(f)];
+        setControlId(moneyEdit(f), field.control);
+        moneyEdit(f)->setToolTip(
+            QStringLiteral("Dollars and cents in whole nickels: %1 to $9.95")
+                .arg(field.vendRange ? QStringLiteral("$0.05") : QStringLiteral("$0.00")));
+    }
     setControlId(priceUi_->penny, Prices::kPennyControl);
     setControlId(priceUi_->pennyDryer, Prices::kPennyDryerControl);
     setControlId(priceUi_->begin, Prices::kBeginControl);
