@@ -15,6 +15,12 @@ inline constexpr Currency kCardMoneyMaximum = Currency::fromCents(0xFFFF);
 inline constexpr Currency kCardDollarsMaximum = Currency::fromDollars(0xFFFF);
 inline constexpr int kCardBcdMaximum = 99;
 
+// A money word of the record: whole cents, truncated.
+inline uint16_t cents(Currency amount)
+{
+    return static_cast<uint16_t>(amount.units() / 100);
+}
+
 // The editor's own money values of the profile: the vend and top-off prices
 // where the type enters them on the editor (codes 0-4), and the Max Card Value.
 Check checkCommonCardLimits(const CommonValues& common);

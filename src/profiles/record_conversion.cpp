@@ -11,11 +11,6 @@ namespace {
 
 constexpr uint16_t kDisplayFlagsOfPage = 0x000F;
 
-uint16_t cents(Currency amount)
-{
-    return static_cast<uint16_t>(amount.units() / 100);
-}
-
 void refuseMissingPage(const CommonValues& common, const PageRules& page)
 {
     Refusal refusal;

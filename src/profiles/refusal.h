@@ -25,6 +25,11 @@ struct Refusal {
 
 using Check = std::optional<Refusal>;
 
+// A field's refusal: its column, the control the focus returns to and the
+// message, captioned "Input Error" unless told otherwise.
+Refusal inputError(const QString& column, int control, const QString& message,
+                   const char* caption = kInputErrorCaption);
+
 // Shows the refusal's message box (OK).
 void showRefusal(const Refusal& refusal);
 

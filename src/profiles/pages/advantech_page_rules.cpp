@@ -1,4 +1,5 @@
 #include "profiles/pages/advantech_page_rules.h"
+#include "profiles/card_limits.h"
 
 #include "fields/choice_lists.h"
 #include "fields/field_validator.h"
@@ -41,21 +42,6 @@ constexpr uint8_t kDryerFlag = 0x20;
 
 constexpr int kLongestMinutes = 255; // one byte on the card
 constexpr int kAllDays = 0x7F;
-
-uint16_t cents(Currency amount)
-{
-    return uint16_t(amount.units() / 100);
-}
-
-Refusal inputError(const char* column, int control, const QString& message)
-{
-    Refusal r;
-    r.column = QString::fromLatin1(column);
-    r.control = control;
-    r.message = message;
-    r.caption = QString::fromLatin1(kInputErrorCaption);
-    return r;
-}
 
 // A list position against the list's entries.
 Check inList(int position, const QStringList& entries, const char* column, int control,

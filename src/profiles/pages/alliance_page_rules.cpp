@@ -1,4 +1,6 @@
 #include "profiles/pages/alliance_page_rules.h"
+#include "profiles/card_limits.h"
+#include "profiles/pages/cycle_pricing_tokens.h"
 
 #include "fields/money_text.h"
 #include "profiles/pages/mdc_page_rules.h"
@@ -75,27 +77,12 @@ constexpr std::array<const char*, 4> kSettingNames = {"wash time", "rinse time",
 // Longest minutes of each top-load cycle setting.
 constexpr std::array<int, 4> kLongestSetting = {20, 10, 10, 15};
 
-uint16_t cents(Currency amount)
-{
-    return uint16_t(amount.units() / 100);
-}
-
-Refusal refusal(const char* column, int control, const QString& message)
-{
-    Refusal r;
-    r.column = QString::fromLatin1(column);
-    r.control = control;
-    r.message = message;
-    r.caption = QString::fromLatin1(kInputErrorCaption);
-    return r;
-}
-
 Check inRange(int value, int minimum, int maximum, const char* column, int control,
               const QString& what)
 {
     if (value >= minimum && value <= maximum)
         return std::nullopt;
-    return refusal(
+    return inputError(
         column, control,
         QStringLiteral("The %1 must be from %2 to %3.").arg(what).arg(minimum).arg(maximum));
 }
@@ -110,7 +97,7 @@ Check priceInRange(Currency price, const char* column, int control)
 {
     if (price >= Currency() && price <= R::kHighestPrice)
         return std::nullopt;
-    return refusal(column, control, priceRangeText());
+    return inputError(column, control, priceRangeText());
 }
 
 // Every money field of the page with its column and control.
@@ -361,15 +348,17 @@ Check AlliancePageRules::checkBeforeSave() const
         QStringList kinds;
         for (int type : offered)
             kinds << QStringLiteral("%1 (%2)").arg(type).arg(machineTypeName(type));
-        return refusal(kColMachineType, kMachineKindControl,
-                       QStringLiteral("The %1 line makes no machine of type %2. Choose one of: %3.")
-                           .arg(aca() ? QStringLiteral("ACA") : QStringLiteral("Quantum"))
-                           .arg(v.machineType)
-                           .arg(kinds.join(QStringLiteral(", "))));
+        return inputError(
+            kColMachineType, kMachineKindControl,
+            QStringLiteral("The %1 line makes no machine of type %2. Choose one of: %3.")
+                .arg(aca() ? QStringLiteral("ACA") : QStringLiteral("Quantum"))
+                .arg(v.machineType)
+                .arg(kinds.join(QStringLiteral(", "))));
     }
     if (aca() && entryOfTier(v.tier) < 0)
-        return refusal(kColTier, kTierControl,
-                       QStringLiteral("The ACA tier must be 1, 3 or 4 (\"A1\", \"A3\", \"A4\")."));
+        return inputError(
+            kColTier, kTierControl,
+            QStringLiteral("The ACA tier must be 1, 3 or 4 (\"A1\", \"A3\", \"A4\")."));
     Check price;
     forEachPrice(v, [&](const Currency& amount, const char* column, int control) {
         if (!price)
@@ -444,24 +433,12 @@ void AlliancePageRules::writeRecord(const CommonValues& /*common*/,
 void AlliancePageRules::setTokens(bool enabled)
 {
     tokens_ = enabled;
-    if (!enabled || !values_.cyclePricing)
-        return;
-    values_.cyclePricing = false;
-    Refusal notice;
-    notice.message = QStringLiteral("Cycle Based Pricing can't be enabled when using Tokens. "
-                                    "Cycle-based pricing will now be disabled");
-    showRefusal(notice);
+    dropCyclePricingForTokens(enabled, values_.cyclePricing);
 }
 
 Check AlliancePageRules::checkTokens(bool enabled) const
 {
-    if (!enabled || !values_.cyclePricing)
-        return std::nullopt;
-    Refusal r;
-    r.column = QLatin1String(kColCyclePricing);
-    r.control = kCyclePricingControl;
-    r.message = QStringLiteral("Cycle Based Pricing can't be enabled when using Tokens.");
-    return r;
+    return refuseCyclePricingWithTokens(enabled, values_.cyclePricing, kCyclePricingControl);
 }
 
 std::vector<AlliancePageRules::Page> AlliancePageRules::pages() const
@@ -581,9 +558,9 @@ Check AlliancePageRules::enterPrice(int control, QStringView text, Currency& pri
     const std::optional<Currency> amount =
         parsed ? Currency::parse(parsed->text) : std::optional<Currency>();
     if (!amount)
-        return refusal(column, control,
-                       QStringLiteral("Please enter a valid currency value in the form 'dd.cc' "
-                                      "(dollars.cents)"));
+        return inputError(column, control,
+                          QStringLiteral("Please enter a valid currency value in the form 'dd.cc' "
+                                         "(dollars.cents)"));
     if (Check c = priceInRange(*amount, column, control))
         return c;
     price = *amount;

@@ -19,14 +19,6 @@ constexpr uint8_t kStackType = 0x0A;
 constexpr uint8_t kStackModel = 0x3D;
 constexpr uint8_t kModel = 0x1B;
 
-Refusal refusal(const char* column, int control, const QString& message,
-                const char* caption = kInputErrorCaption)
-{
-    Refusal r{QLatin1String(column), control, message};
-    r.caption = QLatin1String(caption);
-    return r;
-}
-
 } // namespace
 
 const std::array<Gen2AdvancedMachineRules::NumberField, Gen2AdvancedMachineRules::kNumberCount>&
@@ -131,11 +123,11 @@ Check Gen2AdvancedMachineRules::checkNumber(Number n, int value) const
     if (value >= 0 && value <= f.maximum)
         return std::nullopt;
     if (n == kLocation)
-        return refusal(f.column, f.control,
-                       QStringLiteral("Please enter a number between the range of 0 to 999999"),
-                       "Invalid Number Entered");
-    return refusal(f.column, f.control,
-                   QStringLiteral("Please enter an integer between 0 and %1.").arg(f.maximum));
+        return inputError(f.column, f.control,
+                          QStringLiteral("Please enter a number between the range of 0 to 999999"),
+                          "Invalid Number Entered");
+    return inputError(f.column, f.control,
+                      QStringLiteral("Please enter an integer between 0 and %1.").arg(f.maximum));
 }
 
 Check Gen2AdvancedMachineRules::readNumber(Number n, QStringView text)
@@ -146,7 +138,7 @@ Check Gen2AdvancedMachineRules::readNumber(Number n, QStringView text)
     if (!ok)
         return n == kLocation
                    ? checkNumber(n, -1)
-                   : refusal(f.column, f.control, QStringLiteral("Please enter an integer."));
+                   : inputError(f.column, f.control, QStringLiteral("Please enter an integer."));
     if (Check refused = checkNumber(n, value))
         return refused;
     numbers_[size_t(n)] = value;
@@ -156,23 +148,24 @@ Check Gen2AdvancedMachineRules::readNumber(Number n, QStringView text)
 Check Gen2AdvancedMachineRules::checkFields() const
 {
     if (!kindValid_)
-        return refusal(lg_ ? "DRYER" : "WASHER", kKindControls[0],
-                       lg_ ? QStringLiteral("Choose one machine kind: Washer or Dryer.")
-                           : QStringLiteral("Choose one machine kind: Washer, Horizontal Washer, "
-                                            "Washer/Dryer Stack or Dryer."));
+        return inputError(
+            lg_ ? "DRYER" : "WASHER", kKindControls[0],
+            lg_ ? QStringLiteral("Choose one machine kind: Washer or Dryer.")
+                : QStringLiteral("Choose one machine kind: Washer, Horizontal Washer, "
+                                 "Washer/Dryer Stack or Dryer."));
     for (size_t n = 0; n < numbers_.size(); ++n)
         if (numberShown(Number(n)))
             if (Check refused = checkNumber(Number(n), numbers_[n]))
                 return refused;
     for (const QChar c : serial_)
         if (!fields::isCodeCharacter(c))
-            return refusal("MACHINE SERIAL", kSerialControl,
-                           QStringLiteral("Please enter characters from 0-9 or A-Z"),
-                           "Invalid Character Entered");
+            return inputError("MACHINE SERIAL", kSerialControl,
+                              QStringLiteral("Please enter characters from 0-9 or A-Z"),
+                              "Invalid Character Entered");
     if (!serial_.isEmpty() && serial_.size() != kSerialLength)
-        return refusal("MACHINE SERIAL", kSerialControl,
-                       QStringLiteral("Please enter 10 characters from 0-9 or A-Z"),
-                       "Invalid Character Entered");
+        return inputError("MACHINE SERIAL", kSerialControl,
+                          QStringLiteral("Please enter 10 characters from 0-9 or A-Z"),
+                          "Invalid Character Entered");
     return std::nullopt;
 }
 

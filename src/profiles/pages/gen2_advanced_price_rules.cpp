@@ -27,13 +27,6 @@ uint8_t nickels(Currency amount)
     return uint8_t(amount.units() / kNickelUnits);
 }
 
-Refusal inputError(const char* column, int control, const QString& message)
-{
-    Refusal r{QLatin1String(column), control, message};
-    r.caption = QLatin1String(kInputErrorCaption);
-    return r;
-}
-
 } // namespace
 
 const std::array<Gen2AdvancedPriceRules::MoneyField, Gen2AdvancedPriceRules::kFieldCount>&

@@ -38,13 +38,6 @@ QStringList numbers(int first, int last)
     return list;
 }
 
-Refusal inputError(const char* column, int control, const QString& message)
-{
-    Refusal refusal{QLatin1String(column), control, message};
-    refusal.caption = QLatin1String(kInputErrorCaption);
-    return refusal;
-}
-
 // MHN33's defaults: Prewash "3", Wash "11", Number of Rinses "2", Final Spin
 // "3", Spin Speed "832"; Marlin's additional minutes start at "0".
 constexpr std::array<int, 5> kMhn33DefaultTimes = {1, 2, 0, 0, 2};

@@ -1,4 +1,6 @@
 #include "profiles/pages/mdc_page_rules.h"
+#include "profiles/card_limits.h"
+#include "profiles/pages/cycle_pricing_tokens.h"
 
 #include "fields/money_text.h"
 
@@ -54,28 +56,12 @@ constexpr KindDefaults kTumblerDefaults = {{0, 2, 6, 12}, 9, 1, 10};
 constexpr char kInvalidValueCaption[] = "Invalid Value Entered";
 constexpr char kTimeOfDayCaption[] = "  Time of Day Pricing Configuration is incomplete.";
 
-uint16_t cents(Currency amount)
-{
-    return uint16_t(amount.units() / 100);
-}
-
-Refusal refusal(const char* column, int control, const QString& message,
-                const char* caption = kInputErrorCaption)
-{
-    Refusal r;
-    r.column = QString::fromLatin1(column);
-    r.control = control;
-    r.message = message;
-    r.caption = QString::fromLatin1(caption);
-    return r;
-}
-
 Check inRange(int value, int minimum, int maximum, const char* column, int control,
               const QString& what)
 {
     if (value >= minimum && value <= maximum)
         return std::nullopt;
-    return refusal(
+    return inputError(
         column, control,
         QStringLiteral("The %1 must be from %2 to %3.").arg(what).arg(minimum).arg(maximum));
 }
@@ -107,14 +93,15 @@ Refusal coolDownRefusal(int control)
                              "the Cool Down Time.")
             : QStringLiteral("Please select a different value. Cool Down Time \ncannot be "
                              "greater then the Cycle Time.");
-    return refusal(control == MdcPageRules::kCycleTimeControl ? kColHeatTime : kColCoolTime,
-                   control, message, kInvalidValueCaption);
+    return inputError(control == MdcPageRules::kCycleTimeControl ? kColHeatTime : kColCoolTime,
+                      control, message, kInvalidValueCaption);
 }
 
 Refusal priceRefusal(const char* column, int control)
 {
-    return refusal(column, control,
-                   QString::asprintf("Please enter a dollar value between $0.00 and $%.2f", 99.99));
+    return inputError(
+        column, control,
+        QString::asprintf("Please enter a dollar value between $0.00 and $%.2f", 99.99));
 }
 
 } // namespace
@@ -261,15 +248,16 @@ Check MdcPageRules::checkFields() const
     int hour = 0;
     int minute = 0;
     if (!readTime(v.start, hour, minute))
-        return refusal(kColSpecBegin, kStartTimeControl,
-                       QStringLiteral("The start time must be a time from 00:00 to 23:59."));
+        return inputError(kColSpecBegin, kStartTimeControl,
+                          QStringLiteral("The start time must be a time from 00:00 to 23:59."));
     if (!readTime(v.end, hour, minute))
-        return refusal(kColSpecEnd, kEndTimeControl,
-                       QStringLiteral("The end time must be a time from 00:00 to 23:59."));
+        return inputError(kColSpecEnd, kEndTimeControl,
+                          QStringLiteral("The end time must be a time from 00:00 to 23:59."));
     if (v.activeTime == 1 && (v.start != QLatin1String("00:00") || v.end != QLatin1String("00:00")))
-        return refusal(kColSpecEnd, kEndTimeControl,
-                       QStringLiteral("With \"All Day\" chosen the special prices run from 00:00 "
-                                      "to 00:00."));
+        return inputError(
+            kColSpecEnd, kEndTimeControl,
+            QStringLiteral("With \"All Day\" chosen the special prices run from 00:00 "
+                           "to 00:00."));
     return std::nullopt;
 }
 
@@ -280,10 +268,10 @@ Check MdcPageRules::checkBeforeSave() const
     for (bool day : values_.days)
         if (day)
             return std::nullopt;
-    return refusal(kColTimeBasePricing, kSundayControl,
-                   QStringLiteral(" One or more Active Days must be selected when Time of Day "
-                                  "Pricing is enabled."),
-                   kTimeOfDayCaption);
+    return inputError(kColTimeBasePricing, kSundayControl,
+                      QStringLiteral(" One or more Active Days must be selected when Time of Day "
+                                     "Pricing is enabled."),
+                      kTimeOfDayCaption);
 }
 
 void MdcPageRules::writeRecord(const CommonValues& /*common*/, STRUCT_laundry_setup& record) const
@@ -357,23 +345,12 @@ void MdcPageRules::setTokens(bool enabled)
 {
     // The page hears the inverse: whether cycle-based pricing may be used.
     tokens_ = enabled;
-    if (!enabled || !values_.cyclePricing)
-        return;
-    values_.cyclePricing = false;
-    Refusal notice;
-    notice.message = QStringLiteral("Cycle Based Pricing can't be enabled when using Tokens. "
-                                    "Cycle-based pricing will now be disabled");
-    showRefusal(notice);
+    dropCyclePricingForTokens(enabled, values_.cyclePricing);
 }
 
 Check MdcPageRules::checkTokens(bool enabled) const
 {
-    if (!enabled || !values_.cyclePricing)
-        return std::nullopt;
-    Refusal refusal;
-    refusal.column = QLatin1String(kColCyclePricing);
-    refusal.message = QStringLiteral("Cycle Based Pricing can't be enabled when using Tokens.");
-    return refusal;
+    return refuseCyclePricingWithTokens(enabled, values_.cyclePricing, -1);
 }
 
 MdcPageRules::Enabling MdcPageRules::enabling() const

@@ -1,4 +1,5 @@
 #include "profiles/pages/wascomat_page_rules.h"
+#include "profiles/card_limits.h"
 
 #include "fields/field_validator.h"
 #include "fields/money_text.h"
@@ -23,16 +24,6 @@ constexpr std::array<Currency, WascomatPageRules::kOptions> kOptionPrices = {
     Currency::fromCents(25), Currency::fromCents(50)};
 const char kDefaultBegin[] = "0:00";
 const char kDefaultEnd[] = "23:59";
-
-Refusal inputError(const QString& column, int control, const QString& message)
-{
-    Refusal refusal;
-    refusal.column = column;
-    refusal.control = control;
-    refusal.message = message;
-    refusal.caption = QString::fromLatin1(kInputErrorCaption);
-    return refusal;
-}
 
 // The price list and position a control edits: {special, index}, or index -1.
 std::pair<bool, int> priceField(int control)
@@ -76,11 +67,6 @@ Refusal timeRefusal(int control)
     return inputError(
         QString::fromLatin1(control == WascomatPageRules::kBeginControl ? kColBegin : kColEnd),
         control, QString::fromLatin1(kTimeMessage));
-}
-
-uint16_t cents(Currency amount)
-{
-    return uint16_t(amount.units() / 100);
 }
 
 } // namespace
