@@ -30,6 +30,11 @@ using Check = std::optional<Refusal>;
 Refusal inputError(const QString& column, int control, const QString& message,
                    const char* caption = kInputErrorCaption);
 
+// "The %1 must be from %2 to %3." (an Input Error) unless value lies in
+// minimum..maximum; `what` names the value.
+Check checkInRange(int value, int minimum, int maximum, const char* column, int control,
+                   const QString& what);
+
 // Shows the refusal's message box (OK).
 void showRefusal(const Refusal& refusal);
 

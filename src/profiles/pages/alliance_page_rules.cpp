@@ -77,16 +77,6 @@ constexpr std::array<const char*, 4> kSettingNames = {"wash time", "rinse time",
 // Longest minutes of each top-load cycle setting.
 constexpr std::array<int, 4> kLongestSetting = {20, 10, 10, 15};
 
-Check inRange(int value, int minimum, int maximum, const char* column, int control,
-              const QString& what)
-{
-    if (value >= minimum && value <= maximum)
-        return std::nullopt;
-    return inputError(
-        column, control,
-        QStringLiteral("The %1 must be from %2 to %3.").arg(what).arg(minimum).arg(maximum));
-}
-
 QString priceRangeText()
 {
     return QStringLiteral("Please enter a value between $0.00 and %1")
@@ -203,15 +193,16 @@ void writeWasherPages(const R::Values& v, bool aca, STRUCT_laundry_setup& record
 Check checkAddedCycle(const R::AddedCycle& cycle, bool heavy)
 {
     const QString name = heavy ? QStringLiteral("heavy") : QStringLiteral("medium");
-    if (Check c = inRange(cycle.extraWash, 0, R::kExtraTimeCount - 1,
-                          heavy ? kColHeavyExtraWash : kColMediumExtraWash,
-                          heavy ? R::kHeavyExtraWashControl : R::kMediumExtraWashControl,
-                          QStringLiteral("extra wash time of the %1 cycle in minutes").arg(name)))
+    if (Check c =
+            checkInRange(cycle.extraWash, 0, R::kExtraTimeCount - 1,
+                         heavy ? kColHeavyExtraWash : kColMediumExtraWash,
+                         heavy ? R::kHeavyExtraWashControl : R::kMediumExtraWashControl,
+                         QStringLiteral("extra wash time of the %1 cycle in minutes").arg(name)))
         return c;
-    return inRange(cycle.extraRinse, 0, R::kExtraTimeCount - 1,
-                   heavy ? kColHeavyExtraRinse : kColMediumExtraRinse,
-                   heavy ? R::kHeavyExtraRinseControl : R::kMediumExtraRinseControl,
-                   QStringLiteral("extra rinse time of the %1 cycle in minutes").arg(name));
+    return checkInRange(cycle.extraRinse, 0, R::kExtraTimeCount - 1,
+                        heavy ? kColHeavyExtraRinse : kColMediumExtraRinse,
+                        heavy ? R::kHeavyExtraRinseControl : R::kMediumExtraRinseControl,
+                        QStringLiteral("extra rinse time of the %1 cycle in minutes").arg(name));
 }
 
 } // namespace
@@ -340,8 +331,8 @@ bool AlliancePageRules::isDryer() const
 Check AlliancePageRules::checkBeforeSave() const
 {
     const Values& v = values_;
-    if (Check c = inRange(v.productLine, 0, 1, kColAcaMachine, kProductLineControl,
-                          QStringLiteral("product line (0 Quantum, 1 ACA)")))
+    if (Check c = checkInRange(v.productLine, 0, 1, kColAcaMachine, kProductLineControl,
+                               QStringLiteral("product line (0 Quantum, 1 ACA)")))
         return c;
     const std::vector<int> offered = machineTypes(v.productLine);
     if (std::ranges::find(offered, v.machineType) == offered.end()) {
@@ -366,47 +357,51 @@ Check AlliancePageRules::checkBeforeSave() const
     });
     if (price)
         return price;
-    if (Check c = inRange(v.temperatureUnit, 0, 1, kColTempUnit, kTemperatureUnitControl,
-                          QStringLiteral("temperature unit (0 Fahrenheit, 1 Celsius)")))
+    if (Check c = checkInRange(v.temperatureUnit, 0, 1, kColTempUnit, kTemperatureUnitControl,
+                               QStringLiteral("temperature unit (0 Fahrenheit, 1 Celsius)")))
         return c;
     for (size_t i = 0; i < 4; ++i) {
-        if (Check c = inRange(v.temperatures[i], 0, kTemperatureCount - 1, kColTemperatures[i],
-                              kTemperatureControls[i],
-                              QStringLiteral("%1 setting (a position in its list)")
-                                  .arg(QLatin1String(kDryerRowNames[i]))))
+        if (Check c = checkInRange(v.temperatures[i], 0, kTemperatureCount - 1, kColTemperatures[i],
+                                   kTemperatureControls[i],
+                                   QStringLiteral("%1 setting (a position in its list)")
+                                       .arg(QLatin1String(kDryerRowNames[i]))))
             return c;
-        if (Check c = inRange(v.coolDownTimes[i], 0, kCoolDownCount - 1, kColCoolDown[i],
-                              kCoolDownControls[i],
-                              QStringLiteral("%1 cool down time (minutes - 1)")
-                                  .arg(QLatin1String(kDryerRowNames[i]))))
+        if (Check c = checkInRange(v.coolDownTimes[i], 0, kCoolDownCount - 1, kColCoolDown[i],
+                                   kCoolDownControls[i],
+                                   QStringLiteral("%1 cool down time (minutes - 1)")
+                                       .arg(QLatin1String(kDryerRowNames[i]))))
             return c;
     }
-    if (Check c = inRange(v.heatedCycleTime, 0, kCycleTimeCount - 1, kColHeatedTime,
-                          kHeatedTimeControl, QStringLiteral("heated cycle time (minutes - 1)")))
+    if (Check c =
+            checkInRange(v.heatedCycleTime, 0, kCycleTimeCount - 1, kColHeatedTime,
+                         kHeatedTimeControl, QStringLiteral("heated cycle time (minutes - 1)")))
         return c;
-    if (Check c = inRange(v.noHeatCycleTime, 0, kCycleTimeCount - 1, kColNoHeatTime,
-                          kNoHeatTimeControl, QStringLiteral("no heat cycle time (minutes - 1)")))
+    if (Check c =
+            checkInRange(v.noHeatCycleTime, 0, kCycleTimeCount - 1, kColNoHeatTime,
+                         kNoHeatTimeControl, QStringLiteral("no heat cycle time (minutes - 1)")))
         return c;
-    if (Check c = inRange(v.topoffTime, 0, kTopoffTimeCount - 1, kColTopoffTime, kTopoffTimeControl,
-                          QStringLiteral("top-off time (minutes - 1)")))
+    if (Check c = checkInRange(v.topoffTime, 0, kTopoffTimeCount - 1, kColTopoffTime,
+                               kTopoffTimeControl, QStringLiteral("top-off time (minutes - 1)")))
         return c;
     for (size_t setting = 0; setting < 4; ++setting)
         for (size_t cycle = 0; cycle < 3; ++cycle)
-            if (Check c = inRange(v.cycleSettings[setting][cycle], 0, kLongestSetting[setting],
-                                  kColCycleSettings[setting][cycle], kCycleSettingControls[setting],
-                                  QStringLiteral("%1 %2 in minutes")
-                                      .arg(QLatin1String(kCycleNames[cycle]),
-                                           QLatin1String(kSettingNames[setting]))))
+            if (Check c =
+                    checkInRange(v.cycleSettings[setting][cycle], 0, kLongestSetting[setting],
+                                 kColCycleSettings[setting][cycle], kCycleSettingControls[setting],
+                                 QStringLiteral("%1 %2 in minutes")
+                                     .arg(QLatin1String(kCycleNames[cycle]),
+                                          QLatin1String(kSettingNames[setting]))))
                 return c;
     if (Check c = checkAddedCycle(v.medium, false))
         return c;
     if (Check c = checkAddedCycle(v.heavy, true))
         return c;
-    if (Check c = inRange(v.flwExtraWash, 0, kExtraTimeCount - 1, kColFlwExtraWash,
-                          kFlwExtraWashControl, QStringLiteral("extra wash time in minutes")))
+    if (Check c = checkInRange(v.flwExtraWash, 0, kExtraTimeCount - 1, kColFlwExtraWash,
+                               kFlwExtraWashControl, QStringLiteral("extra wash time in minutes")))
         return c;
-    return inRange(v.machineSize, 0, int(kMachineSizes.size()) - 1, kColMachineSize,
-                   kMachineSizeControl, QStringLiteral("machine size (a position in its list)"));
+    return checkInRange(v.machineSize, 0, int(kMachineSizes.size()) - 1, kColMachineSize,
+                        kMachineSizeControl,
+                        QStringLiteral("machine size (a position in its list)"));
 }
 
 void AlliancePageRules::writeRecord(const CommonValues& /*common*/,

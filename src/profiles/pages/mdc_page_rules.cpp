@@ -56,16 +56,6 @@ constexpr KindDefaults kTumblerDefaults = {{0, 2, 6, 12}, 9, 1, 10};
 constexpr char kInvalidValueCaption[] = "Invalid Value Entered";
 constexpr char kTimeOfDayCaption[] = "  Time of Day Pricing Configuration is incomplete.";
 
-Check inRange(int value, int minimum, int maximum, const char* column, int control,
-              const QString& what)
-{
-    if (value >= minimum && value <= maximum)
-        return std::nullopt;
-    return inputError(
-        column, control,
-        QStringLiteral("The %1 must be from %2 to %3.").arg(what).arg(minimum).arg(maximum));
-}
-
 QString timeText(int hour, int minute)
 {
     return QStringLiteral("%1:%2")
@@ -191,47 +181,49 @@ ColumnValues MdcPageRules::columns() const
 Check MdcPageRules::checkFields() const
 {
     const Values& v = values_;
-    if (Check c = inRange(v.machine, 0, 3, kColMachineType, kTopLoadControl,
-                          QStringLiteral("machine type (0 Top-Load Washer, 1 Front-Load Washer, "
-                                         "2 Dryer, 3 Tumbler)")))
+    if (Check c =
+            checkInRange(v.machine, 0, 3, kColMachineType, kTopLoadControl,
+                         QStringLiteral("machine type (0 Top-Load Washer, 1 Front-Load Washer, "
+                                        "2 Dryer, 3 Tumbler)")))
         return c;
-    if (Check c = inRange(v.audio, 0, 1, kColAudio, kAudioOnControl,
-                          QStringLiteral("audio choice (0 On, 1 Off)")))
+    if (Check c = checkInRange(v.audio, 0, 1, kColAudio, kAudioOnControl,
+                               QStringLiteral("audio choice (0 On, 1 Off)")))
         return c;
-    if (Check c = inRange(v.toneLength, 0, kToneLengthCount - 1, kColAudioTime, kToneLengthControl,
-                          QStringLiteral("audio tone length (in steps of 0.25 seconds)")))
+    if (Check c =
+            checkInRange(v.toneLength, 0, kToneLengthCount - 1, kColAudioTime, kToneLengthControl,
+                         QStringLiteral("audio tone length (in steps of 0.25 seconds)")))
         return c;
     if (machine() == Machine::TopLoadWasher) {
-        if (Check c = inRange(v.washerCycle, 3, 4, kColCycleOption, kWasherCycleControl,
-                              QStringLiteral("top-load washer cycle")))
+        if (Check c = checkInRange(v.washerCycle, 3, 4, kColCycleOption, kWasherCycleControl,
+                                   QStringLiteral("top-load washer cycle")))
             return c;
     } else if (machine() == Machine::FrontLoadWasher) {
-        if (Check c = inRange(v.washerCycle, 0, 2, kColCycleOption, kWasherCycleControl,
-                              QStringLiteral("front-load washer cycle")))
+        if (Check c = checkInRange(v.washerCycle, 0, 2, kColCycleOption, kWasherCycleControl,
+                                   QStringLiteral("front-load washer cycle")))
             return c;
     } else {
-        if (Check c = inRange(v.temperatureUnit, 0, 1, kColTempUnit, kFahrenheitControl,
-                              QStringLiteral("temperature unit (0 Fahrenheit, 1 Celsius)")))
+        if (Check c = checkInRange(v.temperatureUnit, 0, 1, kColTempUnit, kFahrenheitControl,
+                                   QStringLiteral("temperature unit (0 Fahrenheit, 1 Celsius)")))
             return c;
         const int noHeat = noHeatIndex(machine());
         static const std::array<QString, 4> names = {
             QStringLiteral("high temperature"), QStringLiteral("medium temperature"),
             QStringLiteral("low temperature"), QStringLiteral("delicates temperature")};
         for (size_t i = 0; i < v.temperatures.size(); ++i)
-            if (Check c = inRange(v.temperatures[i], 0, noHeat, kColTemperatures[i],
-                                  kTemperatureControls[i],
-                                  names[i] + QStringLiteral(" (a position in its list)")))
+            if (Check c = checkInRange(v.temperatures[i], 0, noHeat, kColTemperatures[i],
+                                       kTemperatureControls[i],
+                                       names[i] + QStringLiteral(" (a position in its list)")))
                 return c;
-        if (Check c = inRange(v.cycleTime, 1, kLongestCycleTime, kColHeatTime, kCycleTimeControl,
-                              QStringLiteral("cycle time in minutes")))
+        if (Check c = checkInRange(v.cycleTime, 1, kLongestCycleTime, kColHeatTime,
+                                   kCycleTimeControl, QStringLiteral("cycle time in minutes")))
             return c;
-        if (Check c = inRange(v.coolDown, 1, kLongestCoolDown, kColCoolTime, kCoolDownControl,
-                              QStringLiteral("cool down time in minutes")))
+        if (Check c = checkInRange(v.coolDown, 1, kLongestCoolDown, kColCoolTime, kCoolDownControl,
+                                   QStringLiteral("cool down time in minutes")))
             return c;
         if (v.coolDown > v.cycleTime)
             return coolDownRefusal(kCoolDownControl);
-        if (Check c = inRange(v.topoffTime, 0, kLongestTopoffTime, kColTopoffTime,
-                              kTopoffTimeControl, QStringLiteral("top-off time in minutes")))
+        if (Check c = checkInRange(v.topoffTime, 0, kLongestTopoffTime, kColTopoffTime,
+                                   kTopoffTimeControl, QStringLiteral("top-off time in minutes")))
             return c;
     }
     for (size_t row = 0; row < 4; ++row) {
@@ -242,8 +234,8 @@ Check MdcPageRules::checkFields() const
     }
     if (v.topoffPrice < Currency() || v.topoffPrice > kHighestPrice)
         return priceRefusal(kColTopoffPrice, kTopoffPriceControl);
-    if (Check c = inRange(v.activeTime, 0, 1, kColActiveTime, kSpecificTimeControl,
-                          QStringLiteral("active time (0 Specific Time, 1 All Day)")))
+    if (Check c = checkInRange(v.activeTime, 0, 1, kColActiveTime, kSpecificTimeControl,
+                               QStringLiteral("active time (0 Specific Time, 1 All Day)")))
         return c;
     int hour = 0;
     int minute = 0;
