@@ -92,9 +92,11 @@ void CollectionsReportDialog::createControls(bool demo)
     from_ = dayEdit(this);
     to_ = dayEdit(this);
     by_ = new QComboBox(this);
+    by_->setObjectName(QStringLiteral("groupingBox"));
     for (ReportGrouping g : kGroupings)
         by_->addItem(groupingCaption(g), int(g));
     stack_ = new QComboBox(this);
+    stack_->setObjectName(QStringLiteral("stackBox"));
     stack_->addItem(tr("Location"), int(datacollection::ChartStacking::Location));
     stack_->addItem(tr("Machine"), int(datacollection::ChartStacking::Machine));
     lateDays_ = new QSpinBox(this);
