@@ -3,6 +3,7 @@
 #include "collections_text.h"
 #include "services/open_table.h"
 
+#include <QHash>
 #include <QScopeGuard>
 
 #include <algorithm>
@@ -172,20 +173,40 @@ std::vector<ReportLine> periodLines(ReportGrouping by, const ReportPeriod& perio
     return out;
 }
 
-bool lineHas(const ReportLine& line, ReportGrouping by, const Anomaly& anomaly)
+// The key of the line an anomaly belongs to, the same for the line itself.
+QString lineKey(ReportGrouping by, const QString& machine, const QString& location,
+                const QDate& day)
 {
     switch (by) {
     case ReportGrouping::Machine:
-        return machineKey(line.machine, line.location) ==
-               machineKey(anomaly.machine, anomaly.location);
+        return machineKey(machine, location);
     case ReportGrouping::Location:
-        return line.location.compare(anomaly.location, Qt::CaseInsensitive) == 0;
+        return location.toUpper();
     case ReportGrouping::Day:
     case ReportGrouping::Week:
     case ReportGrouping::Month:
         break;
     }
-    return periodStart(by, storedDay(anomaly.date)) == line.period;
+    return isoDay(periodStart(by, day));
+}
+
+// Counts each anomaly on its line, in one pass over each.
+void countAnomalies(ReportGrouping by, std::vector<ReportLine>& lines,
+                    const std::vector<Anomaly>& anomalies)
+{
+    QHash<QString, ReportLine*> byKey;
+    for (ReportLine& line : lines)
+        byKey.insert(lineKey(by, line.machine, line.location, line.period), &line);
+    for (const Anomaly& a : anomalies)
+        if (ReportLine* line = byKey.value(lineKey(by, a.machine, a.location, storedDay(a.date))))
+            ++line->anomalies;
+}
+
+bool byPlace(const Anomaly& a, const Anomaly& b)
+{
+    if (const int c = a.location.compare(b.location, Qt::CaseInsensitive))
+        return c < 0;
+    return a.machine.compare(b.machine, Qt::CaseInsensitive) < 0;
 }
 
 } // namespace
@@ -303,9 +324,8 @@ CollectionsReport buildCollectionsReport(CdbDatabase& database, const Collection
 
     report.lines = byPeriod(by) ? periodLines(by, period, cells)
                                 : placeLines(machines, cells, by == ReportGrouping::Location);
-    for (ReportLine& line : report.lines) {
-        line.anomalies = int(std::count_if(report.anomalies.begin(), report.anomalies.end(),
-                                           [&](const Anomaly& a) { return lineHas(line, by, a); }));
+    countAnomalies(by, report.lines, report.anomalies);
+    for (const ReportLine& line : report.lines) {
         report.collections += line.collections;
         report.cash = report.cash + line.cash;
         report.cycles += line.cycles;
@@ -313,10 +333,7 @@ CollectionsReport buildCollectionsReport(CdbDatabase& database, const Collection
     for (const auto& [key, machineCells] : cells)
         for (const CollectionTotals& t : machineCells)
             report.cells.push_back({t.machine, t.location, t.period, t.cash});
-    std::stable_sort(
-        report.anomalies.begin(), report.anomalies.end(), [](const Anomaly& a, const Anomaly& b) {
-            return machineKey(a.machine, a.location) < machineKey(b.machine, b.location);
-        });
+    std::stable_sort(report.anomalies.begin(), report.anomalies.end(), byPlace);
     return report;
 }
 

@@ -1,7 +1,11 @@
 // The collections report's statements: one pass over the rows of the range
 // (the date index), consecutive collections of a machine compared by a
 // window, the collection before the range read by an index seek per machine.
+#include "sqlite_collection_totals.h"
+
 #include "sqlite_backend.h"
+
+#include <QScopeGuard>
 
 namespace dao {
 namespace {
@@ -59,16 +63,21 @@ QString upperBound(const QDate& to)
                : QStringLiteral("9999");
 }
 
-// The elapsed cash and date of the collection before the row's, read where
-// the window has none: the last one before the range.
-QString priorCollection(const CollectionColumns& c, const QString& column)
+// The date and elapsed cash (date || cash: the dates are of one width) of
+// the collection before the row's, read where the window has none: the last
+// one before the range, one index seek per machine.
+QString priorCollection(const CollectionColumns& c)
 {
-    return QStringLiteral("(SELECT p.%1 FROM %2 p WHERE p.MACHINEID = t.MACHINEID AND "
-                          "p.LOCATIONID = t.LOCATIONID AND p.%3 < ?1 ORDER BY p.%3 DESC LIMIT 1)")
-        .arg(column, q(c.table), q(QStringLiteral("COLLECTION DATE")));
+    const QString date = q(QStringLiteral("COLLECTION DATE"));
+    return QStringLiteral("(SELECT p.%1 || coalesce(p.%2, 0) FROM %3 p WHERE p.MACHINEID = "
+                          "t.MACHINEID AND p.LOCATIONID = t.LOCATIONID AND p.%1 < ?1 ORDER BY "
+                          "p.%1 DESC LIMIT 1)")
+        .arg(date, q(c.elapsedCash), q(c.table));
 }
 
-QString totalsSql(const dbhelper::CollectionTotalsQuery& query)
+} // namespace
+
+QString collectionTotalsSql(const dbhelper::CollectionTotalsQuery& query)
 {
     const CollectionColumns& c = query.columns;
     const QString date = q(QStringLiteral("COLLECTION DATE"));
@@ -78,37 +87,43 @@ QString totalsSql(const dbhelper::CollectionTotalsQuery& query)
         QStringLiteral(
             "SELECT MACHINEID AS m, LOCATIONID AS l, %1 AS d, coalesce(%2, 0) AS cash, "
             "coalesce(%3, 0) AS cycles, coalesce(%4, 0) AS elp, %5 AS trouble, %6 AS unauth, "
-            "coalesce(lag(%4) OVER w, %7) AS pelp, coalesce(lag(%1) OVER w, %8) AS pd "
-            "FROM %9 t WHERE %1 >= ?1 AND %1 < ?2 WINDOW w AS %10")
+            "coalesce(lag(%1 || coalesce(%4, 0)) OVER w, %7) AS prior "
+            "FROM %8 t WHERE %1 >= ?1 AND %1 < ?2 WINDOW w AS %9")
             .arg(date, q(c.cash), q(c.cycles), q(c.elapsedCash), counterSum(c.trouble),
-                 counterSum(c.unauthorised), priorCollection(c, q(c.elapsedCash)),
-                 priorCollection(c, date), q(c.table), window);
+                 counterSum(c.unauthorised), priorCollection(c), q(c.table), window);
     // max(d || elp) is the elapsed cash of the last collection: the date
     // texts are of one width, so the largest is the latest.
-    return QStringLiteral("WITH r AS (%1), g AS (SELECT *, julianday(substr(d, 1, 10)) - "
-                          "julianday(substr(pd, 1, 10)) AS gap FROM r) "
+    return QStringLiteral("WITH r AS (%1), g AS (SELECT *, substr(prior, 1, 19) AS pd, "
+                          "CAST(substr(prior, 20) AS INTEGER) AS pelp, "
+                          "julianday(substr(d, 1, 10)) - julianday(substr(prior, 1, 10)) AS gap "
+                          "FROM r) "
                           "SELECT %2 AS period, m, l, count(*), sum(cash), sum(cycles), max(d), "
                           "substr(max(d || elp), 20), sum(elp - pelp), "
                           "sum(elp < pelp), min(CASE WHEN elp < pelp THEN d END), "
                           "sum(d = pd), min(CASE WHEN d = pd THEN d END), "
                           "sum(gap > ?3), min(CASE WHEN gap > ?3 THEN d END), max(gap), "
                           "sum(trouble), sum(unauth) "
-                          "FROM g GROUP BY period, m, l ORDER BY m, l, period")
+                          "FROM g GROUP BY m, l, period ORDER BY m, l, period")
         .arg(rows, periodExpression(query.period));
 }
 
-std::vector<SqlValue> totalsParams(const dbhelper::CollectionTotalsQuery& query)
+std::vector<SqlValue> collectionTotalsParams(const dbhelper::CollectionTotalsQuery& query)
 {
     return {lowerBound(query.from), upperBound(query.to), qint64{query.lateAfterDays}};
 }
 
-} // namespace
-
 std::vector<dbhelper::CollectionTotals>
 SqliteBackend::collectionTotals(const dbhelper::CollectionTotalsQuery& query)
 {
-    StatementUse statement = use(totalsSql(query));
-    statement.bindAll(totalsParams(query));
+    // The statement sorts every row of the range twice: in memory, as the
+    // sorter's temporary files would cost more than the sort. Only a speed-up:
+    // where the setting cannot change, the statement runs as it is.
+    sqlite3* db = connection();
+    sqlite3_exec(db, "PRAGMA temp_store = MEMORY", nullptr, nullptr, nullptr);
+    const auto restore = qScopeGuard(
+        [db] { sqlite3_exec(db, "PRAGMA temp_store = DEFAULT", nullptr, nullptr, nullptr); });
+    StatementUse statement = use(collectionTotalsSql(query));
+    statement.bindAll(collectionTotalsParams(query));
     std::vector<dbhelper::CollectionTotals> totals;
     while (statement.step()) {
         dbhelper::CollectionTotals t;
@@ -138,31 +153,36 @@ SqliteBackend::collectionTotals(const dbhelper::CollectionTotalsQuery& query)
 
 QStringList SqliteBackend::collectionTotalsPlan(const dbhelper::CollectionTotalsQuery& query)
 {
-    StatementUse statement = use(QStringLiteral("EXPLAIN QUERY PLAN ") + totalsSql(query));
-    statement.bindAll(totalsParams(query));
+    StatementUse statement =
+        use(QStringLiteral("EXPLAIN QUERY PLAN ") + collectionTotalsSql(query));
+    statement.bindAll(collectionTotalsParams(query));
     QStringList lines;
     while (statement.step())
         lines << statement.columnText(3);
     return lines;
 }
 
-// Machine by machine along the machine index: each step seeks the first row
-// past the machine before, so the cost grows with the machines, not the rows.
+// Machine by machine along the machine index, each step one seek: the next
+// location of the machine, or else the first of the next machine. A pair
+// travels as one text, the ids apart by char(1) (ids are printable).
 std::vector<dbhelper::MachineLastCollection>
 SqliteBackend::collectedMachines(const dbhelper::CollectionColumns& columns)
 {
-    const QString table = q(columns.table);
+    const QString machine = QStringLiteral("substr(k.n, 1, instr(k.n, char(1)) - 1)");
+    const QString location = QStringLiteral("substr(k.n, instr(k.n, char(1)) + 1)");
+    const QString pair = QStringLiteral("x.MACHINEID || char(1) || x.LOCATIONID");
     const QString sql =
         QStringLiteral(
-            "WITH RECURSIVE k(m, l) AS ("
-            "SELECT * FROM (SELECT MACHINEID, LOCATIONID FROM %1 ORDER BY MACHINEID, LOCATIONID "
-            "LIMIT 1) "
-            "UNION ALL SELECT (SELECT n.MACHINEID FROM %1 n WHERE (n.MACHINEID, n.LOCATIONID) > "
-            "(k.m, k.l) ORDER BY n.MACHINEID, n.LOCATIONID LIMIT 1), "
-            "(SELECT n.LOCATIONID FROM %1 n WHERE (n.MACHINEID, n.LOCATIONID) > (k.m, k.l) "
-            "ORDER BY n.MACHINEID, n.LOCATIONID LIMIT 1) FROM k WHERE k.m IS NOT NULL) "
-            "SELECT m, l FROM k WHERE m IS NOT NULL")
-            .arg(table);
+            "WITH RECURSIVE k(n) AS (SELECT * FROM (SELECT MACHINEID || char(1) || LOCATIONID "
+            "FROM %1 ORDER BY MACHINEID, LOCATIONID LIMIT 1) "
+            "UNION ALL SELECT coalesce("
+            "(SELECT %2 FROM %1 x WHERE x.MACHINEID = %3 AND x.LOCATIONID > %4 ORDER BY "
+            "x.LOCATIONID LIMIT 1), "
+            "(SELECT %2 FROM %1 x WHERE x.MACHINEID > %3 ORDER BY x.MACHINEID, x.LOCATIONID "
+            "LIMIT 1)) FROM k WHERE k.n IS NOT NULL) "
+            "SELECT substr(n, 1, instr(n, char(1)) - 1), substr(n, instr(n, char(1)) + 1) "
+            "FROM k WHERE n IS NOT NULL")
+            .arg(q(columns.table), pair, machine, location);
     StatementUse statement = use(sql);
     std::vector<dbhelper::MachineLastCollection> machines;
     while (statement.step())
