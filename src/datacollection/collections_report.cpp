@@ -116,7 +116,7 @@ void addAnomalies(const CollectionTotals& t, int lateAfterDays, std::vector<Anom
 
 // The lines by machine or by location.
 std::vector<ReportLine> placeLines(const std::map<QString, Machine>& machines,
-                                   const std::map<QString, std::vector<CollectionTotals>>& cells,
+                                   const QHash<QString, std::vector<CollectionTotals>>& cells,
                                    bool byLocation)
 {
     std::map<QString, ReportLine> lines;
@@ -128,11 +128,11 @@ std::vector<ReportLine> placeLines(const std::map<QString, Machine>& machines,
             line.machine = m.machine;
             line.lastCollected = m.lastCollected;
         }
-        const auto found = cells.find(key);
-        if (found == cells.end())
+        const auto found = cells.constFind(key);
+        if (found == cells.constEnd())
             continue;
         ++line.machines;
-        for (const CollectionTotals& t : found->second) {
+        for (const CollectionTotals& t : *found) {
             line.collections += t.collections;
             line.cash = line.cash + t.cash;
             line.cycles += t.cycles;
@@ -150,12 +150,12 @@ std::vector<ReportLine> placeLines(const std::map<QString, Machine>& machines,
 }
 
 std::vector<ReportLine> periodLines(ReportGrouping by, const ReportPeriod& period,
-                                    const std::map<QString, std::vector<CollectionTotals>>& cells)
+                                    const QHash<QString, std::vector<CollectionTotals>>& cells)
 {
     std::map<QDate, ReportLine> lines;
     for (QDate day = periodStart(by, period.from); day <= period.to; day = nextPeriod(by, day))
         lines[day].period = day;
-    for (const auto& [key, machineCells] : cells)
+    for (const std::vector<CollectionTotals>& machineCells : cells)
         for (const CollectionTotals& t : machineCells) {
             ReportLine& line = lines[t.period];
             line.period = t.period;
@@ -173,7 +173,8 @@ std::vector<ReportLine> periodLines(ReportGrouping by, const ReportPeriod& perio
     return out;
 }
 
-// The key of the line an anomaly belongs to, the same for the line itself.
+// The key of the line an anomaly belongs to, the same for the line itself:
+// the machine, the location, or the period's first day as a day number.
 QString lineKey(ReportGrouping by, const QString& machine, const QString& location,
                 const QDate& day)
 {
@@ -187,7 +188,7 @@ QString lineKey(ReportGrouping by, const QString& machine, const QString& locati
     case ReportGrouping::Month:
         break;
     }
-    return isoDay(periodStart(by, day));
+    return QString::number(periodStart(by, day).toJulianDay());
 }
 
 // Counts each anomaly on its line, in one pass over each.
@@ -283,7 +284,7 @@ CollectionsReport buildCollectionsReport(CdbDatabase& database, const Collection
     const ReportGrouping by = request.by;
 
     std::map<QString, Machine> machines;
-    std::map<QString, std::vector<CollectionTotals>> cells; // by machine key
+    QHash<QString, std::vector<CollectionTotals>> cells; // by machine key
     const std::vector<CollectionColumns>& tables = collectionTables();
     for (std::size_t i = 0; i < tables.size(); ++i) {
         for (const auto& m : dbhelper::ReadCollectedMachines(database, tables[i]))
@@ -293,11 +294,12 @@ CollectionsReport buildCollectionsReport(CdbDatabase& database, const Collection
                                               request.lateAfterDays};
         for (CollectionTotals& t : dbhelper::ReadCollectionTotals(database, query)) {
             addAnomalies(t, request.lateAfterDays, report.anomalies);
-            Machine& m = machines[machineKey(t.machine, t.location)];
+            const QString key = machineKey(t.machine, t.location);
+            Machine& m = machines[key];
             if (m.machine.isEmpty())
                 m = {t.machine, t.location, i, {}};
             m.lastCollected = std::max(m.lastCollected, t.lastCollected);
-            cells[machineKey(t.machine, t.location)].push_back(std::move(t));
+            cells[key].push_back(std::move(t));
         }
     }
     report.machinesKnown = int(machines.size());
@@ -330,7 +332,7 @@ CollectionsReport buildCollectionsReport(CdbDatabase& database, const Collection
         report.cash = report.cash + line.cash;
         report.cycles += line.cycles;
     }
-    for (const auto& [key, machineCells] : cells)
+    for (const std::vector<CollectionTotals>& machineCells : std::as_const(cells))
         for (const CollectionTotals& t : machineCells)
             report.cells.push_back({t.machine, t.location, t.period, t.cash});
     std::stable_sort(report.anomalies.begin(), report.anomalies.end(), byPlace);

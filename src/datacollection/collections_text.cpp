@@ -56,7 +56,14 @@ QString usDateTime(const QString& stored)
 
 QDate storedDay(const QString& stored)
 {
-    return QDate::fromString(stored.left(10), Qt::ISODate);
+    // "YYYY-MM-DD..." read by hand: this runs for every row of a report.
+    if (stored.size() < 10 || stored[4] != u'-' || stored[7] != u'-')
+        return {};
+    bool ok[3] = {};
+    const QDate day(QStringView(stored).mid(0, 4).toInt(&ok[0]),
+                    QStringView(stored).mid(5, 2).toInt(&ok[1]),
+                    QStringView(stored).mid(8, 2).toInt(&ok[2]));
+    return ok[0] && ok[1] && ok[2] ? day : QDate();
 }
 
 QDate periodStart(ReportGrouping by, const QDate& day)
