@@ -272,7 +272,6 @@ QStringList collectionsJsonKeyOrder()
             QStringLiteral("currency"),
             QStringLiteral("totals"),
             QStringLiteral("lines"),
-            QStringLiteral("anomalies"),
             QStringLiteral("period"),
             QStringLiteral("location"),
             QStringLiteral("machine"),

@@ -11,6 +11,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QSet>
 
 namespace {
 
@@ -191,6 +192,10 @@ TEST_F(CollectionsReportTest, CsvAndJsonShapes)
     EXPECT_EQ(json["anomalies"].toArray().size(), 7);
     EXPECT_EQ(json["anomalies"][0]["kind"], "elapsed_backwards");
     EXPECT_EQ(json["anomalies"][0]["date"], "2026-02-15 10:00:00");
+    // Each key once, in the documented order.
+    const QStringList order = datacollection::collectionsJsonKeyOrder();
+    EXPECT_EQ(order.size(), QSet<QString>(order.begin(), order.end()).size());
+    EXPECT_LT(order.indexOf("lines"), order.indexOf("anomalies"));
 }
 
 TEST_F(CollectionsReportTest, AnEmptyDatabaseGivesEmptyPeriodsAndAHeaderOnlyForMachines)
