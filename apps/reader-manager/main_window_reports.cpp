@@ -27,8 +27,7 @@ void MainWindow::offerDemoData()
     demoOffer_->setObjectName(QStringLiteral("demoOffer"));
     auto* layout = new QHBoxLayout(demoOffer_);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(
-        new QLabel(tr("New here? See the Collections report on demo data:"), demoOffer_));
+    layout->addWidget(new QLabel(tr("New here?"), demoOffer_));
     auto* button = new QPushButton(tr("Show Demo Collections"), demoOffer_);
     button->setObjectName(QStringLiteral("demoOfferButton"));
     button->setToolTip(tr("Makes a year of a simulated route in %1, apart from your own "
@@ -36,7 +35,8 @@ void MainWindow::offerDemoData()
                            .arg(QString::fromLatin1(demo::kDemoDatabaseFileName)));
     layout->addWidget(button);
     connect(button, &QPushButton::clicked, this, &MainWindow::openDemoCollections);
-    statusBar()->addWidget(demoOffer_);
+    // Beside the database's name, where the action messages never cover it.
+    statusBar()->insertPermanentWidget(0, demoOffer_);
 }
 
 bool MainWindow::makeDemoData()
