@@ -13,6 +13,10 @@
 #include <QJsonDocument>
 #include <QSet>
 
+#include <sqlite3.h>
+
+#include <ctime>
+
 namespace {
 
 using datacollection::AnomalyKind;
@@ -165,6 +169,41 @@ TEST_F(CollectionsReportTest, MachinesLocationsAndWeeksGroupTheSameRows)
     EXPECT_EQ(week->cash, cents(1250));
     EXPECT_EQ(weeks.cash, cents(2361));
     EXPECT_EQ(run(ReportGrouping::Day).lines.size(), 90u);
+}
+
+// Rows stored on the nights clocks change in New York keep their day,
+// whatever zone the program runs in: periods are cut from the stored text.
+TEST_F(CollectionsReportTest, DaylightSavingNightsKeepTheirRowsOnTheirDays)
+{
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "America/New_York");
+    tzset();
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(sqlite3_open(path_.toUtf8().constData(), &raw), SQLITE_OK);
+    for (const char* when : {"2026-03-08 02:30:00", "2026-11-01 01:30:00", "2026-11-01 23:59:59"})
+        EXPECT_EQ(sqlite3_exec(raw,
+                               QStringLiteral("INSERT INTO [MACHINE DATA] (MACHINEID, LOCATIONID, "
+                                              "[COLLECTION DATE], [INT CASH]) VALUES ('M9', 'L9', "
+                                              "'%1', 10000)")
+                                   .arg(QLatin1String(when))
+                                   .toUtf8()
+                                   .constData(),
+                               nullptr, nullptr, nullptr),
+                  SQLITE_OK);
+    sqlite3_close(raw);
+    const CollectionsRequest request{QDate(2026, 3, 8), QDate(2026, 11, 1), ReportGrouping::Day,
+                                     400};
+    const CollectionsReport days =
+        datacollection::buildCollectionsReport(db, request, {request.from, request.to, request.to});
+    if (zone.isNull())
+        qunsetenv("TZ");
+    else
+        qputenv("TZ", zone);
+    tzset();
+    ASSERT_EQ(days.lines.size(), 239u);
+    EXPECT_EQ(days.lines.front().collections, 1);
+    EXPECT_EQ(days.lines.back().collections, 2);
+    EXPECT_EQ(days.lines.back().cash, cents(200));
 }
 
 TEST_F(CollectionsReportTest, CsvAndJsonShapes)

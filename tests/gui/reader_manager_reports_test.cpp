@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QPushButton>
 #include <QStackedBarSeries>
 #include <QTableWidget>
@@ -47,7 +48,8 @@ protected:
 
 TEST_F(ReaderManagerReportsTest, TheChartStacksEachPeriodsCashByLocationOrMachine)
 {
-    readermanager::CollectionsReportDialog dialog(demoDatabase(), true, {});
+    const QString route = demoDatabase();
+    readermanager::CollectionsReportDialog dialog(route, true, {});
     dialog.setRequest({QDate(2025, 12, 7), QDate(2026, 12, 6), ReportGrouping::Month, 30});
     ASSERT_TRUE(dialog.refresh());
     ASSERT_FALSE(dialog.showsEmptyState());
@@ -67,6 +69,24 @@ TEST_F(ReaderManagerReportsTest, TheChartStacksEachPeriodsCashByLocationOrMachin
     ASSERT_EQ(series->count(), datacollection::kMaxChartStacks);
     EXPECT_EQ(series->barSets().back()->label(), "Other");
     EXPECT_EQ(barCents(dialog.chartView()->chart()), bars);
+
+    // Export CSV and Save PDF write the files the operator names.
+    const QString csv = path("collections.csv");
+    const QString pdf = path("collections.pdf");
+    readermanager::CollectionsReportDialog saving(
+        route, true, [&](const QString& title, const QString&, const QString&) {
+            return title == "Export CSV" ? csv : pdf;
+        });
+    ASSERT_TRUE(saving.refresh());
+    saving.findChild<QPushButton*>("exportCsvButton")->click();
+    saving.findChild<QPushButton*>("savePdfButton")->click();
+    QFile csvFile(csv);
+    ASSERT_TRUE(csvFile.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(csvFile.readLine().startsWith("Month,Machines,Collections,Interval cash"));
+    QFile pdfFile(pdf);
+    ASSERT_TRUE(pdfFile.open(QIODevice::ReadOnly));
+    EXPECT_EQ(pdfFile.read(5), "%PDF-");
+    EXPECT_TRUE(script().messages().empty()) << script().messageTexts().join(" | ").toStdString();
 
     // The anomalies of the route's year are listed and their lines marked.
     auto* anomalies = dialog.findChild<QTableWidget*>("anomaliesTable");
