@@ -106,6 +106,7 @@ void CollectionsReportDialog::createControls(bool demo)
     const auto labelled = [&](const QString& text, QWidget* field) {
         auto* label = new QLabel(text, this);
         label->setBuddy(field);
+        label->setMinimumWidth(label->sizeHint().width());
         controls->addWidget(label);
         controls->addWidget(field);
     };
