@@ -39,16 +39,7 @@ std::vector<DuplicateKey> cardKeys()
     return keys;
 }
 
-// Times the loop body; the per-iteration seconds go to done.
-template <typename Body, typename Done>
-void timedLoop(benchmark::State& state, Body body, Done done)
-{
-    QElapsedTimer timer;
-    timer.start();
-    for (auto _ : state)
-        body();
-    done(double(timer.nsecsElapsed()) * 1e-9 / double(state.iterations()));
-}
+using bench::timedLoop;
 
 // --- (a) marking the duplicates of a full card -----------------------------
 

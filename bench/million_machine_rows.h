@@ -8,6 +8,7 @@
 #include "services/dc_records.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -63,5 +64,16 @@ private:
 // benchmark it is the baseline of can print its ratio.
 void recordBaseline(const std::string& name, double secondsPerIteration);
 void reportRatio(benchmark::State& state, const std::string& baseline, double secondsPerIteration);
+
+// Times the loop body; the per-iteration seconds go to done.
+template <typename Body, typename Done>
+void timedLoop(benchmark::State& state, Body body, Done done)
+{
+    QElapsedTimer timer;
+    timer.start();
+    for (auto _ : state)
+        body();
+    done(double(timer.nsecsElapsed()) * 1e-9 / double(state.iterations()));
+}
 
 } // namespace bench

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Takes the README's pictures of reader-manager again: the main window and the
-# Profile Manager over a fresh data folder, without a display.
+# Profile Manager over a fresh data folder, and the Collections report over a
+# demo route of a fixed seed and year, without a display.
 #   scripts/screenshots.sh [BUILD_DIR]   (default: build; configured already)
-# Writes docs/images/reader-manager.png and docs/images/profile-manager.png.
+# Writes docs/images/reader-manager.png, docs/images/profile-manager.png and
+# docs/images/collections-report.png.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)

@@ -8,6 +8,7 @@
 #include "cli.h"
 #include "commands.h"
 #include "dc_input.h"
+#include "demo_route.h"
 #include "laundry/dc_cards.h"
 #include "laundry/dc_store.h"
 #include "machines/dc_simulation.h"
@@ -88,16 +89,58 @@ int dcNew(const QStringList& args)
 // A records file is a few hundred bytes a record; a card holds 27.
 constexpr qint64 kRecordsFileMaxBytes = 1 << 20;
 
+// dc simulate --random year: a year of a small route into a database.
+int simulateYear(CommandParser& cmd)
+{
+    QCommandLineParser& p = cmd.parser();
+    for (const char* option : {"reader", "cust", "records", "family"})
+        if (p.isSet(QLatin1String(option)))
+            return cmd.usageError(
+                QStringLiteral("--%1 does not go with --random year").arg(QLatin1String(option)));
+    if (!p.isSet(QStringLiteral("db")))
+        return cmd.usageError(QStringLiteral("--random year needs --db DB"));
+    bool bad = false;
+    const auto seed = cmd.number(QStringLiteral("seed"), 0xFFFFFFFF, 1, &bad);
+    if (bad)
+        return kExitUsage;
+    QDate lastDay = QDate::currentDate();
+    if (p.isSet(QStringLiteral("to"))) {
+        lastDay = QDate::fromString(p.value(QStringLiteral("to")), QStringLiteral("yyyy-MM-dd"));
+        if (!lastDay.isValid() || lastDay.year() < 1982 || lastDay.year() > 2080)
+            return cmd.usageError(
+                QStringLiteral("--to takes a day from 1982-01-01 to 2080-12-31 as YYYY-MM-DD, "
+                               "not '%1'")
+                    .arg(p.value(QStringLiteral("to"))));
+    }
+    QString error;
+    const std::optional<int> stored =
+        demo::storeDemoRoute(p.value(QStringLiteral("db")), *seed, lastDay, &error);
+    if (!stored) {
+        printError(error);
+        return kExitFailed;
+    }
+    printOut(QStringLiteral("Stored %1 collections of a simulated route (seed %2) in %3\n")
+                 .arg(*stored)
+                 .arg(*seed)
+                 .arg(p.value(QStringLiteral("db"))));
+    return kExitOk;
+}
+
 int dcSimulate(const QStringList& args)
 {
     CommandParser cmd(
         QStringLiteral("dc simulate --reader CARD [--cust ID] (--records FILE | --random N "
-                       "[--seed S] [--family F])"),
+                       "[--seed S] [--family F])\n"
+                       "  dc simulate --random year --db DB [--seed S] [--to YYYY-MM-DD]"),
         QStringLiteral("Lets laundry machines write their audit records onto the data collection "
                        "card in the reader, as their readers would: the records of a JSON file "
                        "(an array of {\"family\", \"machine_id\", \"location_id\", "
                        "\"collected\": \"YYYY-MM-DD HH:MM\", \"block\": hex}), or N "
-                       "machines' plausible records. All records are written or none."));
+                       "machines' plausible records. All records are written or none. "
+                       "--random year instead stores a made-up year of collections of a small "
+                       "route (11 machines in 3 stores, up to --to, default today) into DB, a "
+                       "database of its own (created when missing; one that holds collections "
+                       "is refused), to try the collections report on."));
     auto& p = cmd.parser();
     cmd.addReaderOption();
     p.addOption({QStringLiteral("cust"),
@@ -107,7 +150,7 @@ int dcSimulate(const QStringList& args)
     p.addOption({QStringLiteral("records"), QStringLiteral("JSON file of the records to write."),
                  QStringLiteral("FILE")});
     p.addOption({QStringLiteral("random"),
-                 QStringLiteral("Number of machines whose made-up records to write."),
+                 QStringLiteral("Number of machines whose made-up records to write, or 'year'."),
                  QStringLiteral("N")});
     p.addOption({QStringLiteral("seed"),
                  QStringLiteral("Seed of the made-up records (default 1): the same seed gives "
@@ -117,8 +160,16 @@ int dcSimulate(const QStringList& args)
                  QStringLiteral("Record family of the made-up records (3, 4, 5, 6, 8 or 13; "
                                 "default: what suits the card)."),
                  QStringLiteral("F")});
+    cmd.addDbOption();
+    p.addOption({QStringLiteral("to"),
+                 QStringLiteral("With --random year: the last day of the year (default today)."),
+                 QStringLiteral("YYYY-MM-DD")});
     if (auto status = cmd.parse(args, 0, 0))
         return *status;
+    if (p.value(QStringLiteral("random")) == QLatin1String("year"))
+        return simulateYear(cmd);
+    if (p.isSet(QStringLiteral("db")) || p.isSet(QStringLiteral("to")))
+        return cmd.usageError(QStringLiteral("--db and --to go with --random year only"));
     if (!p.isSet(QStringLiteral("reader")))
         return cmd.usageError(QStringLiteral("--reader is required"));
     const bool fromFile = p.isSet(QStringLiteral("records"));

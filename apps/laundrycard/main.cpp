@@ -6,6 +6,9 @@
 #include "services/cardcore.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <memory>
 
 namespace {
 
@@ -20,6 +23,7 @@ const char kHelp[] =
     "  profile   reader setup profiles: list, show, export, import\n"
     "  dc        data collection cards: new, simulate, read, store, view, count\n"
     "  db        the system database: init\n"
+    "  report    reports over the stored collections: collections\n"
     "  holder    service persons' cards for the audit lookup: add, list, remove\n"
     "  specials  price special and door access profiles and their cards: import,\n"
     "            list, export, card\n"
@@ -35,7 +39,19 @@ const char kHelp[] =
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // A PDF needs fonts, which need a GUI application; it never opens a window.
+    QStringList raw;
+    for (int i = 1; i < argc; ++i)
+        raw << QString::fromLocal8Bit(argv[i]);
+    std::unique_ptr<QCoreApplication> application;
+    if (cli::reportNeedsFonts(raw)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QCoreApplication& app = *application;
     QCoreApplication::setApplicationName(QStringLiteral("laundrycard"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LAUNDRY_VERSION));
     // Messages go to stderr, questions are answered by --yes/--no or the terminal.
@@ -76,6 +92,8 @@ int main(int argc, char** argv)
         return cli::runProfileCommand(args);
     if (group == QLatin1String("dc"))
         return cli::runDcCommand(args);
+    if (group == QLatin1String("report"))
+        return cli::runReportCommand(args);
     if (group == QLatin1String("holder"))
         return cli::runHolderCommand(args);
     if (group == QLatin1String("specials"))

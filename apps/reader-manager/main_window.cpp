@@ -124,6 +124,8 @@ void MainWindow::startUp()
     connect(customerId_, &QSpinBox::valueChanged, this,
             [this](int value) { settings_.setCustomerId(uint16_t(value)); });
     setTokensEnabled(settings_.tokensEnabled());
+    if (data_.createdDatabase)
+        offerDemoData();
 
     restoreCard();
 }

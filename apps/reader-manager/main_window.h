@@ -93,6 +93,16 @@ public:
     // card buttons write onto the card in the reader for this host's
     // customer id.
     void openPriceSpecials(bool doorAccess);
+    // Reports > Collections...: the collections report of the database.
+    void openCollectionsReport();
+    // The same over the demo database of the data folder (a made-up year of
+    // a small route, never mixed into the system database), made first when
+    // it is missing.
+    void openDemoCollections();
+    // Makes the demo database (demo-collections.mdb in the data folder);
+    // false after a message.
+    bool makeDemoData();
+    QString demoDatabasePath() const;
     // Works with the database at path from now on (and at the next start).
     bool useDatabase(const QString& path);
     // Creates an empty database as laundrycard db init does, and uses it.
@@ -153,6 +163,9 @@ private:
     // The database in the title and the status bar.
     void showDatabase();
     void createCentralWidget();
+    // First run: offers demo data for the collections report in the status bar.
+    void offerDemoData();
+    void showCollections(const QString& path, bool demo);
     void startUp();
     // Puts the card the host was left with back into the reader.
     void restoreCard();
@@ -187,6 +200,7 @@ private:
     DcRecordsPanel* dcRecords_ = nullptr;
     GenericDC readRecords_;
     QLabel* databaseLabel_ = nullptr;
+    QWidget* demoOffer_ = nullptr; // first run: the status bar's offer of demo data
 };
 
 } // namespace readermanager

@@ -1,7 +1,10 @@
 // reader-manager-screenshots: the main window and the Profile Manager of a
-// fresh data folder, grabbed into PNG files for the README
+// fresh data folder, and the Collections report of a demo route (seed 7, the
+// year up to 12/6/2026, so the picture stays the same), grabbed into PNG files for the README
 // (scripts/screenshots.sh runs it under QT_QPA_PLATFORM=offscreen). Says when
 // a window does not fit a 1366x768 screen at 150% (910x512).
+#include "../laundrycard/demo_route.h"
+#include "collections_report_dialog.h"
 #include "laundry/laundry.h"
 #include "main_window.h"
 #include "services/dialog_runner.h"
@@ -84,5 +87,19 @@ int main(int argc, char** argv)
     });
     window.action(QStringLiteral("profileManagerAction"))->trigger();
     promptui::setDialogRunner({});
+
+    const QString demoPath = QDir(home.path()).filePath(QStringLiteral("demo.mdb"));
+    QString error;
+    if (!demo::storeDemoRoute(demoPath, 7, QDate(2026, 12, 6), &error)) {
+        std::fprintf(stderr, "no demo data: %s\n", qPrintable(error));
+        return 1;
+    }
+    readermanager::CollectionsReportDialog collections(demoPath, true, {});
+    collections.setRequest(
+        {QDate(2025, 12, 7), QDate(2026, 12, 6), datacollection::ReportGrouping::Month, 30});
+    saved = collections.refresh() && saved;
+    collections.resize(900, 600);
+    collections.show();
+    saved = grabInto(collections, out, "collections-report.png") && saved;
     return saved ? 0 : 1;
 }

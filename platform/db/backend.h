@@ -5,6 +5,8 @@
 #pragma once
 
 #include "bound_filter.h"
+#include "dao_error.h"
+#include "services/collection_totals.h"
 #include "sql_value.h"
 #include "table_info.h"
 
@@ -88,6 +90,24 @@ public:
     // false.
     virtual void scanMatches(const TableInfo& table, const BoundExpr& filter, const MatchScan& scan,
                              const std::function<bool(qint64)>& visit) = 0;
+
+    // The collections report's sums (services/collection_totals.h), worked
+    // out by the engine. One without them refuses the report.
+    virtual std::vector<dbhelper::CollectionTotals>
+    collectionTotals(const dbhelper::CollectionTotalsQuery&)
+    {
+        throwDao(kDaoInvalidStatement);
+    }
+    virtual std::vector<dbhelper::MachineLastCollection>
+    collectedMachines(const dbhelper::CollectionColumns&)
+    {
+        throwDao(kDaoInvalidStatement);
+    }
+    virtual dbhelper::MachineLastCollection
+    lastCollection(const dbhelper::CollectionColumns&, const QString&, const QString&, const QDate&)
+    {
+        throwDao(kDaoInvalidStatement);
+    }
 
     // The highest key and the first key scan finds at most that high: a
     // key-order recordset's first find after open. An engine that can read

@@ -173,6 +173,11 @@ dao::Connection& CdbDatabase::connection() const
     return *connection_;
 }
 
+dao::Connection& dao::connectionOf(const CdbDatabase& database)
+{
+    return database.connection();
+}
+
 CdbRecordset CdbDatabase::OpenRecordset(const QString& source)
 {
     connection();

@@ -13,7 +13,9 @@ namespace dao {
 
 // 2: the profile name of LAUNDRY SETUP is unique in any letter case.
 // 3: LAUNDRY SETUP has the MHN33 columns WATER LEVEL and TEMP LEVEL.
-inline constexpr int kSchemaVersion = 3;
+// 4: MACHINE DATA and ADVANTECK AUDIT are indexed by COLLECTION DATE (the
+//    collections report of a period).
+inline constexpr int kSchemaVersion = 4;
 
 struct ColumnDef {
     const char* name;
@@ -38,5 +40,7 @@ const std::vector<TableDef>& systemTables();
 // The CREATE TABLE and CREATE INDEX statements of the schema, in order.
 QStringList schemaStatements();
 QString createIndexStatement(const TableDef& table, const IndexDef& index);
+// An index schema version 4 added: a table by collection date.
+bool isCollectionDateIndex(const IndexDef& index);
 
 } // namespace dao

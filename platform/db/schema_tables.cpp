@@ -428,6 +428,11 @@ std::vector<ColumnDef> advanteckAuditColumns()
 
 } // namespace
 
+bool isCollectionDateIndex(const IndexDef& index)
+{
+    return index.columns.size() == 1 && qstrcmp(index.columns.front(), "COLLECTION DATE") == 0;
+}
+
 const std::vector<TableDef>& systemTables()
 {
     static const std::vector<TableDef> kTables = {
@@ -457,12 +462,14 @@ const std::vector<TableDef>& systemTables()
         {"MACHINE DATA",
          "ID",
          machineDataColumns(),
-         {{"MACHINE DATA BY MACHINE", {"MACHINEID", "LOCATIONID", "COLLECTION DATE"}}}},
+         {{"MACHINE DATA BY MACHINE", {"MACHINEID", "LOCATIONID", "COLLECTION DATE"}},
+          {"MACHINE DATA BY COLLECTION DATE", {"COLLECTION DATE"}}}},
         {"ADVANTECK AUDIT",
          "ID",
          advanteckAuditColumns(),
          {{"ADVANTECK AUDIT BY MACHINE", {"MACHINEID", "LOCATIONID", "COLLECTION DATE"}},
-          {"ADVANTECK AUDIT BY SERIAL", {"SERIAL"}}}},
+          {"ADVANTECK AUDIT BY SERIAL", {"SERIAL"}},
+          {"ADVANTECK AUDIT BY COLLECTION DATE", {"COLLECTION DATE"}}}},
         {"SERIAL INFO",
          "ID",
          {{"SERIAL", kText}, {"ACCOUNTID", kText}},

@@ -65,6 +65,19 @@ QStringList toVersionThree(sqlite3* db)
     return statements << QStringLiteral("PRAGMA user_version = 3");
 }
 
+// Version 4 indexed the collections by date for the collections report.
+QStringList toVersionFour()
+{
+    QStringList statements;
+    for (const TableDef& table : systemTables())
+        for (const IndexDef& index : table.indexes)
+            if (isCollectionDateIndex(index))
+                statements << createIndexStatement(table, index)
+                                  .replace(QStringLiteral("CREATE INDEX "),
+                                           QStringLiteral("CREATE INDEX IF NOT EXISTS "));
+    return statements << QStringLiteral("PRAGMA user_version = 4");
+}
+
 bool run(sqlite3* db, const QString& sql)
 {
     return sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
@@ -74,7 +87,7 @@ bool run(sqlite3* db, const QString& sql)
 
 void upgradeSchema(sqlite3* db)
 {
-    static_assert(kSchemaVersion == 3, "add the steps to the new version here");
+    static_assert(kSchemaVersion == 4, "add the steps to the new version here");
     const int found = userVersion(db);
     if (found < 1 || found >= kSchemaVersion || !run(db, QStringLiteral("BEGIN IMMEDIATE")))
         return;
@@ -86,7 +99,9 @@ void upgradeSchema(sqlite3* db)
     QStringList statements;
     if (version < 2)
         statements << toVersionTwo();
-    statements << toVersionThree(db);
+    if (version < 3)
+        statements << toVersionThree(db);
+    statements << toVersionFour();
     for (const QString& statement : std::as_const(statements)) {
         if (!run(db, statement))
             return;

@@ -21,9 +21,12 @@
 
 class QTreeWidget;
 
+class CdbDatabase;
 namespace dao {
 class Connection;
 class RecordsetCore;
+// The open connection of a database, for the platform's own queries.
+Connection& connectionOf(const CdbDatabase& database);
 } // namespace dao
 
 // ---------------------------------------------------------------------------
@@ -266,6 +269,7 @@ private:
     friend class CdbDBEngine;
     friend class CdbRecordset;
     friend class CdbTransaction;
+    friend dao::Connection& dao::connectionOf(const CdbDatabase& database);
     dao::Connection& connection() const;
     std::shared_ptr<dao::Connection> connection_;
 };

@@ -68,6 +68,22 @@ public:
     {
         counted().scanMatches(t, f, s, visit);
     }
+    std::vector<dbhelper::CollectionTotals>
+    collectionTotals(const dbhelper::CollectionTotalsQuery& q) override
+    {
+        return counted().collectionTotals(q);
+    }
+    std::vector<dbhelper::MachineLastCollection>
+    collectedMachines(const dbhelper::CollectionColumns& c) override
+    {
+        return counted().collectedMachines(c);
+    }
+    dbhelper::MachineLastCollection lastCollection(const dbhelper::CollectionColumns& c,
+                                                   const QString& m, const QString& l,
+                                                   const QDate& before) override
+    {
+        return counted().lastCollection(c, m, l, before);
+    }
 
 private:
     dao::Backend& counted()

@@ -57,6 +57,16 @@ public:
     TopAndMatch highestKeyAndMatch(const TableInfo& table, const BoundExpr& filter,
                                    MatchScan scan) override;
 
+    std::vector<dbhelper::CollectionTotals>
+    collectionTotals(const dbhelper::CollectionTotalsQuery& query) override;
+    std::vector<dbhelper::MachineLastCollection>
+    collectedMachines(const dbhelper::CollectionColumns& columns) override;
+    dbhelper::MachineLastCollection lastCollection(const dbhelper::CollectionColumns& columns,
+                                                   const QString& machine, const QString& location,
+                                                   const QDate& before) override;
+    // The plan of the collections report's statement, for checking its index.
+    QStringList collectionTotalsPlan(const dbhelper::CollectionTotalsQuery& query);
+
     // The query plan of the statement scanMatches runs, one line per step
     // ("SEARCH ... USING INDEX ..."), for checking that finds use indexes.
     QStringList scanPlan(const TableInfo& table, const BoundExpr& filter, const MatchScan& scan);

@@ -124,3 +124,32 @@ TEST_F(FindPlan, LookupsUseTheirIndexes)
 }
 
 } // namespace
+
+namespace {
+
+// A file of schema version 3 gets the collection-date indexes of version 4
+// when opened for writing, with its rows; a read-only open leaves it as it is.
+TEST(Schema, AVersionThreeFileGetsTheCollectionDateIndexes)
+{
+    const QString indexes = "SELECT count(*) FROM sqlite_schema WHERE type = 'index' AND name "
+                            "LIKE '% BY COLLECTION DATE'";
+    for (const bool readOnly : {true, false}) {
+        SCOPED_TRACE(readOnly ? "read-only" : "read-write");
+        dbtest::TempDatabase file;
+        {
+            dbtest::RawDb raw(file.path());
+            raw.exec("DROP INDEX [MACHINE DATA BY COLLECTION DATE]");
+            raw.exec("DROP INDEX [ADVANTECK AUDIT BY COLLECTION DATE]");
+            raw.exec("INSERT INTO [MACHINE DATA] (MACHINEID) VALUES ('W1')");
+            raw.exec("PRAGMA user_version = 3");
+        }
+        CdbDBEngine engine;
+        engine.OpenDatabase(file.path(), readOnly).Close();
+        dbtest::RawDb raw(file.path());
+        EXPECT_EQ(raw.scalar(indexes), qint64(readOnly ? 0 : 2));
+        EXPECT_EQ(raw.scalar("PRAGMA user_version"), qint64(readOnly ? 3 : 4));
+        EXPECT_EQ(raw.scalar("SELECT count(*) FROM [MACHINE DATA]"), qint64(1));
+    }
+}
+
+} // namespace
