@@ -26,7 +26,8 @@ void MainWindow::offerDemoData()
     demoOffer_ = new QWidget(this);
     demoOffer_->setObjectName(QStringLiteral("demoOffer"));
     auto* layout = new QHBoxLayout(demoOffer_);
-    layout->setContentsMargins(0, 0, 0, 0);
+    // Kept apart from the action message to its left.
+    layout->setContentsMargins(12, 0, 0, 0);
     layout->addWidget(new QLabel(tr("New here?"), demoOffer_));
     auto* button = new QPushButton(tr("Show Demo Collections"), demoOffer_);
     button->setObjectName(QStringLiteral("demoOfferButton"));
