@@ -57,7 +57,11 @@ AllianceDialog::AllianceDialog(QWidget* parent)
     showValues();
 }
 
-AllianceDialog::~AllianceDialog() = default;
+AllianceDialog::~AllianceDialog()
+{
+    // The focus moves while the children go: the tab switch must not hear it.
+    disconnect(qApp, nullptr, this, nullptr);
+}
 
 QWidget* AllianceDialog::addPage(Page page, const QString& title)
 {
