@@ -52,10 +52,16 @@ void addQtOptions(QCommandLineParser& parser)
         hidden(QCommandLineOption(QString::fromLatin1(name)));
 }
 
-// --help, --version and a wrong argument are answered without a display,
-// before the window system is started: the exit status then, nothing
-// otherwise.
-std::optional<int> answerWithoutDisplay(int argc, char** argv, const QCommandLineOption& data)
+// What the command line asks for, read before the window system is started,
+// so that --help, --version and a wrong argument are answered without a
+// display: an exit status then, else the data folder to open.
+struct Arguments {
+    std::optional<int> exitStatus;
+    QString dataFolder;
+};
+
+Arguments readArguments(int argc, char** argv, const QCommandLineOption& data,
+                        const QString& defaultFolder)
 {
     QStringList args;
     for (int i = 0; i < argc; ++i)
@@ -70,24 +76,24 @@ std::optional<int> answerWithoutDisplay(int argc, char** argv, const QCommandLin
         if (error.endsWith('.'))
             error.chop(1);
         std::fprintf(stderr, "reader-manager: %s (see --help)\n", qPrintable(error));
-        return 2;
+        return {2, {}};
     }
     if (!parser.positionalArguments().isEmpty()) {
         std::fprintf(stderr, "reader-manager: unexpected argument %s (see --help)\n",
                      qPrintable(parser.positionalArguments().first()));
-        return 2;
+        return {2, {}};
     }
     if (parser.isSet(QStringLiteral("version"))) {
         std::printf("reader-manager %s\n", LAUNDRY_VERSION);
-        return 0;
+        return {0, {}};
     }
     if (parser.isSet(QStringLiteral("help"))) {
         std::fputs(qPrintable(parser.helpText().replace(QLatin1String("<executable_name>"),
                                                         QLatin1String("reader-manager"))),
                    stdout);
-        return 0;
+        return {0, {}};
     }
-    return std::nullopt;
+    return {std::nullopt, parser.isSet(data) ? parser.value(data) : defaultFolder};
 }
 
 } // namespace
@@ -99,24 +105,20 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationVersion(QStringLiteral(LAUNDRY_VERSION));
     const QString defaultFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     const QCommandLineOption data = dataOption(defaultFolder);
-    if (const std::optional<int> answered = answerWithoutDisplay(argc, argv, data))
-        return *answered;
+    const Arguments arguments = readArguments(argc, argv, data, defaultFolder);
+    if (arguments.exitStatus)
+        return *arguments.exitStatus;
 
     QApplication app(argc, argv);
     // The window system matches the windows to the installed reader-manager.desktop.
     QGuiApplication::setDesktopFileName(QStringLiteral("reader-manager"));
     app.setWindowIcon(readermanager::applicationIcon());
-    // Checked above already; Qt has taken its own options out by now.
-    QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    addOptions(parser, data);
-    parser.parse(QCoreApplication::arguments());
 
     // The library's messages and the window's own are Qt message boxes.
     set_laundry_ui_mode(LAUNDRY_UI_QT);
     promptui::installUi(promptui::UiMode::Qt);
 
-    readermanager::MainWindow window(parser.isSet(data) ? parser.value(data) : defaultFolder);
+    readermanager::MainWindow window(arguments.dataFolder);
     window.show();
     return app.exec();
 }
