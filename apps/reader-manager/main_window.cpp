@@ -9,6 +9,7 @@
 #include "card/virtual_reader.h"
 #include "card_summary.h"
 #include "dc_records_panel.h"
+#include "fields/read_only_look.h"
 #include "host_messages.h"
 #include "laundry/laundry.h"
 #include "reader_panel.h"
@@ -28,18 +29,6 @@
 #include <QVBoxLayout>
 
 namespace readermanager {
-namespace {
-
-// A view the operator only reads has the window's colour, not an edit's.
-void showAsReadOnly(QPlainTextEdit& view)
-{
-    QPalette palette = view.palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-    view.setPalette(palette);
-}
-
-} // namespace
-
 MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
     : QMainWindow(parent), settings_(dataFolder)
 {
@@ -79,7 +68,7 @@ void MainWindow::createCentralWidget()
     cardDetails_ = new QPlainTextEdit(details);
     cardDetails_->setObjectName(QStringLiteral("cardDetailsView"));
     cardDetails_->setReadOnly(true);
-    showAsReadOnly(*cardDetails_);
+    fields::showReadOnlyLook(*cardDetails_, true);
     detailsLayout->addWidget(cardDetails_);
     layout->addWidget(details, 1);
 
@@ -88,7 +77,7 @@ void MainWindow::createCentralWidget()
     cardView_ = new QPlainTextEdit(contents);
     cardView_->setObjectName(QStringLiteral("cardView"));
     cardView_->setReadOnly(true);
-    showAsReadOnly(*cardView_);
+    fields::showReadOnlyLook(*cardView_, true);
     cardView_->setLineWrapMode(QPlainTextEdit::NoWrap);
     cardView_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     contentsLayout->addWidget(cardView_);

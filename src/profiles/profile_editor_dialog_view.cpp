@@ -1,11 +1,11 @@
 // The dialog's side of the session's view: every control shows what the
 // view holds, and the focus goes where the session sends it.
+#include "fields/read_only_look.h"
 #include "profiles/editor_pages.h"
 #include "profiles/profile_editor_dialog.h"
 #include "profiles/profile_list_control.h"
 #include "ui_profile_editor_dialog.h"
 
-#include <QApplication>
 #include <QScopedValueRollback>
 #include <QTimer>
 
@@ -18,15 +18,10 @@ void showText(QLineEdit* edit, const QString& text)
         edit->setText(text);
 }
 
-// A read-only edit has the window's colour, so that it does not look as if
-// it took typing.
 void showReadOnly(QLineEdit* edit, bool readOnly)
 {
     edit->setReadOnly(readOnly);
-    QPalette palette = QApplication::palette(edit);
-    if (readOnly)
-        palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-    edit->setPalette(palette);
+    fields::showReadOnlyLook(*edit, readOnly);
 }
 
 } // namespace
