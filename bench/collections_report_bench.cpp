@@ -16,6 +16,15 @@
 
 namespace {
 
+// What both tables are measured with: the report of 2024 by month.
+datacollection::CollectionsReport yearByMonth(CdbDatabase& db)
+{
+    const datacollection::CollectionsRequest request{QDate(2024, 1, 1), QDate(2024, 12, 31),
+                                                     datacollection::ReportGrouping::Month, 30};
+    const datacollection::ReportPeriod period{request.from, request.to, request.to};
+    return datacollection::buildCollectionsReport(db, request, period);
+}
+
 using bench::MillionMachineRows;
 using bench::timedLoop;
 
@@ -102,16 +111,12 @@ BENCHMARK(BM_CollectionsByMonth_RawReportSql)->Unit(benchmark::kMillisecond);
 void BM_CollectionsByMonth_Report(benchmark::State& state)
 {
     CdbDatabase& db = MillionMachineRows::instance().database();
-    const datacollection::CollectionsRequest request{QDate(2024, 1, 1), QDate(2024, 12, 31),
-                                                     datacollection::ReportGrouping::Month, 30};
-    const datacollection::ReportPeriod period{request.from, request.to, request.to};
     qint64 collections = 0;
     std::size_t machines = 0;
     timedLoop(
         state,
         [&] {
-            const datacollection::CollectionsReport report =
-                datacollection::buildCollectionsReport(db, request, period);
+            const datacollection::CollectionsReport report = yearByMonth(db);
             collections = report.collections;
             machines = std::size_t(report.machinesKnown);
         },
@@ -187,15 +192,9 @@ BENCHMARK(BM_RouteByMonth_RawAggregate)->Unit(benchmark::kMillisecond);
 void BM_RouteByMonth_Report(benchmark::State& state)
 {
     CdbDatabase& db = RouteMillion::instance().database();
-    const datacollection::CollectionsRequest request{QDate(2024, 1, 1), QDate(2024, 12, 31),
-                                                     datacollection::ReportGrouping::Month, 30};
-    const datacollection::ReportPeriod period{request.from, request.to, request.to};
     qint64 collections = 0;
     timedLoop(
-        state,
-        [&] {
-            collections = datacollection::buildCollectionsReport(db, request, period).collections;
-        },
+        state, [&] { collections = yearByMonth(db).collections; },
         [&](double seconds) { bench::reportRatio(state, "route_raw_aggregate", seconds); });
     state.counters["collections"] = double(collections);
 }

@@ -45,7 +45,8 @@ void ProfileEditorSession::refillList()
         // The recordset lists a row added since it opened last; the list
         // keeps the order its header shows (by name, the query's order,
         // before any sort), so a saved profile lands in its sorted place.
-        sortRows(view_.rows, sort_.column >= 0 ? sort_ : cardcore::ListSort{0, true});
+        sortRows(view_.rows,
+                 sort_.column >= 0 ? sort_ : cardcore::ListSort{kProfileNameColumn, true});
     }
     selection_ = -1;
 }

@@ -9,7 +9,7 @@
 namespace profiles {
 namespace {
 
-constexpr int kNameColumn = 0;
+constexpr int kNameColumn = kProfileNameColumn;
 constexpr int kTypeColumn = 1;
 
 } // namespace

@@ -11,6 +11,7 @@
 namespace profiles {
 
 inline constexpr int kProfileListColumns = 4;
+inline constexpr int kProfileNameColumn = 0;
 // The column titles, which are also the fields the cells are read from.
 extern const char kProfileListTitles[kProfileListColumns][40];
 
