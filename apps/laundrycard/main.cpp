@@ -19,7 +19,7 @@ const char kHelp[] =
     "  setup     reader setup cards: write, read\n"
     "  profile   reader setup profiles: list, show, export, import\n"
     "  dc        data collection cards: new, simulate, read, store, view, count\n"
-    "  db        the system database: init\n"
+    "  db        the system database: init, copy\n"
     "  holder    service persons' cards for the audit lookup: add, list, remove\n"
     "  specials  price special and door access profiles and their cards: import,\n"
     "            list, export, card\n"
