@@ -487,27 +487,34 @@ qint64 PgBackend::deleteRows(const TableInfo& table, const BoundExpr* where)
     return write(text);
 }
 
+// One page of a scan: the matching keys past range's bounds, in key order.
+PgSql PgBackend::scanSql(const TableInfo& table, const BoundExpr& filter, const MatchScan& scan,
+                         const KeyRange& range)
+{
+    PgSql text = selectKeyFrom(table);
+    appendConditions(table, {&filter, scan.also}, range, text);
+    text.sql +=
+        QStringLiteral(" ORDER BY %1%2 LIMIT %3")
+            .arg(pgKeyExpression(table),
+                 scan.order == MatchScan::Order::Descending ? QStringLiteral(" DESC") : QString())
+            .arg(kScanPage);
+    return text;
+}
+
 void PgBackend::scanMatches(const TableInfo& table, const BoundExpr& filter, const MatchScan& scan,
                             const std::function<bool(qint64)>& visit)
 {
     // Pages in key order, each starting past the last: a find that stops at
     // its first match reads one page.
-    const bool descending = scan.order == MatchScan::Order::Descending;
     KeyRange range = scan.range;
     for (;;) {
-        PgSql text = selectKeyFrom(table);
-        appendConditions(table, {&filter, scan.also}, range, text);
-        text.sql +=
-            QStringLiteral(" ORDER BY %1%2 LIMIT %3")
-                .arg(pgKeyExpression(table), descending ? QStringLiteral(" DESC") : QString())
-                .arg(kScanPage);
-        const std::vector<qint64> page = keys(text);
+        const std::vector<qint64> page = keys(scanSql(table, filter, scan, range));
         for (qint64 key : page)
             if (!visit(key))
                 return;
         if (int(page.size()) < kScanPage)
             return;
-        if (descending)
+        if (scan.order == MatchScan::Order::Descending)
             range.atMost = page.back() - 1;
         else
             range.above = page.back();
@@ -517,8 +524,7 @@ void PgBackend::scanMatches(const TableInfo& table, const BoundExpr& filter, con
 QStringList PgBackend::scanPlan(const TableInfo& table, const BoundExpr& filter,
                                 const MatchScan& scan)
 {
-    PgSql text = selectKeyFrom(table);
-    appendConditions(table, {&filter, scan.also}, scan.range, text);
+    const PgSql text = scanSql(table, filter, scan, scan.range);
     const PgResult r = run(QStringLiteral("EXPLAIN ") + text.sql, text.params);
     QStringList lines;
     for (int row = 0; row < PQntuples(r.get()); ++row)

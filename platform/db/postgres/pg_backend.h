@@ -69,6 +69,8 @@ private:
     void configureSession();
     [[noreturn]] void raise(PGresult* result);
     std::vector<qint64> keys(const PgSql& text);
+    static PgSql scanSql(const TableInfo& table, const BoundExpr& filter, const MatchScan& scan,
+                         const KeyRange& range);
     qint64 write(const PgSql& text);
 
     PGconn* conn_;

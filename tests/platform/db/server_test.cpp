@@ -1,6 +1,10 @@
 // What the PostgreSQL engine adds: db copy between the engines keeping every
 // stored value exactly, and a connection the server drops opened again
 // without losing or doubling a row.
+#include "db/backend_factory.h"
+#include "db/filter_binder.h"
+#include "db/filter_parser.h"
+#include "db/postgres/pg_backend.h"
 #include "db/schema.h"
 #include "db_test_support.h"
 
@@ -148,6 +152,92 @@ TEST_F(DroppedConnection, ATransactionLostWithItsConnectionIsRolledBackAndWorkGo
     EXPECT_EQ(rs.GetRecordCount(), 0);
     addProfile(rs, "Again");
     EXPECT_EQ(dbtest::storedNames(file.path()), QStringList({"Again"}));
+}
+
+} // namespace
+
+namespace {
+
+using dbtest::daoError;
+using dbtest::Engine;
+
+class ServerFinds : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        DBTEST_REQUIRE(file);
+        backend.reset(static_cast<dao::PgBackend*>(dao::openBackend(file.path(), {}).release()));
+    }
+    QString plan(const QString& table, const QString& filter)
+    {
+        const dao::TableInfo info = backend->describeTable(table);
+        const auto bound = dao::bindFilter(*dao::parseFilter(filter), info, filter);
+        return backend->scanPlan(info, *bound, dao::MatchScan{dao::MatchScan::Order::Ascending, {}})
+            .join(" | ");
+    }
+
+    dbtest::TempDatabase file{Engine::Postgres};
+    std::unique_ptr<dao::PgBackend> backend;
+};
+
+TEST_F(ServerFinds, TextIgnoresCaseAndLookupsUseTheirIndexes)
+{
+    dbtest::RawDb raw(file.path());
+    raw.exec("INSERT INTO [LAUNDRY SETUP] ([PROFILE NAME]) SELECT 'Profile ' || i FROM "
+             "generate_series(1, 3000) i");
+    raw.exec("INSERT INTO [MACHINE DATA] ([MACHINEID], [LOCATIONID], [COLLECTION DATE]) SELECT "
+             "'M' || i, 'L1', '2020-01-01 00:00:00' FROM generate_series(1, 3000) i");
+    raw.exec("ANALYZE");
+    // The unique name index compares as the finds do: in any letter case.
+    CdbDatabase db = file.open();
+    CdbRecordset rs = db.OpenRecordset("LAUNDRY SETUP");
+    rs.AddNew();
+    rs.SetField("PROFILE NAME", "PROFILE 7");
+    EXPECT_EQ(daoError([&] { rs.Update(); }), kDaoDuplicateKey);
+    rs.CancelUpdate();
+    rs.FindFirst("[PROFILE NAME] = 'profile 2999'");
+    EXPECT_FALSE(rs.GetNoMatch());
+    rs.FindFirst("[PROFILE NAME] LIKE 'PROFILE 29[5-9]#'");
+    EXPECT_EQ(rs.GetField("PROFILE NAME").toString(), "Profile 2950");
+    rs.FindFirst("[PROFILE NAME] LIKE 'profile 1.*'");
+    EXPECT_TRUE(rs.GetNoMatch()) << "a dot is no wildcard";
+
+    for (const auto& [table, filter, index] :
+         {std::tuple{"LAUNDRY SETUP", "[PROFILE NAME] = 'profile 12'", "BY PROFILE NAME"},
+          std::tuple{"MACHINE DATA",
+                     "(MACHINEID = 'm12') AND (LOCATIONID = 'L1') AND "
+                     "([COLLECTION DATE] = #1/1/2020#)",
+                     "MACHINE DATA BY MACHINE"}}) {
+        const QString text = plan(table, filter);
+        EXPECT_TRUE(text.contains(index) && !text.contains("Seq Scan")) << text.toStdString();
+    }
+}
+
+} // namespace
+
+namespace {
+
+// PostgreSQL aborts a whole transaction on a failed statement; here only the
+// statement is undone, as in SQLite, and the caller goes on.
+TEST(ServerTransactions, AFailedWriteUndoesItselfOnlyAndLeavesTheTransactionOpen)
+{
+    dbtest::TempDatabase file(dbtest::Engine::Postgres);
+    DBTEST_REQUIRE(file);
+    CdbDatabase db = file.open();
+    CdbRecordset rs = db.OpenRecordset("LAUNDRY SETUP");
+    db.BeginTrans();
+    dbtest::addProfile(rs, "A");
+    db.BeginTrans();
+    dbtest::addProfile(rs, "Inner");
+    rs.AddNew();
+    rs.SetField("PROFILE NAME", "a");
+    EXPECT_EQ(dbtest::daoError([&] { rs.Update(); }), kDaoDuplicateKey);
+    rs.SetField("PROFILE NAME", "B");
+    rs.Update();
+    db.Rollback(); // the inner level: Inner and B
+    dbtest::addProfile(rs, "C");
+    db.CommitTrans();
+    EXPECT_EQ(dbtest::storedNames(file.path()), QStringList({"A", "C"}));
 }
 
 } // namespace
