@@ -36,9 +36,18 @@ if [ "$(id -u)" = 0 ]; then
     fi
 fi
 
+# Stops the server INFO_FILE records and removes its folder.
+stop_server() {
+    [ -f "$info" ] || return 0
+    folder=$(sed -n 's/^folder=//p' "$info")
+    [ -n "$bindir" ] && as_owner "$bindir/pg_ctl" -D "$folder/data" -m immediate -w stop >/dev/null 2>&1 || true
+    rm -rf "$folder" "$info"
+}
+
 case "$action" in
 start)
-    rm -f "$info"
+    # A run that was interrupted left its server behind.
+    stop_server
     if [ -z "$bindir" ]; then
         echo "PostgreSQL programs (initdb, pg_ctl) not found: the tests on PostgreSQL are skipped." \
              "Install the postgresql package to run them."
@@ -60,10 +69,7 @@ start)
     echo "PostgreSQL test server running in $folder (port $port)"
     ;;
 stop)
-    [ -f "$info" ] || exit 0
-    folder=$(sed -n 's/^folder=//p' "$info")
-    as_owner "$bindir/pg_ctl" -D "$folder/data" -m immediate -w stop >/dev/null 2>&1 || true
-    rm -rf "$folder" "$info"
+    stop_server
     ;;
 *)
     echo "usage: $0 start|stop INFO_FILE" >&2
