@@ -241,3 +241,31 @@ TEST(ServerTransactions, AFailedWriteUndoesItselfOnlyAndLeavesTheTransactionOpen
 }
 
 } // namespace
+
+namespace {
+
+// An older server database gains what the schema has and it lacks, whatever
+// the version added, when opened for writing.
+TEST(ServerSchemaUpgrade, AnOlderDatabaseGainsTheMissingColumnsAndIndexesAndKeepsItsRows)
+{
+    dbtest::TempDatabase file(dbtest::Engine::Postgres);
+    DBTEST_REQUIRE(file);
+    {
+        dbtest::RawDb raw(file.path());
+        raw.exec("ALTER TABLE [LAUNDRY SETUP] DROP COLUMN [WATER LEVEL]");
+        raw.exec("DROP INDEX [MACHINE DATA BY MACHINE]");
+        raw.exec("UPDATE laundry_schema_version SET version = 2");
+        raw.exec("INSERT INTO [LAUNDRY SETUP] ([PROFILE NAME]) VALUES ('Kept')");
+    }
+    file.open().Close();
+    dbtest::RawDb raw(file.path());
+    EXPECT_EQ(raw.scalar("SELECT version FROM laundry_schema_version"),
+              qint64(dbhelper::schemaVersion()));
+    EXPECT_EQ(raw.scalar("SELECT count(*) FROM pg_indexes WHERE indexname = 'MACHINE DATA BY "
+                         "MACHINE'"),
+              qint64(1));
+    EXPECT_EQ(raw.scalar("SELECT [PROFILE NAME] FROM [LAUNDRY SETUP] WHERE [WATER LEVEL] IS NULL"),
+              "Kept");
+}
+
+} // namespace
