@@ -60,10 +60,10 @@ start)
     port=$((40000 + $$ % 20000))
     as_owner "$bindir/initdb" -D "$folder/data" -A trust -U laundry -E UTF8 \
         --locale=C.UTF-8 --no-sync >"$folder/initdb.log" 2>&1 ||
-        { cat "$folder/initdb.log"; exit 1; }
+        { cat "$folder/initdb.log"; rm -rf "$folder"; exit 1; }
     as_owner "$bindir/pg_ctl" -D "$folder/data" -l "$folder/server.log" -w -t 30 \
         -o "-k $folder -p $port -c listen_addresses= -c fsync=off -c synchronous_commit=off -c full_page_writes=off -c max_connections=60" \
-        start >/dev/null || { cat "$folder/server.log"; exit 1; }
+        start >/dev/null || { cat "$folder/server.log"; rm -rf "$folder"; exit 1; }
     printf 'folder=%s\nhost=%s\nport=%s\nbindir=%s\nowner=%s\n' "$folder" "$folder" "$port" \
         "$bindir" "$owner" >"$info"
     echo "PostgreSQL test server running in $folder (port $port)"
