@@ -111,7 +111,8 @@ std::optional<QString> CommandParser::cardArgument() const
 void CommandParser::addDbOption()
 {
     parser_.addOption({QStringLiteral("db"),
-                       QStringLiteral("The system database (manager.mdb) to use."),
+                       QStringLiteral("The system database to use: a file (manager.mdb) or a "
+                                      "postgresql://user@host/database URI."),
                        QStringLiteral("DB")});
 }
 

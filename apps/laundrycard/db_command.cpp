@@ -1,4 +1,4 @@
-// laundrycard db init
+// laundrycard db init, db copy
 #include "cli.h"
 #include "commands.h"
 #include "services/dao.h"
@@ -8,11 +8,14 @@ namespace {
 
 int dbInit(const QStringList& args)
 {
-    CommandParser cmd(QStringLiteral("db init PATH"),
+    CommandParser cmd(QStringLiteral("db init PATH|URI"),
                       QStringLiteral("Creates a new system database (manager.mdb) with every "
-                                     "table and index. An existing file is never overwritten."));
-    cmd.parser().addPositionalArgument(QStringLiteral("PATH"),
-                                       QStringLiteral("Database file to create."));
+                                     "table and index. An existing file is never overwritten; "
+                                     "a postgresql:// URI names an empty database on a "
+                                     "PostgreSQL server to create the tables in."));
+    cmd.parser().addPositionalArgument(
+        QStringLiteral("PATH|URI"),
+        QStringLiteral("Database file to create, or postgresql://user@host/database."));
     if (auto status = cmd.parse(args, 1, 1))
         return *status;
     QString error;
@@ -23,11 +26,41 @@ int dbInit(const QStringList& args)
     return kExitOk;
 }
 
+int dbCopy(const QStringList& args)
+{
+    CommandParser cmd(QStringLiteral("db copy FROM TO"),
+                      QStringLiteral("Copies every table, keys and values exactly, from one "
+                                     "system database to another: a file or a postgresql:// "
+                                     "URI on either side. A missing target file or an empty "
+                                     "server database gets the tables first; a target that "
+                                     "holds rows is refused unless --replace is given."));
+    cmd.parser().addPositionalArgument(QStringLiteral("FROM"),
+                                       QStringLiteral("Database file or URI to read."));
+    cmd.parser().addPositionalArgument(QStringLiteral("TO"),
+                                       QStringLiteral("Database file or URI to write."));
+    cmd.parser().addOption({QStringLiteral("replace"),
+                            QStringLiteral("Delete every row the target holds before copying.")});
+    if (auto status = cmd.parse(args, 2, 2))
+        return *status;
+    QString error;
+    const QStringList names = cmd.positional();
+    if (!dbhelper::copyDatabase(names[0], names[1], cmd.parser().isSet(QStringLiteral("replace")),
+                                &error)) {
+        printError(error);
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
 } // namespace
 
 int runDbCommand(const QStringList& args)
 {
-    return runGroup(QStringLiteral("db"), {{"init", "create a new manager.mdb", &dbInit}}, args);
+    return runGroup(
+        QStringLiteral("db"),
+        {{"init", "create a new manager.mdb (a file or a PostgreSQL database)", &dbInit},
+         {"copy", "copy every table between two databases", &dbCopy}},
+        args);
 }
 
 } // namespace cli

@@ -22,7 +22,7 @@ const char kHelp[] =
     "  setup     reader setup cards: write, read\n"
     "  profile   reader setup profiles: list, show, export, import\n"
     "  dc        data collection cards: new, simulate, read, store, view, count\n"
-    "  db        the system database: init\n"
+    "  db        the system database: init, copy\n"
     "  report    reports over the stored collections: collections\n"
     "  holder    service persons' cards for the audit lookup: add, list, remove\n"
     "  specials  price special and door access profiles and their cards: import,\n"

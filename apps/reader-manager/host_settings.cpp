@@ -1,5 +1,7 @@
 #include "host_settings.h"
 
+#include "services/dao.h"
+
 #include <QDir>
 
 namespace readermanager {
@@ -84,8 +86,8 @@ void HostSettings::setDatabase(const QString& path)
 
 QString HostSettings::stored(const QString& path) const
 {
-    if (path.isEmpty())
-        return {};
+    if (path.isEmpty() || dbhelper::isServerDatabase(path))
+        return path; // a server's URI is no path to make relative
     const QString relative = QDir(folder_).relativeFilePath(path);
     const bool outside = relative == QLatin1String("..") ||
                          relative.startsWith(QLatin1String("../")) ||
@@ -95,6 +97,8 @@ QString HostSettings::stored(const QString& path) const
 
 QString HostSettings::restored(const QString& value) const
 {
+    if (dbhelper::isServerDatabase(value))
+        return value;
     const QString path = QDir::fromNativeSeparators(value);
     return path.isEmpty() ? QString() : QDir::cleanPath(QDir(folder_).absoluteFilePath(path));
 }

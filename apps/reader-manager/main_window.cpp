@@ -15,6 +15,8 @@
 #include "reader_panel.h"
 #include "services/cardcore.h"
 
+#include "services/dao.h"
+
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
@@ -105,7 +107,8 @@ void MainWindow::startUp()
         showError(error);
     // The database opened last, unless it is the folder's own or gone.
     if (const QString last = settings_.database();
-        !last.isEmpty() && last != data_.databasePath && QFileInfo::exists(last))
+        !last.isEmpty() && last != data_.databasePath &&
+        (dbhelper::isServerDatabase(last) || QFileInfo::exists(last)))
         useDatabase(last);
     showDatabase();
 
@@ -152,10 +155,11 @@ void MainWindow::showDatabase()
     // The title names the installation: its folder, or the database file
     // when that lives elsewhere.
     const QString path = data_.databasePath;
-    const bool own = path.isEmpty() || QFileInfo(path).absolutePath() == data_.folder;
+    const bool server = dbhelper::isServerDatabase(path);
+    const bool own = path.isEmpty() || (!server && QFileInfo(path).absolutePath() == data_.folder);
     setWindowTitle(tr("%1 - Reader Manager").arg(shownPath(own ? data_.folder : path)));
-    databaseLabel_->setText(path.isEmpty() ? tr("No database")
-                                           : tr("Database: %1").arg(QFileInfo(path).fileName()));
+    const QString name = server ? dbhelper::shownDatabaseName(path) : QFileInfo(path).fileName();
+    databaseLabel_->setText(path.isEmpty() ? tr("No database") : tr("Database: %1").arg(name));
     databaseLabel_->setToolTip(shownPath(path));
     updateActions();
 }

@@ -11,6 +11,8 @@
 #include "profiles/profile_json.h"
 #include "shown_path.h"
 
+#include "services/dao.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -49,7 +51,9 @@ QString chooseFileWithDialog(QWidget* parent, const FileQuestion& question)
 
 bool MainWindow::useDatabase(const QString& path)
 {
-    const QString absolute = QFileInfo(path).absoluteFilePath();
+    // A server's URI is used as it is; a file by its absolute path.
+    const QString absolute =
+        dbhelper::isServerDatabase(path) ? path : QFileInfo(path).absoluteFilePath();
     if (const QString error = databaseOpenError(absolute); !error.isEmpty()) {
         showError(error);
         return report(false, {}, tr("The database %1 did not open.").arg(shownPath(absolute)));

@@ -2,8 +2,11 @@
 // zero result, and the error stays available through CdbLastOLEError.
 #include "services/dao.h"
 
+#include "database_name.h"
+
 #include <QDir>
 #include <QFileInfo>
+#include <QUrl>
 
 namespace dbhelper {
 
@@ -20,6 +23,18 @@ uint8_t Connect_To_Database(QString fileName, CdbDatabase* database, CdbDBEngine
     }
 }
 
+bool isServerDatabase(const QString& name)
+{
+    return dao::isServerDatabase(name);
+}
+
+QString shownDatabaseName(const QString& name)
+{
+    if (dao::isServerDatabase(name))
+        return QUrl(name).toDisplayString(QUrl::RemovePassword);
+    return QDir::toNativeSeparators(name);
+}
+
 QString openFailureText(const QString& fileName)
 {
     const CdbLastOLEError last;
@@ -28,12 +43,17 @@ QString openFailureText(const QString& fileName)
     QString cause;
     switch (number) {
     case kDaoFileNotFound:
-        cause = QStringLiteral("no such file");
+        cause = dao::isServerDatabase(fileName) ? QStringLiteral("no such database on the server")
+                                                : QStringLiteral("no such file");
         break;
     case kDaoNotADatabase:
         cause = QStringLiteral("not a database file");
         break;
     case kDaoCannotOpenFile:
+        if (dao::isServerDatabase(fileName)) {
+            cause = last.GetDescription();
+            break;
+        }
         cause = file.isDir() ? QStringLiteral("it is a folder, not a database file")
                              : QStringLiteral("the file cannot be read (another program holds "
                                               "it, or you may not read it)");
@@ -54,7 +74,9 @@ QString openFailureText(const QString& fileName)
     }
     }
     return QStringLiteral("Cannot open %1: %2 (error %3)")
-        .arg(QDir::toNativeSeparators(file.absoluteFilePath()), cause)
+        .arg(dao::isServerDatabase(fileName) ? shownDatabaseName(fileName)
+                                             : QDir::toNativeSeparators(file.absoluteFilePath()),
+             cause)
         .arg(number);
 }
 

@@ -1,5 +1,8 @@
 #include "schema.h"
 
+#include "database_name.h"
+#include "postgres/pg_schema.h"
+
 #include "services/dao.h"
 #include "sqlite/sqlite_sql_writer.h"
 
@@ -102,6 +105,8 @@ int schemaVersion()
 
 bool createDatabase(const QString& path, QString* error)
 {
+    if (dao::isServerDatabase(path))
+        return dao::createPgDatabase(path, error);
     const QFileInfo target(path);
     if (path.isEmpty())
         return dao::fail(error, QStringLiteral("No database file name given."));

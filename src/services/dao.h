@@ -351,4 +351,17 @@ bool createDatabase(const QString& path, QString* error);
 // The schema version createDatabase writes (PRAGMA user_version).
 int schemaVersion();
 
+// True when name is a postgresql:// (or postgres://) connection URI: a
+// database on a PostgreSQL server, not a file.
+bool isServerDatabase(const QString& name);
+// A database's name as an operator sees it: a file's native path, or a
+// server URI without its password.
+QString shownDatabaseName(const QString& name);
+// Copies every row of every system table from one database to another,
+// keys and values exactly, between any two engines, in one transaction on
+// the target. A missing target file, or an empty server database, gets the
+// schema first. A target holding rows is refused unless replace, which
+// empties it first. False with a sentence in error when it cannot.
+bool copyDatabase(const QString& from, const QString& to, bool replace, QString* error);
+
 } // namespace dbhelper

@@ -2,6 +2,8 @@
 // the settings the operator finds again.
 #include "reader_manager_fixture.h"
 
+#include "platform/db/db_test_support.h"
+
 #include "services/cardcore.h"
 #include "small_screen.h"
 
@@ -33,6 +35,25 @@ TEST_F(ReaderManagerTest, FirstRunCreatesTheDatabaseAndABlankCardAndShowsItUntil
     window->action("ejectCardAction")->trigger();
     EXPECT_FALSE(card::hasCard());
     EXPECT_EQ(shown(*window, "cardFileLabel"), "No card in the reader");
+}
+
+TEST_F(ReaderManagerTest, AServerDatabaseInTheSettingsIsOpenedAndShownWithoutItsPassword)
+{
+    dbtest::TempDatabase server(dbtest::Engine::Postgres);
+    DBTEST_REQUIRE(server);
+    makeWindow(); // the first run makes the folder's own file
+    QString uri = server.path();
+    uri.replace("postgresql://laundry@", "postgresql://laundry:secret@"); // trusted: ignored
+    QSettings(settingsFile(), QSettings::IniFormat).setValue("host/database", uri);
+
+    const auto window = makeWindow();
+    EXPECT_TRUE(script().messages().empty()) << script().messageTexts().join(" | ").toStdString();
+    EXPECT_EQ(window->databasePath(), uri);
+    const QString label = shown(*window, "databaseLabel");
+    EXPECT_TRUE(label.startsWith("Database: postgresql://laundry@/")) << label.toStdString();
+    EXPECT_FALSE(window->windowTitle().contains("secret"));
+    // Kept as it is, not taken for a path in the data folder.
+    EXPECT_EQ(QSettings(settingsFile(), QSettings::IniFormat).value("host/database"), uri);
 }
 
 TEST_F(ReaderManagerTest, LaterStartUsesTheFilesAlreadyThere)

@@ -1,26 +1,120 @@
 #include "db_test_support.h"
 
+#include "db/database_name.h"
+
 #include <QFile>
+#include <QRegularExpression>
+#include <QUuid>
 
 namespace dbtest {
+namespace {
 
-TempDatabase::TempDatabase()
+QString bracketsAsQuotes(QString sql)
 {
-    path_ = dir_.filePath(QStringLiteral("manager.mdb"));
+    static const QRegularExpression kBracketed(QStringLiteral("\\[([^\\]]*)\\]"));
+    return sql.replace(kBracketed, QStringLiteral("\"\\1\""));
+}
+
+// Runs one statement on the server's maintenance database.
+bool serverCommand(const QString& sql, QString* error)
+{
+    const QString uri = testServerUri(QStringLiteral("postgres"), error);
+    if (uri.isEmpty())
+        return false;
+    PGconn* conn = PQconnectdb(uri.toUtf8().constData());
+    PGresult* r = PQexec(conn, sql.toUtf8().constData());
+    const bool ok = PQresultStatus(r) == PGRES_COMMAND_OK;
+    if (!ok && error)
+        *error = QString::fromUtf8(PQerrorMessage(conn));
+    PQclear(r);
+    PQfinish(conn);
+    return ok;
+}
+
+} // namespace
+
+std::string engineName(const ::testing::TestParamInfo<Engine>& info)
+{
+    return info.param == Engine::Sqlite ? "Sqlite" : "Postgres";
+}
+
+QString testServerUri(const QString& database, QString* reason)
+{
+    QByteArray infoFile = qgetenv("LAUNDRY_TEST_PG");
+    if (infoFile.isEmpty())
+        infoFile = LAUNDRY_TEST_PG_INFO;
+    QFile info(QString::fromLocal8Bit(infoFile));
+    if (infoFile.isEmpty() || !info.open(QIODevice::ReadOnly)) {
+        if (reason)
+            *reason = QStringLiteral("No PostgreSQL test server is running (the ctest fixture "
+                                     "pg_server starts one when the PostgreSQL programs are "
+                                     "installed); this engine's tests are skipped.");
+        return {};
+    }
+    QString host, port;
+    for (const QString& line : QString::fromUtf8(info.readAll()).split(u'\n')) {
+        if (line.startsWith(QLatin1String("host=")))
+            host = line.mid(5);
+        else if (line.startsWith(QLatin1String("port=")))
+            port = line.mid(5);
+    }
+    return QStringLiteral("postgresql://laundry@/%1?host=%2&port=%3").arg(database, host, port);
+}
+
+TempDatabase::TempDatabase(Engine engine)
+{
     QString error;
+    if (engine == Engine::Postgres) {
+        const QString name = QStringLiteral("t") + QUuid::createUuid().toString(QUuid::Id128);
+        if (!serverCommand(QStringLiteral("CREATE DATABASE %1").arg(name), &error)) {
+            unavailable_ = error;
+            return;
+        }
+        serverDatabase_ = name;
+        path_ = testServerUri(name);
+    } else {
+        path_ = dir_.filePath(QStringLiteral("manager.mdb"));
+    }
     EXPECT_TRUE(dbhelper::createDatabase(path_, &error)) << error.toStdString();
+}
+
+TempDatabase::~TempDatabase()
+{
+    if (!serverDatabase_.isEmpty())
+        serverCommand(QStringLiteral("DROP DATABASE %1 WITH (FORCE)").arg(serverDatabase_),
+                      nullptr);
 }
 
 RawDb::RawDb(const QString& path)
 {
+    if (dao::isServerDatabase(path)) {
+        pg_ = PQconnectdb(path.toUtf8().constData());
+        EXPECT_EQ(PQstatus(pg_), CONNECTION_OK) << PQerrorMessage(pg_);
+        return;
+    }
     EXPECT_EQ(
         sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, SQLITE_OPEN_READWRITE, nullptr),
         SQLITE_OK);
     sqlite3_busy_timeout(db_, 2000);
 }
 
+RawDb::~RawDb()
+{
+    if (pg_)
+        PQfinish(pg_);
+    else
+        sqlite3_close_v2(db_);
+}
+
 void RawDb::exec(const QString& sql)
 {
+    if (pg_) {
+        PGresult* r = PQexec(pg_, bracketsAsQuotes(sql).toUtf8().constData());
+        EXPECT_TRUE(PQresultStatus(r) == PGRES_COMMAND_OK || PQresultStatus(r) == PGRES_TUPLES_OK)
+            << PQerrorMessage(pg_) << " in " << sql.toStdString();
+        PQclear(r);
+        return;
+    }
     char* message = nullptr;
     const int rc = sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &message);
     EXPECT_EQ(rc, SQLITE_OK) << (message ? message : "") << " in " << sql.toStdString();
@@ -29,6 +123,24 @@ void RawDb::exec(const QString& sql)
 
 QVariantList RawDb::firstColumn(const QString& sql)
 {
+    if (pg_) {
+        PGresult* r = PQexec(pg_, bracketsAsQuotes(sql).toUtf8().constData());
+        EXPECT_EQ(PQresultStatus(r), PGRES_TUPLES_OK)
+            << PQerrorMessage(pg_) << " in " << sql.toStdString();
+        QVariantList values;
+        const Oid type = PQnfields(r) > 0 ? PQftype(r, 0) : 0;
+        for (int row = 0; row < PQntuples(r); ++row) {
+            const QString text = QString::fromUtf8(PQgetvalue(r, row, 0));
+            if (PQgetisnull(r, row, 0))
+                values << QVariant();
+            else if (type == 20 || type == 21 || type == 23) // int8, int2, int4
+                values << text.toLongLong();
+            else
+                values << text;
+        }
+        PQclear(r);
+        return values;
+    }
     sqlite3_stmt* stmt = nullptr;
     EXPECT_EQ(sqlite3_prepare_v2(db_, sql.toUtf8().constData(), -1, &stmt, nullptr), SQLITE_OK)
         << sqlite3_errmsg(db_);
@@ -81,7 +193,7 @@ QStringList storedNames(const QString& path)
 {
     QStringList result;
     for (const QVariant& name :
-         RawDb(path).firstColumn("SELECT [PROFILE NAME] FROM [LAUNDRY SETUP] ORDER BY ID"))
+         RawDb(path).firstColumn("SELECT [PROFILE NAME] FROM [LAUNDRY SETUP] ORDER BY [ID]"))
         result << name.toString();
     return result;
 }

@@ -1,6 +1,7 @@
-// Shared by the database tests: a fresh system database in a temporary
-// folder, raw SQLite access to check what was really stored, and the DAO
-// error number an action raises.
+// Shared by the database tests: a fresh system database on either engine (a
+// file in a temporary folder, or a database of its own on the throwaway
+// PostgreSQL server the test run starts), raw access beside the DAO layer to
+// check what was really stored, and the DAO error number an action raises.
 #pragma once
 
 #include "services/dao.h"
@@ -9,29 +10,55 @@
 #include <QVariant>
 
 #include <gtest/gtest.h>
+#include <libpq-fe.h>
 #include <sqlite3.h>
 
 #include <functional>
 
 namespace dbtest {
 
+enum class Engine { Sqlite, Postgres };
+// "Sqlite" or "Postgres", for the names of parameterised tests.
+std::string engineName(const ::testing::TestParamInfo<Engine>& info);
+inline const auto kBothEngines = ::testing::Values(Engine::Sqlite, Engine::Postgres);
+
+// The connection URI of database on the test server; empty (and why in
+// reason) when no server runs.
+QString testServerUri(const QString& database, QString* reason = nullptr);
+
 class TempDatabase {
 public:
-    TempDatabase();
+    explicit TempDatabase(Engine engine = Engine::Sqlite);
+    ~TempDatabase();
+    TempDatabase(const TempDatabase&) = delete;
+    TempDatabase& operator=(const TempDatabase&) = delete;
+    // The file's path or the database's URI; empty when the engine is not
+    // there to use (unavailable() says why).
     QString path() const { return path_; }
+    const QString& unavailable() const { return unavailable_; }
     CdbDatabase open() { return engine_.OpenDatabase(path_); }
 
 private:
     QTemporaryDir dir_;
     QString path_;
+    QString serverDatabase_;
+    QString unavailable_;
     CdbDBEngine engine_;
 };
 
-// A plain connection to the file, beside the DAO layer.
+// Skips the test when its engine cannot be used.
+#define DBTEST_REQUIRE(file)                                                                       \
+    do {                                                                                           \
+        if (!(file).unavailable().isEmpty())                                                       \
+            GTEST_SKIP() << (file).unavailable().toStdString();                                    \
+    } while (false)
+
+// A plain connection to the file or server, beside the DAO layer. On
+// PostgreSQL, [bracketed] names are quoted names.
 class RawDb {
 public:
     explicit RawDb(const QString& path);
-    ~RawDb() { sqlite3_close_v2(db_); }
+    ~RawDb();
     RawDb(const RawDb&) = delete;
     RawDb& operator=(const RawDb&) = delete;
 
@@ -42,8 +69,11 @@ public:
     // The first row's, invalid when there is none.
     QVariant scalar(const QString& sql) { return firstColumn(sql).value(0); }
 
+    bool isServer() const { return pg_ != nullptr; }
+
 private:
     sqlite3* db_ = nullptr;
+    PGconn* pg_ = nullptr;
 };
 
 // The DAO error number action raises, 0 when it raises none.

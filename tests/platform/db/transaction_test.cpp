@@ -14,17 +14,24 @@ using dbtest::addProfile;
 using dbtest::daoError;
 using dbtest::names;
 
-class Transactions : public ::testing::Test {
+class Transactions : public ::testing::TestWithParam<dbtest::Engine> {
 protected:
     // What another program reading the file sees.
     QStringList stored() { return dbtest::storedNames(file.path()); }
 
-    dbtest::TempDatabase file;
-    CdbDatabase db = file.open();
-    CdbRecordset rs = db.OpenRecordset("LAUNDRY SETUP");
+    void SetUp() override
+    {
+        DBTEST_REQUIRE(file);
+        db = file.open();
+        rs = db.OpenRecordset("LAUNDRY SETUP");
+    }
+
+    dbtest::TempDatabase file{GetParam()};
+    CdbDatabase db;
+    CdbRecordset rs;
 };
 
-TEST_F(Transactions, CommitKeepsAndRollbackUndoesEveryKindOfWrite)
+TEST_P(Transactions, CommitKeepsAndRollbackUndoesEveryKindOfWrite)
 {
     for (bool commit : {true, false}) {
         SCOPED_TRACE(commit ? "commit" : "rollback");
@@ -48,7 +55,7 @@ TEST_F(Transactions, CommitKeepsAndRollbackUndoesEveryKindOfWrite)
     }
 }
 
-TEST_F(Transactions, ARollbackTakesItsRowsOutOfOpenRecordsets)
+TEST_P(Transactions, ARollbackTakesItsRowsOutOfOpenRecordsets)
 {
     addProfile(rs, "A");
     rs.MoveFirst();
@@ -76,7 +83,7 @@ TEST_F(Transactions, ARollbackTakesItsRowsOutOfOpenRecordsets)
     EXPECT_EQ(names(sorted), QStringList({"A"}));
 }
 
-TEST_F(Transactions, LevelsNestAndEndInnermostFirst)
+TEST_P(Transactions, LevelsNestAndEndInnermostFirst)
 {
     EXPECT_EQ(daoError([&] { db.Rollback(); }), kDaoNoTransaction);
     db.BeginTrans();
@@ -94,7 +101,7 @@ TEST_F(Transactions, LevelsNestAndEndInnermostFirst)
     EXPECT_EQ(daoError([&] { db.CommitTrans(); }), kDaoNoTransaction);
 }
 
-TEST_F(Transactions, OnlyACommittedGuardKeepsItsWritesAndClosingRollsBack)
+TEST_P(Transactions, OnlyACommittedGuardKeepsItsWritesAndClosingRollsBack)
 {
     EXPECT_EQ(daoError([&] {
                   CdbTransaction transaction(db);
@@ -156,5 +163,7 @@ TEST(TransactionFailure, AFailedWriteLeavesTheTransactionToTheCaller)
                   diskFull ? QStringList() : QStringList({"A", "B"}));
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(BothEngines, Transactions, dbtest::kBothEngines, dbtest::engineName);
 
 } // namespace
