@@ -92,22 +92,14 @@ public:
                              const std::function<bool(qint64)>& visit) = 0;
 
     // The collections report's sums (services/collection_totals.h), worked
-    // out by the engine. One without them refuses the report.
+    // out by the engine.
     virtual std::vector<dbhelper::CollectionTotals>
-    collectionTotals(const dbhelper::CollectionTotalsQuery&)
-    {
-        throwDao(kDaoInvalidStatement);
-    }
+    collectionTotals(const dbhelper::CollectionTotalsQuery& query) = 0;
     virtual std::vector<dbhelper::MachineLastCollection>
-    collectedMachines(const dbhelper::CollectionColumns&)
-    {
-        throwDao(kDaoInvalidStatement);
-    }
+    collectedMachines(const dbhelper::CollectionColumns& columns) = 0;
     virtual dbhelper::MachineLastCollection
-    lastCollection(const dbhelper::CollectionColumns&, const QString&, const QString&, const QDate&)
-    {
-        throwDao(kDaoInvalidStatement);
-    }
+    lastCollection(const dbhelper::CollectionColumns& columns, const QString& machine,
+                   const QString& location, const QDate& before) = 0;
 
     // The highest key and the first key scan finds at most that high: a
     // key-order recordset's first find after open. An engine that can read

@@ -52,6 +52,13 @@ public:
     qint64 deleteRows(const TableInfo& table, const BoundExpr* where) override;
     void scanMatches(const TableInfo& table, const BoundExpr& filter, const MatchScan& scan,
                      const std::function<bool(qint64)>& visit) override;
+    std::vector<dbhelper::CollectionTotals>
+    collectionTotals(const dbhelper::CollectionTotalsQuery& query) override;
+    std::vector<dbhelper::MachineLastCollection>
+    collectedMachines(const dbhelper::CollectionColumns& columns) override;
+    dbhelper::MachineLastCollection lastCollection(const dbhelper::CollectionColumns& columns,
+                                                   const QString& machine, const QString& location,
+                                                   const QDate& before) override;
 
     // The server's plan of the statement scanMatches runs, for checking that
     // finds use indexes.

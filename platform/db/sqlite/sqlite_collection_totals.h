@@ -2,17 +2,12 @@
 // that runs it straight on SQLite.
 #pragma once
 
-#include "../sql_value.h"
 #include "services/collection_totals.h"
-
-#include <vector>
 
 namespace dao {
 
-// One row per machine and period: its period's first day, MACHINEID,
-// LOCATIONID, then the sums in the order of dbhelper::CollectionTotals.
-// Parameters: collectionTotalsParams.
+// One row per machine and period (see collection_totals_sql.h); its
+// parameters are collectionTotalsParams.
 QString collectionTotalsSql(const dbhelper::CollectionTotalsQuery& query);
-std::vector<SqlValue> collectionTotalsParams(const dbhelper::CollectionTotalsQuery& query);
 
 } // namespace dao
