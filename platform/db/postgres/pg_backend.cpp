@@ -421,15 +421,21 @@ bool PgBackend::readRow(const TableInfo& table, const std::vector<int>& columns,
     return true;
 }
 
+bool PgBackend::rowExists(const TableInfo& table, qint64 key)
+{
+    std::vector<SqlValue> none;
+    return readRow(table, {}, key, none);
+}
+
 qint64 PgBackend::insertRow(const TableInfo& table, const std::vector<int>& columns,
                             const std::vector<SqlValue>& values)
 {
     const QString tableName = pgQuote(table.name);
     const QString key = pgKeyExpression(table);
-    QString keyColumn;
-    for (const ColumnInfo& c : table.columns)
-        if (c.isRowKey)
-            keyColumn = c.name;
+    size_t keyIndex = 0;
+    while (!table.columns[keyIndex].isRowKey)
+        ++keyIndex;
+    const QString keyColumn = table.columns[keyIndex].name;
     bool explicitKey = false;
     for (int c : columns)
         explicitKey = explicitKey || table.columns[size_t(c)].isRowKey;
@@ -445,9 +451,7 @@ qint64 PgBackend::insertRow(const TableInfo& table, const std::vector<int>& colu
         const PgResult r =
             run(QStringLiteral("SELECT nextval(%1)").arg(keySequence), {tableName, keyColumn});
         takenKey = intAt(r.get(), 0, 0);
-        for (size_t c = 0; c < table.columns.size(); ++c)
-            if (table.columns[c].isRowKey)
-                insertColumns.push_back(int(c));
+        insertColumns.push_back(int(keyIndex));
         insertValues.emplace_back(*takenKey);
     }
 
@@ -465,13 +469,11 @@ qint64 PgBackend::insertRow(const TableInfo& table, const std::vector<int>& colu
         text.sql += u')';
     }
     text.sql += QStringLiteral(" RETURNING ") + key;
-    if (takenKey) {
-        std::vector<SqlValue> ignored;
-        run(text.sql, text.params, [&] { return readRow(table, {}, *takenKey, ignored); });
-        return *takenKey;
-    }
-    const PgResult r = run(text.sql, text.params);
-    const qint64 added = intAt(r.get(), 0, 0);
+    std::function<bool()> committed;
+    if (takenKey)
+        committed = [&] { return rowExists(table, *takenKey); };
+    const PgResult r = run(text.sql, text.params, committed);
+    const qint64 added = r ? intAt(r.get(), 0, 0) : *takenKey;
     // A row given its key keeps the key counter past it, so a later row
     // never takes a key twice.
     if (explicitKey)
@@ -508,9 +510,7 @@ bool PgBackend::deleteRow(const TableInfo& table, qint64 key)
     // Deleting by key is the same sent once or twice; but a resend after a
     // lost answer would find the row gone by the first send and report it
     // deleted before (3167). A row gone after reconnecting is done with.
-    std::vector<SqlValue> ignored;
-    const PgResult r =
-        run(text.sql, text.params, [&] { return !readRow(table, {}, key, ignored); });
+    const PgResult r = run(text.sql, text.params, [&] { return !rowExists(table, key); });
     return !r || QByteArray(PQcmdTuples(r.get())).toLongLong() > 0;
 }
 

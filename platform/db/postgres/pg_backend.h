@@ -78,6 +78,7 @@ private:
     static PgSql scanSql(const TableInfo& table, const BoundExpr& filter, const MatchScan& scan,
                          const KeyRange& range);
     qint64 write(const PgSql& text);
+    bool rowExists(const TableInfo& table, qint64 key);
 
     PGconn* conn_;
     QString uri_;
