@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <initializer_list>
+#include <optional>
 
 namespace dao {
 namespace {
@@ -222,25 +223,28 @@ void PgBackend::raise(PGresult* result)
     throwDao(daoNumberForSqlState(QByteArray(state)), text);
 }
 
-PgResult PgBackend::run(const QString& sql, const std::vector<SqlValue>& params)
+PgResult PgBackend::run(const QString& sql, const std::vector<SqlValue>& params,
+                        const std::function<bool()>& alreadyDone)
 {
     PGconn* conn = connection();
     if (depth_ == 0) {
         PGresult* r = send(sql, params);
         if (succeeded(r))
             return PgResult(r);
-        // A connection the server dropped while idle is opened again and the
-        // statement, which never ran, is sent once more.
+        // A dropped connection is opened again and the statement sent once
+        // more, unless the first send had already taken effect: its answer
+        // can be lost after the server committed it.
         if (PQstatus(conn) == CONNECTION_BAD) {
             PQclear(r);
+            r = nullptr;
             PQreset(conn);
             if (PQstatus(conn) == CONNECTION_OK) {
                 configureSession();
+                if (alreadyDone && alreadyDone())
+                    return PgResult();
                 r = send(sql, params);
                 if (succeeded(r))
                     return PgResult(r);
-            } else {
-                r = nullptr;
             }
         }
         raise(r);
@@ -417,40 +421,65 @@ bool PgBackend::readRow(const TableInfo& table, const std::vector<int>& columns,
     return true;
 }
 
+bool PgBackend::rowExists(const TableInfo& table, qint64 key)
+{
+    std::vector<SqlValue> none;
+    return readRow(table, {}, key, none);
+}
+
 qint64 PgBackend::insertRow(const TableInfo& table, const std::vector<int>& columns,
                             const std::vector<SqlValue>& values)
 {
+    const QString tableName = pgQuote(table.name);
     const QString key = pgKeyExpression(table);
-    PgSql text;
-    text.sql = QStringLiteral("INSERT INTO %1").arg(pgQuote(table.name));
+    size_t keyIndex = 0;
+    while (!table.columns[keyIndex].isRowKey)
+        ++keyIndex;
+    const QString keyColumn = table.columns[keyIndex].name;
     bool explicitKey = false;
-    if (columns.empty()) {
+    for (int c : columns)
+        explicitKey = explicitKey || table.columns[size_t(c)].isRowKey;
+    const QString keySequence = QStringLiteral("pg_get_serial_sequence($1::text, $2::text)");
+
+    std::vector<int> insertColumns = columns;
+    std::vector<SqlValue> insertValues = values;
+    // Outside a transaction the key is taken before the row goes in, so that
+    // after a lost answer the row can be looked up to tell whether the insert
+    // committed. A key from the counter needs no setval.
+    std::optional<qint64> takenKey;
+    if (!explicitKey && depth_ == 0) {
+        const PgResult r =
+            run(QStringLiteral("SELECT nextval(%1)").arg(keySequence), {tableName, keyColumn});
+        takenKey = intAt(r.get(), 0, 0);
+        insertColumns.push_back(int(keyIndex));
+        insertValues.emplace_back(*takenKey);
+    }
+
+    PgSql text;
+    text.sql = QStringLiteral("INSERT INTO %1").arg(tableName);
+    if (insertColumns.empty()) {
         text.sql += QStringLiteral(" DEFAULT VALUES");
     } else {
-        text.sql += QStringLiteral(" (%1) VALUES (").arg(columnList(table, columns));
-        for (size_t i = 0; i < columns.size(); ++i) {
-            explicitKey = explicitKey || table.columns[size_t(columns[i])].isRowKey;
+        text.sql += QStringLiteral(" (%1) VALUES (").arg(columnList(table, insertColumns));
+        for (size_t i = 0; i < insertColumns.size(); ++i) {
             if (i > 0)
                 text.sql += QStringLiteral(", ");
-            text.appendPlain(values[i]);
+            text.appendPlain(insertValues[i]);
         }
         text.sql += u')';
     }
     text.sql += QStringLiteral(" RETURNING ") + key;
-    const PgResult r = run(text.sql, text.params);
-    const qint64 added = intAt(r.get(), 0, 0);
+    std::function<bool()> committed;
+    if (takenKey)
+        committed = [&] { return rowExists(table, *takenKey); };
+    const PgResult r = run(text.sql, text.params, committed);
+    const qint64 added = r ? intAt(r.get(), 0, 0) : *takenKey;
     // A row given its key keeps the key counter past it, so a later row
     // never takes a key twice.
-    if (explicitKey) {
-        QString column;
-        for (const ColumnInfo& c : table.columns)
-            if (c.isRowKey)
-                column = c.name;
-        run(QStringLiteral("SELECT setval(pg_get_serial_sequence($1::text, $2::text), "
-                           "greatest((SELECT max(%1) FROM %2), 1))")
-                .arg(key, pgQuote(table.name)),
-            {pgQuote(table.name), column});
-    }
+    if (explicitKey)
+        run(QStringLiteral("SELECT setval(%1, greatest((SELECT max(%2) FROM %3), 1))")
+                .arg(keySequence, key, tableName),
+            {tableName, keyColumn});
     return added;
 }
 
@@ -467,6 +496,8 @@ bool PgBackend::updateRow(const TableInfo& table, qint64 key, const std::vector<
     }
     text.sql += QStringLiteral(" WHERE %1 = ").arg(pgKeyExpression(table));
     text.appendValue(key);
+    // Setting values by key is the same sent once or twice: a resend after
+    // a lost answer changes nothing more.
     return write(text) > 0;
 }
 
@@ -476,7 +507,11 @@ bool PgBackend::deleteRow(const TableInfo& table, qint64 key)
     text.sql = QStringLiteral("DELETE FROM %1 WHERE %2 = ")
                    .arg(pgQuote(table.name), pgKeyExpression(table));
     text.appendValue(key);
-    return write(text) > 0;
+    // Deleting by key is the same sent once or twice; but a resend after a
+    // lost answer would find the row gone by the first send and report it
+    // deleted before (3167). A row gone after reconnecting is done with.
+    const PgResult r = run(text.sql, text.params, [&] { return !rowExists(table, key); });
+    return !r || QByteArray(PQcmdTuples(r.get())).toLongLong() > 0;
 }
 
 qint64 PgBackend::deleteRows(const TableInfo& table, const BoundExpr* where)

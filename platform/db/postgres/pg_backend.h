@@ -2,7 +2,8 @@
 // bound parameter, text columns in a case-insensitive collation, a write
 // outside a transaction a transaction of its own, nested levels as
 // savepoints, and a lost connection opened again (outside a transaction)
-// before the statement that found it lost is sent once more.
+// before the statement that found it lost is sent once more, unless it was
+// an insert or delete by key that turns out to have committed already.
 #pragma once
 
 #include "../backend.h"
@@ -64,7 +65,12 @@ public:
     // finds use indexes.
     QStringList scanPlan(const TableInfo& table, const BoundExpr& filter, const MatchScan& scan);
     // Runs one statement with bound values; raises the DAO error of a failure.
-    PgResult run(const QString& sql, const std::vector<SqlValue>& params = {});
+    // Outside a transaction a statement whose connection dropped is sent
+    // again on a new one; alreadyDone, when given, is asked there first
+    // whether the first send took effect after all, and when it says so the
+    // statement is not sent again and the result is null.
+    PgResult run(const QString& sql, const std::vector<SqlValue>& params = {},
+                 const std::function<bool()>& alreadyDone = {});
     // The server process of this connection (for tests that end it).
     int serverProcessId() const { return conn_ ? PQbackendPID(conn_) : 0; }
 
@@ -79,6 +85,7 @@ private:
     static PgSql scanSql(const TableInfo& table, const BoundExpr& filter, const MatchScan& scan,
                          const KeyRange& range);
     qint64 write(const PgSql& text);
+    bool rowExists(const TableInfo& table, qint64 key);
 
     PGconn* conn_;
     QString uri_;
