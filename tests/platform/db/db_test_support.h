@@ -71,6 +71,15 @@ public:
 
     bool isServer() const { return pg_ != nullptr; }
 
+    // The schema version the database says it has, and changing it as an
+    // older program would have left it.
+    qint64 schemaVersion();
+    void setSchemaVersion(int version);
+    // The system's tables (not the engine's own), sorted by name.
+    QStringList tables();
+    bool hasColumn(const QString& table, const QString& column);
+    bool hasIndex(const QString& name);
+
 private:
     sqlite3* db_ = nullptr;
     PGconn* pg_ = nullptr;
