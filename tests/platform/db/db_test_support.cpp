@@ -85,6 +85,12 @@ TempDatabase::~TempDatabase()
                       nullptr);
 }
 
+QString TempDatabase::missing() const
+{
+    return serverDatabase_.isEmpty() ? dir_.filePath(QStringLiteral("missing.mdb"))
+                                     : testServerUri(serverDatabase_ + QStringLiteral("_missing"));
+}
+
 RawDb::RawDb(const QString& path)
 {
     if (dao::isServerDatabase(path)) {

@@ -36,6 +36,8 @@ public:
     // there to use (unavailable() says why).
     QString path() const { return path_; }
     const QString& unavailable() const { return unavailable_; }
+    // A database on the same engine that does not exist.
+    QString missing() const;
     CdbDatabase open() { return engine_.OpenDatabase(path_); }
 
 private:
