@@ -6,6 +6,8 @@
 #include <QRegularExpression>
 #include <QUuid>
 
+#include <sstream>
+
 namespace dbtest {
 namespace {
 
@@ -35,7 +37,14 @@ bool serverCommand(const QString& sql, QString* error)
 
 std::string engineName(const ::testing::TestParamInfo<Engine>& info)
 {
-    return info.param == Engine::Sqlite ? "Sqlite" : "Postgres";
+    std::ostringstream name;
+    PrintTo(info.param, &name);
+    return name.str();
+}
+
+void PrintTo(Engine engine, std::ostream* out)
+{
+    *out << (engine == Engine::Sqlite ? "Sqlite" : "Postgres");
 }
 
 QString testServerUri(const QString& database, QString* reason)

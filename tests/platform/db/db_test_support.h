@@ -20,6 +20,8 @@ namespace dbtest {
 enum class Engine { Sqlite, Postgres };
 // "Sqlite" or "Postgres", for the names of parameterised tests.
 std::string engineName(const ::testing::TestParamInfo<Engine>& info);
+// The same in test listings (ctest's names), instead of the enum's bytes.
+void PrintTo(Engine engine, std::ostream* out);
 inline const auto kBothEngines = ::testing::Values(Engine::Sqlite, Engine::Postgres);
 
 // The connection URI of database on the test server; empty (and why in
