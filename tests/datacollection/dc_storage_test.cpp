@@ -29,7 +29,7 @@ QString expectedText(const DcColumn& c, const uint8_t* block)
     }
 }
 
-TEST_F(DcStoreTest, EveryColumnIsStoredFromItsCounter)
+TEST_P(DcStore, EveryColumnIsStoredFromItsCounter)
 {
     const struct {
         uint8_t family;
@@ -63,7 +63,7 @@ TEST_F(DcStoreTest, EveryColumnIsStoredFromItsCounter)
     EXPECT_TRUE(script().messages().empty());
 }
 
-TEST_F(DcStoreTest, EdgeValues)
+TEST_P(DcStore, EdgeValues)
 {
     const auto at = [](int offset, uint32_t value, int width = 4) {
         return [=](GenericDCRec& r) {
@@ -107,7 +107,7 @@ TEST_F(DcStoreTest, EdgeValues)
     }
 }
 
-TEST_F(DcStoreTest, RecordsThatAreNeverStored)
+TEST_P(DcStore, RecordsThatAreNeverStored)
 {
     GenericDCRec badDate = record(3);
     badDate.collect_time[1] = 0x13;
@@ -130,7 +130,7 @@ TEST_F(DcStoreTest, RecordsThatAreNeverStored)
     EXPECT_EQ(rowCount("MACHINE DATA"), 0);
 }
 
-TEST_F(DcStoreTest, AFailedWriteLeavesNoRow)
+TEST_P(DcStore, AFailedWriteLeavesNoRow)
 {
     db.Close();
     CdbDBEngine engine;
@@ -146,9 +146,9 @@ TEST_F(DcStoreTest, AFailedWriteLeavesNoRow)
     EXPECT_EQ(rowCount("MACHINE DATA") + rowCount("ADVANTECK AUDIT"), 0);
 }
 
-TEST_F(DcStoreTest, AuditRecordWithoutHolderTables)
+TEST_P(DcStore, AuditRecordWithoutHolderTables)
 {
-    systemdb::setDatabasePath(path_ + ".gone");
+    systemdb::setDatabasePath(file_.missing());
     EXPECT_EQ(store(record(8)), 0);
     ASSERT_EQ(script().messages().size(), 2u);
     EXPECT_EQ(script().messages()[0].text, "ERROR: Can't open manager.mdb.");
@@ -159,7 +159,7 @@ TEST_F(DcStoreTest, AuditRecordWithoutHolderTables)
     EXPECT_EQ(rowCount("ADVANTECK AUDIT"), 0);
 }
 
-TEST_F(DcStoreTest, TempRowsNameTheirPlaceInTheContainer)
+TEST_P(DcStore, TempRowsNameTheirPlaceInTheContainer)
 {
     GenericDC records;
     for (int i = 0; i < 3; ++i) {
@@ -181,5 +181,7 @@ TEST_F(DcStoreTest, TempRowsNameTheirPlaceInTheContainer)
         EXPECT_EQ(stored, numbers) << skip;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(BothEngines, DcStore, dbtest::kBothEngines, dbtest::engineName);
 
 } // namespace

@@ -1,31 +1,29 @@
 // A fresh system database that is also the library's system database, the
 // scripted prompt service, and quick records and row reads for the storage
-// and duplicate tests.
+// and duplicate tests: DcStoreTest on an SQLite file, DcStore on each engine.
 #pragma once
 
 #include "laundry/dc_store.h"
 #include "laundry/laundry.h"
 #include "machines/dc_machine.h"
+#include "platform/db/db_test_support.h"
 #include "platform/ui/checked_scripted_ui.h"
 #include "services/dao.h"
 #include "services/system_database.h"
 
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
-class DcStoreTest : public ::testing::Test {
+class DcStoreFixture {
 protected:
-    DcStoreTest()
+    explicit DcStoreFixture(dbtest::Engine engine) : file_(engine), path_(file_.path())
     {
         set_laundry_ui_mode(LAUNDRY_UI_SCRIPTED);
-        path_ = dir_.filePath(QStringLiteral("manager.mdb"));
-        QString error;
-        EXPECT_TRUE(dbhelper::createDatabase(path_, &error)) << error.toStdString();
+        if (path_.isEmpty())
+            return; // no server: the test skips
         systemdb::setDatabasePath(path_);
         db = engine_.OpenDatabase(path_);
     }
-    ~DcStoreTest() override
+    ~DcStoreFixture()
     {
         db.Close();
         systemdb::setDatabasePath({});
@@ -66,11 +64,23 @@ protected:
 
     ui::ScriptedUi& script() { return ui_.ui(); }
 
+    dbtest::TempDatabase file_;
     CdbDatabase db;
     QString path_;
 
 private:
-    QTemporaryDir dir_;
     CdbDBEngine engine_;
     uitest::CheckedScriptedUi ui_;
+};
+
+class DcStoreTest : public ::testing::Test, public DcStoreFixture {
+protected:
+    DcStoreTest() : DcStoreFixture(dbtest::Engine::Sqlite) {}
+};
+
+// Instantiated on both engines in dc_storage_test.cpp.
+class DcStore : public ::testing::TestWithParam<dbtest::Engine>, public DcStoreFixture {
+protected:
+    DcStore() : DcStoreFixture(GetParam()) {}
+    void SetUp() override { DBTEST_REQUIRE(file_); }
 };

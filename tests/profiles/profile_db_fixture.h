@@ -1,12 +1,12 @@
-// A fresh manager.mdb in a temporary folder with the profile list open, and
-// a quick way to store a profile the way the editor does.
+// A fresh system database with the profile list open, and a quick way to
+// store a profile the way the editor does: ProfileDbTest on an SQLite file,
+// ProfileDb on each engine.
 #pragma once
 
+#include "platform/db/db_test_support.h"
 #include "platform/ui/checked_scripted_ui.h"
 #include "profiles/profile_store.h"
 #include "services/dao.h"
-
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -14,18 +14,16 @@
 
 namespace profiletest {
 
-class ProfileDbTest : public ::testing::Test {
+class ProfileDbFixture {
 protected:
-    ProfileDbTest()
+    explicit ProfileDbFixture(dbtest::Engine engine) : file_(engine)
     {
-        path_ = dir_.filePath(QStringLiteral("manager.mdb"));
-        QString error;
-        EXPECT_TRUE(dbhelper::createDatabase(path_, &error)) << error.toStdString();
-        database_ = engine_.OpenDatabase(path_);
+        if (!file_.path().isEmpty()) // else no server: the test skips
+            database_ = engine_.OpenDatabase(file_.path());
     }
-    ~ProfileDbTest() override { database_.Close(); }
+    ~ProfileDbFixture() { database_.Close(); }
 
-    QString databasePath() const { return path_; }
+    QString databasePath() const { return file_.path(); }
     CdbDatabase& database() { return database_; }
     profiles::ProfileStore openList()
     {
@@ -59,12 +57,23 @@ protected:
     }
 
     uitest::CheckedScriptedUi ui_;
+    dbtest::TempDatabase file_;
 
 private:
-    QTemporaryDir dir_;
-    QString path_;
     CdbDBEngine engine_;
     CdbDatabase database_;
+};
+
+class ProfileDbTest : public ::testing::Test, public ProfileDbFixture {
+protected:
+    ProfileDbTest() : ProfileDbFixture(dbtest::Engine::Sqlite) {}
+};
+
+// Instantiated on both engines in profile_store_test.cpp.
+class ProfileDb : public ::testing::TestWithParam<dbtest::Engine>, public ProfileDbFixture {
+protected:
+    ProfileDb() : ProfileDbFixture(GetParam()) {}
+    void SetUp() override { DBTEST_REQUIRE(file_); }
 };
 
 } // namespace profiletest

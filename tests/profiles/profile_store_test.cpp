@@ -7,9 +7,9 @@
 #include <map>
 
 using namespace profiles;
-using profiletest::ProfileDbTest;
+using profiletest::ProfileDb;
 
-TEST_F(ProfileDbTest, EveryColumnTheEditorWritesExistsWithItsKind)
+TEST_P(ProfileDb, EveryColumnTheEditorWritesExistsWithItsKind)
 {
     CdbRecordset table = database().OpenRecordset("LAUNDRY SETUP");
     const CdbFields fields = table.GetFields();
@@ -33,7 +33,7 @@ TEST_F(ProfileDbTest, EveryColumnTheEditorWritesExistsWithItsKind)
             expectColumn(column);
 }
 
-TEST_F(ProfileDbTest, EditingResetsTheSharedColumnsOfTheOldType)
+TEST_P(ProfileDb, EditingResetsTheSharedColumnsOfTheOldType)
 {
     addProfile("Laundromat 1", setup::kRetrofit,
                {{"IDLE MESSAGE", "HELLO"}, {"DISPLAY IDLE", 1}, {"PULSES", 4}});
@@ -54,7 +54,7 @@ TEST_F(ProfileDbTest, EditingResetsTheSharedColumnsOfTheOldType)
     EXPECT_EQ(raw.GetRecordCount(), 1);
 }
 
-TEST_F(ProfileDbTest, APagesColumnsSurviveAnEditOfTheCommonValues)
+TEST_P(ProfileDb, APagesColumnsSurviveAnEditOfTheCommonValues)
 {
     addProfile("Stack", setup::kMaytagGen2Advanced,
                {{"MACHINE SERIAL", "A123456789"},
@@ -73,7 +73,7 @@ TEST_F(ProfileDbTest, APagesColumnsSurviveAnEditOfTheCommonValues)
     EXPECT_EQ(again.common.maxCardValue, Currency::fromDollars(50));
 }
 
-TEST_F(ProfileDbTest, TypeTextThatIsNotANumberLoadsAsRetrofitAndNullsLoadEmpty)
+TEST_P(ProfileDb, TypeTextThatIsNotANumberLoadsAsRetrofitAndNullsLoadEmpty)
 {
     CdbRecordset raw = database().OpenRecordset("LAUNDRY SETUP");
     raw.AddNew();
@@ -92,7 +92,7 @@ TEST_F(ProfileDbTest, TypeTextThatIsNotANumberLoadsAsRetrofitAndNullsLoadEmpty)
     EXPECT_FALSE(flagValue(loaded.columns, "DISPLAY IDLE", true));
 }
 
-TEST_F(ProfileDbTest, ReadOnlyDatabaseRefusesTheAddAndKeepsWhatIsStored)
+TEST_P(ProfileDb, ReadOnlyDatabaseRefusesTheAddAndKeepsWhatIsStored)
 {
     addProfile("stored", 0);
     CdbDBEngine engine;
@@ -110,3 +110,5 @@ TEST_F(ProfileDbTest, ReadOnlyDatabaseRefusesTheAddAndKeepsWhatIsStored)
     readOnly.Close();
     EXPECT_EQ(openList().names(), QStringList{"stored"});
 }
+
+INSTANTIATE_TEST_SUITE_P(BothEngines, ProfileDb, dbtest::kBothEngines, dbtest::engineName);

@@ -6,6 +6,8 @@
 #include <QRegularExpression>
 #include <QUuid>
 
+#include <sstream>
+
 namespace dbtest {
 namespace {
 
@@ -35,7 +37,14 @@ bool serverCommand(const QString& sql, QString* error)
 
 std::string engineName(const ::testing::TestParamInfo<Engine>& info)
 {
-    return info.param == Engine::Sqlite ? "Sqlite" : "Postgres";
+    std::ostringstream name;
+    PrintTo(info.param, &name);
+    return name.str();
+}
+
+void PrintTo(Engine engine, std::ostream* out)
+{
+    *out << (engine == Engine::Sqlite ? "Sqlite" : "Postgres");
 }
 
 QString testServerUri(const QString& database, QString* reason)
@@ -83,6 +92,12 @@ TempDatabase::~TempDatabase()
     if (!serverDatabase_.isEmpty())
         serverCommand(QStringLiteral("DROP DATABASE %1 WITH (FORCE)").arg(serverDatabase_),
                       nullptr);
+}
+
+QString TempDatabase::missing() const
+{
+    return serverDatabase_.isEmpty() ? dir_.filePath(QStringLiteral("missing.mdb"))
+                                     : testServerUri(serverDatabase_ + QStringLiteral("_missing"));
 }
 
 RawDb::RawDb(const QString& path)
@@ -157,6 +172,51 @@ QVariantList RawDb::firstColumn(const QString& sql)
     }
     sqlite3_finalize(stmt);
     return values;
+}
+
+qint64 RawDb::schemaVersion()
+{
+    return scalar(pg_ ? "SELECT max(version) FROM laundry_schema_version" : "PRAGMA user_version")
+        .toLongLong();
+}
+
+void RawDb::setSchemaVersion(int version)
+{
+    exec(
+        QString(pg_ ? "UPDATE laundry_schema_version SET version = %1" : "PRAGMA user_version = %1")
+            .arg(version));
+}
+
+QStringList RawDb::tables()
+{
+    QStringList names;
+    for (const QVariant& name :
+         firstColumn(pg_ ? "SELECT tablename FROM pg_tables WHERE schemaname = current_schema() "
+                           "AND tablename <> 'laundry_schema_version' ORDER BY 1"
+                         : "SELECT name FROM sqlite_schema WHERE type = 'table' AND name NOT "
+                           "LIKE 'sqlite%' ORDER BY 1"))
+        names << name.toString();
+    return names;
+}
+
+bool RawDb::hasColumn(const QString& table, const QString& column)
+{
+    return scalar(QString(pg_ ? "SELECT count(*) FROM information_schema.columns WHERE "
+                                "table_schema = current_schema() AND table_name = '%1' AND "
+                                "column_name = '%2'"
+                              : "SELECT count(*) FROM pragma_table_info('%1') WHERE name = '%2'")
+                      .arg(table, column))
+               .toLongLong() == 1;
+}
+
+bool RawDb::hasIndex(const QString& name)
+{
+    return scalar(QString(pg_ ? "SELECT count(*) FROM pg_indexes WHERE schemaname = "
+                                "current_schema() AND indexname = '%1'"
+                              : "SELECT count(*) FROM sqlite_schema WHERE type = 'index' AND "
+                                "name = '%1'")
+                      .arg(name))
+               .toLongLong() == 1;
 }
 
 int daoError(const std::function<void()>& action)

@@ -20,6 +20,8 @@ namespace dbtest {
 enum class Engine { Sqlite, Postgres };
 // "Sqlite" or "Postgres", for the names of parameterised tests.
 std::string engineName(const ::testing::TestParamInfo<Engine>& info);
+// The same in test listings (ctest's names), instead of the enum's bytes.
+void PrintTo(Engine engine, std::ostream* out);
 inline const auto kBothEngines = ::testing::Values(Engine::Sqlite, Engine::Postgres);
 
 // The connection URI of database on the test server; empty (and why in
@@ -36,6 +38,8 @@ public:
     // there to use (unavailable() says why).
     QString path() const { return path_; }
     const QString& unavailable() const { return unavailable_; }
+    // A database on the same engine that does not exist.
+    QString missing() const;
     CdbDatabase open() { return engine_.OpenDatabase(path_); }
 
 private:
@@ -70,6 +74,15 @@ public:
     QVariant scalar(const QString& sql) { return firstColumn(sql).value(0); }
 
     bool isServer() const { return pg_ != nullptr; }
+
+    // The schema version the database says it has, and changing it as an
+    // older program would have left it.
+    qint64 schemaVersion();
+    void setSchemaVersion(int version);
+    // The system's tables (not the engine's own), sorted by name.
+    QStringList tables();
+    bool hasColumn(const QString& table, const QString& column);
+    bool hasIndex(const QString& name);
 
 private:
     sqlite3* db_ = nullptr;

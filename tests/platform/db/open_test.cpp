@@ -1,5 +1,6 @@
 // Opening refuses what it cannot honestly open, and leaves it as it was: a
-// folder, an empty file, a read-only database opened for writing.
+// folder, an empty file, a read-only database opened for writing. All of it is
+// about the file and its place, so it runs on SQLite only.
 #include "db_test_support.h"
 
 #include <QDir>

@@ -1,5 +1,6 @@
-// Two programs on one machine share the database file: WAL lets a reader and
-// a writer work at once, and the busy timeout lets a writer wait its turn.
+// Two programs share the database: on either engine each sees the other's
+// writes; on the SQLite file WAL lets a reader and a writer work at once, and
+// the busy timeout lets a writer wait its turn.
 #include "db_test_support.h"
 
 #include <QElapsedTimer>
@@ -10,9 +11,12 @@ namespace {
 
 using dbtest::daoError;
 
-TEST(SharedFile, TwoConnectionsSeeEachOthersWrites)
+class SharedDatabase : public ::testing::TestWithParam<dbtest::Engine> {};
+
+TEST_P(SharedDatabase, TwoConnectionsSeeEachOthersWrites)
 {
-    dbtest::TempDatabase file;
+    dbtest::TempDatabase file(GetParam());
+    DBTEST_REQUIRE(file);
     CdbDBEngine first;
     CdbDBEngine second;
     CdbDatabase a = first.OpenDatabase(file.path());
@@ -30,6 +34,8 @@ TEST(SharedFile, TwoConnectionsSeeEachOthersWrites)
     ASSERT_EQ(reader.GetRecordCount(), 1);
     EXPECT_EQ(reader.GetField("PROFILE NAME").toString(), "Happy hour");
 }
+
+INSTANTIATE_TEST_SUITE_P(BothEngines, SharedDatabase, dbtest::kBothEngines, dbtest::engineName);
 
 TEST(SharedFile, AWriterWaitsForTheBusyTimeoutThenReportsTheLock)
 {

@@ -118,7 +118,29 @@ TEST_P(Transactions, OnlyACommittedGuardKeepsItsWritesAndClosingRollsBack)
     EXPECT_TRUE(stored().isEmpty());
 }
 
-// Stops the file from growing past its present size, as a full disk would.
+// A failed statement (a duplicate name) undoes only itself, even where the
+// engine itself would abort the whole transaction, and the caller goes on.
+TEST_P(Transactions, AFailedWriteUndoesItselfOnlyAndLeavesTheTransactionOpen)
+{
+    db.BeginTrans();
+    addProfile(rs, "A");
+    db.BeginTrans();
+    addProfile(rs, "Inner");
+    rs.AddNew();
+    rs.SetField("PROFILE NAME", "a");
+    EXPECT_EQ(daoError([&] { rs.Update(); }), kDaoDuplicateKey);
+    rs.SetField("PROFILE NAME", "B");
+    rs.Update();
+    db.Rollback(); // the inner level: Inner and B
+    addProfile(rs, "C");
+    db.CommitTrans();
+    EXPECT_EQ(stored(), QStringList({"A", "C"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(BothEngines, Transactions, dbtest::kBothEngines, dbtest::engineName);
+
+// Stops the file from growing past its present size, as a full disk would
+// (SQLite's page limit: the file's own case).
 class FullDisk {
 public:
     FullDisk()
@@ -132,38 +154,25 @@ public:
     ~FullDisk() { dao::setBackendWrapper(nullptr); }
 };
 
-TEST(TransactionFailure, AFailedWriteLeavesTheTransactionToTheCaller)
+// SQLite undoes a whole transaction when the disk is full: nothing is written
+// as if it were still there, and the caller's Rollback ends it.
+TEST(TransactionFailure, AFullDiskEndsTheTransactionAtTheCallersRollback)
 {
-    // SQLite undoes a whole transaction when the disk is full, a constraint
-    // only the failed statement.
-    for (const bool diskFull : {false, true}) {
-        SCOPED_TRACE(diskFull ? "disk full" : "duplicate name");
-        dbtest::TempDatabase file;
-        const auto fullDisk = diskFull ? std::make_unique<FullDisk>() : nullptr;
-        CdbDatabase db = file.open();
-        CdbRecordset rs = db.OpenRecordset("LAUNDRY SETUP");
-        db.BeginTrans();
-        addProfile(rs, "A");
-        rs.AddNew();
-        rs.SetField("PROFILE NAME", diskFull ? QString(100000, 'x') : QString("a"));
-        EXPECT_EQ(daoError([&] { rs.Update(); }), diskFull ? kDaoDiskFull : kDaoDuplicateKey);
-        rs.SetField("PROFILE NAME", "B");
-        if (!diskFull) {
-            rs.Update();
-            db.CommitTrans();
-        } else {
-            // Nothing is written as if the transaction were still there; the
-            // caller's Rollback ends it.
-            EXPECT_EQ(daoError([&] { rs.Update(); }), kDaoReservedError);
-            EXPECT_EQ(daoError([&] { db.CommitTrans(); }), kDaoReservedError);
-            db.Rollback();
-            EXPECT_EQ(rs.GetRecordCount(), 0);
-        }
-        EXPECT_EQ(dbtest::storedNames(file.path()),
-                  diskFull ? QStringList() : QStringList({"A", "B"}));
-    }
+    dbtest::TempDatabase file;
+    const FullDisk fullDisk;
+    CdbDatabase db = file.open();
+    CdbRecordset rs = db.OpenRecordset("LAUNDRY SETUP");
+    db.BeginTrans();
+    addProfile(rs, "A");
+    rs.AddNew();
+    rs.SetField("PROFILE NAME", QString(100000, 'x'));
+    EXPECT_EQ(daoError([&] { rs.Update(); }), kDaoDiskFull);
+    rs.SetField("PROFILE NAME", "B");
+    EXPECT_EQ(daoError([&] { rs.Update(); }), kDaoReservedError);
+    EXPECT_EQ(daoError([&] { db.CommitTrans(); }), kDaoReservedError);
+    db.Rollback();
+    EXPECT_EQ(rs.GetRecordCount(), 0);
+    EXPECT_TRUE(dbtest::storedNames(file.path()).isEmpty());
 }
-
-INSTANTIATE_TEST_SUITE_P(BothEngines, Transactions, dbtest::kBothEngines, dbtest::engineName);
 
 } // namespace

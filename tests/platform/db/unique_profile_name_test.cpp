@@ -14,9 +14,12 @@ void addProfile(CdbDatabase& db, const QString& name)
     dbtest::addProfile(rs, name);
 }
 
-TEST(UniqueProfileName, ASecondNameInAnyCaseIsRefusedWhoeverWritesIt)
+class UniqueProfileName : public ::testing::TestWithParam<dbtest::Engine> {};
+
+TEST_P(UniqueProfileName, ASecondNameInAnyCaseIsRefusedWhoeverWritesIt)
 {
-    dbtest::TempDatabase file;
+    dbtest::TempDatabase file(GetParam());
+    DBTEST_REQUIRE(file);
     CdbDBEngine one;
     CdbDBEngine two;
     CdbDatabase first = one.OpenDatabase(file.path());
@@ -32,8 +35,11 @@ TEST(UniqueProfileName, ASecondNameInAnyCaseIsRefusedWhoeverWritesIt)
     EXPECT_EQ(dbtest::storedNames(file.path()), QStringList({"shared001", "other"}));
 }
 
-// A file as the previous schema version made it: the same tables, a plain
-// index on the profile name.
+INSTANTIATE_TEST_SUITE_P(BothEngines, UniqueProfileName, dbtest::kBothEngines, dbtest::engineName);
+
+// Version 1 files are older than the server engine, so the upgrade to a
+// unique name is the SQLite file's only. A file as the previous schema version made it: the same
+// tables, a plain index on the profile name.
 void makeVersionOneFile(const QString& path, const QStringList& names)
 {
     ASSERT_TRUE(dbhelper::createDatabase(path, nullptr));
@@ -45,7 +51,7 @@ void makeVersionOneFile(const QString& path, const QStringList& names)
         raw.exec(QString("INSERT INTO [LAUNDRY SETUP] ([PROFILE NAME]) VALUES ('%1')").arg(name));
 }
 
-TEST(UniqueProfileName, AnOlderFileIsUpgradedWhenOpenedForWritingUnlessNamesCollide)
+TEST(UniqueProfileNameUpgrade, AnOlderFileIsUpgradedWhenOpenedForWritingUnlessNamesCollide)
 {
     const std::tuple<QStringList, bool, bool> cases[] = {
         // names, read-only, upgraded
@@ -74,27 +80,3 @@ TEST(UniqueProfileName, AnOlderFileIsUpgradedWhenOpenedForWritingUnlessNamesColl
 }
 
 } // namespace
-
-TEST(SchemaUpgrade, AVersionTwoFileGainsTheMhn33ColumnsAndKeepsItsRows)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("manager.mdb");
-    ASSERT_TRUE(dbhelper::createDatabase(path, nullptr));
-    {
-        dbtest::RawDb raw(path);
-        raw.exec("ALTER TABLE [LAUNDRY SETUP] DROP COLUMN [WATER LEVEL]");
-        raw.exec("ALTER TABLE [LAUNDRY SETUP] DROP COLUMN [TEMP LEVEL]");
-        raw.exec("PRAGMA user_version = 2");
-        raw.exec("INSERT INTO [LAUNDRY SETUP] ([PROFILE NAME]) VALUES ('Mhn')");
-    }
-    {
-        CdbDBEngine engine;
-        engine.OpenDatabase(path); // opened for writing: upgraded
-    }
-    dbtest::RawDb raw(path);
-    EXPECT_EQ(raw.scalar("PRAGMA user_version"), qint64(dbhelper::schemaVersion()));
-    EXPECT_EQ(raw.scalar("SELECT COUNT(*) FROM pragma_table_info('LAUNDRY SETUP') "
-                         "WHERE name IN ('WATER LEVEL', 'TEMP LEVEL')"),
-              2);
-    EXPECT_EQ(dbtest::storedNames(path), QStringList{"Mhn"});
-}
