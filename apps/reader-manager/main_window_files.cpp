@@ -9,6 +9,7 @@
 #include "laundry/profile_table.h"
 #include "main_window.h"
 #include "profiles/profile_json.h"
+#include "services/dialog_runner.h"
 #include "shown_path.h"
 
 #include "services/dao.h"
@@ -61,7 +62,7 @@ QString askTextWithDialog(QWidget* parent, const TextQuestion& question)
     if (auto* line = dialog.findChild<QLineEdit*>())
         line->setPlaceholderText(question.placeholder);
     dialog.resize(460, dialog.sizeHint().height()); // room for a whole URI
-    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+    return promptui::runDialog(dialog) == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 bool MainWindow::useDatabase(const QString& path)
