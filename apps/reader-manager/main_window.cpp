@@ -35,6 +35,7 @@ MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
     : QMainWindow(parent), settings_(dataFolder)
 {
     setFileChooser({});
+    setTextAsker({});
     createActions();
     createCentralWidget();
     data_ = prepareDataFolder(dataFolder);

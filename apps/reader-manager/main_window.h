@@ -43,6 +43,18 @@ using FileChooser = std::function<QString(const FileQuestion&)>;
 // The file dialogs the window asks with unless a test replaces them.
 QString chooseFileWithDialog(QWidget* parent, const FileQuestion& question);
 
+// A line of text the operator is asked for, such as a server's URI.
+struct TextQuestion {
+    QString title;
+    QString label;       // what to type, above the line
+    QString text;        // the line as it starts
+    QString placeholder; // shown while the line is empty
+};
+// The answer: the line typed, or "" when the operator cancelled.
+using TextAsker = std::function<QString(const TextQuestion&)>;
+// The input dialog the window asks with unless a test replaces it.
+QString askTextWithDialog(QWidget* parent, const TextQuestion& question);
+
 // What an action needs to be able to run; without it the action is greyed.
 enum class ActionNeeds { Nothing, Card, Database, Records };
 
@@ -105,6 +117,9 @@ public:
     QString demoDatabasePath() const;
     // Works with the database at path from now on (and at the next start).
     bool useDatabase(const QString& path);
+    // The same for a database on a PostgreSQL server; text that is not a
+    // postgresql:// (or postgres://) URI is refused with the form expected.
+    bool useServerDatabase(const QString& uri);
     // Creates an empty database as laundrycard db init does, and uses it.
     bool newDatabase(const QString& path);
     // Adds the profiles of a profile file (laundrycard profile export's
@@ -116,6 +131,8 @@ public:
     bool saveCardDetails(const QString& path);
     // Replaces the file dialogs (null puts them back).
     void setFileChooser(FileChooser chooser);
+    // Replaces the input dialog (null puts it back).
+    void setTextAsker(TextAsker asker);
     const GenericDC& dcRecords() const { return readRecords_; }
 
     uint16_t customerId() const;
@@ -145,6 +162,7 @@ private:
     void chooseMachineSimulation();
     void readDcCardAction() { readDcCard(); }
     void chooseDatabase();
+    void chooseServerDatabase();
     void chooseNewDatabase();
     void chooseProfilesToImport();
     void chooseProfileExport();
@@ -193,6 +211,7 @@ private:
     QHash<QString, QAction*> actions_;
     QHash<QAction*, ActionNeeds> needs_;
     FileChooser chooseFile_;
+    TextAsker askText_;
     ReaderPanel* readerPanel_ = nullptr;
     QSpinBox* customerId_ = nullptr;
     QPlainTextEdit* cardView_ = nullptr;

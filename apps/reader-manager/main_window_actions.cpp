@@ -42,6 +42,8 @@ void MainWindow::createActions()
     static const ActionEntry kActions[] = {
         {"&File", "&Open Database...", "openDatabaseAction", &MainWindow::chooseDatabase,
          N::Nothing, "Ctrl+O"},
+        {"&File", "Open Server &Database...", "openServerDatabaseAction",
+         &MainWindow::chooseServerDatabase},
         {"&File", "Ne&w Database...", "newDatabaseAction", &MainWindow::chooseNewDatabase},
         {"&File", nullptr, nullptr, nullptr},
         {"&File", "&Import Profiles...", "importProfilesAction",
@@ -154,6 +156,12 @@ void MainWindow::setFileChooser(FileChooser chooser)
 {
     chooseFile_ = chooser ? std::move(chooser)
                           : [this](const FileQuestion& q) { return chooseFileWithDialog(this, q); };
+}
+
+void MainWindow::setTextAsker(TextAsker asker)
+{
+    askText_ = asker ? std::move(asker)
+                     : [this](const TextQuestion& q) { return askTextWithDialog(this, q); };
 }
 
 QString MainWindow::askOpenFile(const QString& title, const QString& filter)

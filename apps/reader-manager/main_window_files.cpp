@@ -9,6 +9,7 @@
 #include "laundry/profile_table.h"
 #include "main_window.h"
 #include "profiles/profile_json.h"
+#include "services/dialog_runner.h"
 #include "shown_path.h"
 
 #include "services/dao.h"
@@ -16,6 +17,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 
 namespace readermanager {
@@ -49,6 +52,19 @@ QString chooseFileWithDialog(QWidget* parent, const FileQuestion& question)
                                                         question.filter);
 }
 
+QString askTextWithDialog(QWidget* parent, const TextQuestion& question)
+{
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(question.title);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setLabelText(question.label);
+    dialog.setTextValue(question.text);
+    if (auto* line = dialog.findChild<QLineEdit*>())
+        line->setPlaceholderText(question.placeholder);
+    dialog.resize(460, dialog.sizeHint().height()); // room for a whole URI
+    return promptui::runDialog(dialog) == QDialog::Accepted ? dialog.textValue() : QString();
+}
+
 bool MainWindow::useDatabase(const QString& path)
 {
     // A server's URI is used as it is; a file by its absolute path.
@@ -64,6 +80,17 @@ bool MainWindow::useDatabase(const QString& path)
     if (readRecords_.GetNumRecs() > 0)
         showDcRecords(); // marked against this database now
     return report(true, tr("Database %1 is open.").arg(shownPath(absolute)), {});
+}
+
+bool MainWindow::useServerDatabase(const QString& uri)
+{
+    if (!dbhelper::isServerDatabase(uri)) {
+        // Not echoed: a mistyped URI may still hold a password.
+        showError(tr("That is not a server database.\nEnter a postgresql:// connection URI, such "
+                     "as postgresql://laundry@office-server/laundry."));
+        return report(false, {}, tr("The database was not changed."));
+    }
+    return useDatabase(uri);
 }
 
 bool MainWindow::newDatabase(const QString& path)
@@ -147,6 +174,26 @@ void MainWindow::chooseDatabase()
 {
     if (const QString path = askOpenFile(tr("Open Database"), kDatabaseFilter); !path.isEmpty())
         useDatabase(path);
+}
+
+void MainWindow::chooseServerDatabase()
+{
+    // The line starts with the server in use without its password, since
+    // the line shows what it holds. Left as it is, the URI in use is opened
+    // again with its password; an operator who changes it types the password
+    // anew (or keeps it in ~/.pgpass).
+    const QString current = data_.databasePath;
+    const QString shown =
+        dbhelper::isServerDatabase(current) ? dbhelper::shownDatabaseName(current) : QString();
+    const QString form = QStringLiteral("postgresql://user@host/database");
+    const QString answer =
+        askText_({tr("Open Server Database"),
+                  tr("The connection URI of a database on a PostgreSQL server,\nin the form %1:")
+                      .arg(form),
+                  shown, form})
+            .trimmed();
+    if (!answer.isEmpty())
+        useServerDatabase(!shown.isEmpty() && answer == shown ? current : answer);
 }
 
 void MainWindow::chooseNewDatabase()

@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QUrl>
 
 namespace dbhelper {
 
@@ -31,7 +30,7 @@ bool isServerDatabase(const QString& name)
 QString shownDatabaseName(const QString& name)
 {
     if (dao::isServerDatabase(name))
-        return QUrl(name).toDisplayString(QUrl::RemovePassword);
+        return dao::withoutPasswords(name);
     return QDir::toNativeSeparators(name);
 }
 

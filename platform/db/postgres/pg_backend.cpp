@@ -1,6 +1,7 @@
 #include "pg_backend.h"
 
 #include "../dao_error.h"
+#include "../database_name.h"
 #include "pg_errors.h"
 #include "pg_schema.h"
 
@@ -124,7 +125,9 @@ std::unique_ptr<PgBackend> PgBackend::open(const QString& uri, bool readOnly, in
     if (!conn)
         throwDao(kDaoOutOfMemory);
     if (PQstatus(conn) != CONNECTION_OK) {
-        const QString message = QString::fromUtf8(PQerrorMessage(conn)).trimmed();
+        // What libpq could not read of the URI it quotes, passwords and all.
+        const QString message =
+            hidePasswords(QString::fromUtf8(PQerrorMessage(conn)).trimmed(), uri);
         PQfinish(conn);
         const bool missing = message.contains(QLatin1String("does not exist")) &&
                              message.contains(QLatin1String("database"));
