@@ -5,7 +5,7 @@
 #   test_server.sh start INFO_FILE   writes host= and port= lines to INFO_FILE
 #   test_server.sh stop INFO_FILE    stops the server and removes its folder
 # Without the PostgreSQL programs, start says so and leaves no INFO_FILE; the
-# tests on that engine then skip.
+# tests on that engine then skip, unless LAUNDRY_REQUIRE_PG=1 makes it fail.
 set -eu
 action=$1
 info=$2
@@ -51,6 +51,8 @@ start)
     if [ -z "$bindir" ]; then
         echo "PostgreSQL programs (initdb, pg_ctl) not found: the tests on PostgreSQL are skipped." \
              "Install the postgresql package to run them."
+        # CI must not pass with one engine untested.
+        [ "${LAUNDRY_REQUIRE_PG:-0}" = 1 ] && exit 1
         exit 0
     fi
     folder=$(mktemp -d "${TMPDIR:-/tmp}/laundry-pg.XXXXXX")
