@@ -122,7 +122,7 @@ int simulateYear(CommandParser& cmd)
     printOut(QStringLiteral("Stored %1 collections of a simulated route (seed %2) in %3\n")
                  .arg(*stored)
                  .arg(*seed)
-                 .arg(p.value(QStringLiteral("db"))));
+                 .arg(dbhelper::shownDatabaseName(p.value(QStringLiteral("db")))));
     return kExitOk;
 }
 

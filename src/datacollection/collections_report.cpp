@@ -357,7 +357,7 @@ std::optional<CollectionsReport> collectionsReport(const QString& path,
         return buildCollectionsReport(database, request, *period);
     } catch (const CdbException& e) {
         *error = QStringLiteral("The collections of %1 cannot be read.\nError %2 : %3")
-                     .arg(path)
+                     .arg(dbhelper::shownDatabaseName(path))
                      .arg(e.errorNumber())
                      .arg(e.description());
         return std::nullopt;

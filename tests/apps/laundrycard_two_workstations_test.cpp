@@ -1,6 +1,7 @@
 // Two workstations on one database: two laundrycard processes at once, each
 // storing its own data collection card and adding its own profiles, on each
 // engine. Nothing is lost or doubled, and each finds what the other stored.
+// And the demo year through the command line on each engine.
 #include "laundrycard_runner.h"
 #include "platform/db/db_test_support.h"
 
@@ -117,6 +118,22 @@ TEST_P(TwoWorkstations, StoreAndEditAtOnceLosingAndDoublingNothing)
     const QJsonObject again = counts(run(store("b.card")));
     EXPECT_EQ(again["duplicates"].toInt(), b["read"].toInt());
     EXPECT_EQ(again["stored"].toInt(), 0);
+}
+
+// The demo year goes into a database that exists already (on a server it
+// always does), and its report totals what was stored.
+TEST_P(TwoWorkstations, TheDemoYearIsStoredAndReported)
+{
+    const CliRun year = run({"dc", "simulate", "--random", "year", "--db", database.path(),
+                             "--seed", "3", "--to", "2026-12-06"});
+    ASSERT_EQ(year.exitCode, 0) << year.err.toStdString();
+    const CliRun report = run({"report", "collections", "--db", database.path(), "--from",
+                               "2025-12-07", "--to", "2026-12-06", "--json"});
+    ASSERT_EQ(report.exitCode, 0) << report.err.toStdString();
+    const QJsonObject totals = QJsonDocument::fromJson(report.out).object()["totals"].toObject();
+    EXPECT_TRUE(year.out.contains(QByteArray::number(totals["collections"].toInt())))
+        << year.out.toStdString();
+    EXPECT_EQ(totals["machines_collected"].toInt(), 11);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEngines, TwoWorkstations, dbtest::kBothEngines, dbtest::engineName);
