@@ -13,8 +13,6 @@
 #include <QJsonDocument>
 #include <QSet>
 
-#include <sqlite3.h>
-
 #include <ctime>
 
 namespace {
@@ -29,7 +27,7 @@ Currency cents(qint64 n)
     return Currency::fromCents(n);
 }
 
-class CollectionsReportTest : public DcStoreTest {
+class CollectionsReportTest : public DcStore {
 protected:
     void machineRow(const char* machine, const char* location, const QString& when,
                     qint64 cashCents, qint64 elapsedCents, int trouble = 0, int vault = 0)
@@ -84,7 +82,7 @@ protected:
     }
 };
 
-TEST_F(CollectionsReportTest, MonthsSumExactCentsOnTheEdgesWithElapsedChangesFromTheRowBefore)
+TEST_P(CollectionsReportTest, MonthsSumExactCentsOnTheEdgesWithElapsedChangesFromTheRowBefore)
 {
     fill();
     const CollectionsReport r = run(ReportGrouping::Month);
@@ -133,7 +131,7 @@ TEST_F(CollectionsReportTest, MonthsSumExactCentsOnTheEdgesWithElapsedChangesFro
               (std::vector<int>{0, 4, 2}));
 }
 
-TEST_F(CollectionsReportTest, MachinesLocationsAndWeeksGroupTheSameRows)
+TEST_P(CollectionsReportTest, MachinesLocationsAndWeeksGroupTheSameRows)
 {
     fill();
     const CollectionsReport machines = run(ReportGrouping::Machine);
@@ -173,24 +171,16 @@ TEST_F(CollectionsReportTest, MachinesLocationsAndWeeksGroupTheSameRows)
 
 // Rows stored on the nights clocks change in New York keep their day,
 // whatever zone the program runs in: periods are cut from the stored text.
-TEST_F(CollectionsReportTest, DaylightSavingNightsKeepTheirRowsOnTheirDays)
+TEST_P(CollectionsReportTest, DaylightSavingNightsKeepTheirRowsOnTheirDays)
 {
     const QByteArray zone = qgetenv("TZ");
     qputenv("TZ", "America/New_York");
     tzset();
-    sqlite3* raw = nullptr;
-    ASSERT_EQ(sqlite3_open(path_.toUtf8().constData(), &raw), SQLITE_OK);
+    dbtest::RawDb raw(path_);
     for (const char* when : {"2026-03-08 02:30:00", "2026-11-01 01:30:00", "2026-11-01 23:59:59"})
-        EXPECT_EQ(sqlite3_exec(raw,
-                               QStringLiteral("INSERT INTO [MACHINE DATA] (MACHINEID, LOCATIONID, "
-                                              "[COLLECTION DATE], [INT CASH]) VALUES ('M9', 'L9', "
-                                              "'%1', 10000)")
-                                   .arg(QLatin1String(when))
-                                   .toUtf8()
-                                   .constData(),
-                               nullptr, nullptr, nullptr),
-                  SQLITE_OK);
-    sqlite3_close(raw);
+        raw.exec(QStringLiteral("INSERT INTO [MACHINE DATA] ([MACHINEID], [LOCATIONID], "
+                                "[COLLECTION DATE], [INT CASH]) VALUES ('M9', 'L9', '%1', 10000)")
+                     .arg(QLatin1String(when)));
     const CollectionsRequest request{QDate(2026, 3, 8), QDate(2026, 11, 1), ReportGrouping::Day,
                                      400};
     const CollectionsReport days =
@@ -206,7 +196,7 @@ TEST_F(CollectionsReportTest, DaylightSavingNightsKeepTheirRowsOnTheirDays)
     EXPECT_EQ(days.lines.back().cash, cents(200));
 }
 
-TEST_F(CollectionsReportTest, CsvAndJsonShapes)
+TEST_P(CollectionsReportTest, CsvAndJsonShapes)
 {
     fill();
     const CollectionsReport r = run(ReportGrouping::Machine);
@@ -237,7 +227,7 @@ TEST_F(CollectionsReportTest, CsvAndJsonShapes)
     EXPECT_LT(order.indexOf("lines"), order.indexOf("anomalies"));
 }
 
-TEST_F(CollectionsReportTest, AnEmptyDatabaseGivesEmptyPeriodsAndAHeaderOnlyForMachines)
+TEST_P(CollectionsReportTest, AnEmptyDatabaseGivesEmptyPeriodsAndAHeaderOnlyForMachines)
 {
     const CollectionsReport months = run(ReportGrouping::Month);
     EXPECT_TRUE(months.databaseEmpty());
@@ -249,7 +239,7 @@ TEST_F(CollectionsReportTest, AnEmptyDatabaseGivesEmptyPeriodsAndAHeaderOnlyForM
     EXPECT_EQ(datacollection::collectionsCsv(machines).count("\r\n"), 1);
 }
 
-TEST_F(CollectionsReportTest, RequestsAreCheckedAndTheSumsUseTheDateIndex)
+TEST_P(CollectionsReportTest, RequestsAreCheckedAndTheSumsUseTheDateIndex)
 {
     QString error;
     EXPECT_FALSE(datacollection::resolvePeriod(
@@ -264,9 +254,11 @@ TEST_F(CollectionsReportTest, RequestsAreCheckedAndTheSumsUseTheDateIndex)
     EXPECT_FALSE(datacollection::groupingFromName(u"year"));
 
     EXPECT_FALSE(
-        datacollection::collectionsReport(path_ + ".missing", {}, QDate(2026, 12, 6), &error));
+        datacollection::collectionsReport(file_.missing(), {}, QDate(2026, 12, 6), &error));
     EXPECT_TRUE(error.startsWith("Cannot open ")) << error.toStdString();
 
+    if (GetParam() != dbtest::Engine::Sqlite)
+        return; // the plan is SQLite's (the server's speed: docs/performance.md)
     auto& backend = static_cast<dao::SqliteBackend&>(dao::connectionOf(db).backend());
     const dbhelper::CollectionTotalsQuery query{
         {"MACHINE DATA", "INT CASH", "INT CYCLES", "ELP CASH", {}, {}},
@@ -278,5 +270,8 @@ TEST_F(CollectionsReportTest, RequestsAreCheckedAndTheSumsUseTheDateIndex)
         "USING INDEX MACHINE DATA BY COLLECTION DATE"))
         << backend.collectionTotalsPlan(query).join('\n').toStdString();
 }
+
+INSTANTIATE_TEST_SUITE_P(BothEngines, CollectionsReportTest, dbtest::kBothEngines,
+                         dbtest::engineName);
 
 } // namespace
