@@ -111,6 +111,7 @@ TEST_F(SpecialsSession, RightsWithholdCardsAndEditing)
 TEST_F(SpecialsSession, ProfileCommitChecksTheName)
 {
     import(R"([{"name":"Evening","kind":"price"},{"name":"Other","kind":"price"}])");
+    const char* const input = "INPUT ERROR: Profile Data Edit";
     struct Case {
         bool adding;
         const char* name;
@@ -118,16 +119,11 @@ TEST_F(SpecialsSession, ProfileCommitChecksTheName)
         const char* caption;
     } cases[] = {
         {true, "   ", "Please Enter a Profile Name.", "Reader Manager"},
-        {true, "Bob's", "Profile name can't contain a ' character.",
-         "INPUT ERROR: Profile Data Edit"},
-        {true, "12\" Washer", "Profile name can't contain a \" character.",
-         "INPUT ERROR: Profile Data Edit"},
-        {true, "A|B", "Profile name can't contain a | character.",
-         "INPUT ERROR: Profile Data Edit"},
-        {true, "Other", "Duplicate Profile Name.\nMust be unique",
-         "INPUT ERROR: Profile Data Edit"},
-        {false, "Other", "Duplicate Profile Name.\nMust be unique",
-         "INPUT ERROR: Profile Data Edit"},
+        {true, "Bob's", "Profile name can't contain a ' character.", input},
+        {true, "12\" Washer", "Profile name can't contain a \" character.", input},
+        {true, "A|B", "Profile name can't contain a | character.", input},
+        {true, "Other", "Duplicate Profile Name.\nMust be unique", input},
+        {false, "Other", "Duplicate Profile Name.\nMust be unique", input},
         {false, "EVENING  ", nullptr, nullptr}, // its own name in another case
         {true, "Late Night", nullptr, nullptr},
     };
