@@ -243,19 +243,15 @@ TEST_F(DcCardTest, ParsersRefuseDamagedAreas)
         uint8_t status;
         int kept;
     };
+    using namespace cardcore;
     const Case cases[] = {
-        {0xD2, 7, {}, cardcore::NIMBOReadDcCard, cardcore::kStatusDcBadLength, 0},
-        {0xD2, 8 + 287, {3}, cardcore::NIMBOReadDcCard, cardcore::kStatusDcBadLength, 0},
-        {0xD7,
-         8 + 288,
-         {5, 6},
-         cardcore::NIMBOReadGen2StackComplexDcCard,
-         cardcore::kStatusDcBadLength,
-         0},
+        {0xD2, 7, {}, NIMBOReadDcCard, kStatusDcBadLength, 0},
+        {0xD2, 8 + 287, {3}, NIMBOReadDcCard, kStatusDcBadLength, 0},
+        {0xD7, 8 + 288, {5, 6}, NIMBOReadGen2StackComplexDcCard, kStatusDcBadLength, 0},
         // A 217 card read as a 210 card: its first record is not taken.
-        {0xD9, 0, {8}, cardcore::NIMBOReadDcCard, cardcore::kStatusDcBadRecord, 0},
+        {0xD9, 0, {8}, NIMBOReadDcCard, kStatusDcBadRecord, 0},
         // One record, then an empty slot (family 0).
-        {0xD2, 8 + 2 * 288, {4}, cardcore::NIMBOReadDcCard, cardcore::kStatusDcBadRecord, 1},
+        {0xD2, 8 + 2 * 288, {4}, NIMBOReadDcCard, kStatusDcBadRecord, 1},
     };
     for (const Case& c : cases) {
         insert(initialisedCard(), true);
