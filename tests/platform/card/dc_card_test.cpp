@@ -84,16 +84,6 @@ protected:
         readerio::PowerCard(readerio::POWER_ON);
         return status;
     }
-
-    void writeUsedLength(uint16_t length)
-    {
-        HEADER_DATA_AREA a{};
-        a.length = 2;
-        a.offset = cardcore::kDcUsedLengthOffset;
-        a.data[0] = uint8_t(length >> 8);
-        a.data[1] = uint8_t(length);
-        ASSERT_EQ(cardlayout::NIMBOSetDataArea(&a), 0);
-    }
 };
 
 // Any former card becomes an empty DC card: header, option, no old bytes.
@@ -263,8 +253,11 @@ TEST_F(DcCardTest, ParsersRefuseDamagedAreas)
             for (const uint8_t family : c.families)
                 ASSERT_EQ(machines::appendDcRecord(kCust, record(family, "M", 0)), 0);
         }
-        if (c.usedLength)
-            writeUsedLength(c.usedLength);
+        if (c.usedLength) {
+            HEADER_DATA_AREA used{
+                2, kDcUsedLengthOffset, {uint8_t(c.usedLength >> 8), uint8_t(c.usedLength)}};
+            ASSERT_EQ(cardlayout::NIMBOSetDataArea(&used), 0);
+        }
         GenericDC records;
         EXPECT_EQ(parse(c.parser, records), c.status) << int(c.cardType) << " " << c.usedLength;
         EXPECT_EQ(records.GetNumRecs(), c.kept) << int(c.cardType) << " " << c.usedLength;

@@ -203,13 +203,11 @@ TEST_F(LayoutTargetTest, AFileImageHasItsOwnStateAndLimits)
         EXPECT_EQ(NIMBOSetCardType(0xB4), card::kStatusNotInitialised);
     }
 
-    HEADER_DATA_AREA area{};
-    area.length = 4;
-    area.offset = card::kCardFileMaxBytes; // past a card, within a file image
+    // Past a card, within a file image.
+    HEADER_DATA_AREA area{4, card::kCardFileMaxBytes, {1, 2, 3, 4}};
     const QString out = writeImages("big.lcif", {initialisedCard()});
     card::RexaFile file(out);
     ASSERT_TRUE(file.Init());
-    std::memcpy(area.data, "\x01\x02\x03\x04", 4);
     ASSERT_EQ(NIMBOSetDataArea(&area), 0);
     ASSERT_EQ(file.Commit(), 0);
     file.Close();
