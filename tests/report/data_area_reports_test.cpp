@@ -1,32 +1,13 @@
 // Data collection, cycle setup and price special cards described from their
 // data areas.
 #include "report/report_fixture.h"
-#include "services/cardlayout.h"
 #include "setup/tovan2000_layout.h"
 
-#include <initializer_list>
 #include <tuple>
 
 namespace {
 
-class DataAreaReport : public ReportFixture {
-protected:
-    void insertPowered(uint8_t type)
-    {
-        insertCard(initialised(type, 0x0412));
-        ASSERT_TRUE(readerio::PowerCard(readerio::POWER_ON));
-    }
-
-    // Data-area bytes from offset 0.
-    static void writeDataArea(std::initializer_list<uint8_t> bytes)
-    {
-        HEADER_DATA_AREA area{};
-        area.length = uint32_t(bytes.size());
-        area.offset = 0;
-        std::memcpy(area.data, bytes.begin(), bytes.size());
-        ASSERT_EQ(cardlayout::NIMBOSetDataArea(&area), 0);
-    }
-};
+using DataAreaReport = ReportFixture;
 
 // The used length at bytes 5-6 less the 8-byte head, in whole records of
 // 37 bytes, or 185 on a complex card. Bytes 3-4 hold a different length, so
@@ -40,7 +21,7 @@ TEST_F(DataAreaReport, RecordCountComesFromTheUsedLength)
                                                                 {0xD7, 0x02, 0xEB, 3}};
     for (const auto& [type, high, low, records] : cases) {
         insertPowered(type);
-        writeDataArea({0, 0, 0, 0x7F, 0xFF, high, low, 0});
+        putData(0, QByteArray::fromHex("0000007fff") + char(high) + char(low) + '\0');
         EXPECT_EQ(appended(type), QStringLiteral("Total Record Count: %1\r\n").arg(records));
     }
 }
@@ -64,7 +45,7 @@ TEST_F(DataAreaReport, PriceSpecialCardShowsItsDefaults)
 {
     insertPowered(0xB0);
     // Vend 0x0102 cents, top-off 0x0032 cents, top-off time BCD 25, 3 entries.
-    writeDataArea({0, 0, 0, 0, 0, 0, 0, 0, 0x01, 0x02, 0x00, 0x32, 0x25, 3});
+    putData(0, QByteArray::fromHex("0000000000000000 0102 0032 25 03"));
     EXPECT_EQ(appended(0xB0), "Default Vend: $2.58\r\n"
                               "Default Topoff: $0.50\r\n"
                               "Topoff Time: 25 (mins)\r\n"

@@ -34,8 +34,7 @@ protected:
             r.machine_type = 9;
             writeCard(r);
         } else {
-            insertCard(initialised(GetParam().code, 0x0412));
-            ASSERT_TRUE(readerio::PowerCard(readerio::POWER_ON));
+            insertPowered(GetParam().code);
         }
     }
 };

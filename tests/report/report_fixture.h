@@ -5,6 +5,7 @@
 
 #include "card/card_images.h"
 #include "laundry/laundry.h"
+#include "services/cardlayout.h"
 #include "services/prompt.h"
 #include "services/readerio.h"
 #include "setup/setup_record.h"
@@ -26,6 +27,23 @@ protected:
         ASSERT_EQ(create_laundry_setup_card(&image, record.word_02, &record, 0), 1);
         script().clear();
         ASSERT_TRUE(readerio::PowerCard(readerio::POWER_ON));
+    }
+
+    // An initialised card of `type` in the reader, powered.
+    void insertPowered(uint8_t type)
+    {
+        insertCard(initialised(type, 0x0412));
+        ASSERT_TRUE(readerio::PowerCard(readerio::POWER_ON));
+    }
+
+    // Puts `bytes` into the card's data area at `offset`, as a machine would.
+    static void putData(uint32_t offset, const QByteArray& bytes)
+    {
+        HEADER_DATA_AREA area{};
+        area.length = uint32_t(bytes.size());
+        area.offset = offset;
+        std::memcpy(area.data, bytes.constData(), size_t(bytes.size()));
+        ASSERT_EQ(cardlayout::NIMBOSetDataArea(&area), 0);
     }
 
     // What the report of `cardType` appends after the host's own text, with

@@ -1,7 +1,6 @@
 #include "profiles/page_catalogue.h"
 #include "profiles/record_conversion.h"
 #include "report/report_fixture.h"
-#include "services/cardlayout.h"
 #include "setup/profile_types.h"
 
 namespace {
@@ -15,16 +14,6 @@ protected:
         std::memcpy(r.text_field_1a, "WASCOMAT-7", 10);
         r.machine_type = 3;
         return r;
-    }
-
-    // Our writer always stores a unit of 1 cent; machines may hold others.
-    static void setPriceUnit(uint8_t unit)
-    {
-        HEADER_DATA_AREA area{};
-        area.length = 1;
-        area.offset = 105;
-        area.data[0] = unit;
-        ASSERT_EQ(cardlayout::NIMBOSetDataArea(&area), 0);
     }
 };
 
@@ -41,7 +30,7 @@ TEST_F(WascomatReport, SpecialPricingWithAPriceUnitOfFive)
     std::memcpy(r.wascomat_adders, adders, sizeof adders);
     r.feature_flags = 0x80;
     writeCard(r);
-    setPriceUnit(5);
+    putData(105, QByteArray(1, 5)); // a price unit our writer never stores (it stores 1)
 
     EXPECT_EQ(appended(200), "Machine Location: WASCO\r\n"
                              "MachineID: WASCOMAT-7\r\nProgram 1 price: $12.90\r\n"

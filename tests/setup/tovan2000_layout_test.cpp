@@ -82,10 +82,7 @@ TEST_F(Tovan2000Card, CycleSetupWritesHeaderAndProgramDataOnAnErasedCard)
     for (const auto& [program, washer, expected] : cases) {
         SCOPED_TRACE(int(program));
         insertPowered(0xB8, 0x0999);
-        HEADER_DATA_AREA old{};
-        old.length = 4;
-        old.offset = 400;
-        std::memset(old.data, 0x77, 4);
+        HEADER_DATA_AREA old{4, 400, {0x77, 0x77, 0x77, 0x77}};
         ASSERT_EQ(cardlayout::NIMBOSetDataArea(&old), 0);
 
         STRUCT_laundry_setup record = tovanRecord();

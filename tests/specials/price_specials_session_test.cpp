@@ -95,10 +95,7 @@ TEST_F(SpecialsSession, RightsWithholdCardsAndEditing)
         int32_t block[kRightsEntries] = {};
         for (int entry : c.granted)
             block[entry] = 1;
-        const Rights rights = Rights::fromBlock(block, c.mode);
-        EXPECT_EQ(rights.createCards, c.create);
-        EXPECT_EQ(rights.edit, c.edit);
-        PriceSpecialsSession& s = open(c.mode, rights);
+        PriceSpecialsSession& s = open(c.mode, Rights::fromBlock(block, c.mode));
         EXPECT_EQ(s.view().controls.createCardEnabled, c.create);
         EXPECT_EQ(s.view().controls.entryButtonsEnabled, c.edit);
         EXPECT_EQ(s.view().controls.profileMenuEnabled, c.edit);
@@ -111,6 +108,7 @@ TEST_F(SpecialsSession, RightsWithholdCardsAndEditing)
 TEST_F(SpecialsSession, ProfileCommitChecksTheName)
 {
     import(R"([{"name":"Evening","kind":"price"},{"name":"Other","kind":"price"}])");
+    const char* const input = "INPUT ERROR: Profile Data Edit";
     struct Case {
         bool adding;
         const char* name;
@@ -118,16 +116,11 @@ TEST_F(SpecialsSession, ProfileCommitChecksTheName)
         const char* caption;
     } cases[] = {
         {true, "   ", "Please Enter a Profile Name.", "Reader Manager"},
-        {true, "Bob's", "Profile name can't contain a ' character.",
-         "INPUT ERROR: Profile Data Edit"},
-        {true, "12\" Washer", "Profile name can't contain a \" character.",
-         "INPUT ERROR: Profile Data Edit"},
-        {true, "A|B", "Profile name can't contain a | character.",
-         "INPUT ERROR: Profile Data Edit"},
-        {true, "Other", "Duplicate Profile Name.\nMust be unique",
-         "INPUT ERROR: Profile Data Edit"},
-        {false, "Other", "Duplicate Profile Name.\nMust be unique",
-         "INPUT ERROR: Profile Data Edit"},
+        {true, "Bob's", "Profile name can't contain a ' character.", input},
+        {true, "12\" Washer", "Profile name can't contain a \" character.", input},
+        {true, "A|B", "Profile name can't contain a | character.", input},
+        {true, "Other", "Duplicate Profile Name.\nMust be unique", input},
+        {false, "Other", "Duplicate Profile Name.\nMust be unique", input},
         {false, "EVENING  ", nullptr, nullptr}, // its own name in another case
         {true, "Late Night", nullptr, nullptr},
     };

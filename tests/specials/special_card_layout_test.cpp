@@ -2,15 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <vector>
 
 namespace {
 
 using namespace specials;
 
-std::vector<uint8_t> dataBytes(const HEADER_DATA_AREA& area, int length)
+// The record's bytes from `from` on, in hex.
+QByteArray hexAt(const HEADER_DATA_AREA& area, int from, int length)
 {
-    return {area.data, area.data + length};
+    return QByteArray(reinterpret_cast<const char*>(&area) + from, length).toHex();
 }
 
 SpecialProfile happyHour()
@@ -39,14 +41,11 @@ TEST(SpecialCardLayout, WorkedExampleGivesItsTwentyFiveBytes)
     const SpecialEntry entries[] = {mondayDaytime()};
     const int length = buildCardImage(area, Mode::PriceSpecial, 0x1234, happyHour(), entries);
     ASSERT_EQ(length, 25);
-    const std::vector<uint8_t> expected = {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
-                                           0x7D, 0x00, 0x32, 0x10, 0x01, 0x04, 0x01, 0x01, 0x08,
-                                           0x00, 0x12, 0x31, 0x17, 0x30, 0x00, 0x4B};
-    EXPECT_EQ(dataBytes(area, length), expected);
-    const auto* record = reinterpret_cast<const uint8_t*>(&area);
-    EXPECT_EQ(record[958], 0xB0);
-    EXPECT_EQ(record[959], 0x12);
-    EXPECT_EQ(record[960], 0x34);
+    EXPECT_EQ(hexAt(area, offsetof(HEADER_DATA_AREA, data), length), "0000000000000000"
+                                                                     "007d0032"
+                                                                     "1001"
+                                                                     "040101080012311730004b");
+    EXPECT_EQ(hexAt(area, 958, 3), "b01234"); // card type and customer
 }
 
 TEST(SpecialCardLayout, ClearCardKeepsPricesAndCarriesOneNeutralEntry)
@@ -56,13 +55,13 @@ TEST(SpecialCardLayout, ClearCardKeepsPricesAndCarriesOneNeutralEntry)
     door.name = QStringLiteral("Gate");
     buildCardImage(area, Mode::DoorAccess, 7, door, {});
     ASSERT_EQ(buildClearEntry(area), 25);
-    const std::vector<uint8_t> expected = {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
-                                           0x64, 0x00, 0x00, 0x00, 0x01, 0x00, 0x01, 0x01, 0x00,
-                                           0x00, 0x12, 0x31, 0x00, 0x01, 0x00, 0x32};
     // Topoff time -1: its low byte 0xFF is beyond BCD and goes in as the
     // conversion makes it (0).
-    EXPECT_EQ(dataBytes(area, 25), expected);
-    EXPECT_EQ(reinterpret_cast<const uint8_t*>(&area)[958], 0xBE);
+    EXPECT_EQ(hexAt(area, offsetof(HEADER_DATA_AREA, data), 25), "0000000000000000"
+                                                                 "00640000"
+                                                                 "0001"
+                                                                 "0001010000123100010032");
+    EXPECT_EQ(hexAt(area, 958, 1), "be");
 }
 
 TEST(SpecialCardLayout, TwentyThreeEntriesFillTheirPlacesInOrder)
@@ -80,21 +79,14 @@ TEST(SpecialCardLayout, TwentyThreeEntriesFillTheirPlacesInOrder)
     const int length = buildCardImage(area, Mode::PriceSpecial, 1, happyHour(), entries);
     ASSERT_EQ(length, 14 + 11 * 23);
     EXPECT_EQ(area.data[13], 23);
-    for (int k = 0; k < kMaxEntries; ++k) {
-        const uint8_t* e = area.data + 14 + 11 * k;
-        const int hour = (e[3] >> 4) * 10 + (e[3] & 0xF);
-        const int minute = (e[4] >> 4) * 10 + (e[4] & 0xF);
-        EXPECT_EQ(hour, k);
-        EXPECT_EQ(minute, 59 - k);
-        EXPECT_EQ(e[0], 0xFE);
-        EXPECT_EQ((e[9] << 8) | e[10], 300 + k) << k;
-    }
+    for (int k = 0; k < kMaxEntries; ++k) // start and stop in BCD, the price high byte first
+        EXPECT_EQ(hexAt(area, 8 + 14 + 11 * k, 11),
+                  QString::asprintf("fe0101%02d%02d12312300%04x", k, 59 - k, 300 + k).toLatin1());
     EXPECT_EQ(area.data[length], 0) << "nothing past the last entry";
 }
 
 TEST(SpecialCardLayout, CentsAreTakenOnTheLowBitsOfTheAmount)
 {
-    EXPECT_EQ(cardCents(Currency::fromCents(125)), 125);
     EXPECT_EQ(cardCents(Currency(12345)), 123); // 1.2345 dollars: a fraction of a cent dropped
     EXPECT_EQ(cardCents(Currency::fromCents(70000)), uint16_t(70000));
 }

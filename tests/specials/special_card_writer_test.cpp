@@ -34,49 +34,34 @@ struct CheckCase {
     const char* refusal;       // null: written; "" declined without a message
 };
 
-card::NewCardFileOptions cardOf(uint8_t type, uint16_t custId, uint8_t chip = 0)
-{
-    card::NewCardFileOptions o;
-    o.chip = chip;
-    o.type = type;
-    o.custId = custId;
-    return o;
-}
-
-card::NewCardFileOptions freshChip(uint8_t chip)
-{
-    card::NewCardFileOptions o;
-    o.chip = chip;
-    return o;
-}
-
-const CheckCase kCases[] = {
-    {"factory fresh", Mode::PriceSpecial, freshChip(0), std::nullopt, nullptr},
-    {"blank, nobody's", Mode::PriceSpecial, cardOf(0x00, 0), std::nullopt, nullptr},
-    {"own price card", Mode::PriceSpecial, cardOf(0xB0, kCustomer), std::nullopt, nullptr},
-    {"own restriction card", Mode::DoorAccess, cardOf(0xBE, kCustomer), std::nullopt, nullptr},
-    {"setup card, Yes", Mode::PriceSpecial, cardOf(0xB8, kCustomer), IDYES, nullptr},
-    {"setup card, No", Mode::PriceSpecial, cardOf(0xB8, kCustomer), IDNO, ""},
-    {"price card for a door profile, No", Mode::DoorAccess, cardOf(0xB0, kCustomer), IDNO, ""},
-    {"restriction card for a price profile, Yes", Mode::PriceSpecial, cardOf(0xBE, kCustomer),
-     IDYES, nullptr},
-    {"same type, other customer", Mode::PriceSpecial, cardOf(0xB0, 0x4321), std::nullopt,
-     "You are not allowed access! Wrong Customer Id!"},
-    {"other type, other customer, Yes", Mode::PriceSpecial, cardOf(0xD2, 0x4321), IDYES,
-     "You are not allowed access! Wrong Customer Id!"},
-    {"chip 1", Mode::PriceSpecial, cardOf(0, 0, 1), std::nullopt,
-     "Card Cannot Be Used As A Management Card..."},
-    {"fresh chip 3", Mode::DoorAccess, freshChip(3), std::nullopt,
-     "Card Cannot Be Used As A Management Card..."},
-    {"chip 2", Mode::DoorAccess, cardOf(0, 0, 2), std::nullopt,
-     "This card's chip type cannot be used as a Time Restriction card. Please insert another "
-     "card."},
-};
-
 class SpecialCardWriter : public CardFixture {};
 
 TEST_F(SpecialCardWriter, CheckCardDecidesByTypeOwnerAndChip)
 {
+    const CheckCase kCases[] = {
+        {"factory fresh", Mode::PriceSpecial, fresh(0), std::nullopt, nullptr},
+        {"blank, nobody's", Mode::PriceSpecial, initialised(0x00, 0), std::nullopt, nullptr},
+        {"own price card", Mode::PriceSpecial, initialised(0xB0, kCustomer), std::nullopt, nullptr},
+        {"own restriction card", Mode::DoorAccess, initialised(0xBE, kCustomer), std::nullopt,
+         nullptr},
+        {"setup card, Yes", Mode::PriceSpecial, initialised(0xB8, kCustomer), IDYES, nullptr},
+        {"setup card, No", Mode::PriceSpecial, initialised(0xB8, kCustomer), IDNO, ""},
+        {"price card for a door profile, No", Mode::DoorAccess, initialised(0xB0, kCustomer), IDNO,
+         ""},
+        {"restriction card for a price profile, Yes", Mode::PriceSpecial,
+         initialised(0xBE, kCustomer), IDYES, nullptr},
+        {"same type, other customer", Mode::PriceSpecial, initialised(0xB0, 0x4321), std::nullopt,
+         "You are not allowed access! Wrong Customer Id!"},
+        {"other type, other customer, Yes", Mode::PriceSpecial, initialised(0xD2, 0x4321), IDYES,
+         "You are not allowed access! Wrong Customer Id!"},
+        {"chip 1", Mode::PriceSpecial, initialised(0, 0, 1), std::nullopt,
+         "Card Cannot Be Used As A Management Card..."},
+        {"fresh chip 3", Mode::DoorAccess, fresh(3), std::nullopt,
+         "Card Cannot Be Used As A Management Card..."},
+        {"chip 2", Mode::DoorAccess, initialised(0, 0, 2), std::nullopt,
+         "This card's chip type cannot be used as a Time Restriction card. Please insert another "
+         "card."},
+    };
     int n = 0;
     for (const CheckCase& c : kCases) {
         SCOPED_TRACE(c.what);
@@ -120,7 +105,7 @@ TEST_F(SpecialCardWriter, CheckCardDecidesByTypeOwnerAndChip)
 
 TEST_F(SpecialCardWriter, EraseQuestionNamesTheCardAndTheKind)
 {
-    insertCard(cardOf(0xB0, kCustomer));
+    insertCard(initialised(0xB0, kCustomer));
     script().queueAnswer(IDNO);
     createCard(order(Mode::DoorAccess, 1), false);
     ASSERT_EQ(script().messages().size(), 1u);
@@ -159,7 +144,7 @@ TEST_F(SpecialCardWriter, RefusesBeforeTouchingTheCard)
     for (const Case& c : cases) {
         SCOPED_TRACE(n);
         script().clear();
-        const QString file = insertCard(freshChip(0), QString("r%1.lcard").arg(++n));
+        const QString file = insertCard(fresh(), QString("r%1.lcard").arg(++n));
         CardOrder o = order(Mode::PriceSpecial, c.entries);
         if (!c.named)
             o.profile.name.clear();

@@ -34,21 +34,14 @@ QString decodeError(const QByteArray& bytes)
 
 TEST(CardImageFile, EncodesTheDocumentedLayout)
 {
-    EXPECT_EQ(sampleBytes().toHex(), "4c434946" // "LCIF"
-                                     "0100"     // format version
-                                     "0000"
-                                     "01000000" // one image
-                                     "02"       // chip
-                                     "03"       // pom | initialised
-                                     "0000"
-                                     "b912340100000000"                 // header
-                                     "5a512d464143544f52592d4b45595321" // keys
-                                     "01000000"                         // one file
-                                     "0120"                             // id 0x2001
-                                     "0000"
-                                     "02000000" // extent
-                                     "aabb"
-                                     "30f86ec6"); // CRC-32 of all before it
+    // "LCIF", format version 1, one image: chip 2, flags pom | initialised,
+    // header, keys, one file (id 0x2001, extent 2, bytes), then the CRC-32 of
+    // all before it.
+    const QByteArray expected = QByteArray::fromHex("4c434946 0100 0000 01000000"
+                                                    "02 03 0000 b912340100000000"
+                                                    "5a512d464143544f52592d4b45595321"
+                                                    "01000000 0120 0000 02000000 aabb 30f86ec6");
+    EXPECT_EQ(sampleBytes().toHex(), expected.toHex());
 }
 
 TEST(CardImageFile, RoundTripsSeveralImagesWithTheirExtents)

@@ -84,16 +84,6 @@ protected:
         readerio::PowerCard(readerio::POWER_ON);
         return status;
     }
-
-    void writeUsedLength(uint16_t length)
-    {
-        HEADER_DATA_AREA a{};
-        a.length = 2;
-        a.offset = cardcore::kDcUsedLengthOffset;
-        a.data[0] = uint8_t(length >> 8);
-        a.data[1] = uint8_t(length);
-        ASSERT_EQ(cardlayout::NIMBOSetDataArea(&a), 0);
-    }
 };
 
 // Any former card becomes an empty DC card: header, option, no old bytes.
@@ -243,19 +233,15 @@ TEST_F(DcCardTest, ParsersRefuseDamagedAreas)
         uint8_t status;
         int kept;
     };
+    using namespace cardcore;
     const Case cases[] = {
-        {0xD2, 7, {}, cardcore::NIMBOReadDcCard, cardcore::kStatusDcBadLength, 0},
-        {0xD2, 8 + 287, {3}, cardcore::NIMBOReadDcCard, cardcore::kStatusDcBadLength, 0},
-        {0xD7,
-         8 + 288,
-         {5, 6},
-         cardcore::NIMBOReadGen2StackComplexDcCard,
-         cardcore::kStatusDcBadLength,
-         0},
+        {0xD2, 7, {}, NIMBOReadDcCard, kStatusDcBadLength, 0},
+        {0xD2, 8 + 287, {3}, NIMBOReadDcCard, kStatusDcBadLength, 0},
+        {0xD7, 8 + 288, {5, 6}, NIMBOReadGen2StackComplexDcCard, kStatusDcBadLength, 0},
         // A 217 card read as a 210 card: its first record is not taken.
-        {0xD9, 0, {8}, cardcore::NIMBOReadDcCard, cardcore::kStatusDcBadRecord, 0},
+        {0xD9, 0, {8}, NIMBOReadDcCard, kStatusDcBadRecord, 0},
         // One record, then an empty slot (family 0).
-        {0xD2, 8 + 2 * 288, {4}, cardcore::NIMBOReadDcCard, cardcore::kStatusDcBadRecord, 1},
+        {0xD2, 8 + 2 * 288, {4}, NIMBOReadDcCard, kStatusDcBadRecord, 1},
     };
     for (const Case& c : cases) {
         insert(initialisedCard(), true);
@@ -267,8 +253,11 @@ TEST_F(DcCardTest, ParsersRefuseDamagedAreas)
             for (const uint8_t family : c.families)
                 ASSERT_EQ(machines::appendDcRecord(kCust, record(family, "M", 0)), 0);
         }
-        if (c.usedLength)
-            writeUsedLength(c.usedLength);
+        if (c.usedLength) {
+            HEADER_DATA_AREA used{
+                2, kDcUsedLengthOffset, {uint8_t(c.usedLength >> 8), uint8_t(c.usedLength)}};
+            ASSERT_EQ(cardlayout::NIMBOSetDataArea(&used), 0);
+        }
         GenericDC records;
         EXPECT_EQ(parse(c.parser, records), c.status) << int(c.cardType) << " " << c.usedLength;
         EXPECT_EQ(records.GetNumRecs(), c.kept) << int(c.cardType) << " " << c.usedLength;

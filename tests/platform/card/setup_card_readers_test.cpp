@@ -18,6 +18,7 @@
 
 #include <cstring>
 #include <functional>
+#include <initializer_list>
 
 using namespace cardlayout;
 using card::FaultKind;
@@ -77,6 +78,17 @@ QByteArray roundTrip(uint8_t (*write)(BaseCardImage&, const Card*), const Card& 
     return readBack(read);
 }
 
+// In hex, `bytes` with only the half-open ranges given kept (the rest 0),
+// or with them zeroed.
+QByteArray masked(const QByteArray& bytes, std::initializer_list<std::pair<int, int>> ranges,
+                  bool keep)
+{
+    QByteArray out = keep ? QByteArray(bytes.size(), '\0') : bytes;
+    for (const auto& [from, to] : ranges)
+        out.replace(from, to - from, keep ? bytes.mid(from, to - from) : QByteArray(to - from, 0));
+    return out.toHex();
+}
+
 GEN2_SETUP_CARD gen2Pattern(uint16_t cardType, uint8_t version)
 {
     auto c = distinctBytes<GEN2_SETUP_CARD>(0x20, 1);
@@ -101,40 +113,20 @@ TEST_F(SetupCardReaders, EachReaderReadsBackWhatTheCardCarries)
     ASSERT_EQ(NIMBOSetTovan2000Setup(&tovan), 0);
     EXPECT_EQ(readBack(&NIMBOReadTovan2000Setup), bytesOf(tovan).toHex());
 
-    // A Gen2 card carries only its head, the top-off price, the texts and
-    // the two cycle-time bytes.
+    // A Gen2 card carries only its head, the top-off price, the texts, the
+    // two cycle-time bytes and the version.
     const GEN2_SETUP_CARD gen2 = gen2Pattern(187, 0);
-    GEN2_SETUP_CARD carried{};
-    carried.card_type = gen2.card_type;
-    carried.word_02 = gen2.word_02;
-    carried.vend_price = gen2.vend_price;
-    carried.word_02_again = gen2.word_02_again;
-    carried.option_flags = gen2.option_flags;
-    carried.topoff_price_alt = gen2.topoff_price_alt;
-    std::memcpy(carried.text_field_10, gen2.text_field_10, sizeof carried.text_field_10);
-    std::memcpy(carried.text_field_1a, gen2.text_field_1a, sizeof carried.text_field_1a);
-    carried.wash = gen2.wash;
-    carried.rinse = gen2.rinse;
-    carried.card_version = gen2.card_version;
     EXPECT_EQ(roundTrip(&setup::CardSetGen2Setup, gen2, &NIMBOReadGen2Setup),
-              bytesOf(carried).toHex());
+              masked(bytesOf(gen2), {{0, 9}, {12, 34}, {71, 72}, {73, 74}, {82, 83}}, true));
 
     // Not on a Gen2 Advanced card: the padding, the top-off price, the setup
     // record's byte 0x101 and the top byte of the 32-bit location number.
     const GEN2_SETUP_CARD advanced = gen2Pattern(185, 1);
-    GEN2_SETUP_CARD expected = advanced;
-    std::memset(expected.bytes_10, 0, sizeof expected.bytes_10);
-    expected.topoff_price_alt = 0;
-    expected.byte_47 = 0;
-    expected.location_bcd &= 0x00FFFFFF;
-    expected.byte_52 = 0;
-    expected.byte_101 = 0;
-    std::memset(expected.bytes_85, 0, sizeof expected.bytes_85);
-    std::memset(expected.bytes_89, 0, sizeof expected.bytes_89);
-    expected.byte_95 = 0;
-    std::memset(expected.bytes_98, 0, sizeof expected.bytes_98);
-    EXPECT_EQ(roundTrip(&setup::CardSetGen2Setup, advanced, &NIMBOReadGen2AdvSetup),
-              bytesOf(expected).toHex());
+    EXPECT_EQ(
+        roundTrip(&setup::CardSetGen2Setup, advanced, &NIMBOReadGen2AdvSetup),
+        masked(bytesOf(advanced),
+               {{10, 14}, {47, 48}, {51, 53}, {64, 65}, {85, 88}, {89, 93}, {95, 96}, {98, 100}},
+               false));
 }
 
 TEST_F(SetupCardReaders, RetrofitVersionZeroIgnoresAnOldSecondBlock)
