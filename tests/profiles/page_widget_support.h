@@ -4,6 +4,7 @@
 #pragma once
 
 #include "profiles/option_page_widget.h"
+#include "profiles/page_rules.h"
 
 #include <QApplication>
 #include <QTabWidget>
@@ -26,6 +27,15 @@ inline void showActive(QWidget& page)
     page.show();
     QApplication::setActiveWindow(&page);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
+}
+
+// Column values as "NAME=value" lines, for a failure one can read.
+inline std::string describe(const profiles::ColumnValues& columns)
+{
+    QStringList lines;
+    for (auto it = columns.cbegin(); it != columns.cend(); ++it)
+        lines << it.key() + '=' + it.value().toString();
+    return lines.join('\n').toStdString();
 }
 
 // Saves each visible tab of `tabs` as <dir>/<name>_<tab>.png, the whole window shown.

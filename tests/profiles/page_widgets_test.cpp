@@ -112,7 +112,7 @@ TEST(OptionPageWidgets, DisplayMessagePageShowsAndReadsBackItsValues)
     at<QSlider>(page, 1184)->setValue(20);
     rules.reset();
     page.readValues();
-    EXPECT_EQ(rules.columns(), shown);
+    EXPECT_EQ(rules.columns(), shown) << pagetest::describe(rules.columns());
 
     // The Electromechanical page has dryer times instead of pulses.
     DisplayMessagePage electro(Display::kElectromechanical);
@@ -204,5 +204,5 @@ TEST(OptionPageWidgets, TheMhn33DialogShowsAndReadsBackItsValues)
     EXPECT_EQ(at<QComboBox>(*page, MaytagOptionsPageRules::kPositionControl)->currentText(), "64");
     rules.reset();
     page->readValues();
-    EXPECT_EQ(rules.columns(), loaded);
+    EXPECT_EQ(rules.columns(), loaded) << pagetest::describe(rules.columns());
 }
