@@ -38,9 +38,7 @@ TEST_F(ProfileEditorTest, AnLgDryerIsShownOnItsTabsAndSelected)
     ASSERT_EQ(SelectLaundrySetupProfile(name, &record), 1);
     EXPECT_STREQ(name, "LG Dryer");
     EXPECT_EQ(record.card_type_code, 0xC5);
-    EXPECT_EQ(record.machine_type, 8);
     EXPECT_EQ(record.vend_price, 30); // the regular dryer price in nickels
-    EXPECT_EQ(record.feature_flags_2, 0x08);
     EXPECT_TRUE(script().messages().empty());
 }
 

@@ -52,17 +52,6 @@ protected:
         return window_->findChild<QTableWidget*>("dcRecordsTable")->rowCount();
     }
 
-    // The one box shown, from the window itself; forgotten after.
-    void expectBox(const QString& text, const QString& caption)
-    {
-        ASSERT_EQ(script().messages().size(), 1u)
-            << script().messageTexts().join(" | ").toStdString();
-        EXPECT_TRUE(script().messages()[0].text.startsWith(text))
-            << script().messages()[0].text.toStdString();
-        EXPECT_EQ(script().messages()[0].caption, caption);
-        script().clear();
-    }
-
 private:
     std::unique_ptr<readermanager::MainWindow> window_;
 };

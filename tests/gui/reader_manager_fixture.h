@@ -11,6 +11,7 @@
 #include <QSettings>
 
 #include <memory>
+#include <optional>
 
 class ReaderManagerTest : public CardFixture {
 protected:
@@ -32,17 +33,25 @@ protected:
         return view ? view->toPlainText() : QStringLiteral("<missing>");
     }
 
-    // The one box shown: its caption and icon, and its text or the start of
-    // it; forgotten after.
-    void expectOnly(const QString& text, bool whole = true, unsigned icon = promptui::MB_ICONERROR)
+    // The one box shown: its caption, its text or the start of it and, if
+    // given, its icon; forgotten after.
+    void expectBox(const QString& text, const QString& caption, bool whole = false,
+                   std::optional<unsigned> icon = {})
     {
         ASSERT_EQ(script().messages().size(), 1u)
             << script().messageTexts().join(" | ").toStdString();
         const ui::RecordedMessage& m = script().messages()[0];
         EXPECT_TRUE(whole ? m.text == text : m.text.startsWith(text)) << m.text.toStdString();
-        EXPECT_EQ(m.caption, icon == promptui::MB_ICONERROR ? "ERROR: Reader Manager"
-                                                            : "SUCCESS: Reader Manager");
-        EXPECT_EQ(m.icon, icon);
+        EXPECT_EQ(m.caption, caption);
+        EXPECT_EQ(m.icon, icon.value_or(m.icon));
         script().clear();
+    }
+    // The same for Reader Manager's own error or success box.
+    void expectOnly(const QString& text, bool whole = true, unsigned icon = promptui::MB_ICONERROR)
+    {
+        expectBox(text,
+                  icon == promptui::MB_ICONERROR ? "ERROR: Reader Manager"
+                                                 : "SUCCESS: Reader Manager",
+                  whole, icon);
     }
 };

@@ -117,22 +117,6 @@ TEST_F(ReaderManagerTest, TypedCustomerIdIsRememberedAndADamagedOneIsZero)
     }
 }
 
-TEST_F(ReaderManagerTest, TokensSettingIsRememberedAndGivenToTheCardLibrary)
-{
-    {
-        const auto window = makeWindow();
-        QAction* tokens = window->action("tokensEnabledAction");
-        ASSERT_NE(tokens, nullptr);
-        EXPECT_TRUE(tokens->isChecked());
-        tokens->trigger();
-        EXPECT_FALSE(cardcore::GetTokensEnabled());
-    }
-    card::resetCardStack(); // the card library's default is on again
-    const auto window = makeWindow();
-    EXPECT_FALSE(window->action("tokensEnabledAction")->isChecked());
-    EXPECT_FALSE(cardcore::GetTokensEnabled());
-}
-
 TEST_F(ReaderManagerTest, DataFolderKeepsItsSettingsAndTheLastCardEvenWhenMoved)
 {
     const QString other = path("elsewhere/other.lcard");
@@ -141,7 +125,11 @@ TEST_F(ReaderManagerTest, DataFolderKeepsItsSettingsAndTheLastCardEvenWhenMoved)
     {
         const auto window = makeWindow();
         window->setCustomerId(4660);
-        window->setTokensEnabled(false);
+        QAction* tokens = window->action("tokensEnabledAction");
+        ASSERT_NE(tokens, nullptr);
+        EXPECT_TRUE(tokens->isChecked());
+        tokens->trigger();
+        EXPECT_FALSE(cardcore::GetTokensEnabled());
         ASSERT_TRUE(window->insertCard(other));
     }
     EXPECT_TRUE(QFile::exists(settingsFile()));
@@ -156,10 +144,11 @@ TEST_F(ReaderManagerTest, DataFolderKeepsItsSettingsAndTheLastCardEvenWhenMoved)
         ASSERT_TRUE(window->newBlankCard(QDir(second).filePath("inside.lcard")));
     }
 
-    card::eject();
+    card::resetCardStack(); // an empty reader, the card library's tokens on again
     const auto window = makeWindow();
     EXPECT_EQ(window->customerId(), 4660);
     EXPECT_FALSE(window->action("tokensEnabledAction")->isChecked());
+    EXPECT_FALSE(cardcore::GetTokensEnabled());
     EXPECT_EQ(card::cardFilePath(), other);
     EXPECT_EQ(shown(*window, "cardTypeLabel"), "Retrofit Setup Card (184)");
     window->ejectCard();

@@ -1,6 +1,7 @@
 // The Advantech dialog: the machine kind decides which controls take input,
 // and the controls show and read back the setup bytes' choices.
 // LAUNDRY_SCREENSHOT_DIR, when set, gets a picture of every tab.
+#include "page_widget_support.h"
 #include "platform/ui/checked_scripted_ui.h"
 #include "profiles/pages/advantech_dialog.h"
 
@@ -15,14 +16,8 @@
 namespace {
 
 using namespace profiles;
+using pagetest::at;
 using Rules = AdvantechPageRules;
-
-template <typename T> T* at(const OptionPageWidget& page, int id)
-{
-    T* widget = qobject_cast<T*>(page.control(id));
-    EXPECT_NE(widget, nullptr) << "control " << id;
-    return widget;
-}
 
 TEST(AdvantechDialog, TheMachineKindEnablesItsOwnControls)
 {
@@ -56,14 +51,8 @@ TEST(AdvantechDialog, TheMachineKindEnablesItsOwnControls)
     dialog.readValues();
     EXPECT_EQ(dialog.rules().columns().value("SETUP BYTE 1").toInt(), 0x07);
 
-    if (const QByteArray dir = qgetenv("LAUNDRY_SCREENSHOT_DIR"); !dir.isEmpty()) {
-        dialog.resize(640, 330);
-        for (int t = 0; t < dialog.tabs()->count(); ++t) {
-            dialog.tabs()->setCurrentIndex(t);
-            dialog.grab().save(QString::fromLocal8Bit(dir) +
-                               QStringLiteral("/advantech_%1.png").arg(t));
-        }
-    }
+    dialog.resize(640, 330);
+    pagetest::saveTabs(*dialog.tabs(), QStringLiteral("advantech"));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The Alliance tab dialog: the tabs and machine kinds it offers follow the
 // product line and the machine kind, and what the operator picks reaches
 // the rules. With LAUNDRY_SCREENSHOT_DIR set, every tab is saved as a PNG.
+#include "page_widget_support.h"
 #include "profiles/pages/alliance_dialog.h"
 
 #include <QApplication>
@@ -27,21 +28,6 @@ QStringList shownTabs(const AllianceDialog& dialog)
     return titles;
 }
 
-void saveTabs(AllianceDialog& dialog, const QString& name)
-{
-    const QByteArray dir = qgetenv("LAUNDRY_SCREENSHOT_DIR");
-    if (dir.isEmpty())
-        return;
-    for (int i = 0; i < dialog.tabs()->count(); ++i) {
-        if (!dialog.tabs()->isTabVisible(i))
-            continue;
-        dialog.tabs()->setCurrentIndex(i);
-        dialog.grab().save(
-            QStringLiteral("%1/alliance_%2_%3.png").arg(QString::fromLocal8Bit(dir), name).arg(i));
-    }
-    dialog.tabs()->setCurrentIndex(0);
-}
-
 } // namespace
 
 TEST(AllianceDialog, TabsAndMachineKindsFollowTheChoices)
@@ -56,16 +42,16 @@ TEST(AllianceDialog, TabsAndMachineKindsFollowTheChoices)
               QStringList({"Washer/Dryer", "Washer Prices", "Top-Load Settings"}));
     EXPECT_EQ(kind->count(), 5);
     EXPECT_FALSE(dialog.control(R::kTierControl)->isEnabled());
-    saveTabs(dialog, QStringLiteral("quantum_top_load"));
+    pagetest::saveTabs(*dialog.tabs(), QStringLiteral("alliance_quantum_top_load"));
 
     kind->setCurrentIndex(kind->findText("Tumbler"));
     EXPECT_EQ(dialog.rules().values().machineType, R::kTumbler);
     EXPECT_EQ(shownTabs(dialog), QStringList({"Washer/Dryer", "Dryer Prices", "Dryer Settings"}));
-    saveTabs(dialog, QStringLiteral("quantum_tumbler"));
+    pagetest::saveTabs(*dialog.tabs(), QStringLiteral("alliance_quantum_tumbler"));
     kind->setCurrentIndex(kind->findText("Extractor"));
     EXPECT_EQ(shownTabs(dialog).last(), "Front-Load Settings");
     EXPECT_NE(dialog.control(R::kMachineSizeControl), nullptr);
-    saveTabs(dialog, QStringLiteral("quantum_extractor"));
+    pagetest::saveTabs(*dialog.tabs(), QStringLiteral("alliance_quantum_extractor"));
 
     // The ACA line makes no extractor: the kind becomes its front-load washer.
     line->setCurrentIndex(1);
@@ -75,7 +61,7 @@ TEST(AllianceDialog, TabsAndMachineKindsFollowTheChoices)
     EXPECT_EQ(qobject_cast<QComboBox*>(dialog.control(R::kTierControl))->currentText(), "A4");
     EXPECT_EQ(dialog.control(R::kMachineSizeControl), nullptr); // the Quantum page's
     EXPECT_NE(dialog.control(R::kMediumExtraWashControl), nullptr);
-    saveTabs(dialog, QStringLiteral("aca_front_load"));
+    pagetest::saveTabs(*dialog.tabs(), QStringLiteral("alliance_aca_front_load"));
 
     // Cycle prices take input only with cycle-based pricing on.
     kind->setCurrentIndex(kind->findText("Top-Load Washer"));
@@ -100,7 +86,7 @@ TEST(AllianceDialog, TabsAndMachineKindsFollowTheChoices)
     dialog.readValues();
     EXPECT_EQ(dialog.rules().values().heavy.price, Currency::fromCents(65));
     EXPECT_EQ(dialog.rules().values().medium.price, Currency::fromCents(25));
-    saveTabs(dialog, QStringLiteral("aca_top_load"));
+    pagetest::saveTabs(*dialog.tabs(), QStringLiteral("alliance_aca_top_load"));
 
     // The focus on a refused value brings its tab to the front.
     dialog.show();

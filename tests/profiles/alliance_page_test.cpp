@@ -4,14 +4,8 @@
 #include "profile_db_fixture.h"
 
 #include "profiles/pages/alliance_page_rules.h"
-#include "profiles/profile_json.h"
-#include "profiles/profile_selection.h"
-#include "profiles/profile_table.h"
-#include "services/system_database.h"
 #include "setup/alliance_layout.h"
 #include "setup/layout_bytes.h"
-#include "setup/setup_record.h"
-#include "support/recording_card_image.h"
 
 #include <functional>
 
@@ -191,37 +185,17 @@ TEST(AlliancePage, FrontLoadSwitchesFollowTheProductLine)
 
 // Imported profiles of each product line, stored, converted as
 // `setup write --profile` does and written by the real encoder.
-class AllianceProfile : public profiletest::ProfileDbTest {
+class AllianceProfile : public profiletest::ProfileFileTest {
 protected:
-    AllianceProfile() { systemdb::setDatabasePath(databasePath()); }
-    ~AllianceProfile() override { systemdb::setDatabasePath({}); }
-
     ImportOutcome import(const char* columns, const char* name = "P")
     {
-        const QString json =
-            QStringLiteral(
-                R"([{"PROFILE NAME":"%2","MAX CARD VALUE":"100","ENABLE TOKENS":false,
+        return importJson(QStringLiteral(
+                              R"([{"PROFILE NAME":"%2","MAX CARD VALUE":"100","ENABLE TOKENS":false,
 "CLEAR COUNT":true,"LOCATION":true,"LOCATION CLUSTERING":false,"USER TRANSACTION COL":false,
 "PROFILE TYPE":9,%1}])")
-                .arg(QLatin1String(columns), QLatin1String(name));
-        QString error;
-        const auto parsed = parseProfileFile(json.toUtf8(), &error);
-        EXPECT_TRUE(parsed) << error.toStdString();
-        ProfileTable table;
-        if (!parsed || !table.open(ProfileTable::Rows::All, databasePath()))
-            return {};
-        return importProfiles(*parsed, table);
+                              .arg(QLatin1String(columns), QLatin1String(name)));
     }
-
-    QByteArray card()
-    {
-        STRUCT_laundry_setup record{};
-        setup::clearSetupRecord(record);
-        EXPECT_EQ(convertProfileByName("P", record), 1);
-        RecordingCardImage image;
-        EXPECT_EQ(setup::writeAllianceSetup(image, record), 0);
-        return image.file(0x2001);
-    }
+    QByteArray card() { return setupFile(converted("P"), setup::writeAllianceSetup); }
 };
 
 // Block A bytes both cards share: option flags 0x0A (check location, clear

@@ -11,18 +11,10 @@ using namespace profiles;
 
 namespace {
 
-class ConvertByName : public profiletest::ProfileDbTest {
+class ConvertByName : public profiletest::ProfileFileTest {
 protected:
-    ConvertByName()
-    {
-        systemdb::setDatabasePath(databasePath());
-        setup::clearSetupRecord(record_);
-    }
-    ~ConvertByName() override
-    {
-        systemdb::setDatabasePath({});
-        cardcore::SetTokensEnabled(true);
-    }
+    ConvertByName() { setup::clearSetupRecord(record_); }
+    ~ConvertByName() override { cardcore::SetTokensEnabled(true); }
 
     void addTokenProfile(const QString& name, int code, const ColumnValues& columns = {})
     {

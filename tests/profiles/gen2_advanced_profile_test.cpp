@@ -3,14 +3,8 @@
 // dialog cannot hold.
 #include "profile_db_fixture.h"
 
-#include "profiles/profile_json.h"
-#include "profiles/profile_selection.h"
-#include "profiles/profile_table.h"
-#include "services/system_database.h"
 #include "setup/gen2_layout.h"
 #include "setup/layout_bytes.h"
-#include "setup/setup_record.h"
-#include "support/recording_card_image.h"
 
 using namespace profiles;
 using layouttest::hex;
@@ -42,34 +36,18 @@ const char kProfiles[] = R"([
  "SPEC PRICE END":"12 Midnight"}
 ])";
 
-class Gen2AdvancedProfile : public profiletest::ProfileDbTest {
+class Gen2AdvancedProfile : public profiletest::ProfileFileTest {
 protected:
-    Gen2AdvancedProfile() { systemdb::setDatabasePath(databasePath()); }
-    ~Gen2AdvancedProfile() override { systemdb::setDatabasePath({}); }
-
-    ImportOutcome import(int wash)
-    {
-        QString error;
-        const auto parsed =
-            parseProfileFile(QString::fromLatin1(kProfiles).arg(wash).toUtf8(), &error);
-        EXPECT_TRUE(parsed) << error.toStdString();
-        ProfileTable table;
-        if (!parsed || !table.open(ProfileTable::Rows::All, databasePath()))
-            return {};
-        return importProfiles(*parsed, table);
-    }
+    ImportOutcome import(int wash) { return importJson(QString::fromLatin1(kProfiles).arg(wash)); }
 
     // The setup file of the card converted from the stored profile.
     std::string card(const QString& name)
     {
-        STRUCT_laundry_setup record{};
-        setup::clearSetupRecord(record);
-        EXPECT_EQ(convertProfileByName(name, record), 1);
-        RecordingCardImage image;
-        EXPECT_EQ(record.card_type_code == 0xC5 ? setup::writeLgLayout(image, record)
-                                                : setup::writeGen2AdvancedLayout(image, record),
-                  0);
-        return image.file(0x2001).toHex(' ').toStdString();
+        const STRUCT_laundry_setup record = converted(name);
+        return setupFile(record, record.card_type_code == 0xC5 ? setup::writeLgLayout
+                                                               : setup::writeGen2AdvancedLayout)
+            .toHex(' ')
+            .toStdString();
     }
 };
 

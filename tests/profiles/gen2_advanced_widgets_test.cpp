@@ -1,5 +1,6 @@
 // The Gen2 Advanced and LG tab dialog: the operator's clicks and typing reach
 // the rules, and the tabs show what they answer.
+#include "page_widget_support.h"
 #include "platform/ui/checked_scripted_ui.h"
 #include "profiles/pages/gen2_advanced_dialog.h"
 #include "setup/profile_types.h"
@@ -16,23 +17,11 @@
 namespace {
 
 using namespace profiles;
+using pagetest::at;
+using pagetest::showActive;
 using Features = Gen2AdvancedFeaturesRules;
 using Prices = Gen2AdvancedPriceRules;
 using Machine = Gen2AdvancedMachineRules;
-
-template <typename T> T* at(const OptionPageWidget& page, int id)
-{
-    T* widget = qobject_cast<T*>(page.control(id));
-    EXPECT_NE(widget, nullptr) << "control " << id;
-    return widget;
-}
-
-void showActive(QWidget& page)
-{
-    page.show();
-    QApplication::setActiveWindow(&page);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
-}
 
 int control(Features::Switch s)
 {

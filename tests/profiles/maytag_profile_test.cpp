@@ -3,15 +3,9 @@
 #include "profile_db_fixture.h"
 
 #include "profiles/page_catalogue.h"
-#include "profiles/profile_json.h"
-#include "profiles/profile_selection.h"
-#include "profiles/profile_table.h"
-#include "services/system_database.h"
 #include "setup/layout_bytes.h"
 #include "setup/maytag_layout.h"
 #include "setup/profile_types.h"
-#include "setup/setup_record.h"
-#include "support/recording_card_image.h"
 
 using namespace profiles;
 using layouttest::hex;
@@ -37,11 +31,8 @@ const char kMhn33Options[] = R"(,"SET SERIAL":true,"SET POSITION":true,"SET PRIC
  "SET CYCLE":true,"WASH":%1,"RINSE":1,"PREWASH":1,"FINAL SPIN":"5","TOP SPIN SPEED":"992",
  "WATER LEVEL":true)";
 
-class MaytagProfile : public profiletest::ProfileDbTest {
+class MaytagProfile : public profiletest::ProfileFileTest {
 protected:
-    MaytagProfile() { systemdb::setDatabasePath(databasePath()); }
-    ~MaytagProfile() override { systemdb::setDatabasePath({}); }
-
     ImportOutcome import(const QString& name, int code, int wash = 2)
     {
         const QString options =
@@ -49,27 +40,16 @@ protected:
                 ? QString()
                 : QString::fromLatin1(code == setup::kMaytagMarlin ? kMarlinOptions : kMhn33Options)
                       .arg(wash);
-        const QString json = QString::fromLatin1(kProfiles).arg(name).arg(code).arg(options);
-        QString error;
-        const auto parsed = parseProfileFile(json.toUtf8(), &error);
-        EXPECT_TRUE(parsed) << error.toStdString();
-        ProfileTable table;
-        if (!parsed || !table.open(ProfileTable::Rows::All, databasePath()))
-            return {};
-        return importProfiles(*parsed, table);
+        return importJson(QString::fromLatin1(kProfiles).arg(name).arg(code).arg(options));
     }
 
     // The setup file of the card converted from the stored profile.
     QByteArray card(const QString& name)
     {
-        STRUCT_laundry_setup record{};
-        setup::clearSetupRecord(record);
-        EXPECT_EQ(convertProfileByName(name, record), 1);
-        RecordingCardImage image;
-        EXPECT_EQ(record.card_type_code == 0xC9 ? setup::writeQuicksilverLayout(image, record)
-                                                : setup::writeMarlinLayout(image, record),
-                  0);
-        return image.file(0x2001).toHex(' ');
+        const STRUCT_laundry_setup record = converted(name);
+        return setupFile(record, record.card_type_code == 0xC9 ? setup::writeQuicksilverLayout
+                                                               : setup::writeMarlinLayout)
+            .toHex(' ');
     }
 };
 

@@ -1,5 +1,6 @@
 // The MDC and Manual Setup page widgets: the operator's clicks and typing
 // reach the rules and the page shows what they answer.
+#include "page_widget_support.h"
 #include "platform/ui/checked_scripted_ui.h"
 #include "profiles/pages/manual_setup_page.h"
 #include "profiles/pages/mdc_page.h"
@@ -15,21 +16,9 @@
 namespace {
 
 using namespace profiles;
+using pagetest::at;
+using pagetest::showActive;
 using Mdc = MdcPageRules;
-
-template <typename T> T* at(const OptionPageWidget& page, int id)
-{
-    T* widget = qobject_cast<T*>(page.control(id));
-    EXPECT_NE(widget, nullptr) << "control " << id;
-    return widget;
-}
-
-void showActive(QWidget& page)
-{
-    page.show();
-    QApplication::setActiveWindow(&page);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
-}
 
 TEST(MdcManualPageWidgets, CardTypeEditNeverHoldsAnInvalidText)
 {

@@ -5,8 +5,14 @@
 
 #include "platform/db/db_test_support.h"
 #include "platform/ui/checked_scripted_ui.h"
+#include "profiles/profile_json.h"
+#include "profiles/profile_selection.h"
 #include "profiles/profile_store.h"
+#include "profiles/profile_table.h"
 #include "services/dao.h"
+#include "services/system_database.h"
+#include "setup/setup_record.h"
+#include "support/recording_card_image.h"
 
 #include <gtest/gtest.h>
 
@@ -67,6 +73,44 @@ private:
 class ProfileDbTest : public ::testing::Test, public ProfileDbFixture {
 protected:
     ProfileDbTest() : ProfileDbFixture(dbtest::Engine::Sqlite) {}
+};
+
+// Profiles imported from a profile file and converted by name as
+// `setup write --profile` does, with this database as the system database.
+class ProfileFileTest : public ProfileDbTest {
+protected:
+    ProfileFileTest() { systemdb::setDatabasePath(databasePath()); }
+    ~ProfileFileTest() override { systemdb::setDatabasePath({}); }
+
+    profiles::ImportOutcome import(const QJsonArray& profiles)
+    {
+        profiles::ProfileTable table;
+        if (!table.open(profiles::ProfileTable::Rows::All, databasePath()))
+            return {};
+        return profiles::importProfiles(profiles, table);
+    }
+    profiles::ImportOutcome importJson(const QString& json)
+    {
+        QString error;
+        const auto parsed = profiles::parseProfileFile(json.toUtf8(), &error);
+        EXPECT_TRUE(parsed) << error.toStdString();
+        return parsed ? import(*parsed) : profiles::ImportOutcome{};
+    }
+    STRUCT_laundry_setup converted(const QString& name)
+    {
+        STRUCT_laundry_setup record{};
+        setup::clearSetupRecord(record);
+        EXPECT_EQ(profiles::convertProfileByName(name, record), 1) << name.toStdString();
+        return record;
+    }
+    // The setup data file `write` makes of the record.
+    using Writer = uint8_t (*)(BaseCardImage&, const STRUCT_laundry_setup&);
+    static QByteArray setupFile(const STRUCT_laundry_setup& record, Writer write)
+    {
+        RecordingCardImage image;
+        EXPECT_EQ(write(image, record), 0);
+        return image.file(0x2001);
+    }
 };
 
 // Instantiated on both engines in profile_store_test.cpp.

@@ -50,16 +50,8 @@ const char kProfilesOfTypes0To4[] = R"([
  "RINSE":4,"DRY":60}
 ])";
 
-class ProfileJson : public profiletest::ProfileDbTest {
+class ProfileJson : public profiletest::ProfileFileTest {
 protected:
-    ImportOutcome import(const QJsonArray& profiles)
-    {
-        profiles::ProfileTable table;
-        if (!table.open(profiles::ProfileTable::Rows::All, databasePath()))
-            return {};
-        return profiles::importProfiles(profiles, table);
-    }
-
     // Each refusal's text, or only the profile and column it names.
     static QStringList refusalTexts(const ImportOutcome& outcome, bool named = false)
     {

@@ -3,15 +3,9 @@
 #include "profile_db_fixture.h"
 
 #include "profiles/pages/wascomat_page_rules.h"
-#include "profiles/profile_json.h"
-#include "profiles/profile_selection.h"
-#include "profiles/profile_table.h"
-#include "services/system_database.h"
 #include "setup/layout_bytes.h"
 #include "setup/profile_types.h"
-#include "setup/setup_record.h"
 #include "setup/wascomat_layout.h"
-#include "support/recording_card_image.h"
 
 using namespace profiles;
 using Rules = WascomatPageRules;
@@ -117,11 +111,7 @@ TEST(WascomatPage, SpecialPricingChangesOnlyItsFlagAndNeedsADay)
     EXPECT_FALSE(rules.checkBeforeSave());
 }
 
-class WascomatProfile : public profiletest::ProfileDbTest {
-protected:
-    WascomatProfile() { systemdb::setDatabasePath(databasePath()); }
-    ~WascomatProfile() override { systemdb::setDatabasePath({}); }
-};
+using WascomatProfile = profiletest::ProfileFileTest;
 
 TEST_F(WascomatProfile, AnImportedProfileReachesItsCardByteForByte)
 {
@@ -132,20 +122,9 @@ TEST_F(WascomatProfile, AnImportedProfileReachesItsCardByteForByte)
  "SPEC PRICE 1":"2","SPEC PRICE 5":"3","SPECIAL ADDER OPTION1":"0.25",
  "SPECIAL ADDER OPTION2":"0","SPEC PRICING":true,"MONDAY":true,"FRIDAY":true,
  "SPEC PRICE BEGIN":"6:30","SPEC PRICE END":"21:45"}])";
-    QString error;
-    const auto parsed = parseProfileFile(json, &error);
-    ASSERT_TRUE(parsed) << error.toStdString();
-    {
-        ProfileTable table;
-        ASSERT_TRUE(table.open(ProfileTable::Rows::All, databasePath()));
-        ASSERT_TRUE(importProfiles(*parsed, table).succeeded());
-    }
-    STRUCT_laundry_setup record{};
-    setup::clearSetupRecord(record);
-    ASSERT_EQ(convertProfileByName("Wasco", record), 1);
+    ASSERT_TRUE(importJson(json).succeeded());
+    const STRUCT_laundry_setup record = converted("Wasco");
     EXPECT_EQ(record.card_type_code, 200);
-    RecordingCardImage image;
-    ASSERT_EQ(setup::writeWascomatSetup(image, record), 0);
 
     // Dryer (9); programs 3, 4 and 6-15 and specials 2-4 and 6-16 keep a new
     // page's $2.00 and $1.50; special pricing 6:30 to 21:45 on Monday and
@@ -158,7 +137,8 @@ TEST_F(WascomatProfile, AnImportedProfileReachesItsCardByteForByte)
         "0019 0000"
         "02 06 1e 15 2d 22 01 ca 00fa");
     ASSERT_EQ(expected.size(), 109);
-    EXPECT_EQ(image.file(0x2001).toHex(' ').toStdString(), expected.toHex(' ').toStdString());
+    EXPECT_EQ(setupFile(record, setup::writeWascomatSetup).toHex(' ').toStdString(),
+              expected.toHex(' ').toStdString());
 }
 
 } // namespace
