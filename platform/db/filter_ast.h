@@ -10,6 +10,26 @@ namespace dao {
 
 enum class CompareOp { Equal, NotEqual, Less, LessEqual, Greater, GreaterEqual };
 
+// The operator as both engines' SQL writes it, with a blank either side.
+inline const char* sqlOperator(CompareOp op)
+{
+    switch (op) {
+    case CompareOp::Equal:
+        return " = ";
+    case CompareOp::NotEqual:
+        return " <> ";
+    case CompareOp::Less:
+        return " < ";
+    case CompareOp::LessEqual:
+        return " <= ";
+    case CompareOp::Greater:
+        return " > ";
+    case CompareOp::GreaterEqual:
+        return " >= ";
+    }
+    return " = ";
+}
+
 struct Operand {
     enum class Kind { Name, Text, Number, Date, Boolean, Null } kind = Kind::Null;
     QString text; // the name, the text, or the number as written (sign included)

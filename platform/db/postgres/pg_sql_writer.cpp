@@ -5,25 +5,6 @@
 namespace dao {
 namespace {
 
-const char* operatorText(CompareOp op)
-{
-    switch (op) {
-    case CompareOp::Equal:
-        return " = ";
-    case CompareOp::NotEqual:
-        return " <> ";
-    case CompareOp::Less:
-        return " < ";
-    case CompareOp::LessEqual:
-        return " <= ";
-    case CompareOp::Greater:
-        return " > ";
-    case CompareOp::GreaterEqual:
-        return " >= ";
-    }
-    return " = ";
-}
-
 void appendOperand(const BoundOperand& operand, const TableInfo& table, PgSql& out)
 {
     if (operand.isColumn)
@@ -101,7 +82,7 @@ void appendFilter(const BoundExpr& expr, const TableInfo& table, PgSql& out)
         // text gets it here.
         if (expr.noCase && !isTextColumn(expr.lhs, table) && !isTextColumn(expr.rhs, table))
             out.sql += QStringLiteral(" COLLATE ") + QLatin1String(kPgNoCaseCollation);
-        out.sql += QLatin1String(operatorText(expr.op));
+        out.sql += QLatin1String(sqlOperator(expr.op));
         appendOperand(expr.rhs, table, out);
         out.sql += u')';
         break;

@@ -3,25 +3,6 @@
 namespace dao {
 namespace {
 
-const char* operatorText(CompareOp op)
-{
-    switch (op) {
-    case CompareOp::Equal:
-        return " = ";
-    case CompareOp::NotEqual:
-        return " <> ";
-    case CompareOp::Less:
-        return " < ";
-    case CompareOp::LessEqual:
-        return " <= ";
-    case CompareOp::Greater:
-        return " > ";
-    case CompareOp::GreaterEqual:
-        return " >= ";
-    }
-    return " = ";
-}
-
 // Walks a filter once for both outputs below, so the shape of a filter and
 // the SQL it writes cannot disagree.
 template <typename Sink> void writeOperand(const BoundOperand& operand, Sink& out)
@@ -53,7 +34,7 @@ template <typename Sink> void writeFilter(const BoundExpr& expr, Sink& out)
         writeOperand(expr.lhs, out);
         if (expr.noCase)
             out.text(" COLLATE NOCASE");
-        out.text(operatorText(expr.op));
+        out.text(sqlOperator(expr.op));
         writeOperand(expr.rhs, out);
         out.text(")");
         break;
