@@ -7,6 +7,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <initializer_list>
 #include <optional>
 
@@ -15,6 +16,11 @@ namespace {
 
 // Rows scanMatches fetches at a time: a find usually stops at the first.
 constexpr int kScanPage = 64;
+// Bound values one statement can carry (the protocol counts them in 16 bits).
+constexpr size_t kMaxParameters = 65535;
+// Rows one INSERT of insertRows carries at most: past some hundreds a longer
+// statement saves no more round trips worth having.
+constexpr size_t kInsertRowsAtMost = 1000;
 
 QString savepointName(int level)
 {
@@ -29,6 +35,44 @@ QString columnList(const TableInfo& table, const std::vector<int>& columns)
     for (int c : columns)
         names << pgQuote(table.columns[size_t(c)].name);
     return names.join(QStringLiteral(", "));
+}
+
+const QString kKeySequence = QStringLiteral("pg_get_serial_sequence($1::text, $2::text)");
+
+// The name of the table's key column, for pg_get_serial_sequence.
+QString keyColumnName(const TableInfo& table)
+{
+    for (const ColumnInfo& column : table.columns)
+        if (column.isRowKey)
+            return column.name;
+    return pgKeyExpression(table); // raises: no key column
+}
+
+bool includesKey(const TableInfo& table, const std::vector<int>& columns)
+{
+    for (int c : columns)
+        if (table.columns[size_t(c)].isRowKey)
+            return true;
+    return false;
+}
+
+// INSERT INTO table (columns) VALUES ($1, ...), ... for rowCount rows.
+QString multiRowInsert(const TableInfo& table, const std::vector<int>& columns, size_t rowCount)
+{
+    QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES ")
+                      .arg(pgQuote(table.name), columnList(table, columns));
+    sql.reserve(sql.size() + qsizetype(rowCount * columns.size() * 8));
+    size_t parameter = 0;
+    for (size_t row = 0; row < rowCount; ++row) {
+        sql += row == 0 ? QStringLiteral("(") : QStringLiteral(", (");
+        for (size_t c = 0; c < columns.size(); ++c) {
+            if (c > 0)
+                sql += QStringLiteral(", ");
+            sql += u'$' + QString::number(++parameter);
+        }
+        sql += u')';
+    }
+    return sql;
 }
 
 // " WHERE " and the filters and key bounds that apply, joined by AND.
@@ -424,6 +468,45 @@ bool PgBackend::readRow(const TableInfo& table, const std::vector<int>& columns,
     return true;
 }
 
+void PgBackend::readRowsInKeyOrder(const TableInfo& table, const std::vector<int>& columns,
+                                   int pageRows, const std::function<bool(RowPage&)>& visit)
+{
+    // Pages by key, each starting past the last key of the one before: every
+    // page an index range scan, however far into the table.
+    const QString key = pgKeyExpression(table);
+    QString select = QStringLiteral("SELECT ") + key;
+    if (!columns.empty())
+        select += QStringLiteral(", ") + columnList(table, columns);
+    select += QStringLiteral(" FROM ") + pgQuote(table.name);
+    pageRows = std::max(pageRows, 1);
+    KeyRange range;
+    RowPage page;
+    for (;;) {
+        PgSql text;
+        text.sql = select;
+        appendConditions(table, {}, range, text);
+        text.sql += QStringLiteral(" ORDER BY %1 LIMIT ").arg(key);
+        text.appendValue(qint64(pageRows));
+        const PgResult r = run(text.sql, text.params);
+        const int rows = PQntuples(r.get());
+        if (rows == 0)
+            return;
+        page.clear();
+        page.reserve(size_t(rows));
+        for (int row = 0; row < rows; ++row) {
+            std::vector<SqlValue> values;
+            values.reserve(columns.size());
+            for (size_t i = 0; i < columns.size(); ++i)
+                values.push_back(
+                    valueAt(r.get(), row, int(i) + 1, table.columns[size_t(columns[i])].kind));
+            page.push_back(std::move(values));
+        }
+        range.above = intAt(r.get(), rows - 1, 0);
+        if (!visit(page) || rows < pageRows)
+            return;
+    }
+}
+
 bool PgBackend::rowExists(const TableInfo& table, qint64 key)
 {
     std::vector<SqlValue> none;
@@ -439,10 +522,7 @@ qint64 PgBackend::insertRow(const TableInfo& table, const std::vector<int>& colu
     while (!table.columns[keyIndex].isRowKey)
         ++keyIndex;
     const QString keyColumn = table.columns[keyIndex].name;
-    bool explicitKey = false;
-    for (int c : columns)
-        explicitKey = explicitKey || table.columns[size_t(c)].isRowKey;
-    const QString keySequence = QStringLiteral("pg_get_serial_sequence($1::text, $2::text)");
+    const bool explicitKey = includesKey(table, columns);
 
     std::vector<int> insertColumns = columns;
     std::vector<SqlValue> insertValues = values;
@@ -452,7 +532,7 @@ qint64 PgBackend::insertRow(const TableInfo& table, const std::vector<int>& colu
     std::optional<qint64> takenKey;
     if (!explicitKey && depth_ == 0) {
         const PgResult r =
-            run(QStringLiteral("SELECT nextval(%1)").arg(keySequence), {tableName, keyColumn});
+            run(QStringLiteral("SELECT nextval(%1)").arg(kKeySequence), {tableName, keyColumn});
         takenKey = intAt(r.get(), 0, 0);
         insertColumns.push_back(int(keyIndex));
         insertValues.emplace_back(*takenKey);
@@ -477,13 +557,60 @@ qint64 PgBackend::insertRow(const TableInfo& table, const std::vector<int>& colu
         committed = [&] { return rowExists(table, *takenKey); };
     const PgResult r = run(text.sql, text.params, committed);
     const qint64 added = r ? intAt(r.get(), 0, 0) : *takenKey;
-    // A row given its key keeps the key counter past it, so a later row
-    // never takes a key twice.
     if (explicitKey)
-        run(QStringLiteral("SELECT setval(%1, greatest((SELECT max(%2) FROM %3), 1))")
-                .arg(keySequence, key, tableName),
-            {tableName, keyColumn});
+        keyCounterPastRows(table);
     return added;
+}
+
+// Rows given their keys keep the key counter past them, so a later row never
+// takes a key twice.
+void PgBackend::keyCounterPastRows(const TableInfo& table)
+{
+    run(QStringLiteral("SELECT setval(%1, greatest((SELECT max(%2) FROM %3), 1))")
+            .arg(kKeySequence, pgKeyExpression(table), pgQuote(table.name)),
+        {pgQuote(table.name), keyColumnName(table)});
+}
+
+void PgBackend::insertRows(const TableInfo& table, const std::vector<int>& columns,
+                           const RowPage& rows)
+{
+    if (columns.empty() || rows.empty()) {
+        Backend::insertRows(table, columns, rows);
+        return;
+    }
+    for (const std::vector<SqlValue>& row : rows)
+        if (row.size() != columns.size())
+            throwDao(kDaoInvalidArgument, QStringLiteral("A row of %1 values for %2 columns.")
+                                              .arg(row.size())
+                                              .arg(columns.size()));
+    // Many rows a statement, one key counter update at the end; inside a
+    // transaction of their own (a savepoint in the caller's), so the rows go
+    // in together or not at all and none is ever sent twice.
+    const size_t perStatement =
+        std::max<size_t>(1, std::min(kInsertRowsAtMost, kMaxParameters / columns.size()));
+    beginTransaction();
+    try {
+        QString sql;
+        size_t sqlRows = 0;
+        std::vector<SqlValue> params;
+        for (size_t first = 0; first < rows.size(); first += perStatement) {
+            const size_t count = std::min(perStatement, rows.size() - first);
+            if (count != sqlRows) {
+                sql = multiRowInsert(table, columns, count);
+                sqlRows = count;
+            }
+            params.clear();
+            for (size_t r = first; r < first + count; ++r)
+                params.insert(params.end(), rows[r].begin(), rows[r].end());
+            run(sql, params);
+        }
+        if (includesKey(table, columns))
+            keyCounterPastRows(table);
+    } catch (...) {
+        rollbackTransaction();
+        throw;
+    }
+    commitTransaction();
 }
 
 bool PgBackend::updateRow(const TableInfo& table, qint64 key, const std::vector<int>& columns,
