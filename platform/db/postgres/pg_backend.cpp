@@ -16,11 +16,8 @@ namespace {
 
 // Rows scanMatches fetches at a time: a find usually stops at the first.
 constexpr int kScanPage = 64;
-// Bound values one statement can carry (the protocol counts them in 16 bits).
-constexpr size_t kMaxParameters = 65535;
-// Rows one INSERT of insertRows carries at most: past some hundreds a longer
-// statement saves no more round trips worth having.
-constexpr size_t kInsertRowsAtMost = 1000;
+// COPY data is handed to libpq in pieces of about this size.
+constexpr qsizetype kCopyChunk = 1 << 20;
 
 QString savepointName(int level)
 {
@@ -54,25 +51,6 @@ bool includesKey(const TableInfo& table, const std::vector<int>& columns)
         if (table.columns[size_t(c)].isRowKey)
             return true;
     return false;
-}
-
-// INSERT INTO table (columns) VALUES ($1, ...), ... for rowCount rows.
-QString multiRowInsert(const TableInfo& table, const std::vector<int>& columns, size_t rowCount)
-{
-    QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES ")
-                      .arg(pgQuote(table.name), columnList(table, columns));
-    sql.reserve(sql.size() + qsizetype(rowCount * columns.size() * 8));
-    size_t parameter = 0;
-    for (size_t row = 0; row < rowCount; ++row) {
-        sql += row == 0 ? QStringLiteral("(") : QStringLiteral(", (");
-        for (size_t c = 0; c < columns.size(); ++c) {
-            if (c > 0)
-                sql += QStringLiteral(", ");
-            sql += u'$' + QString::number(++parameter);
-        }
-        sql += u')';
-    }
-    return sql;
 }
 
 // " WHERE " and the filters and key bounds that apply, joined by AND.
@@ -158,6 +136,52 @@ SqlValue valueAt(PGresult* r, int row, int col, ColumnKind kind)
     return QString::fromUtf8(text, length);
 }
 
+// The text the server reads a value from, as a parameter or in COPY data
+// (bytes in bytea's hex form).
+QByteArray valueText(const SqlValue& v)
+{
+    if (const auto* n = std::get_if<qint64>(&v))
+        return QByteArray::number(*n);
+    if (const auto* d = std::get_if<double>(&v))
+        return qIsInf(*d)   ? QByteArray(*d > 0 ? "Infinity" : "-Infinity")
+               : qIsNaN(*d) ? QByteArray("NaN")
+                            : QByteArray::number(*d, 'g', 17);
+    if (const auto* s = std::get_if<QString>(&v))
+        return s->toUtf8();
+    if (const auto* b = std::get_if<QByteArray>(&v))
+        return QByteArrayLiteral("\\x") + b->toHex();
+    return {};
+}
+
+// One field of COPY's text format: \N for NULL; a backslash and the
+// characters that end fields and lines escaped, everything else as it is.
+void appendCopyField(const SqlValue& v, QByteArray& out)
+{
+    if (isNull(v)) {
+        out += "\\N";
+        return;
+    }
+    const QByteArray text = valueText(v);
+    for (const char c : text) {
+        switch (c) {
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            out += c;
+        }
+    }
+}
+
 } // namespace
 
 std::unique_ptr<PgBackend> PgBackend::open(const QString& uri, bool readOnly, int busyTimeoutMs)
@@ -233,17 +257,11 @@ PGresult* PgBackend::send(const QString& sql, const std::vector<SqlValue>& param
         const SqlValue& v = params[i];
         if (isNull(v))
             continue;
-        if (const auto* n = std::get_if<qint64>(&v))
-            storage[i] = QByteArray::number(*n);
-        else if (const auto* d = std::get_if<double>(&v))
-            storage[i] = qIsInf(*d)   ? QByteArray(*d > 0 ? "Infinity" : "-Infinity")
-                         : qIsNaN(*d) ? QByteArray("NaN")
-                                      : QByteArray::number(*d, 'g', 17);
-        else if (const auto* s = std::get_if<QString>(&v))
-            storage[i] = s->toUtf8();
-        else {
-            storage[i] = std::get<QByteArray>(v);
+        if (const auto* bytes = std::get_if<QByteArray>(&v)) {
+            storage[i] = *bytes;
             formats[i] = 1; // bytes go as they are
+        } else {
+            storage[i] = valueText(v);
         }
         values[i] = storage[i].constData();
         lengths[i] = int(storage[i].size());
@@ -583,27 +601,14 @@ void PgBackend::insertRows(const TableInfo& table, const std::vector<int>& colum
             throwDao(kDaoInvalidArgument, QStringLiteral("A row of %1 values for %2 columns.")
                                               .arg(row.size())
                                               .arg(columns.size()));
-    // Many rows a statement, one key counter update at the end; inside a
-    // transaction of their own (a savepoint in the caller's), so the rows go
-    // in together or not at all and none is ever sent twice.
-    const size_t perStatement =
-        std::max<size_t>(1, std::min(kInsertRowsAtMost, kMaxParameters / columns.size()));
+    // COPY reads every value with its column's input function, as a bound
+    // parameter is read, but sets each column's up once: as parameters, a
+    // domain's (money, yes/no) is set up again for every value. In a
+    // transaction of its own (a savepoint in the caller's), so the rows go
+    // in together or not at all, and the key counter is set once at the end.
     beginTransaction();
     try {
-        QString sql;
-        size_t sqlRows = 0;
-        std::vector<SqlValue> params;
-        for (size_t first = 0; first < rows.size(); first += perStatement) {
-            const size_t count = std::min(perStatement, rows.size() - first);
-            if (count != sqlRows) {
-                sql = multiRowInsert(table, columns, count);
-                sqlRows = count;
-            }
-            params.clear();
-            for (size_t r = first; r < first + count; ++r)
-                params.insert(params.end(), rows[r].begin(), rows[r].end());
-            run(sql, params);
-        }
+        copyIn(table, columns, rows);
         if (includesKey(table, columns))
             keyCounterPastRows(table);
     } catch (...) {
@@ -611,6 +616,47 @@ void PgBackend::insertRows(const TableInfo& table, const std::vector<int>& colum
         throw;
     }
     commitTransaction();
+}
+
+void PgBackend::copyIn(const TableInfo& table, const std::vector<int>& columns, const RowPage& rows)
+{
+    // Inside the transaction: a failure leaves it to roll back, never a
+    // half-sent COPY to send again on a new connection.
+    run(QStringLiteral("SELECT 1"));
+    PGconn* conn = connection();
+    const QString sql = QStringLiteral("COPY %1 (%2) FROM STDIN")
+                            .arg(pgQuote(table.name), columnList(table, columns));
+    PGresult* started = PQexec(conn, sql.toUtf8().constData());
+    if (PQresultStatus(started) != PGRES_COPY_IN) {
+        lost_ = PQstatus(conn) == CONNECTION_BAD;
+        raise(started);
+    }
+    PQclear(started);
+    bool sent = true;
+    QByteArray data;
+    data.reserve(kCopyChunk + 4096);
+    for (size_t r = 0; r < rows.size() && sent; ++r) {
+        for (size_t c = 0; c < columns.size(); ++c) {
+            if (c > 0)
+                data += '\t';
+            appendCopyField(rows[r][c], data);
+        }
+        data += '\n';
+        if (data.size() >= kCopyChunk || r + 1 == rows.size()) {
+            sent = PQputCopyData(conn, data.constData(), int(data.size())) == 1;
+            data.clear();
+        }
+    }
+    sent = PQputCopyEnd(conn, sent ? nullptr : "the data could not be sent") == 1 && sent;
+    PGresult* done = PQgetResult(conn);
+    // The COPY's own result, then the null that ends the command.
+    for (PGresult* more = PQgetResult(conn); more; more = PQgetResult(conn))
+        PQclear(more);
+    if (!sent || !succeeded(done)) {
+        lost_ = PQstatus(conn) == CONNECTION_BAD;
+        raise(done);
+    }
+    PQclear(done);
 }
 
 bool PgBackend::updateRow(const TableInfo& table, qint64 key, const std::vector<int>& columns,

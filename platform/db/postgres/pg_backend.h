@@ -91,6 +91,7 @@ private:
     qint64 write(const PgSql& text);
     bool rowExists(const TableInfo& table, qint64 key);
     void keyCounterPastRows(const TableInfo& table);
+    void copyIn(const TableInfo& table, const std::vector<int>& columns, const RowPage& rows);
 
     PGconn* conn_;
     QString uri_;

@@ -112,7 +112,8 @@ TEST(DbCopy, ManyPagesWithKeyGapsArriveWholeBothWaysAndTheNextRowTakesTheNextKey
     DBTEST_REQUIRE(server);
     dbtest::TempDatabase source;
     // More rows than a page of the copy and than one server INSERT holds,
-    // the last of each short; keys 3 apart with a jump half-way.
+    // the last of each short; keys 3 apart with a jump half-way; text with
+    // what COPY's text format escapes.
     constexpr qint64 kRows = 25013;
     constexpr qint64 kLastKey = kRows * 3 + 1000000;
     dbtest::RawDb(source.path())
@@ -120,7 +121,8 @@ TEST(DbCopy, ManyPagesWithKeyGapsArriveWholeBothWaysAndTheNextRowTakesTheNextKey
                       "WHERE i < %1) INSERT INTO [MACHINE DATA] ([ID], [MACHINEID], "
                       "[LOCATIONID], [COLLECTION DATE], [INT CASH], [INT CYCLES]) "
                       "SELECT i * 3 + CASE WHEN i > 12000 THEN 1000000 ELSE 0 END, "
-                      "'M' || (i % 97), CASE WHEN i % 5 = 0 THEN NULL ELSE 'L\u00e9''' || i END, "
+                      "'M' || (i % 97), CASE i % 5 WHEN 0 THEN NULL WHEN 1 THEN 'L\u00e9''' || i "
+                      "ELSE 'L\\N' || char(92, 10, 13, 9) || i END, "
                       "printf('2021-%02d-%02d 10:00:00', i % 12 + 1, i % 28 + 1), "
                       "i * 1234567 - 99999999, i % 3 FROM n")
                   .arg(kRows));
