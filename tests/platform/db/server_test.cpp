@@ -10,6 +10,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -135,7 +137,11 @@ TEST(DbCopy, ManyPagesWithKeyGapsArriveWholeBothWaysAndTheNextRowTakesTheNextKey
     QTemporaryDir dir;
     const QString back = dir.filePath("back.mdb");
     ASSERT_TRUE(dbhelper::copyDatabase(server.path(), back, false, &error)) << error.toStdString();
-    EXPECT_EQ(dumpFile(back), before);
+    const QStringList after = dumpFile(back);
+    ASSERT_EQ(after.size(), before.size());
+    const auto differs = std::mismatch(after.begin(), after.end(), before.begin());
+    EXPECT_TRUE(differs.first == after.end())
+        << "back: " << differs.first->toStdString() << "\nsent: " << differs.second->toStdString();
 
     EXPECT_EQ(addedMachineKey(server.path()), kLastKey + 1);
     EXPECT_EQ(addedMachineKey(back), kLastKey + 1);
