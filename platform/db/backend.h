@@ -35,6 +35,9 @@ struct TopAndMatch {
     std::optional<qint64> match; // none: no row matches
 };
 
+// Rows read or written together, each the values of the columns asked for.
+using RowPage = std::vector<std::vector<SqlValue>>;
+
 class Backend {
 public:
     virtual ~Backend() = default;
@@ -70,6 +73,29 @@ public:
     virtual bool readRow(const TableInfo& table, const std::vector<int>& columns, qint64 key,
                          std::vector<SqlValue>& values) = 0;
 
+    // Every row of the table in key order, the given columns of each,
+    // handed to visit in pages of at most pageRows rows (visit may take the
+    // rows out of the page) until it returns false. Here one read per row;
+    // an engine reads many rows a statement.
+    virtual void readRowsInKeyOrder(const TableInfo& table, const std::vector<int>& columns,
+                                    int pageRows, const std::function<bool(RowPage&)>& visit)
+    {
+        RowPage page;
+        std::vector<SqlValue> values;
+        for (qint64 key : selectKeys(table, nullptr, {})) {
+            if (!readRow(table, columns, key, values))
+                continue; // deleted since the keys were read
+            page.push_back(values);
+            if (int(page.size()) >= pageRows) {
+                if (!visit(page))
+                    return;
+                page.clear();
+            }
+        }
+        if (!page.empty())
+            visit(page);
+    }
+
     // Transactions nest; each level is committed or rolled back on its own.
     // Outside one, each write is a transaction of its own; inside, a write
     // joins it, and a failed write leaves it open for the caller to end.
@@ -81,6 +107,24 @@ public:
     // when the row is gone.
     virtual qint64 insertRow(const TableInfo& table, const std::vector<int>& columns,
                              const std::vector<SqlValue>& values) = 0;
+    // Adds the rows, each the values of columns. Rows given their keys keep
+    // them, and the key counter goes past them as insertRow does. All go in
+    // or none: outside a transaction the rows are one of their own, inside
+    // a failure leaves the caller's transaction to end. Here one insertRow
+    // a row; an engine writes many rows a statement.
+    virtual void insertRows(const TableInfo& table, const std::vector<int>& columns,
+                            const RowPage& rows)
+    {
+        beginTransaction();
+        try {
+            for (const std::vector<SqlValue>& row : rows)
+                insertRow(table, columns, row);
+        } catch (...) {
+            rollbackTransaction();
+            throw;
+        }
+        commitTransaction();
+    }
     virtual bool updateRow(const TableInfo& table, qint64 key, const std::vector<int>& columns,
                            const std::vector<SqlValue>& values) = 0;
     virtual bool deleteRow(const TableInfo& table, qint64 key) = 0;

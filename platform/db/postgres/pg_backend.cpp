@@ -7,6 +7,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <initializer_list>
 #include <optional>
 
@@ -15,6 +16,8 @@ namespace {
 
 // Rows scanMatches fetches at a time: a find usually stops at the first.
 constexpr int kScanPage = 64;
+// COPY data is handed to libpq in pieces of about this size.
+constexpr qsizetype kCopyChunk = 1 << 20;
 
 QString savepointName(int level)
 {
@@ -29,6 +32,25 @@ QString columnList(const TableInfo& table, const std::vector<int>& columns)
     for (int c : columns)
         names << pgQuote(table.columns[size_t(c)].name);
     return names.join(QStringLiteral(", "));
+}
+
+const QString kKeySequence = QStringLiteral("pg_get_serial_sequence($1::text, $2::text)");
+
+// The name of the table's key column, for pg_get_serial_sequence.
+QString keyColumnName(const TableInfo& table)
+{
+    for (const ColumnInfo& column : table.columns)
+        if (column.isRowKey)
+            return column.name;
+    return pgKeyExpression(table); // raises: no key column
+}
+
+bool includesKey(const TableInfo& table, const std::vector<int>& columns)
+{
+    for (int c : columns)
+        if (table.columns[size_t(c)].isRowKey)
+            return true;
+    return false;
 }
 
 // " WHERE " and the filters and key bounds that apply, joined by AND.
@@ -114,6 +136,52 @@ SqlValue valueAt(PGresult* r, int row, int col, ColumnKind kind)
     return QString::fromUtf8(text, length);
 }
 
+// The text the server reads a value from, as a parameter or in COPY data
+// (bytes in bytea's hex form).
+QByteArray valueText(const SqlValue& v)
+{
+    if (const auto* n = std::get_if<qint64>(&v))
+        return QByteArray::number(*n);
+    if (const auto* d = std::get_if<double>(&v))
+        return qIsInf(*d)   ? QByteArray(*d > 0 ? "Infinity" : "-Infinity")
+               : qIsNaN(*d) ? QByteArray("NaN")
+                            : QByteArray::number(*d, 'g', 17);
+    if (const auto* s = std::get_if<QString>(&v))
+        return s->toUtf8();
+    if (const auto* b = std::get_if<QByteArray>(&v))
+        return QByteArrayLiteral("\\x") + b->toHex();
+    return {};
+}
+
+// One field of COPY's text format: \N for NULL; a backslash and the
+// characters that end fields and lines escaped, everything else as it is.
+void appendCopyField(const SqlValue& v, QByteArray& out)
+{
+    if (isNull(v)) {
+        out += "\\N";
+        return;
+    }
+    const QByteArray text = valueText(v);
+    for (const char c : text) {
+        switch (c) {
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            out += c;
+        }
+    }
+}
+
 } // namespace
 
 std::unique_ptr<PgBackend> PgBackend::open(const QString& uri, bool readOnly, int busyTimeoutMs)
@@ -194,17 +262,11 @@ PGresult* PgBackend::send(const QString& sql, const std::vector<SqlValue>& param
         const SqlValue& v = params[i];
         if (isNull(v))
             continue;
-        if (const auto* n = std::get_if<qint64>(&v))
-            storage[i] = QByteArray::number(*n);
-        else if (const auto* d = std::get_if<double>(&v))
-            storage[i] = qIsInf(*d)   ? QByteArray(*d > 0 ? "Infinity" : "-Infinity")
-                         : qIsNaN(*d) ? QByteArray("NaN")
-                                      : QByteArray::number(*d, 'g', 17);
-        else if (const auto* s = std::get_if<QString>(&v))
-            storage[i] = s->toUtf8();
-        else {
-            storage[i] = std::get<QByteArray>(v);
+        if (const auto* bytes = std::get_if<QByteArray>(&v)) {
+            storage[i] = *bytes;
             formats[i] = 1; // bytes go as they are
+        } else {
+            storage[i] = valueText(v);
         }
         values[i] = storage[i].constData();
         lengths[i] = int(storage[i].size());
@@ -429,6 +491,45 @@ bool PgBackend::readRow(const TableInfo& table, const std::vector<int>& columns,
     return true;
 }
 
+void PgBackend::readRowsInKeyOrder(const TableInfo& table, const std::vector<int>& columns,
+                                   int pageRows, const std::function<bool(RowPage&)>& visit)
+{
+    // Pages by key, each starting past the last key of the one before: every
+    // page an index range scan, however far into the table.
+    const QString key = pgKeyExpression(table);
+    QString select = QStringLiteral("SELECT ") + key;
+    if (!columns.empty())
+        select += QStringLiteral(", ") + columnList(table, columns);
+    select += QStringLiteral(" FROM ") + pgQuote(table.name);
+    pageRows = std::max(pageRows, 1);
+    KeyRange range;
+    RowPage page;
+    for (;;) {
+        PgSql text;
+        text.sql = select;
+        appendConditions(table, {}, range, text);
+        text.sql += QStringLiteral(" ORDER BY %1 LIMIT ").arg(key);
+        text.appendValue(qint64(pageRows));
+        const PgResult r = run(text.sql, text.params);
+        const int rows = PQntuples(r.get());
+        if (rows == 0)
+            return;
+        page.clear();
+        page.reserve(size_t(rows));
+        for (int row = 0; row < rows; ++row) {
+            std::vector<SqlValue> values;
+            values.reserve(columns.size());
+            for (size_t i = 0; i < columns.size(); ++i)
+                values.push_back(
+                    valueAt(r.get(), row, int(i) + 1, table.columns[size_t(columns[i])].kind));
+            page.push_back(std::move(values));
+        }
+        range.above = intAt(r.get(), rows - 1, 0);
+        if (!visit(page) || rows < pageRows)
+            return;
+    }
+}
+
 bool PgBackend::rowExists(const TableInfo& table, qint64 key)
 {
     std::vector<SqlValue> none;
@@ -444,10 +545,7 @@ qint64 PgBackend::insertRow(const TableInfo& table, const std::vector<int>& colu
     while (!table.columns[keyIndex].isRowKey)
         ++keyIndex;
     const QString keyColumn = table.columns[keyIndex].name;
-    bool explicitKey = false;
-    for (int c : columns)
-        explicitKey = explicitKey || table.columns[size_t(c)].isRowKey;
-    const QString keySequence = QStringLiteral("pg_get_serial_sequence($1::text, $2::text)");
+    const bool explicitKey = includesKey(table, columns);
 
     std::vector<int> insertColumns = columns;
     std::vector<SqlValue> insertValues = values;
@@ -457,7 +555,7 @@ qint64 PgBackend::insertRow(const TableInfo& table, const std::vector<int>& colu
     std::optional<qint64> takenKey;
     if (!explicitKey && depth_ == 0) {
         const PgResult r =
-            run(QStringLiteral("SELECT nextval(%1)").arg(keySequence), {tableName, keyColumn});
+            run(QStringLiteral("SELECT nextval(%1)").arg(kKeySequence), {tableName, keyColumn});
         takenKey = intAt(r.get(), 0, 0);
         insertColumns.push_back(int(keyIndex));
         insertValues.emplace_back(*takenKey);
@@ -482,13 +580,88 @@ qint64 PgBackend::insertRow(const TableInfo& table, const std::vector<int>& colu
         committed = [&] { return rowExists(table, *takenKey); };
     const PgResult r = run(text.sql, text.params, committed);
     const qint64 added = r ? intAt(r.get(), 0, 0) : *takenKey;
-    // A row given its key keeps the key counter past it, so a later row
-    // never takes a key twice.
     if (explicitKey)
-        run(QStringLiteral("SELECT setval(%1, greatest((SELECT max(%2) FROM %3), 1))")
-                .arg(keySequence, key, tableName),
-            {tableName, keyColumn});
+        keyCounterPastRows(table);
     return added;
+}
+
+// Rows given their keys keep the key counter past them, so a later row never
+// takes a key twice.
+void PgBackend::keyCounterPastRows(const TableInfo& table)
+{
+    run(QStringLiteral("SELECT setval(%1, greatest((SELECT max(%2) FROM %3), 1))")
+            .arg(kKeySequence, pgKeyExpression(table), pgQuote(table.name)),
+        {pgQuote(table.name), keyColumnName(table)});
+}
+
+void PgBackend::insertRows(const TableInfo& table, const std::vector<int>& columns,
+                           const RowPage& rows)
+{
+    if (columns.empty() || rows.empty()) {
+        Backend::insertRows(table, columns, rows);
+        return;
+    }
+    for (const std::vector<SqlValue>& row : rows)
+        if (row.size() != columns.size())
+            throwDao(kDaoInvalidArgument, QStringLiteral("A row of %1 values for %2 columns.")
+                                              .arg(row.size())
+                                              .arg(columns.size()));
+    // COPY reads every value with its column's input function, as a bound
+    // parameter is read, but sets each column's up once: as parameters, a
+    // domain's (money, yes/no) is set up again for every value. In a
+    // transaction of its own (a savepoint in the caller's), so the rows go
+    // in together or not at all, and the key counter is set once at the end.
+    beginTransaction();
+    try {
+        copyIn(table, columns, rows);
+        if (includesKey(table, columns))
+            keyCounterPastRows(table);
+    } catch (...) {
+        rollbackTransaction();
+        throw;
+    }
+    commitTransaction();
+}
+
+void PgBackend::copyIn(const TableInfo& table, const std::vector<int>& columns, const RowPage& rows)
+{
+    // Inside the transaction: a failure leaves it to roll back, never a
+    // half-sent COPY to send again on a new connection.
+    run(QStringLiteral("SELECT 1"));
+    PGconn* conn = connection();
+    const QString sql = QStringLiteral("COPY %1 (%2) FROM STDIN")
+                            .arg(pgQuote(table.name), columnList(table, columns));
+    PGresult* started = PQexec(conn, sql.toUtf8().constData());
+    if (PQresultStatus(started) != PGRES_COPY_IN) {
+        lost_ = PQstatus(conn) == CONNECTION_BAD;
+        raise(started);
+    }
+    PQclear(started);
+    bool sent = true;
+    QByteArray data;
+    data.reserve(kCopyChunk + 4096);
+    for (size_t r = 0; r < rows.size() && sent; ++r) {
+        for (size_t c = 0; c < columns.size(); ++c) {
+            if (c > 0)
+                data += '\t';
+            appendCopyField(rows[r][c], data);
+        }
+        data += '\n';
+        if (data.size() >= kCopyChunk || r + 1 == rows.size()) {
+            sent = PQputCopyData(conn, data.constData(), int(data.size())) == 1;
+            data.clear();
+        }
+    }
+    sent = PQputCopyEnd(conn, sent ? nullptr : "the data could not be sent") == 1 && sent;
+    PGresult* done = PQgetResult(conn);
+    // The COPY's own result, then the null that ends the command.
+    for (PGresult* more = PQgetResult(conn); more; more = PQgetResult(conn))
+        PQclear(more);
+    if (!sent || !succeeded(done)) {
+        lost_ = PQstatus(conn) == CONNECTION_BAD;
+        raise(done);
+    }
+    PQclear(done);
 }
 
 bool PgBackend::updateRow(const TableInfo& table, qint64 key, const std::vector<int>& columns,

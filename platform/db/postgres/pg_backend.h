@@ -45,8 +45,12 @@ public:
                      const KeyRange& range) override;
     bool readRow(const TableInfo& table, const std::vector<int>& columns, qint64 key,
                  std::vector<SqlValue>& values) override;
+    void readRowsInKeyOrder(const TableInfo& table, const std::vector<int>& columns, int pageRows,
+                            const std::function<bool(RowPage&)>& visit) override;
     qint64 insertRow(const TableInfo& table, const std::vector<int>& columns,
                      const std::vector<SqlValue>& values) override;
+    void insertRows(const TableInfo& table, const std::vector<int>& columns,
+                    const RowPage& rows) override;
     bool updateRow(const TableInfo& table, qint64 key, const std::vector<int>& columns,
                    const std::vector<SqlValue>& values) override;
     bool deleteRow(const TableInfo& table, qint64 key) override;
@@ -86,6 +90,8 @@ private:
                          const KeyRange& range);
     qint64 write(const PgSql& text);
     bool rowExists(const TableInfo& table, qint64 key);
+    void keyCounterPastRows(const TableInfo& table);
+    void copyIn(const TableInfo& table, const std::vector<int>& columns, const RowPage& rows);
 
     PGconn* conn_;
     QString uri_;

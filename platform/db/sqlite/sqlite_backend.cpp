@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QScopeGuard>
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace dao {
@@ -416,6 +417,32 @@ bool SqliteBackend::readRow(const TableInfo& table, const std::vector<int>& colu
     return true;
 }
 
+// One statement over the whole table: SQLite reads it from one snapshot.
+void SqliteBackend::readRowsInKeyOrder(const TableInfo& table, const std::vector<int>& columns,
+                                       int pageRows, const std::function<bool(RowPage&)>& visit)
+{
+    const QString select = columns.empty() ? QStringLiteral("1") : columnList(table, columns);
+    StatementUse statement =
+        use(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
+                .arg(select, quoteIdentifier(table.name), keyExpression(table)));
+    pageRows = std::max(pageRows, 1);
+    RowPage page;
+    while (statement.step()) {
+        std::vector<SqlValue> values;
+        values.reserve(columns.size());
+        for (size_t i = 0; i < columns.size(); ++i)
+            values.push_back(statement.column(int(i)));
+        page.push_back(std::move(values));
+        if (int(page.size()) >= pageRows) {
+            if (!visit(page))
+                return;
+            page.clear();
+        }
+    }
+    if (!page.empty())
+        visit(page);
+}
+
 qint64 SqliteBackend::insertRow(const TableInfo& table, const std::vector<int>& columns,
                                 const std::vector<SqlValue>& values)
 {
@@ -436,6 +463,37 @@ qint64 SqliteBackend::insertRow(const TableInfo& table, const std::vector<int>& 
         },
         values);
     return sqlite3_last_insert_rowid(db_);
+}
+
+// One prepared INSERT bound and stepped for each row, in one transaction
+// (a savepoint inside the caller's).
+void SqliteBackend::insertRows(const TableInfo& table, const std::vector<int>& columns,
+                               const RowPage& rows)
+{
+    if (columns.empty() || rows.empty()) {
+        Backend::insertRows(table, columns, rows);
+        return;
+    }
+    QStringList marks;
+    for (size_t i = 0; i < columns.size(); ++i)
+        marks << QStringLiteral("?");
+    const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                            .arg(quoteIdentifier(table.name), columnList(table, columns),
+                                 marks.join(QStringLiteral(", ")));
+    beginTransaction();
+    try {
+        sqlite3_stmt* stmt = prepared(sql);
+        for (const std::vector<SqlValue>& row : rows) {
+            StatementUse statement(db_, stmt, activeUses_);
+            statement.bindAll(row);
+            while (statement.step()) {
+            }
+        }
+    } catch (...) {
+        rollbackTransaction();
+        throw;
+    }
+    commitTransaction();
 }
 
 bool SqliteBackend::updateRow(const TableInfo& table, qint64 key, const std::vector<int>& columns,

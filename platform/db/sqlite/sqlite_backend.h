@@ -46,8 +46,12 @@ public:
                      const KeyRange& range) override;
     bool readRow(const TableInfo& table, const std::vector<int>& columns, qint64 key,
                  std::vector<SqlValue>& values) override;
+    void readRowsInKeyOrder(const TableInfo& table, const std::vector<int>& columns, int pageRows,
+                            const std::function<bool(RowPage&)>& visit) override;
     qint64 insertRow(const TableInfo& table, const std::vector<int>& columns,
                      const std::vector<SqlValue>& values) override;
+    void insertRows(const TableInfo& table, const std::vector<int>& columns,
+                    const RowPage& rows) override;
     bool updateRow(const TableInfo& table, qint64 key, const std::vector<int>& columns,
                    const std::vector<SqlValue>& values) override;
     bool deleteRow(const TableInfo& table, qint64 key) override;
