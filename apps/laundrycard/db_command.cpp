@@ -23,6 +23,8 @@ int dbInit(const QStringList& args)
         printError(error);
         return kExitFailed;
     }
+    printOut(QStringLiteral("Created the tables and indexes of the system database in %1\n")
+                 .arg(dbhelper::shownDatabaseName(cmd.positional()[0])));
     return kExitOk;
 }
 
@@ -44,11 +46,16 @@ int dbCopy(const QStringList& args)
         return *status;
     QString error;
     const QStringList names = cmd.positional();
+    qint64 rows = 0;
     if (!dbhelper::copyDatabase(names[0], names[1], cmd.parser().isSet(QStringLiteral("replace")),
-                                &error)) {
+                                &error, &rows)) {
         printError(error);
         return kExitFailed;
     }
+    printOut(
+        QStringLiteral("Copied %1 rows from %2 to %3\n")
+            .arg(rows)
+            .arg(dbhelper::shownDatabaseName(names[0]), dbhelper::shownDatabaseName(names[1])));
     return kExitOk;
 }
 

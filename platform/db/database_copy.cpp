@@ -69,7 +69,8 @@ TableCopy matchColumns(Backend& source, Backend& target, const char* name)
 
 namespace dbhelper {
 
-bool copyDatabase(const QString& from, const QString& to, bool replace, QString* error)
+bool copyDatabase(const QString& from, const QString& to, bool replace, QString* error,
+                  qint64* rowsCopied)
 {
     using namespace dao;
     try {
@@ -115,6 +116,11 @@ bool copyDatabase(const QString& from, const QString& to, bool replace, QString*
         }
         rollback.dismiss();
         target->commitTransaction();
+        if (rowsCopied) {
+            *rowsCopied = 0;
+            for (const TableCopy& table : tables)
+                *rowsCopied += table.rows;
+        }
         return true;
     } catch (const CdbException& e) {
         if (error)

@@ -361,7 +361,9 @@ QString shownDatabaseName(const QString& name);
 // keys and values exactly, between any two engines, in one transaction on
 // the target. A missing target file, or an empty server database, gets the
 // schema first. A target holding rows is refused unless replace, which
-// empties it first. False with a sentence in error when it cannot.
-bool copyDatabase(const QString& from, const QString& to, bool replace, QString* error);
+// empties it first. False with a sentence in error when it cannot; the
+// rows copied, all tables together, in rowsCopied when it can.
+bool copyDatabase(const QString& from, const QString& to, bool replace, QString* error,
+                  qint64* rowsCopied = nullptr);
 
 } // namespace dbhelper

@@ -94,7 +94,7 @@ TEST_F(Laundrycard, RefusalsExitOne)
     EXPECT_TRUE(dump.out.isEmpty());
     EXPECT_FALSE(dump.err.isEmpty());
 
-    EXPECT_EQ(run({"db", "init", path("manager.mdb")}).exitCode, 0);
+    EXPECT_TRUE(run({"db", "init", path("manager.mdb")}).out.startsWith("Created the tables"));
     const qint64 size = QFile(path("manager.mdb")).size();
     EXPECT_GT(size, 0);
     EXPECT_EQ(run({"db", "init", path("manager.mdb")}).exitCode, 1); // never overwritten

@@ -121,7 +121,7 @@ TEST_P(TwoWorkstations, StoreAndEditAtOnceLosingAndDoublingNothing)
 }
 
 // The demo year goes into a database that exists already (on a server it
-// always does), and its report totals what was stored.
+// always does), its report totals what was stored, and a copy says so.
 TEST_P(TwoWorkstations, TheDemoYearIsStoredAndReported)
 {
     const CliRun year = run({"dc", "simulate", "--random", "year", "--db", database.path(),
@@ -134,6 +134,10 @@ TEST_P(TwoWorkstations, TheDemoYearIsStoredAndReported)
     EXPECT_TRUE(year.out.contains(QByteArray::number(totals["collections"].toInt())))
         << year.out.toStdString();
     EXPECT_EQ(totals["machines_collected"].toInt(), 11);
+    const CliRun copy = run({"db", "copy", database.path(), path("copy.mdb")});
+    EXPECT_TRUE(copy.out.startsWith("Copied " + QByteArray::number(totals["collections"].toInt()) +
+                                    " rows"))
+        << copy.out.toStdString() << copy.err.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEngines, TwoWorkstations, dbtest::kBothEngines, dbtest::engineName);
