@@ -38,6 +38,37 @@ struct TopAndMatch {
 // Rows read or written together, each the values of the columns asked for.
 using RowPage = std::vector<std::vector<SqlValue>>;
 
+// Hands rows read one by one to a visitor a page at a time.
+class RowPager {
+public:
+    RowPager(int pageRows, const std::function<bool(RowPage&)>& visit)
+        : pageRows_(pageRows < 1 ? 1 : pageRows), visit_(visit)
+    {
+    }
+    // False once the visitor has asked to stop.
+    bool add(std::vector<SqlValue> row)
+    {
+        page_.push_back(std::move(row));
+        if (int(page_.size()) < pageRows_)
+            return true;
+        const bool more = visit_(page_);
+        page_.clear();
+        return more;
+    }
+    // The last, shorter page.
+    void finish()
+    {
+        if (!page_.empty())
+            visit_(page_);
+        page_.clear();
+    }
+
+private:
+    int pageRows_;
+    const std::function<bool(RowPage&)>& visit_;
+    RowPage page_;
+};
+
 class Backend {
 public:
     virtual ~Backend() = default;
@@ -80,20 +111,15 @@ public:
     virtual void readRowsInKeyOrder(const TableInfo& table, const std::vector<int>& columns,
                                     int pageRows, const std::function<bool(RowPage&)>& visit)
     {
-        RowPage page;
+        RowPager pager(pageRows, visit);
         std::vector<SqlValue> values;
         for (qint64 key : selectKeys(table, nullptr, {})) {
             if (!readRow(table, columns, key, values))
                 continue; // deleted since the keys were read
-            page.push_back(values);
-            if (int(page.size()) >= pageRows) {
-                if (!visit(page))
-                    return;
-                page.clear();
-            }
+            if (!pager.add(values))
+                return;
         }
-        if (!page.empty())
-            visit(page);
+        pager.finish();
     }
 
     // Transactions nest; each level is committed or rolled back on its own.

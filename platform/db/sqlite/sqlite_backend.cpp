@@ -425,22 +425,16 @@ void SqliteBackend::readRowsInKeyOrder(const TableInfo& table, const std::vector
     StatementUse statement =
         use(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
                 .arg(select, quoteIdentifier(table.name), keyExpression(table)));
-    pageRows = std::max(pageRows, 1);
-    RowPage page;
+    RowPager pager(pageRows, visit);
     while (statement.step()) {
         std::vector<SqlValue> values;
         values.reserve(columns.size());
         for (size_t i = 0; i < columns.size(); ++i)
             values.push_back(statement.column(int(i)));
-        page.push_back(std::move(values));
-        if (int(page.size()) >= pageRows) {
-            if (!visit(page))
-                return;
-            page.clear();
-        }
+        if (!pager.add(std::move(values)))
+            return;
     }
-    if (!page.empty())
-        visit(page);
+    pager.finish();
 }
 
 qint64 SqliteBackend::insertRow(const TableInfo& table, const std::vector<int>& columns,
