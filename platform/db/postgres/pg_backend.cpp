@@ -36,13 +36,20 @@ QString columnList(const TableInfo& table, const std::vector<int>& columns)
 
 const QString kKeySequence = QStringLiteral("pg_get_serial_sequence($1::text, $2::text)");
 
+// Where the table's key column is.
+size_t keyColumnIndex(const TableInfo& table)
+{
+    for (size_t i = 0; i < table.columns.size(); ++i)
+        if (table.columns[i].isRowKey)
+            return i;
+    pgKeyExpression(table); // raises: no key column
+    return 0;
+}
+
 // The name of the table's key column, for pg_get_serial_sequence.
 QString keyColumnName(const TableInfo& table)
 {
-    for (const ColumnInfo& column : table.columns)
-        if (column.isRowKey)
-            return column.name;
-    return pgKeyExpression(table); // raises: no key column
+    return table.columns[keyColumnIndex(table)].name;
 }
 
 bool includesKey(const TableInfo& table, const std::vector<int>& columns)
@@ -541,10 +548,6 @@ qint64 PgBackend::insertRow(const TableInfo& table, const std::vector<int>& colu
 {
     const QString tableName = pgQuote(table.name);
     const QString key = pgKeyExpression(table);
-    size_t keyIndex = 0;
-    while (!table.columns[keyIndex].isRowKey)
-        ++keyIndex;
-    const QString keyColumn = table.columns[keyIndex].name;
     const bool explicitKey = includesKey(table, columns);
 
     std::vector<int> insertColumns = columns;
@@ -554,10 +557,10 @@ qint64 PgBackend::insertRow(const TableInfo& table, const std::vector<int>& colu
     // committed. A key from the counter needs no setval.
     std::optional<qint64> takenKey;
     if (!explicitKey && depth_ == 0) {
-        const PgResult r =
-            run(QStringLiteral("SELECT nextval(%1)").arg(kKeySequence), {tableName, keyColumn});
+        const PgResult r = run(QStringLiteral("SELECT nextval(%1)").arg(kKeySequence),
+                               {tableName, keyColumnName(table)});
         takenKey = intAt(r.get(), 0, 0);
-        insertColumns.push_back(int(keyIndex));
+        insertColumns.push_back(int(keyColumnIndex(table)));
         insertValues.emplace_back(*takenKey);
     }
 
