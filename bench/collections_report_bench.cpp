@@ -33,6 +33,16 @@ using bench::timedLoop;
 constexpr char kFrom[] = "2024-01-01 00:00:00";
 constexpr char kTo[] = "2025-01-01 00:00:00";
 
+// The plain monthly aggregate of one table over the year.
+QByteArray monthlyAggregateSql(const char* table)
+{
+    return QStringLiteral("SELECT substr(\"COLLECTION DATE\", 1, 7), count(*), "
+                          "sum(\"INT CASH\"), sum(\"INT CYCLES\") FROM \"%1\" WHERE "
+                          "\"COLLECTION DATE\" >= ?1 AND \"COLLECTION DATE\" < ?2 GROUP BY 1")
+        .arg(QLatin1String(table))
+        .toUtf8();
+}
+
 qint64 runAggregate(sqlite3* db, const char* sql)
 {
     sqlite3_stmt* select = nullptr;
@@ -54,16 +64,8 @@ void BM_CollectionsByMonth_RawAggregate(benchmark::State& state)
         state,
         [&] {
             collections = 0;
-            for (const char* table : {"MACHINE DATA", "ADVANTECK AUDIT"}) {
-                const QByteArray sql =
-                    QStringLiteral("SELECT substr(\"COLLECTION DATE\", 1, 7), count(*), "
-                                   "sum(\"INT CASH\"), sum(\"INT CYCLES\") FROM \"%1\" WHERE "
-                                   "\"COLLECTION DATE\" >= ?1 AND \"COLLECTION DATE\" < ?2 "
-                                   "GROUP BY 1")
-                        .arg(QLatin1String(table))
-                        .toUtf8();
-                collections += runAggregate(db, sql.constData());
-            }
+            for (const char* table : {"MACHINE DATA", "ADVANTECK AUDIT"})
+                collections += runAggregate(db, monthlyAggregateSql(table).constData());
         },
         [](double seconds) { bench::recordBaseline("raw_aggregate", seconds); });
     state.counters["collections"] = double(collections);
@@ -178,12 +180,7 @@ void BM_RouteByMonth_RawAggregate(benchmark::State& state)
     qint64 collections = 0;
     timedLoop(
         state,
-        [&] {
-            collections = runAggregate(db, "SELECT substr(\"COLLECTION DATE\", 1, 7), count(*), "
-                                           "sum(\"INT CASH\"), sum(\"INT CYCLES\") FROM "
-                                           "\"MACHINE DATA\" WHERE \"COLLECTION DATE\" >= ?1 AND "
-                                           "\"COLLECTION DATE\" < ?2 GROUP BY 1");
-        },
+        [&] { collections = runAggregate(db, monthlyAggregateSql("MACHINE DATA").constData()); },
         [](double seconds) { bench::recordBaseline("route_raw_aggregate", seconds); });
     state.counters["collections"] = double(collections);
 }
